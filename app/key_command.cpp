@@ -1,0 +1,97 @@
+#include "key_command.h"
+
+#include "air.h"
+#include "platform/clock.h"
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace zenka::app {
+namespace {
+
+std::string check_time(const std::string& text) {
+    return parse_utc(text) ? std::string{} : "not a UTC time (2026-12-08T09:18:07.250Z): " + text;
+}
+
+} // namespace
+
+CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
+    CLI::App* key = app.add_subcommand("key", "Render a text as Morse telegraphy into a WAV file");
+    key->add_option("--wpm", o.wpm, "Keying speed in words per minute")->check(CLI::Range(1, 600))
+        ->capture_default_str();
+    key->add_option("--tone", o.tone, "Tone in Hz")->check(CLI::Range(1, 20000))
+        ->capture_default_str();
+    key->add_option("--strength", o.strength, "Signal strength step, 0 (weakest) to 5")
+        ->check(CLI::Range(0, 5))->capture_default_str();
+    key->add_flag("--hand", o.hand, "Hand keying: every element and gap a little uneven");
+    key->add_option("--bug", o.bug, "Semi-automatic key: dash weighting 1-20 (up to 1.5 units "
+                                    "longer) or above (up to 2)")
+        ->check(CLI::Range(0, 100));
+    key->add_flag("--spark", o.spark, "Spark transmitter sound");
+    key->add_flag("--f1", o.f1, "Frequency-shift keying: the gaps carry a lower tone");
+    key->add_flag("--inverted", o.inverted, "Inverted keying: the tone drops out for the marks");
+    key->add_flag("--kana", o.kana, "Kana Morse: lower-case letters are the kana signs");
+    key->add_flag("--cut-zero", o.cut_zero, "Key the figure 0 as T");
+    key->add_option("--spacing", o.spacing, "Letter gap in dot units")->check(CLI::Range(0, 20))
+        ->capture_default_str();
+    key->add_option("--sampling", o.sampling, "Playback rate: 4 normal pitch, 3 lower")
+        ->check(CLI::IsMember({3, 4}))->capture_default_str();
+    key->add_option("--filter", o.filter, "Narrow audio filter: 0 or 1")
+        ->check(CLI::IsMember({0, 1}))->capture_default_str();
+    key->add_flag("--att", o.att, "Attenuator: one strength step weaker, strength 0 not at all");
+    key->add_option("--freq", o.freq_khz, "Tuned frequency in kHz: weakens the signal as "
+                                          "propagation would at that time")
+        ->check(CLI::Range(10.0, 1000.0));
+    key->add_option("--at", o.at, "UTC time for propagation and randomness (default now)")
+        ->check(check_time);
+    key->add_option("--seed", o.seed, "Fix the random source (and the clock at --at) so that "
+                                      "hand keying comes out the same every time");
+    key->add_option("--out", o.out, "WAV file to write")->required();
+    key->add_option("text", o.text, "Text to key")->required();
+    return key;
+}
+
+int run_key(const KeyOptions& o) {
+    const UtcInstant start = o.at.empty() ? SystemClock{}.now() : *parse_utc(o.at);
+    std::unique_ptr<Clock> clock;
+    if (o.seed)
+        clock = std::make_unique<FixedClock>(start);
+    else
+        clock = std::make_unique<RunningClock>(start);
+
+    Air a(*clock);
+    if (o.seed) a.rand_seed = *o.seed;
+    a.spd = o.wpm;
+    a.ton = o.tone;
+    a.qsa = o.strength;
+    a.hand = o.hand;
+    a.rto = o.bug;
+    a.spark = o.spark;
+    a._f1 = o.f1;
+    a.bw = o.inverted;
+    a.katokana = o.kana;
+    a.sz = o.cut_zero;
+    a.spacing = o.spacing;
+    a.sampling = o.sampling;
+    a.filter = o.filter;
+    a.att = o.att;
+    a.freq = o.freq_khz ? static_cast<int>(std::lround(*o.freq_khz * 10)) : 0;
+
+    const RenderResult r = a.keyer.render(o.out, o.text);
+    switch (r.outcome) {
+    case RenderResult::Outcome::Written:
+        std::printf("%s: %u ms\n", o.out.c_str(), r.duration_ms);
+        return 0;
+    case RenderResult::Outcome::Suppressed:
+        std::fprintf(stderr, "zenka key: %s left empty: strength 0 does not pass the attenuator\n",
+                     o.out.c_str());
+        return 0;
+    case RenderResult::Outcome::FileError:
+        break;
+    }
+    std::fprintf(stderr, "zenka key: %s: %s\n", o.out.c_str(), r.error.c_str());
+    return 1;
+}
+
+} // namespace zenka::app

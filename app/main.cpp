@@ -1,0 +1,32 @@
+// zenka: a long- and medium-wave telegraphy receiver, and its tools.
+
+#include "key_command.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    CLI::App app{"Zenka: a 10 - 1000 kHz receiver of historical telegraphy"};
+    app.set_version_flag("--version", "zenka 4.29");
+    app.require_subcommand(0, 1);
+
+    zenka::app::KeyOptions key_options;
+    CLI::App* key = zenka::app::add_key_command(app, key_options);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        // One line that names the option; 2 like any other usage error.
+        std::fprintf(stderr, "zenka: %s\n", e.what());
+        return 2;
+    }
+
+    if (key->parsed()) return zenka::app::run_key(key_options);
+    std::fputs(app.help().c_str(), stdout);
+    return 0;
+}

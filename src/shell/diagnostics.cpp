@@ -1,0 +1,31 @@
+#include "air.h"
+
+#include <cstdio>
+#include <string>
+
+namespace zenka {
+
+void Air::Log(std::string_view function, std::string_view info, std::uint32_t param) {
+    if (on_log) on_log(function, info, param);
+    if (!debug) return;
+    t = clock.utc();
+    std::FILE* f = std::fopen(log_file.c_str(), "a");
+    if (f == nullptr) return; // the record is lost, as a log must never stop the receiver
+    const std::string fn(function), in(info);
+    std::fprintf(f,
+                 "\n Function: %s \n Info: %s \n Time: %02d:%02d:%02d:%02d  Ticks:%d \n freq: %d  \n"
+                 " spd: %d  \n ton: %d \n qsa: %d \n qrh: %d \n rto: %d \n f1: %d \n sz: %d \n"
+                 " hand: %d \n  spacing: %d \n additional param: %u\n",
+                 fn.c_str(), in.c_str(), t.hour, t.minute, t.second, t.milliseconds,
+                 static_cast<int>(clock.tick_count()), freq, spd, ton, qsa, qrh, rto, _f1, sz, hand,
+                 slot_params[0].spacing, param);
+    std::fclose(f);
+}
+
+void Air::Error_Code(int code) {
+    char text[32];
+    std::snprintf(text, sizeof text, "Error code: %d", code);
+    Log("ERROR", text, static_cast<std::uint32_t>(code));
+}
+
+} // namespace zenka

@@ -1,0 +1,246 @@
+#include "synth/keyer.h"
+
+#include "air.h"
+#include "synth/morse_table.h"
+
+#include <algorithm>
+
+namespace zenka {
+namespace {
+
+constexpr unsigned char kSpeedSwitch = 0x01;
+constexpr unsigned char kToneSwitch = 0x02;
+constexpr unsigned char kStrengthSwitch = 0x03;
+constexpr unsigned char kTuning = 0x04;
+
+// A count of units that cannot go below zero.
+std::uint64_t units(int v) { return v > 0 ? static_cast<std::uint64_t>(v) : 0; }
+
+} // namespace
+
+RenderResult Keyer::render(const std::filesystem::path& path, std::string_view text) {
+    RenderResult result;
+    prop();
+    load_params(ParamChange::Render);
+    wavehdr.set_format(a.channel, static_cast<std::uint32_t>(a.sampling * a.ton));
+
+    if (!file_.open(path)) {
+        restore_filter();
+        return {RenderResult::Outcome::FileError, 0, file_.error()};
+    }
+    if (a.att) {
+        if (a.qsa == 0) {
+            // Too weak to be heard through the attenuator: the file is left empty.
+            const bool emptied = file_.finish(0);
+            restore_filter();
+            if (!emptied) return {RenderResult::Outcome::FileError, 0, file_.error()};
+            return {RenderResult::Outcome::Suppressed, 0, {}};
+        }
+        --a.qsa;
+    }
+
+    out_.begin(file_, WaveHeader::kSize, kMaxSamples);
+    letter(' ', dot_size);
+    walk(text);
+
+    bool ok = out_.end();
+    wavehdr.set_samples(out_.written());
+    if (ok) {
+        const auto head = wavehdr.bytes();
+        ok = file_.write_at(0, head.data(), head.size()) &&
+             file_.finish(WaveHeader::kSize + out_.written());
+    }
+    if (!ok) {
+        // A half-written file must not be played as if it were whole.
+        result = {RenderResult::Outcome::FileError, 0, file_.error()};
+        if (file_.is_open()) file_.finish(0);
+    }
+    a.smetr();
+    restore_filter();
+    if (ok && wavehdr.byte_rate != 0)
+        result.duration_ms = static_cast<std::uint32_t>(std::uint64_t{wavehdr.data_size} * 1000 /
+                                                        wavehdr.byte_rate);
+    return result;
+}
+
+void Keyer::prop() {
+    if (a.qsa > 0 && a.freq >= 1001 && a.freq <= 3999 && a.day()) --a.qsa;
+    if (a.qsa > 0 && a.freq > 10000 && a.night()) --a.qsa;
+}
+
+void Keyer::restore_filter() {
+    if (filter_forced_) a.filter = old_flt;
+    filter_forced_ = false;
+}
+
+void Keyer::load_params(ParamChange change) {
+    const bool new_render = change == ParamChange::Render;
+    if ((new_render || change == ParamChange::Speed) && a.rto != 0) a.spd += 1;
+    if (new_render && a.spark && !filter_forced_) {
+        old_flt = a.filter;
+        a.filter = 1;
+        filter_forced_ = true;
+    }
+
+    const int dot = a.sampling * 150 / std::max(a.spd, 1);
+    int sized = 0;
+    if (a.filter == 0) {
+        std::int64_t tone = a.ton;
+        if (new_render || change == ParamChange::Tone) tone *= 2;
+        a.ton = static_cast<int>(std::clamp<std::int64_t>(tone, 500, 4000));
+        sized = a.ton >= 2000 ? dot * a.ton / 1000 : dot * 200 / (200000 / a.ton);
+    } else {
+        a.ton = std::clamp(a.ton, 500, 2000);
+        sized = a.ton >= 1000 ? dot * a.ton / 1000 : dot * 100 / (100000 / a.ton);
+    }
+    dot_size = static_cast<std::uint32_t>(std::max(sized, 0));
+}
+
+void Keyer::walk(std::string_view text) {
+    // The text ends at its first zero byte, as a C string would.
+    text = text.substr(0, text.find('\0'));
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (out_.failed() || out_.full()) return;
+        switch (const unsigned char c = byte(i); c) {
+        case kSpeedSwitch:
+            if (i + 1 >= text.size()) return;
+            a.spd = byte(++i);
+            load_params(ParamChange::Speed);
+            break;
+        case kToneSwitch:
+            if (i + 2 >= text.size()) return;
+            a.ton = byte(i + 1) + 256 * byte(i + 2);
+            i += 2;
+            load_params(ParamChange::Tone);
+            break;
+        case kStrengthSwitch:
+            if (i + 1 >= text.size()) return;
+            a.qsa = byte(++i);
+            load_params(ParamChange::Strength);
+            break;
+        default:
+            letter(c, dot_size);
+        }
+    }
+}
+
+void Keyer::letter(unsigned char ch, std::uint32_t n) {
+    if (a.qsa > 5) a.qsa = 0;
+    if (ch == kTuning) {
+        tuning_flag = 1;
+        dash(80 * n);
+        return;
+    }
+    tuning_flag = 0;
+
+    if (ch == ' ') {
+        const std::uint64_t gap = (units(a.spacing) + (last_space ? 3 : 0)) * n;
+        if (a._f1) space_f1(gap);
+        if (a.bw) space_inv(gap);
+        if (!a._f1 && !a.bw) space(gap);
+        last_space = 1;
+        return;
+    }
+    last_space = 0;
+
+    if (!a.katokana && ch >= 0x61 && ch <= 0x7F) ch = static_cast<unsigned char>(ch - 0x20);
+    if (a.sz && ch == '0') ch = 'T';
+
+    if (ch <= 0x7F) {
+        const std::uint32_t code = cw_table[ch];
+        int top = 31;
+        while (top > 0 && !(code & (1u << top))) --top;
+        for (int bit = top - 1; bit >= 0; --bit) {
+            const bool is_dash = code & (1u << bit);
+            if (a.bw)
+                is_dash ? dash_inv(n) : dot_inv(n);
+            else
+                is_dash ? dash(n) : dot(n);
+        }
+    }
+
+    const std::uint64_t gap = units(a.spacing) * n;
+    if (a._f1)
+        space_f1(gap);
+    else if (a.bw)
+        space_inv(gap);
+    else
+        space(gap);
+}
+
+std::uint64_t Keyer::draw_below(std::uint64_t m) {
+    const std::uint32_t r = a.myrand();
+    return m == 0 ? 0 : r % m;
+}
+
+std::uint64_t Keyer::hand_extension(std::uint64_t m) {
+    return a.hand ? draw_below(m / 2) : 0;
+}
+
+void Keyer::dot(std::uint32_t n) {
+    const std::uint64_t e = hand_extension(n);
+    rto_rand = static_cast<std::uint32_t>(e);
+    if (a.spark) {
+        spark_dot(e);
+        space(n);
+        return;
+    }
+    out_.repeat(mark_pattern(a.qsa), dot_size + e);
+    if (a._f1)
+        space_f1(n);
+    else
+        space(n);
+}
+
+void Keyer::dash(std::uint32_t n) {
+    std::uint64_t e = hand_extension(n);
+    if (a.rto >= 1 && a.rto <= 20)
+        e = n + draw_below(n / 2);
+    else if (a.rto > 20)
+        e = n + draw_below(n);
+    rto_rand = static_cast<std::uint32_t>(e);
+    if (a.spark) {
+        spark_dash(e);
+        space(n);
+        return;
+    }
+    out_.repeat(mark_pattern(a.qsa), 3ull * dot_size + e);
+    if (a._f1)
+        space_f1(n);
+    else if (!tuning_flag)
+        space(n); // tuning characters join into one continuous tone
+}
+
+void Keyer::space(std::uint64_t n) {
+    const std::uint64_t e = hand_extension(n);
+    out_.silence(8 * (n + e));
+}
+
+void Keyer::dot_inv(std::uint32_t n) {
+    out_.silence(n);
+    space_inv(n);
+}
+
+void Keyer::dash_inv(std::uint32_t n) {
+    out_.silence(3ull * n);
+    space_inv(n);
+}
+
+void Keyer::space_inv(std::uint64_t n) {
+    const std::uint64_t e = hand_extension(n);
+    out_.repeat(mark_pattern(a.qsa), dot_size + e);
+}
+
+void Keyer::space_f1(std::uint64_t n) {
+    const std::uint64_t e = hand_extension(n);
+    out_.repeat(f1_pattern(a.qsa), dot_size + e);
+}
+
+void Keyer::spark_dot(std::uint64_t e) { out_.repeat(spark_pattern(a.qsa), dot_size / 2 + e); }
+
+void Keyer::spark_dash(std::uint64_t e) {
+    out_.repeat(spark_pattern(a.qsa), 3ull * (dot_size / 2) + e);
+}
+
+} // namespace zenka

@@ -1,0 +1,52 @@
+#include "synth/sample_sink.h"
+
+#include <algorithm>
+
+namespace zenka {
+
+void SampleSink::begin(RewriteFile& file, std::uint64_t offset, std::uint64_t limit) {
+    file_ = &file;
+    offset_ = offset;
+    written_ = 0;
+    limit_ = limit;
+    pending_ = 0;
+    failed_ = false;
+}
+
+void SampleSink::repeat(const Pattern* pattern, std::uint64_t cycles) {
+    if (pattern == nullptr || failed_) return;
+    std::uint64_t bytes = std::min(cycles * pattern->period, limit_ - written_);
+    written_ += bytes;
+    // A run right after one of the same pattern grows it while the bank has room
+    // (every run is a whole number of periods, so the phase carries on).
+    if (bytes > 0 && pending_ > 0 && runs_[pending_ - 1].data == pattern->bank) {
+        ByteRun& last = runs_[pending_ - 1];
+        const std::size_t grow =
+            static_cast<std::size_t>(std::min<std::uint64_t>(bytes, pattern->bank_size - last.size));
+        last.size += grow;
+        bytes -= grow;
+    }
+    while (bytes > 0) {
+        const auto chunk =
+            static_cast<std::size_t>(std::min<std::uint64_t>(bytes, pattern->bank_size));
+        runs_[pending_++] = {pattern->bank, chunk};
+        bytes -= chunk;
+        if (pending_ == kRuns) flush();
+    }
+}
+
+void SampleSink::flush() {
+    if (pending_ == 0 || failed_) return;
+    std::uint64_t size = 0;
+    for (std::size_t i = 0; i < pending_; ++i) size += runs_[i].size;
+    if (!file_->write_at(offset_, std::span<const ByteRun>(runs_.data(), pending_))) failed_ = true;
+    offset_ += size;
+    pending_ = 0;
+}
+
+bool SampleSink::end() {
+    flush();
+    return !failed_;
+}
+
+} // namespace zenka

@@ -1,0 +1,127 @@
+// `zenka key` run as a user would run it, and its output read back by a Morse decoder.
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace zenka {
+namespace {
+
+struct Ran {
+    int status = -1;
+    std::string out; // standard output and standard error together
+};
+
+Ran run(const std::string& command) {
+    Ran r;
+    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return r;
+    std::array<char, 512> buf{};
+    while (std::fgets(buf.data(), buf.size(), pipe) != nullptr) r.out += buf.data();
+    const int status = ::pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string key(const std::string& args) { return std::string(ZENKA_EXE) + " key " + args; }
+
+std::string without_blanks(std::string s) {
+    std::erase_if(s, [](char c) { return c == ' ' || c == '\n' || c == '\r'; });
+    return s;
+}
+
+TEST(KeyCommand, WritesTheChannelFileAndItsDuration) {
+    test::TempFolder folder;
+    const auto file = folder / "e.wav";
+    const Ran r = run(key("--out " + file.string() + " E"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, file.string() + ": 360 ms\n");
+    EXPECT_EQ(test::read_bytes(file).size(), 48u + 2880u);
+}
+
+TEST(KeyCommand, BadOptionsGetOneLineNamingTheOptionAndStatusTwo) {
+    test::TempFolder folder;
+    const std::string out = " --out " + (folder / "x.wav").string() + " T";
+    struct Case {
+        std::string args, names;
+    };
+    for (const Case& c : {Case{"--wpm 0" + out, "--wpm"}, Case{"--wpm 601" + out, "--wpm"},
+                          Case{"--wpm fast" + out, "--wpm"}, Case{"--strength 6" + out, "--strength"},
+                          Case{"--sampling 5" + out, "--sampling"}, Case{"--filter 2" + out, "--filter"},
+                          Case{"--at 2026-02-30T00:00:00Z" + out, "--at"},
+                          Case{"--freq 5" + out, "--freq"}, Case{"--loud" + out, "--loud"},
+                          Case{"T", "--out"}}) {
+        const Ran r = run(key(c.args));
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_NE(r.out.find(c.names), std::string::npos) << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "x.wav"));
+}
+
+TEST(KeyCommand, UnwritableOutputIsAnErrorNotASilentSuccess) {
+    test::TempFolder folder;
+    const Ran r = run(key("--out " + (folder / "no" / "x.wav").string() + " T"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("cannot create"), std::string::npos) << r.out;
+}
+
+TEST(KeyCommand, AttenuatorLeavesStrengthZeroEmpty) {
+    test::TempFolder folder;
+    const auto file = folder / "x.wav";
+    const Ran r = run(key("--att --strength 0 --out " + file.string() + " T"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+}
+
+TEST(KeyCommand, PropagationDependsOnFrequencyAndTime) {
+    test::TempFolder folder;
+    const auto file = folder / "x.wav";
+    // Strength 1 at 200 kHz by day drops to 0, which the attenuator then removes;
+    // the same at night is heard.
+    run(key("--att --strength 1 --freq 200 --at 2026-06-01T12:00:00Z --out " + file.string() + " T"));
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    run(key("--att --strength 1 --freq 200 --at 2026-06-01T23:00:00.500Z --out " + file.string() + " T"));
+    EXPECT_GT(std::filesystem::file_size(file), 48u);
+}
+
+TEST(KeyCommand, HandKeyingIsReproducibleWithASeed) {
+    test::TempFolder folder;
+    const std::string common = " --hand --seed 7 --at 2026-12-08T09:18:07.250Z ";
+    run(key(common + "--out " + (folder / "a.wav").string() + " PARIS"));
+    run(key(common + "--out " + (folder / "b.wav").string() + " PARIS"));
+    run(key(" --seed 7 --at 2026-12-08T09:18:07.250Z --out " + (folder / "c.wav").string() +
+            " PARIS"));
+    EXPECT_EQ(test::read_bytes(folder / "a.wav"), test::read_bytes(folder / "b.wav"));
+    EXPECT_NE(test::read_bytes(folder / "a.wav"), test::read_bytes(folder / "c.wav"));
+}
+
+// The decoder keeps its timing at about 16 - 25 wpm and does not see a word space
+// as a break, so texts are compared without blanks.
+TEST(KeyCommand, DecoderReadsBackWhatWasKeyed) {
+    ASSERT_EQ(run("multimon-ng -h").out.find("multimon-ng"), 0u) << "multimon-ng is needed";
+    test::TempFolder folder;
+    const auto file = (folder / "cw.wav").string();
+    const std::string texts[] = {"CQ CQ DE DDK DDK QSL 73", "1234567890 5NNN 0099",
+                                 "QST = WX, ? / . TEST +", "VVV DE GKA GKA K"};
+    const std::string settings[] = {"--wpm 16 --tone 700", "--wpm 20 --tone 1000",
+                                    "--wpm 25 --tone 1500 --strength 5",
+                                    "--wpm 18 --tone 600 --filter 1",
+                                    "--wpm 22 --tone 800 --sampling 3 --strength 1"};
+    for (const std::string& s : settings) {
+        for (const std::string& text : texts) {
+            // Trailing spaces give the decoder the silence that ends the last character.
+            ASSERT_EQ(run(key(s + " --out " + file + " '" + text + "    '")).status, 0);
+            const Ran decoded = run("multimon-ng -q -c -a MORSE_CW -t wav " + file);
+            EXPECT_EQ(without_blanks(decoded.out), without_blanks(text)) << s;
+        }
+    }
+}
+
+} // namespace
+} // namespace zenka

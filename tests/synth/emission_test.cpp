@@ -1,0 +1,202 @@
+#include "air.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace zenka {
+namespace {
+
+// 2026-12-08 09:18:07.250 UTC: day 8, hour 9, minute 18, second 7, 250 ms, so every
+// draw adds 8 + 9 + 18 + 7 * 250 + 1 = 1786 to the runtime generator's value.
+UtcInstant morning() { return *parse_utc("2026-12-08T09:18:07.250Z"); }
+
+TEST(CrtRand, GivesTheClassicSequenceFromSeedOne) {
+    CrtRand r;
+    EXPECT_EQ(r.rand(), 41);
+    EXPECT_EQ(r.rand(), 18467);
+    EXPECT_EQ(r.rand(), 6334);
+    EXPECT_EQ(r.rand(), 26500);
+    r.reset();
+    EXPECT_EQ(r.rand(), 41);
+}
+
+TEST(Myrand, MixesTheRuntimeValueWithTheClockAndRefreshesT) {
+    FixedClock clock(morning());
+    Air a(clock);
+    a.t = {};
+    EXPECT_EQ(a.myrand(), 11111u + 41 + 1786);         // 12938
+    EXPECT_EQ(a.myrand(), 12938u + 18467 + 1786);      // 33191
+    EXPECT_EQ(a.t.hour, 9);
+    EXPECT_EQ(a.t.minute, 18);
+    EXPECT_EQ(a.t.milliseconds, 250);
+
+    clock.advance(std::chrono::milliseconds(1)); // 251 ms: second * ms grows by 7
+    EXPECT_EQ(a.myrand(), 33191u + 6334 + 1786 + 7);
+}
+
+TEST(Stn, DrawsBothVoicesNumberAndGroupsInOrder) {
+    FixedClock clock(morning());
+    Air a(clock);
+    a.rto = 7, a._f1 = 1, a.qrh = 2, a.sz = 1, a.katokana = 1, a.bw = 1, a.spark = 1, a.hand = 1;
+    a.spacing = 3;
+    a.stn();
+    // Draws 12938, 33191, 41311, 69597, 90552, 108062, 121326, 152470.
+    EXPECT_EQ(a.spd1, 20);
+    EXPECT_EQ(a.ton1, 1591);
+    EXPECT_EQ(a.qsa1, 2);
+    EXPECT_EQ(a.spd2, 23);
+    EXPECT_EQ(a.ton2, 1520);
+    EXPECT_EQ(a.qsa2, 3);
+    EXPECT_EQ(a.nr, 678);
+    EXPECT_EQ(a.gr, 25);
+    // Voice 1 is current; every keying switch is off again.
+    EXPECT_EQ(a.spd, 20);
+    EXPECT_EQ(a.ton, 1591);
+    EXPECT_EQ(a.qsa, 2);
+    EmissionParams expected;
+    expected.spd = 20, expected.ton = 1591, expected.qsa = 2;
+    EXPECT_EQ(a.params(), expected);
+}
+
+TEST(Stn, StaysInsideItsRangesOverManyDraws) {
+    FixedClock clock(morning());
+    Air a(clock);
+    std::set<int> speeds, strengths;
+    for (int i = 0; i < 2000; ++i) {
+        clock.advance(std::chrono::milliseconds(37));
+        a.stn_ext();
+        for (int s : {a.spd1, a.spd2, a.spd3, a.spd4, a.spd5}) {
+            ASSERT_GE(s, 18);
+            ASSERT_LE(s, 25);
+            speeds.insert(s);
+        }
+        for (int q : {a.qsa1, a.qsa2, a.qsa3, a.qsa4, a.qsa5}) {
+            ASSERT_GE(q, 1);
+            ASSERT_LE(q, 3);
+            strengths.insert(q);
+        }
+        ASSERT_GE(a.ton1, 800);
+        ASSERT_LE(a.ton1, 1999);
+        ASSERT_GE(a.ton2, 800);
+        ASSERT_LE(a.ton2, 1990);
+        ASSERT_EQ(a.ton2 % 10, 0);
+        for (int tone : {a.ton3, a.ton4, a.ton5}) {
+            ASSERT_GE(tone, 700);
+            ASSERT_LE(tone, 1990);
+            ASSERT_EQ(tone % 10, 0);
+        }
+        ASSERT_GE(a.nr, 10);
+        ASSERT_LE(a.nr, 998);
+        ASSERT_GE(a.gr, 15);
+        ASSERT_LE(a.gr, 34);
+    }
+    EXPECT_EQ(speeds.size(), 8u);
+    EXPECT_EQ(strengths.size(), 3u);
+}
+
+struct Derived {
+    int spd, ton, sampling, filter, rto;
+    int final_ton;
+    unsigned dot_size;
+    int final_spd;
+};
+
+class LoadParams : public ::testing::TestWithParam<Derived> {};
+
+TEST_P(LoadParams, DerivesToneAndDotSize) {
+    const Derived& d = GetParam();
+    FixedClock clock(morning());
+    Air a(clock);
+    a.spd = d.spd, a.ton = d.ton, a.sampling = d.sampling, a.filter = d.filter, a.rto = d.rto;
+    a.keyer.load_params(ParamChange::Render);
+    EXPECT_EQ(a.ton, d.final_ton);
+    EXPECT_EQ(a.keyer.dot_size, d.dot_size);
+    EXPECT_EQ(a.spd, d.final_spd);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, LoadParams,
+    ::testing::Values(
+        // One dot unit is 8 * dot_size samples at sampling * tone per second = 1.2 / spd s.
+        Derived{20, 1000, 4, 0, 0, 2000, 60, 20}, // 480 samples at 8000/s = 60 ms
+        Derived{20, 1000, 4, 1, 0, 1000, 30, 20}, // 240 samples at 4000/s
+        Derived{20, 1000, 3, 0, 0, 2000, 44, 20}, // 3 * 150 / 20 = 22, * 2
+        Derived{20, 1000, 3, 1, 0, 1000, 22, 20},
+        Derived{20, 300, 4, 0, 0, 600, 18, 20},   // 30 * 200 / (200000 / 600)
+        Derived{20, 2500, 4, 0, 0, 4000, 120, 20},
+        Derived{20, 300, 4, 1, 0, 500, 15, 20},
+        Derived{20, 2500, 4, 1, 0, 2000, 60, 20},
+        Derived{20, 1000, 4, 0, 5, 2000, 56, 21}, // a bug key keys one word per minute faster
+        Derived{600, 1000, 4, 0, 0, 2000, 2, 600},
+        Derived{601, 1000, 4, 0, 0, 2000, 0, 601}));
+
+TEST(LoadParams, SwitchesAdjustOnlyWhatChanged) {
+    FixedClock clock(morning());
+    Air a(clock);
+    a.spd = 20, a.ton = 1000, a.rto = 5;
+    a.keyer.load_params(ParamChange::Render);
+    EXPECT_EQ(a.spd, 21);
+    EXPECT_EQ(a.ton, 2000);
+
+    a.keyer.load_params(ParamChange::Strength); // nothing is raised or doubled again
+    EXPECT_EQ(a.spd, 21);
+    EXPECT_EQ(a.ton, 2000);
+
+    a.spd = 18;
+    a.keyer.load_params(ParamChange::Speed);
+    EXPECT_EQ(a.spd, 19);
+    EXPECT_EQ(a.ton, 2000);
+
+    a.ton = 700;
+    a.keyer.load_params(ParamChange::Tone);
+    EXPECT_EQ(a.ton, 1400);
+    EXPECT_EQ(a.spd, 19);
+    EXPECT_EQ(a.keyer.dot_size, 600u / 19 * 200 / (200000 / 1400));
+}
+
+TEST(CreateParams, AppendsTheSevenSwitchBytes) {
+    FixedClock clock(morning());
+    Air a(clock);
+    a.send("QRV ");
+    a.spd = 22, a.ton = 1234, a.qsa = 2;
+    a.create_params();
+    EXPECT_EQ(a.send_buf[0], std::string("QRV \x01\x16\x02\xD2\x04\x03\x02"));
+}
+
+TEST(CreateParams, AZeroByteEndsTheSwitchLikeAnyText) {
+    FixedClock clock(morning());
+    Air a(clock);
+    a.spd = 22, a.ton = 1280, a.qsa = 2; // 1280 = 5 * 256: the low byte is zero
+    a.create_params();
+    EXPECT_EQ(a.send_buf[0], std::string("\x01\x16\x02"));
+}
+
+TEST(LoadCwParam, CopiesTheRenderedSlotsSet) {
+    FixedClock clock(morning());
+    Air a(clock);
+    EmissionParams slot;
+    slot.spd = 31, slot.qsa = 4, slot.ton = 777, slot.rto = 12, slot._f1 = 1, slot.sz = 1;
+    slot.qrh = 2, slot.qsb = 1, slot.katokana = 1, slot.bw = 1, slot.hand = 1, slot.spark = 1;
+    slot.spacing = 3;
+    a.slot_params[4] = slot;
+    a.emission_nr = 4;
+    a.load_cw_param();
+    EXPECT_EQ(a.params(), slot);
+}
+
+TEST(Send, KeepsASlotWithinItsLengthAndStopsAtAZeroByte) {
+    FixedClock clock(morning());
+    Air a(clock);
+    a.send(std::string(9990, 'A'));
+    a.send("0123456789XYZ");
+    EXPECT_EQ(a.send_buf[0].size(), 9999u);
+    EXPECT_EQ(a.send_buf[0].substr(9990), "012345678");
+
+    a.send_call = 1;
+    a.send(std::string_view("AB\0CD", 5));
+    EXPECT_EQ(a.send_buf[1], "AB");
+}
+
+} // namespace
+} // namespace zenka

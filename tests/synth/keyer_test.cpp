@@ -1,0 +1,330 @@
+#include "air.h"
+#include "synth/wave_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace zenka {
+namespace {
+
+using test::Bytes;
+using test::operator+;
+using test::keyed;
+using test::silent;
+using test::tone;
+
+// Renders with the emission parameters `p`, loaded as a slot's set would be; by default
+// 20 wpm, tone request 1000, strength 5: sample rate 8000, dot_size 60.
+class Keyer : public ::testing::Test {
+protected:
+    Keyer() : clock(*parse_utc("2026-12-08T22:30:00Z")), a(clock, folder.path()) {
+        p.spd = 20, p.ton = 1000, p.qsa = 5;
+    }
+
+    RenderResult render(std::string_view text) {
+        a.params() = p;
+        return a.keyer.render(file(), text);
+    }
+    std::filesystem::path file() const { return folder / "out.wav"; }
+    Bytes bytes() const { return test::read_bytes(file()); }
+    Bytes samples() const { return test::samples_of(bytes()); }
+
+    test::TempFolder folder;
+    FixedClock clock;
+    Air a;
+    EmissionParams p;
+};
+
+TEST_F(Keyer, RendersTheLetterEExactly) {
+    const RenderResult r = render("E");
+    EXPECT_EQ(r.outcome, RenderResult::Outcome::Written);
+    EXPECT_EQ(r.duration_ms, 360u); // 2884 * 1000 / 8000
+
+    const Bytes head = {'R', 'I', 'F', 'F', 0x68, 0x0B, 0, 0,    // RIFF size 2920
+                        'W', 'A', 'V', 'E', 'f',  'm',  't', ' ', //
+                        16,  0,   0,   0,   1,    0,    1,   0,   // PCM, mono
+                        0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0,       // 8000 samples/s, 8000 bytes/s
+                        1,   0,   8,   0,   'd',  'a',  't', 'a', //
+                        0x44, 0x0B, 0, 0, 0x80, 0x80, 0x80, 0x80}; // data size 2884
+    const Bytes file = bytes();
+    ASSERT_EQ(file.size(), 48u + 2880u);
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 48), head);
+    EXPECT_EQ(samples(), silent(960) + tone(60, 5) + silent(480) + silent(960));
+}
+
+TEST_F(Keyer, DotSizeFollowsFilterAndSampling) {
+    struct Case {
+        int sampling, filter;
+        std::size_t dot;
+        std::uint32_t rate, duration;
+    };
+    for (const Case& c : {Case{4, 0, 60, 8000, 360}, Case{4, 1, 30, 4000, 361},
+                          Case{3, 0, 44, 6000, 352}, Case{3, 1, 22, 3000, 353}}) {
+        p.spd = 20, p.ton = 1000, p.qsa = 5, a.sampling = c.sampling, a.filter = c.filter;
+        a.keyer.last_space = 0;
+        EXPECT_EQ(render("E").duration_ms, c.duration) << c.sampling << c.filter;
+        EXPECT_EQ(a.keyer.wavehdr.sample_rate, c.rate);
+        EXPECT_EQ(samples(), silent(16 * c.dot) + keyed(".", c.dot, 5));
+    }
+}
+
+TEST_F(Keyer, LeadingSpaceCarriesOverFromThePreviousRender) {
+    render("");
+    EXPECT_EQ(samples(), silent(960)); // the previous render did not end in a space
+    EXPECT_EQ(a.keyer.last_space, 1);
+    render("");
+    EXPECT_EQ(samples(), silent(2400)); // 5 units after a space
+    render("E");
+    EXPECT_EQ(a.keyer.last_space, 0);
+    render("T ");
+    EXPECT_EQ(samples(), silent(960) + keyed("-", 60, 5) + silent(960));
+}
+
+TEST_F(Keyer, EachFurtherSpaceAddsThreeUnits) {
+    render("E  ");
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 5) + silent(960) + silent(2400));
+}
+
+TEST_F(Keyer, FoldsLowerCaseUnlessKanaIsOn) {
+    render("e");
+    const Bytes folded = samples();
+    a.keyer.last_space = 0;
+    render("E");
+    EXPECT_EQ(folded, samples());
+
+    p.katokana = 1;
+    a.keyer.last_space = 0;
+    render("e");
+    EXPECT_EQ(samples(), silent(960) + keyed("-..--", 60, 5));
+
+    a.keyer.last_space = 0;
+    render("~\x7F"); // kana signs above "z"
+    EXPECT_EQ(samples(), silent(960) + keyed("--.-", 60, 5) + keyed("..--", 60, 5));
+}
+
+TEST_F(Keyer, WithoutKanaTheCodesAboveZFoldToPunctuation) {
+    render("{|}~\x7F");
+    const Bytes folded = samples();
+    a.keyer.last_space = 0;
+    render("[\\]^_");
+    EXPECT_EQ(folded, samples());
+}
+
+TEST_F(Keyer, CutZeroKeysZeroAsT) {
+    p.sz = 1;
+    render("0");
+    EXPECT_EQ(samples(), silent(960) + keyed("-", 60, 5));
+    p.sz = 0;
+    a.keyer.last_space = 0;
+    render("0");
+    EXPECT_EQ(samples(), silent(960) + keyed("-----", 60, 5));
+}
+
+TEST_F(Keyer, AttenuatorSilencesStrengthZeroAndWeakensTheRest) {
+    a.att = 1;
+    p.qsa = 0;
+    render("LONG TEXT THAT WAS THERE BEFORE"); // the file existed and had content
+    a.att = 0, p.qsa = 3;
+    render("LONG TEXT");
+    ASSERT_GT(bytes().size(), 48u);
+
+    a.att = 1, p.qsa = 0;
+    const RenderResult r = render("E");
+    EXPECT_EQ(r.outcome, RenderResult::Outcome::Suppressed);
+    EXPECT_EQ(r.duration_ms, 0u);
+    EXPECT_EQ(bytes().size(), 0u);
+
+    p.qsa = 3;
+    a.keyer.last_space = 0;
+    render("E");
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 2));
+}
+
+TEST_F(Keyer, PropagationWeakensLowFrequenciesByDayAndNothingAtNight) {
+    clock.set(*parse_utc("2026-12-08T12:00:00Z"));
+    a.t = clock.utc();
+    a.freq = 2000; // 200.0 kHz
+    p.qsa = 3;
+    render("E");
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 2));
+
+    clock.set(*parse_utc("2026-12-08T22:00:00Z"));
+    a.t = clock.utc();
+    p.qsa = 3;
+    a.keyer.last_space = 0;
+    render("E");
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 3));
+
+    a.freq = 1000; // 100.0 kHz is below the weakened range
+    clock.set(*parse_utc("2026-12-08T12:00:00Z"));
+    a.t = clock.utc();
+    p.qsa = 3;
+    a.keyer.last_space = 0;
+    render("E");
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 3));
+
+    // By day a strength 1 station at 200 kHz drops to 0 and the attenuator removes it.
+    a.freq = 2000, p.qsa = 1, a.att = 1;
+    EXPECT_EQ(render("E").outcome, RenderResult::Outcome::Suppressed);
+}
+
+TEST_F(Keyer, SwitchBytesChangeSpeedToneAndStrengthMidText) {
+    render("\x01\x0C"
+           "E");
+    // The leading space at 20 wpm (dot_size 60), the E at 12 wpm: 600 / 12 * 2 = 100.
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 100, 5));
+    EXPECT_EQ(a.keyer.wavehdr.sample_rate, 8000u);
+
+    p.spd = 20, p.qsa = 5, p.ton = 1000;
+    a.keyer.last_space = 0;
+    render("E\x03\x02"
+           "E\x02\xF4\x01"
+           "E"); // strength 2, then tone 500 (doubled to 1000: 30 * 200 / 200)
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 5) + keyed(".", 60, 2) + keyed(".", 30, 2));
+    EXPECT_EQ(a.keyer.wavehdr.sample_rate, 8000u); // the file's rate stays that of the start
+}
+
+TEST_F(Keyer, ASwitchCutOffByTheEndOfTheTextEndsTheRender) {
+    render("E");
+    const Bytes plain = samples();
+    for (std::string_view text : {std::string_view("E\x01"), std::string_view("E\x02"),
+                                  std::string_view("E\x02\x10"), std::string_view("E\x03"),
+                                  std::string_view("E\x02\x10\0\x10T", 6)}) {
+        p.spd = 20, p.ton = 1000, p.qsa = 5;
+        a.keyer.last_space = 0;
+        render(text);
+        EXPECT_EQ(samples(), plain) << text.size();
+    }
+}
+
+TEST_F(Keyer, StrengthSixKeysAtStrengthZero) {
+    p.qsa = 6;
+    render("E");
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 0));
+    EXPECT_EQ(a.qsa, 0);
+}
+
+TEST_F(Keyer, NegativeStrengthWritesNoMarks) {
+    p.qsa = -1;
+    render("EE");
+    EXPECT_EQ(samples(), silent(960) + silent(480 + 960) + silent(480 + 960));
+}
+
+TEST_F(Keyer, CodesAboveSevenBitsGiveOnlyTheLetterGap) {
+    render("\xC4\xFF");
+    EXPECT_EQ(samples(), silent(960) + silent(960) + silent(960));
+    EXPECT_EQ(a.keyer.last_space, 0);
+}
+
+TEST_F(Keyer, LongestCodeHasTenElements) {
+    render("\x07");
+    EXPECT_EQ(samples(), silent(960) + keyed(".........-", 60, 5));
+}
+
+TEST_F(Keyer, TuningCharactersJoinIntoOneCarrier) {
+    render("\x04\x04 E");
+    // The tuning characters leave last_space as the leading space set it: the space
+    // after them is a further space of 5 units.
+    EXPECT_EQ(samples(), silent(960) + tone(360, 5) + silent(2400) + keyed(".", 60, 5));
+    EXPECT_EQ(a.keyer.tuning_flag, 0);
+}
+
+TEST_F(Keyer, BugKeyLengthensTheTuningCarrier) {
+    // rto 1..20: 83 to under 123 units; above 20: 83 to under 163 (dot_size 60 after the
+    // bug key's extra word per minute: 600 / 21 * 2 = 56).
+    for (int rto : {10, 30}) {
+        for (int i = 0; i < 20; ++i) {
+            p.spd = 20, p.ton = 1000, p.qsa = 5, p.rto = rto;
+            clock.advance(std::chrono::milliseconds(113));
+            render("\x04");
+            const auto runs = test::cycle_runs(samples());
+            ASSERT_EQ(runs.size(), 2u);
+            EXPECT_GE(runs[1], 83 * 56);
+            EXPECT_LT(runs[1], (rto > 20 ? 163 : 123) * 56);
+        }
+    }
+}
+
+TEST_F(Keyer, HandKeyingStretchesEachElementByLessThanHalf) {
+    p.hand = 1;
+    long longest_dash = 0;
+    for (int i = 0; i < 30; ++i) {
+        p.spd = 20, p.ton = 1000, p.qsa = 5;
+        a.keyer.last_space = 0;
+        clock.advance(std::chrono::milliseconds(7));
+        render("T");
+        const auto runs = test::cycle_runs(samples());
+        ASSERT_EQ(runs.size(), 3u);
+        EXPECT_LE(runs[0], -120); // leading space: 2 units + under 1
+        EXPECT_GT(runs[0], -180);
+        EXPECT_GE(runs[1], 180); // dash: 3 units + under half a unit
+        EXPECT_LT(runs[1], 210);
+        EXPECT_LE(runs[2], -180); // element gap and letter gap
+        EXPECT_GT(runs[2], -(90 + 180));
+        longest_dash = std::max(longest_dash, runs[1]);
+    }
+    EXPECT_GT(longest_dash, 180); // the jitter is really there
+}
+
+TEST_F(Keyer, BugKeyWeightsDashesButNotDots) {
+    p.rto = 10;
+    render("ET");
+    // 21 wpm: dot_size 56; dash 3 units + 1 to 1.5 units.
+    const auto runs = test::cycle_runs(samples());
+    ASSERT_EQ(runs.size(), 5u);
+    EXPECT_EQ(runs[1], 56);
+    EXPECT_GE(runs[3], 4 * 56);
+    EXPECT_LT(runs[3], 4 * 56 + 28);
+}
+
+TEST_F(Keyer, InvertedKeyingDropsTheToneForTheMarks) {
+    p.bw = 1;
+    render("ET");
+    // Every gap is one unit of tone; a dot drops out for dot_size samples, a dash for three times that.
+    EXPECT_EQ(samples(), tone(60, 5) + silent(60) + tone(60, 5) + tone(60, 5) + silent(180) +
+                             tone(60, 5) + tone(60, 5));
+}
+
+TEST_F(Keyer, AFileThatCannotBeCreatedGivesNothingToPlay) {
+    a.workdir = folder / "missing" / "deeper";
+    EXPECT_EQ(a.CreateWave(0, "E"), 0u);
+    const RenderResult r = a.keyer.render(folder / "missing" / "x.wav", "E");
+    EXPECT_EQ(r.outcome, RenderResult::Outcome::FileError);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+TEST_F(Keyer, RewritesALongerFileInPlaceToItsNewLength) {
+    render(std::string(400, 'H'));
+    struct stat before{};
+    ASSERT_EQ(::stat(file().c_str(), &before), 0);
+    a.keyer.last_space = 0;
+    render("E");
+    struct stat after{};
+    ASSERT_EQ(::stat(file().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_size, 48 + 2880);
+    EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 5));
+}
+
+TEST_F(Keyer, CreateWaveWritesTheChannelFileAndAsksForTheMeter) {
+    int redraws = 0;
+    a.on_smetr = [&] { ++redraws; };
+    a.params() = p;
+    EXPECT_EQ(a.CreateWave(3, "E"), 360u);
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(test::read_bytes(folder / "ZENKA03.WAV").size(), 48u + 2880u);
+}
+
+TEST_F(Keyer, DurationOfLongFilesDoesNotOverflow) {
+    p.spd = 5; // dot_size 240: a unit is 1920 bytes
+    const std::string text(3000, 'H'); // 3000 * (4 * 2 + 2) units: 57.6 MB
+    const RenderResult r = render(text);
+    const std::uint64_t data = 8 * 240 * (2 + 3000 * 10) + 4; // over 2^32 / 1000
+    EXPECT_EQ(r.duration_ms, data * 1000 / 8000);
+    EXPECT_EQ(std::filesystem::file_size(file()), 44 + data);
+}
+
+} // namespace
+} // namespace zenka
