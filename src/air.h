@@ -5,8 +5,10 @@
 // (a.spd = 24; a.send("CQ"); if (a.sked(1230)) ...).
 
 #include "band/schedule.h"
+#include "channels/sound_channels.h"
 #include "platform/clock.h"
 #include "platform/crt_rand.h"
+#include "platform/sound_output.h"
 #include "synth/emission.h"
 #include "synth/keyer.h"
 
@@ -14,6 +16,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -24,13 +28,19 @@ using LogObserver =
     std::function<void(std::string_view function, std::string_view info, std::uint32_t param)>;
 
 class Air : public Schedule, public EmissionParams {
+    std::unique_ptr<SoundOutput> own_out_; // used when no sound output is given
+
 public:
-    // Channel files are written into `workdir`.
+    // Channel files are written into `workdir` and played on `out`.
+    Air(Clock& clock, SoundOutput& out, std::filesystem::path workdir);
+    // The same, silent.
     explicit Air(Clock& clock, std::filesystem::path workdir = ".");
+    ~Air() override;
     Air(const Air&) = delete;
     Air& operator=(const Air&) = delete;
 
     Clock& clock;
+    SoundOutput& out;
     std::filesystem::path workdir;
 
     // --- Receiver settings (owned by the panel) ---
@@ -39,6 +49,14 @@ public:
     int filter = 0;   // narrow audio filter
     int att = 0;      // attenuator
     int channel = 1;  // audio channels written into the file header
+    int hist = 1;     // historical stations
+    int clips = 1;    // audio clips
+    int bkgnd = 1;    // background stations
+    int qrn = 1;      // band noise
+    int scan = 0;     // scanning
+
+    // --- Shared text buffers of the generators ---
+    std::string str, str2, str3;
 
     // --- Station voices and message numbering ---
     int spd1 = 0, ton1 = 0, qsa1 = 0;
@@ -70,7 +88,59 @@ public:
     static constexpr std::size_t kSlotChars = 9999;
     std::array<std::string, kSlots + 1> send_buf{}; // the last one catches overflow
     int send_call = 0;                               // index of the open slot
+    std::uint32_t emission_time = 0;                 // ms of the last emission rendered
     void send(std::string_view text);
+    int wait(int n);
+    void send_stack(std::string_view text);
+    void send_still(std::string_view text);
+    void Activate_Send_Stack();
+
+    // --- Sound channels ---
+    void sound(int k);
+    void timer0_start(std::uint32_t ms) { channels.timer_start(0, ms); }
+    void timer1_start(std::uint32_t ms) { channels.timer_start(1, ms); }
+    void timer2_start(std::uint32_t ms) { channels.timer_start(2, ms); }
+    void timer3_start(std::uint32_t ms) { channels.timer_start(3, ms); }
+    void timer4_start(std::uint32_t ms) { channels.timer_start(4, ms); }
+    void timer5_start(std::uint32_t ms) { channels.timer_start(5, ms); }
+    void timer6_start(std::uint32_t ms) { channels.timer_start(6, ms); }
+    void stop_all_devs() { channels.stop_all_devs(); }
+
+    // --- Conditional sending and keying styles ---
+    int cond(int n);
+    void send_cond(std::string_view text);
+    void send_cond_par(std::string_view text, int n);
+    void send_cond_bug(std::string_view text);
+    void send_cond_bug_f1(std::string_view text);
+    void bug();
+    void bug_off() { rto = 0; }
+    void hs() { spacing = 3; }
+    void f1();
+    void tuning();
+    void ts();
+    void ts2(std::string_view text);
+
+    // --- The steady carrier and the voice clip ---
+    std::filesystem::path carrier_file() const;
+    void emit_sound(int tone, int count);
+    void n0n(int tone);
+    void tuning2(int tone, int pause);
+    void fone_cond(int m);
+
+    // --- Teleprinter, data and facsimile-type signals ---
+    void rtlx_cond_50_170(std::string_view text, int m);
+    void rtlx_cond_75_170(std::string_view text, int m);
+    void rtlx_cond_50_425(std::string_view text, int m);
+    void rtlx_cond_75_425(std::string_view text, int m);
+    void rtlx_cond_50_850(std::string_view text, int m);
+    void rtlx_cond_75_850(std::string_view text, int m);
+    void rtlx_cond_arqe_96(std::string_view text, int m);
+    void rtlx_cond(std::string_view text, int shift, int baud, int m);
+    void rtlx(std::string_view text, int shift, int baud);
+    void sitor();
+    void data(int speed, int strength);
+    void hell() {}
+    void fax(int a, int b);
 
     // --- Rendering ---
     Keyer keyer{*this};
@@ -90,7 +160,16 @@ public:
     void Error_Code(int code) override;
 
 private:
+    Air(Clock& clock, std::unique_ptr<SoundOutput> own, SoundOutput* out,
+        std::filesystem::path workdir);
+    void play_teleprinter(int m, std::string_view recording);
+
     CrtRand crt_;
+    std::mutex log_mutex_;
+
+public:
+    // Last, so that its watchers have ended before anything they log through goes.
+    SoundChannels channels;
 };
 
 } // namespace zenka

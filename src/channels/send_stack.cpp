@@ -9,4 +9,53 @@ void Air::send(std::string_view text) {
     slot.append(text.substr(0, room));
 }
 
+int Air::wait(int n) {
+    for (int i = 0; i < n; ++i) send("    ");
+    return 0;
+}
+
+void Air::send_stack(std::string_view text) {
+    send(text);
+    wait(5);
+    if (rto != 0 || hand != 0 || spacing > 2) wait(40); // hand-sent emissions trail off longer
+    Log("Send Stack", send_buf[static_cast<std::size_t>(send_call)],
+        static_cast<std::uint32_t>(send_call));
+    if (send_call < kSlots) {
+        slot_params[static_cast<std::size_t>(send_call)] = params();
+        ++send_call;
+    } else {
+        Log("ERROR!", "ERROR#0250 Send Stack overflowed!", 7);
+    }
+    send_buf[static_cast<std::size_t>(send_call)].clear();
+    stn();
+}
+
+void Air::send_still(std::string_view text) {
+    rto = 0;
+    hand = 0;
+    const std::string whole(text.substr(0, text.find('\0'))); // the text may be str itself
+    if (whole.size() > 1023)
+        Log("ERROR: send_still: input string too long!", whole,
+            static_cast<std::uint32_t>(whole.size()));
+    // Start at a random point, as a listener tunes in to a repeating transmission.
+    const std::size_t start = whole.empty() ? 0 : myrand() % whole.size();
+    str = whole.substr(start);
+    send(str);
+    for (int i = 0; i < 20; ++i) send(whole);
+    send_stack("");
+}
+
+void Air::Activate_Send_Stack() {
+    if (send_call == 0) return;
+    for (int k = 0; k < kSlots; ++k) {
+        if (k >= send_call || channels.timer(k) != 0) continue;
+        emission_nr = k;
+        load_cw_param();
+        emission_time = CreateWave(k, send_buf[static_cast<std::size_t>(k)]);
+        if (emission_time == 0) continue;
+        sound(k);
+        channels.timer_start(k, emission_time);
+    }
+}
+
 } // namespace zenka
