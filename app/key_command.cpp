@@ -18,35 +18,44 @@ std::string check_time(const std::string& text) {
 
 CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
     CLI::App* key = app.add_subcommand("key", "Render a text as Morse telegraphy into a WAV file");
-    key->add_option("--wpm", o.wpm, "Keying speed in words per minute")->check(CLI::Range(1, 600))
+    key->add_option("--wpm", o.wpm, "Keying speed in words per minute")
+        ->check(CLI::Range(1, 600))
         ->capture_default_str();
-    key->add_option("--tone", o.tone, "Tone in Hz")->check(CLI::Range(1, 20000))
+    key->add_option("--tone", o.tone, "Tone in Hz")
+        ->check(CLI::Range(1, 20000))
         ->capture_default_str();
     key->add_option("--strength", o.strength, "Signal strength step, 0 (weakest) to 5")
-        ->check(CLI::Range(0, 5))->capture_default_str();
+        ->check(CLI::Range(0, 5))
+        ->capture_default_str();
     key->add_flag("--hand", o.hand, "Hand keying: every element and gap a little uneven");
-    key->add_option("--bug", o.bug, "Semi-automatic key: dash weighting 1-20 (up to 1.5 units "
-                                    "longer) or above (up to 2)")
+    key->add_option("--bug", o.bug,
+                    "Semi-automatic key: dash weighting 1-20 (up to 1.5 units "
+                    "longer) or above (up to 2)")
         ->check(CLI::Range(0, 100));
     key->add_flag("--spark", o.spark, "Spark transmitter sound");
     key->add_flag("--f1", o.f1, "Frequency-shift keying: the gaps carry a lower tone");
     key->add_flag("--inverted", o.inverted, "Inverted keying: the tone drops out for the marks");
     key->add_flag("--kana", o.kana, "Kana Morse: lower-case letters are the kana signs");
     key->add_flag("--cut-zero", o.cut_zero, "Key the figure 0 as T");
-    key->add_option("--spacing", o.spacing, "Letter gap in dot units")->check(CLI::Range(0, 20))
+    key->add_option("--spacing", o.spacing, "Letter gap in dot units")
+        ->check(CLI::Range(0, 20))
         ->capture_default_str();
     key->add_option("--sampling", o.sampling, "Playback rate: 4 normal pitch, 3 lower")
-        ->check(CLI::IsMember({3, 4}))->capture_default_str();
+        ->check(CLI::IsMember({3, 4}))
+        ->capture_default_str();
     key->add_option("--filter", o.filter, "Narrow audio filter: 0 or 1")
-        ->check(CLI::IsMember({0, 1}))->capture_default_str();
+        ->check(CLI::IsMember({0, 1}))
+        ->capture_default_str();
     key->add_flag("--att", o.att, "Attenuator: one strength step weaker, strength 0 not at all");
-    key->add_option("--freq", o.freq_khz, "Tuned frequency in kHz: weakens the signal as "
-                                          "propagation would at that time")
+    key->add_option("--freq", o.freq_khz,
+                    "Tuned frequency in kHz: weakens the signal as "
+                    "propagation would at that time")
         ->check(CLI::Range(10.0, 1000.0));
     key->add_option("--at", o.at, "UTC time for propagation and randomness (default now)")
         ->check(check_time);
-    key->add_option("--seed", o.seed, "Fix the random source (and the clock at --at) so that "
-                                      "hand keying comes out the same every time");
+    key->add_option("--seed", o.seed,
+                    "Fix the random source (and the clock at --at) so that "
+                    "hand keying comes out the same every time");
     key->add_option("--out", o.out, "WAV file to write")->required();
     key->add_option("text", o.text, "Text to key")->required();
     return key;

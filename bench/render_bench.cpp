@@ -57,12 +57,24 @@ void* counted_alloc(std::size_t size) {
 
 } // namespace
 
-void* operator new(std::size_t size) { return counted_alloc(size); }
-void* operator new[](std::size_t size) { return counted_alloc(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new(std::size_t size) {
+    return counted_alloc(size);
+}
+void* operator new[](std::size_t size) {
+    return counted_alloc(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -114,18 +126,17 @@ void key_with(zenka::Air& a, Keying k) {
 
 // A deterministic generator, so that every run renders the same texts.
 class TextRng {
-public:
+  public:
     explicit TextRng(std::uint32_t seed) : state_(seed) {}
     std::uint32_t below(std::uint32_t n) {
         state_ = state_ * 1664525u + 1013904223u;
         return (state_ >> 8) % n;
     }
-    template <std::size_t N>
-    std::string_view pick(const std::string_view (&list)[N]) {
+    template <std::size_t N> std::string_view pick(const std::string_view (&list)[N]) {
         return list[below(static_cast<std::uint32_t>(N))];
     }
 
-private:
+  private:
     std::uint32_t state_;
 };
 
@@ -133,9 +144,9 @@ private:
 // and plain words.
 std::string traffic_text(std::size_t length) {
     static constexpr std::string_view kWords[] = {
-        "QTC", "NR",  "GR",   "DE",  "CQ",  "RPT", "UR",  "RST", "599", "5NN", "QTH",  "NAME",
-        "WX",  "PSE", "QSL",  "VIA", "TNX", "FER", "QSO", "73",  "ES",  "GL",  "HR",   "TEMP",
-        "ANT", "PWR", "100W", "BK",  "K",   "AR",  "SK",  "=",   "?",   "/",   "QRM",  "QSB"};
+        "QTC", "NR",  "GR",   "DE",  "CQ",  "RPT", "UR",  "RST", "599", "5NN", "QTH", "NAME",
+        "WX",  "PSE", "QSL",  "VIA", "TNX", "FER", "QSO", "73",  "ES",  "GL",  "HR",  "TEMP",
+        "ANT", "PWR", "100W", "BK",  "K",   "AR",  "SK",  "=",   "?",   "/",   "QRM", "QSB"};
     TextRng rng(4242);
     std::string t;
     std::string group;
@@ -146,10 +157,12 @@ std::string traffic_text(std::size_t length) {
             group.clear();
             switch (rng.below(3)) {
             case 0:
-                for (int i = 0; i < 5; ++i) group += static_cast<char>('A' + rng.below(26));
+                for (int i = 0; i < 5; ++i)
+                    group += static_cast<char>('A' + rng.below(26));
                 break;
             case 1:
-                for (int i = 0; i < 5; ++i) group += static_cast<char>('0' + rng.below(10));
+                for (int i = 0; i < 5; ++i)
+                    group += static_cast<char>('0' + rng.below(10));
                 break;
             default:
                 group = rng.pick(kWords);
@@ -167,11 +180,11 @@ std::string traffic_text(std::size_t length) {
 // to about 120 MB.
 std::string slot_text(std::uint32_t seed) {
     static constexpr std::string_view kWords[] = {
-        "CQ",  "DE",  "TEST", "5NN",  "TU",   "RST", "599",  "NAME",  "HR",  "ES",  "UR",
-        "FB",  "OM",  "GM",   "GE",   "TNX",  "ANT", "PWR",  "AT",    "IN",  "IS",  "IT",
-        "THE", "SEE", "NET",  "TEN",  "SENT", "EAST", "MEET", "TIME", "A",   "TEA", "SEA",
-        "SET", "NEAT", "SEEN", "TENT", "THEN", "HI",  "MAN",  "STATE", "SEND", "ME", "HE",
-        "WE",  "AN",  "AS",   "ON",   "NO",   "SO"};
+        "CQ",    "DE",   "TEST", "5NN", "TU",   "RST",  "599",  "NAME", "HR",   "ES",
+        "UR",    "FB",   "OM",   "GM",  "GE",   "TNX",  "ANT",  "PWR",  "AT",   "IN",
+        "IS",    "IT",   "THE",  "SEE", "NET",  "TEN",  "SENT", "EAST", "MEET", "TIME",
+        "A",     "TEA",  "SEA",  "SET", "NEAT", "SEEN", "TENT", "THEN", "HI",   "MAN",
+        "STATE", "SEND", "ME",   "HE",  "WE",   "AN",   "AS",   "ON",   "NO",   "SO"};
     TextRng rng(seed);
     std::string t;
     while (t.size() < zenka::Air::kSlotChars) {
@@ -217,17 +230,20 @@ NaiveResult naive_render(const fs::path& path, std::string_view text, Keying k, 
     NaiveResult result;
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) return result;
-    for (std::uint32_t i = 0; i < zenka::WaveHeader::kSize; ++i) std::fputc(0, f);
+    for (std::uint32_t i = 0; i < zenka::WaveHeader::kSize; ++i)
+        std::fputc(0, f);
 
     std::uint64_t samples = 0;
     const auto mark = [&](std::uint64_t cycles) {
         for (std::uint64_t c = 0; c < cycles; ++c)
-            for (const unsigned char s : cycle) std::fputc(s, f);
+            for (const unsigned char s : cycle)
+                std::fputc(s, f);
         samples += 8 * cycles;
     };
     const auto gap = [&](std::uint64_t units) {
         const std::uint64_t n = 8 * units * dot_size;
-        for (std::uint64_t i = 0; i < n; ++i) std::fputc(0x80, f);
+        for (std::uint64_t i = 0; i < n; ++i)
+            std::fputc(0x80, f);
         samples += n;
     };
 
@@ -243,7 +259,8 @@ NaiveResult naive_render(const fs::path& path, std::string_view text, Keying k, 
         if (ch <= 0x7F) {
             const std::uint32_t code = zenka::cw_table[ch];
             int top = 31;
-            while (top > 0 && !(code & (1u << top))) --top;
+            while (top > 0 && !(code & (1u << top)))
+                --top;
             for (int bit = top - 1; bit >= 0; --bit) {
                 mark((code & (1u << bit)) ? 3 * dot_size : dot_size);
                 gap(1);
@@ -304,7 +321,8 @@ void expect_same_files(const fs::path& got, const fs::path& want, const std::str
         if (diff.first != block_a + n) {
             const auto at = offset + static_cast<std::uint64_t>(diff.first - block_a);
             char line[160];
-            std::snprintf(line, sizeof line, "first difference at byte %llu (keyer 0x%02X, naive 0x%02X)",
+            std::snprintf(line, sizeof line,
+                          "first difference at byte %llu (keyer 0x%02X, naive 0x%02X)",
                           static_cast<unsigned long long>(at),
                           static_cast<unsigned>(static_cast<unsigned char>(*diff.first)),
                           static_cast<unsigned>(static_cast<unsigned char>(*diff.second)));
@@ -369,9 +387,9 @@ void BM_KeyerRender(benchmark::State& state) {
         }
     }
     g_traffic_samples = size_of(file) - zenka::WaveHeader::kSize;
-    state.counters["samples"] = benchmark::Counter(
-        static_cast<double>(g_traffic_samples) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate);
+    state.counters["samples"] = benchmark::Counter(static_cast<double>(g_traffic_samples) *
+                                                       static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate);
     state.counters["file_MB"] = static_cast<double>(size_of(file)) / 1e6;
 }
 BENCHMARK(BM_KeyerRender)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -444,7 +462,8 @@ void BM_SevenSlots(benchmark::State& state) {
     }
     g_rss_after_slots = max_rss_kib();
     g_slot_bytes = 0;
-    for (int k = 0; k < zenka::Air::kSlots; ++k) g_slot_bytes += size_of(a.channel_file(k));
+    for (int k = 0; k < zenka::Air::kSlots; ++k)
+        g_slot_bytes += size_of(a.channel_file(k));
     state.counters["slot0_MB"] = static_cast<double>(size_of(a.channel_file(0))) / 1e6;
     state.counters["all_MB"] = static_cast<double>(g_slot_bytes) / 1e6;
     state.counters["samples"] = benchmark::Counter(
@@ -452,7 +471,8 @@ void BM_SevenSlots(benchmark::State& state) {
             static_cast<double>(state.iterations()),
         benchmark::Counter::kIsRate);
     state.counters["heap_B_per_render"] = static_cast<double>(g_render_heap_bytes);
-    state.counters["maxrss_growth_KiB"] = static_cast<double>(g_rss_after_slots - g_rss_before_slots);
+    state.counters["maxrss_growth_KiB"] =
+        static_cast<double>(g_rss_after_slots - g_rss_before_slots);
 }
 BENCHMARK(BM_SevenSlots)
     ->UseRealTime()
@@ -464,7 +484,7 @@ BENCHMARK(BM_SevenSlots)
 // Summary.
 
 class SummaryReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     // Colours only on a terminal (a reporter given to the library skips its
     // --benchmark_color handling).
     SummaryReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
@@ -480,10 +500,11 @@ public:
             const double seconds_per_iteration =
                 r.iterations > 0 ? r.real_accumulated_time / static_cast<double>(r.iterations) : 0;
             if (r.run_type == Run::RT_Iteration && seconds_per_iteration > 0) {
-                const double samples_per_iteration =
-                    static_cast<double>(g_traffic_samples);
-                if (name == "BM_KeyerRender") keyer_rate = samples_per_iteration / seconds_per_iteration;
-                if (name == "BM_NaiveRender") naive_rate = samples_per_iteration / seconds_per_iteration;
+                const double samples_per_iteration = static_cast<double>(g_traffic_samples);
+                if (name == "BM_KeyerRender")
+                    keyer_rate = samples_per_iteration / seconds_per_iteration;
+                if (name == "BM_NaiveRender")
+                    naive_rate = samples_per_iteration / seconds_per_iteration;
             }
             if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" &&
                 name == "BM_SevenSlots")
@@ -537,7 +558,8 @@ int main(int argc, char** argv) {
     met &= report_goal(reporter.slots_median_ms > 0, reporter.slots_median_ms <= 250, line);
     const bool slots_run = g_rss_after_slots > 0;
     const long growth = g_rss_after_slots - g_rss_before_slots;
-    std::snprintf(line, sizeof line, "peak RSS %ld KiB -> %ld KiB, growth %ld KiB (goal <= 4096 KiB)",
+    std::snprintf(line, sizeof line,
+                  "peak RSS %ld KiB -> %ld KiB, growth %ld KiB (goal <= 4096 KiB)",
                   g_rss_before_slots, g_rss_after_slots, growth);
     met &= report_goal(slots_run, growth <= 4096, line);
     std::snprintf(line, sizeof line,

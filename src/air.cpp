@@ -8,7 +8,7 @@ namespace {
 
 // A sound output that plays nothing, for a context that only composes and renders.
 class SilentOutput final : public SoundOutput {
-public:
+  public:
     int device_count() const override { return 0; }
     void open_channel(int, const std::filesystem::path&) override {}
     void close_channel(int) override {}
@@ -26,9 +26,8 @@ Air::Air(Clock& c, std::unique_ptr<SoundOutput> own, SoundOutput* output,
          std::filesystem::path folder)
     : own_out_(std::move(own)), clock(c), out(output != nullptr ? *output : *own_out_),
       workdir(std::move(folder)),
-      channels(out, clock, [this](std::string_view f, std::string_view i, std::uint32_t p) {
-          Log(f, i, p);
-      }) {
+      channels(out, clock,
+               [this](std::string_view f, std::string_view i, std::uint32_t p) { Log(f, i, p); }) {
     t = clock.utc();
 }
 
@@ -50,9 +49,13 @@ std::uint32_t Air::CreateWave(int k, std::string_view text) {
     return keyer.render(channel_file(k), text).duration_ms;
 }
 
-std::filesystem::path Air::carrier_file() const { return workdir / "ZENKA09.WAV"; }
+std::filesystem::path Air::carrier_file() const {
+    return workdir / "ZENKA09.WAV";
+}
 
-void Air::sound(int k) { channels.sound(k, channel_file(k)); }
+void Air::sound(int k) {
+    channels.sound(k, channel_file(k));
+}
 
 void Air::smetr() {
     if (on_smetr) on_smetr();

@@ -30,7 +30,7 @@ using LogObserver =
 class Air : public Schedule, public EmissionParams {
     std::unique_ptr<SoundOutput> own_out_; // used when no sound output is given
 
-public:
+  public:
     // Channel files are written into `workdir` and played on `out`.
     Air(Clock& clock, SoundOutput& out, std::filesystem::path workdir);
     // The same, silent.
@@ -77,7 +77,7 @@ public:
     // --- Emission parameters ---
     static constexpr int kSlots = 7;
     std::array<EmissionParams, kSlots> slot_params{}; // set of each closed slot
-    int emission_nr = 0;                               // slot being rendered
+    int emission_nr = 0;                              // slot being rendered
     void stn();
     void stn_ext();
     void load_cw_param();
@@ -87,8 +87,8 @@ public:
     // --- Send store ---
     static constexpr std::size_t kSlotChars = 9999;
     std::array<std::string, kSlots + 1> send_buf{}; // the last one catches overflow
-    int send_call = 0;                               // index of the open slot
-    std::uint32_t emission_time = 0;                 // ms of the last emission rendered
+    int send_call = 0;                              // index of the open slot
+    std::uint32_t emission_time = 0;                // ms of the last emission rendered
     void send(std::string_view text);
     int wait(int n);
     void send_stack(std::string_view text);
@@ -153,13 +153,13 @@ public:
     void smetr();
 
     // --- Diagnostics ---
-    int debug = 0;                               // the log file is written only when on
+    int debug = 0; // the log file is written only when on
     std::filesystem::path log_file = "RX_LOG.TXT";
     LogObserver on_log;
     void Log(std::string_view function, std::string_view info, std::uint32_t param);
     void Error_Code(int code) override;
 
-private:
+  private:
     Air(Clock& clock, std::unique_ptr<SoundOutput> own, SoundOutput* out,
         std::filesystem::path workdir);
     void play_teleprinter(int m, std::string_view recording);
@@ -167,7 +167,7 @@ private:
     CrtRand crt_;
     std::mutex log_mutex_;
 
-public:
+  public:
     // Last, so that its watchers have ended before anything they log through goes.
     SoundChannels channels;
 };

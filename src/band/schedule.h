@@ -7,7 +7,7 @@
 namespace zenka {
 
 class Schedule {
-public:
+  public:
     virtual ~Schedule() = default;
 
     SystemTime t{};
@@ -57,10 +57,10 @@ public:
     // not a clock time reports error 110 and gives false.
     bool ct(int from, int to);
 
-protected:
+  protected:
     virtual void Error_Code(int code) = 0;
 
-private:
+  private:
     bool repeats(int a, int times_per_hour) const;
 };
 

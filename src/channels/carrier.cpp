@@ -10,7 +10,9 @@ namespace {
 // Carrier amplitude per strength step; 6 and 7 give a silent carrier.
 constexpr int kCarrierAmplitude[8] = {1, 8, 16, 32, 64, 126, 0, 0};
 
-int carrier_amplitude(int qsa) { return qsa >= 0 && qsa < 8 ? kCarrierAmplitude[qsa] : 0; }
+int carrier_amplitude(int qsa) {
+    return qsa >= 0 && qsa < 8 ? kCarrierAmplitude[qsa] : 0;
+}
 
 } // namespace
 

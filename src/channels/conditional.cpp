@@ -33,7 +33,9 @@ void Air::send_cond_bug_f1(std::string_view text) {
     send_cond(text);
 }
 
-void Air::bug() { rto = static_cast<int>(myrand() % 40); }
+void Air::bug() {
+    rto = static_cast<int>(myrand() % 40);
+}
 
 void Air::f1() {
     _f1 = 1;
@@ -43,16 +45,19 @@ void Air::f1() {
 void Air::tuning() {
     stn();
     str = "\x04"; // each one a 3-unit mark with no gap: a continuous carrier
-    for (std::uint32_t i = 3 + myrand() % 10; i > 0; --i) send(str);
+    for (std::uint32_t i = 3 + myrand() % 10; i > 0; --i)
+        send(str);
     wait(static_cast<int>(1 + myrand() % 3));
-    for (std::uint32_t i = 5 + myrand() % 10; i > 0; --i) send(str);
+    for (std::uint32_t i = 5 + myrand() % 10; i > 0; --i)
+        send(str);
     send_stack("");
 }
 
 void Air::ts() {
     spd = 24;
     ton = 1000;
-    for (int i = 0; i < 100; ++i) send("E    ");
+    for (int i = 0; i < 100; ++i)
+        send("E    ");
     send_stack("");
 }
 
@@ -61,7 +66,8 @@ void Air::ts2(std::string_view text) {
     str.assign(text.substr(0, text.find('\0')));
     str.append("  TIME  ");
     send(str);
-    for (int i = 0; i < 100; ++i) send("E    ");
+    for (int i = 0; i < 100; ++i)
+        send("E    ");
     send_stack("");
 }
 

@@ -10,7 +10,8 @@ void Air::send(std::string_view text) {
 }
 
 int Air::wait(int n) {
-    for (int i = 0; i < n; ++i) send("    ");
+    for (int i = 0; i < n; ++i)
+        send("    ");
     return 0;
 }
 
@@ -41,7 +42,8 @@ void Air::send_still(std::string_view text) {
     const std::size_t start = whole.empty() ? 0 : myrand() % whole.size();
     str = whole.substr(start);
     send(str);
-    for (int i = 0; i < 20; ++i) send(whole);
+    for (int i = 0; i < 20; ++i)
+        send(whole);
     send_stack("");
 }
 

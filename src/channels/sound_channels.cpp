@@ -8,11 +8,13 @@ namespace {
 
 // The recordings that may be playing when everything is stopped.
 constexpr std::string_view kRecordings[] = {
-    "fone/rtt-001.wav", "fone/rtt-001.mp3", "fone/rtt-002.wav", "fone/ssb-002.wav",
+    "fone/rtt-001.wav", "fone/rtt-001.mp3", "fone/rtt-002.wav",  "fone/ssb-002.wav",
     "fone/sitorb.wav",  "fone/fax-001.wav", "fone/othr-001.wav",
 };
 
-bool valid(int k) { return k >= 0 && k < SoundChannels::kChannels; }
+bool valid(int k) {
+    return k >= 0 && k < SoundChannels::kChannels;
+}
 
 } // namespace
 
@@ -102,7 +104,8 @@ void SoundChannels::stop_all_devs() {
         free_channel(k, false);
         release(k);
     }
-    for (std::string_view name : kRecordings) out_.close_recording(name);
+    for (std::string_view name : kRecordings)
+        out_.close_recording(name);
 }
 
 } // namespace zenka

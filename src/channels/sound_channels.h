@@ -22,9 +22,9 @@
 namespace zenka {
 
 class SoundChannels {
-public:
-    using Logger = std::function<void(std::string_view function, std::string_view info,
-                                      std::uint32_t param)>;
+  public:
+    using Logger =
+        std::function<void(std::string_view function, std::string_view info, std::uint32_t param)>;
     static constexpr int kChannels = SoundOutput::kChannels;
 
     SoundChannels(SoundOutput& out, const Clock& clock, Logger log);
@@ -45,7 +45,7 @@ public:
 
     SoundOutput& out() { return out_; }
 
-private:
+  private:
     struct Channel {
         std::mutex claim; // held while a channel is being freed
         std::atomic<std::uint32_t> deadline{0};

@@ -40,8 +40,8 @@ std::optional<int> digits(std::string_view text, std::size_t pos, std::size_t wi
 
 std::optional<UtcInstant> parse_utc(std::string_view text) {
     // YYYY-MM-DDTHH:MM:SS
-    if (text.size() < 19 || text[4] != '-' || text[7] != '-' || (text[10] != 'T' && text[10] != 't') ||
-        text[13] != ':' || text[16] != ':')
+    if (text.size() < 19 || text[4] != '-' || text[7] != '-' ||
+        (text[10] != 'T' && text[10] != 't') || text[13] != ':' || text[16] != ':')
         return std::nullopt;
     const auto y = digits(text, 0, 4), mo = digits(text, 5, 2), d = digits(text, 8, 2);
     const auto h = digits(text, 11, 2), mi = digits(text, 14, 2), s = digits(text, 17, 2);
@@ -93,7 +93,9 @@ UtcInstant SystemClock::now() const {
     return time_point_cast<milliseconds>(system_clock::now());
 }
 
-std::uint32_t SystemClock::tick_count() const { return steady_ticks(); }
+std::uint32_t SystemClock::tick_count() const {
+    return steady_ticks();
+}
 
 void FixedClock::advance(milliseconds by) {
     instant_ += by;
@@ -106,6 +108,8 @@ UtcInstant RunningClock::now() const {
     return start_ + duration_cast<milliseconds>(steady_clock::now() - origin_);
 }
 
-std::uint32_t RunningClock::tick_count() const { return steady_ticks(); }
+std::uint32_t RunningClock::tick_count() const {
+    return steady_ticks();
+}
 
 } // namespace zenka

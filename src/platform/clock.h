@@ -37,7 +37,7 @@ std::string format_utc(UtcInstant instant);
 
 // Where the receiver reads the time of day and its millisecond tick count.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual UtcInstant now() const = 0;
     // Milliseconds since an arbitrary start, wrapping at 2^32 like a system tick count.
@@ -48,14 +48,14 @@ public:
 
 // The machine's own clock.
 class SystemClock final : public Clock {
-public:
+  public:
     UtcInstant now() const override;
     std::uint32_t tick_count() const override;
 };
 
 // A clock that stands still until a test moves it.
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(UtcInstant instant) : instant_(instant) {}
     UtcInstant now() const override { return instant_; }
     std::uint32_t tick_count() const override { return ticks_; }
@@ -63,19 +63,19 @@ public:
     void set(UtcInstant instant) { instant_ = instant; }
     void advance(std::chrono::milliseconds by);
 
-private:
+  private:
     UtcInstant instant_;
     std::uint32_t ticks_ = 1000;
 };
 
 // Starts at a chosen instant and runs on in real time from there.
 class RunningClock final : public Clock {
-public:
+  public:
     explicit RunningClock(UtcInstant start);
     UtcInstant now() const override;
     std::uint32_t tick_count() const override;
 
-private:
+  private:
     UtcInstant start_;
     std::chrono::steady_clock::time_point origin_;
 };

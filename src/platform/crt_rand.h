@@ -8,14 +8,14 @@
 namespace zenka {
 
 class CrtRand {
-public:
+  public:
     int rand() {
         state_ = state_ * 214013u + 2531011u;
         return static_cast<int>((state_ >> 16) & 0x7fffu);
     }
     void reset(std::uint32_t seed = 1) { state_ = seed; }
 
-private:
+  private:
     std::uint32_t state_ = 1;
 };
 

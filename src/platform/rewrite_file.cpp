@@ -10,7 +10,9 @@
 
 namespace zenka {
 
-RewriteFile::~RewriteFile() { close(); }
+RewriteFile::~RewriteFile() {
+    close();
+}
 
 bool RewriteFile::fail(const char* what) {
     error_ = std::string(what) + ": " + std::strerror(errno);
@@ -72,7 +74,7 @@ bool RewriteFile::write_at(std::uint64_t offset, const void* data, std::size_t s
 
 bool RewriteFile::finish(std::uint64_t size) {
     if (fd_ < 0) return false;
-    struct stat st{};
+    struct stat st {};
     bool ok = true;
     if (::fstat(fd_, &st) != 0)
         ok = fail("cannot examine");

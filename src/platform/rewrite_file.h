@@ -17,7 +17,7 @@ struct ByteRun {
 };
 
 class RewriteFile {
-public:
+  public:
     RewriteFile() = default;
     ~RewriteFile();
     RewriteFile(const RewriteFile&) = delete;
@@ -38,7 +38,7 @@ public:
 
     const std::string& error() const { return error_; }
 
-private:
+  private:
     bool fail(const char* what);
 
     int fd_ = -1;

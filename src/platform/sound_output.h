@@ -9,7 +9,7 @@
 namespace zenka {
 
 class SoundOutput {
-public:
+  public:
     static constexpr int kChannels = 7;
 
     virtual ~SoundOutput() = default;

@@ -15,13 +15,14 @@ void Air::Log(std::string_view function, std::string_view info, std::uint32_t pa
     std::FILE* f = std::fopen(log_file.c_str(), "a");
     if (f == nullptr) return; // the record is lost, as a log must never stop the receiver
     const std::string fn(function), in(info);
-    std::fprintf(f,
-                 "\n Function: %s \n Info: %s \n Time: %02d:%02d:%02d:%02d  Ticks:%d \n freq: %d  \n"
-                 " spd: %d  \n ton: %d \n qsa: %d \n qrh: %d \n rto: %d \n f1: %d \n sz: %d \n"
-                 " hand: %d \n  spacing: %d \n additional param: %u\n",
-                 fn.c_str(), in.c_str(), now.hour, now.minute, now.second, now.milliseconds,
-                 static_cast<int>(clock.tick_count()), freq, spd, ton, qsa, qrh, rto, _f1, sz, hand,
-                 slot_params[0].spacing, param);
+    std::fprintf(
+        f,
+        "\n Function: %s \n Info: %s \n Time: %02d:%02d:%02d:%02d  Ticks:%d \n freq: %d  \n"
+        " spd: %d  \n ton: %d \n qsa: %d \n qrh: %d \n rto: %d \n f1: %d \n sz: %d \n"
+        " hand: %d \n  spacing: %d \n additional param: %u\n",
+        fn.c_str(), in.c_str(), now.hour, now.minute, now.second, now.milliseconds,
+        static_cast<int>(clock.tick_count()), freq, spd, ton, qsa, qrh, rto, _f1, sz, hand,
+        slot_params[0].spacing, param);
     std::fclose(f);
 }
 

@@ -4,7 +4,8 @@ namespace zenka {
 
 std::uint32_t Air::myrand() {
     t = clock.utc();
-    rand_seed += static_cast<std::uint32_t>(rand() + t.day + t.hour + t.minute + t.second * t.milliseconds);
+    rand_seed +=
+        static_cast<std::uint32_t>(rand() + t.day + t.hour + t.minute + t.second * t.milliseconds);
     rand_seed += 1;
     return rand_seed;
 }
@@ -34,13 +35,21 @@ void Air::stn_ext() {
     draw(spd5, ton5, qsa5);
 }
 
-void Air::load_cw_param() { params() = slot_params.at(static_cast<std::size_t>(emission_nr)); }
+void Air::load_cw_param() {
+    params() = slot_params.at(static_cast<std::size_t>(emission_nr));
+}
 
 void Air::create_params() {
     // Seven bytes: speed, tone (low, high), strength. A zero byte ends the text
     // there, as it would a C string.
-    const char bytes[8] = {0x01, static_cast<char>(spd), 0x02, static_cast<char>(ton % 256),
-                           static_cast<char>(ton / 256), 0x03, static_cast<char>(qsa), 0};
+    const char bytes[8] = {0x01,
+                           static_cast<char>(spd),
+                           0x02,
+                           static_cast<char>(ton % 256),
+                           static_cast<char>(ton / 256),
+                           0x03,
+                           static_cast<char>(qsa),
+                           0};
     send(bytes);
 }
 

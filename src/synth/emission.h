@@ -4,19 +4,19 @@
 namespace zenka {
 
 struct EmissionParams {
-    int spd = 20;      // words per minute; a dot unit lasts 1.2 / spd seconds
-    int qsa = 3;       // strength step 0 (weakest) .. 5
-    int ton = 1000;    // tone request in Hz
-    int rto = 0;       // bug-key dash weighting: 0 off, 1..20 up to +1.5 units, above +2
-    int _f1 = 0;       // frequency-shift keying: gaps filled with a lower tone
-    int sz = 0;        // cut zero: "0" keyed as "T"
-    int qrh = 0;       // frequency drift (carried, not rendered)
-    int qsb = 0;       // fading (carried, not rendered)
-    int katokana = 0;  // kana Morse: lower case selects the kana signs
-    int bw = 0;        // inverted keying
-    int hand = 0;      // hand keying jitter
-    int spark = 0;     // spark transmitter sound
-    int spacing = 2;   // letter-gap multiplier in dot units
+    int spd = 20;     // words per minute; a dot unit lasts 1.2 / spd seconds
+    int qsa = 3;      // strength step 0 (weakest) .. 5
+    int ton = 1000;   // tone request in Hz
+    int rto = 0;      // bug-key dash weighting: 0 off, 1..20 up to +1.5 units, above +2
+    int _f1 = 0;      // frequency-shift keying: gaps filled with a lower tone
+    int sz = 0;       // cut zero: "0" keyed as "T"
+    int qrh = 0;      // frequency drift (carried, not rendered)
+    int qsb = 0;      // fading (carried, not rendered)
+    int katokana = 0; // kana Morse: lower case selects the kana signs
+    int bw = 0;       // inverted keying
+    int hand = 0;     // hand keying jitter
+    int spark = 0;    // spark transmitter sound
+    int spacing = 2;  // letter-gap multiplier in dot units
 
     friend bool operator==(const EmissionParams&, const EmissionParams&) = default;
 };

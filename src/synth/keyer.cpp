@@ -14,7 +14,9 @@ constexpr unsigned char kStrengthSwitch = 0x03;
 constexpr unsigned char kTuning = 0x04;
 
 // A count of units that cannot go below zero.
-std::uint64_t units(int v) { return v > 0 ? static_cast<std::uint64_t>(v) : 0; }
+std::uint64_t units(int v) {
+    return v > 0 ? static_cast<std::uint64_t>(v) : 0;
+}
 
 } // namespace
 
@@ -58,8 +60,8 @@ RenderResult Keyer::render(const std::filesystem::path& path, std::string_view t
     a.smetr();
     restore_filter();
     if (ok && wavehdr.byte_rate != 0)
-        result.duration_ms = static_cast<std::uint32_t>(std::uint64_t{wavehdr.data_size} * 1000 /
-                                                        wavehdr.byte_rate);
+        result.duration_ms =
+            static_cast<std::uint32_t>(std::uint64_t{wavehdr.data_size} * 1000 / wavehdr.byte_rate);
     return result;
 }
 
@@ -150,7 +152,8 @@ void Keyer::letter(unsigned char ch, std::uint32_t n) {
     if (ch <= 0x7F) {
         const std::uint32_t code = cw_table[ch];
         int top = 31;
-        while (top > 0 && !(code & (1u << top))) --top;
+        while (top > 0 && !(code & (1u << top)))
+            --top;
         for (int bit = top - 1; bit >= 0; --bit) {
             const bool is_dash = code & (1u << bit);
             if (a.bw)
@@ -237,7 +240,9 @@ void Keyer::space_f1(std::uint64_t n) {
     out_.repeat(f1_pattern(a.qsa), dot_size + e);
 }
 
-void Keyer::spark_dot(std::uint64_t e) { out_.repeat(spark_pattern(a.qsa), dot_size / 2 + e); }
+void Keyer::spark_dot(std::uint64_t e) {
+    out_.repeat(spark_pattern(a.qsa), dot_size / 2 + e);
+}
 
 void Keyer::spark_dash(std::uint64_t e) {
     out_.repeat(spark_pattern(a.qsa), 3ull * (dot_size / 2) + e);

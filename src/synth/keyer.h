@@ -26,7 +26,7 @@ struct RenderResult {
 enum class ParamChange { Render, Speed, Tone, Strength };
 
 class Keyer {
-public:
+  public:
     explicit Keyer(Air& air) : a(air) {}
     Keyer(const Keyer&) = delete;
     Keyer& operator=(const Keyer&) = delete;
@@ -41,15 +41,15 @@ public:
     // Render state; last_space and tuning_flag carry over from one render to the next.
     int last_space = 0;
     int tuning_flag = 0;
-    std::uint32_t rto_rand = 0;  // extension of the element being written, in cycles
-    std::uint32_t dot_size = 0;  // waveform cycles per dot unit
-    int old_flt = 0;             // the receiver's filter while a spark render forces it on
+    std::uint32_t rto_rand = 0; // extension of the element being written, in cycles
+    std::uint32_t dot_size = 0; // waveform cycles per dot unit
+    int old_flt = 0;            // the receiver's filter while a spark render forces it on
     WaveHeader wavehdr;
 
     // Largest number of samples a file can hold (its sizes are 32-bit).
     static constexpr std::uint64_t kMaxSamples = 0xFFFFFFFFull - 36 - 4;
 
-private:
+  private:
     void prop();
     void walk(std::string_view text);
     void restore_filter();

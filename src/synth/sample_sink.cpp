@@ -21,8 +21,8 @@ void SampleSink::repeat(const Pattern* pattern, std::uint64_t cycles) {
     // (every run is a whole number of periods, so the phase carries on).
     if (bytes > 0 && pending_ > 0 && runs_[pending_ - 1].data == pattern->bank) {
         ByteRun& last = runs_[pending_ - 1];
-        const std::size_t grow =
-            static_cast<std::size_t>(std::min<std::uint64_t>(bytes, pattern->bank_size - last.size));
+        const std::size_t grow = static_cast<std::size_t>(
+            std::min<std::uint64_t>(bytes, pattern->bank_size - last.size));
         last.size += grow;
         bytes -= grow;
     }
@@ -38,7 +38,8 @@ void SampleSink::repeat(const Pattern* pattern, std::uint64_t cycles) {
 void SampleSink::flush() {
     if (pending_ == 0 || failed_) return;
     std::uint64_t size = 0;
-    for (std::size_t i = 0; i < pending_; ++i) size += runs_[i].size;
+    for (std::size_t i = 0; i < pending_; ++i)
+        size += runs_[i].size;
     if (!file_->write_at(offset_, std::span<const ByteRun>(runs_.data(), pending_))) failed_ = true;
     offset_ += size;
     pending_ = 0;

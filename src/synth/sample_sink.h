@@ -12,7 +12,7 @@
 namespace zenka {
 
 class SampleSink {
-public:
+  public:
     // Starts writing at `offset` of `file`; at most `limit` bytes are kept.
     void begin(RewriteFile& file, std::uint64_t offset, std::uint64_t limit);
     // `cycles` whole periods of `pattern`; a null pattern writes nothing.
@@ -26,15 +26,15 @@ public:
     // True once `limit` was reached: everything after it is dropped.
     bool full() const { return written_ >= limit_; }
 
-private:
+  private:
     void flush();
 
     static constexpr std::size_t kRuns = 1024;
     std::array<ByteRun, kRuns> runs_{};
     std::size_t pending_ = 0;
     RewriteFile* file_ = nullptr;
-    std::uint64_t offset_ = 0;   // file offset of the first pending run
-    std::uint64_t written_ = 0;  // bytes accepted so far
+    std::uint64_t offset_ = 0;  // file offset of the first pending run
+    std::uint64_t written_ = 0; // bytes accepted so far
     std::uint64_t limit_ = 0;
     bool failed_ = false;
 };

@@ -12,13 +12,27 @@ void Air::play_teleprinter(int m, std::string_view recording) {
     out.play_recording(recording);
 }
 
-void Air::rtlx_cond_50_170(std::string_view, int m) { play_teleprinter(m, "fone/rtt-001.wav"); }
-void Air::rtlx_cond_50_425(std::string_view, int m) { play_teleprinter(m, "fone/rtt-001.mp3"); }
-void Air::rtlx_cond_50_850(std::string_view, int m) { play_teleprinter(m, "fone/rtt-001.wav"); }
-void Air::rtlx_cond_75_170(std::string_view, int m) { play_teleprinter(m, "fone/rtt-002.wav"); }
-void Air::rtlx_cond_75_425(std::string_view, int m) { play_teleprinter(m, "fone/rtt-002.wav"); }
-void Air::rtlx_cond_75_850(std::string_view, int m) { play_teleprinter(m, "fone/rtt-002.wav"); }
-void Air::rtlx_cond_arqe_96(std::string_view, int m) { play_teleprinter(m, "fone/rtt-002.wav"); }
+void Air::rtlx_cond_50_170(std::string_view, int m) {
+    play_teleprinter(m, "fone/rtt-001.wav");
+}
+void Air::rtlx_cond_50_425(std::string_view, int m) {
+    play_teleprinter(m, "fone/rtt-001.mp3");
+}
+void Air::rtlx_cond_50_850(std::string_view, int m) {
+    play_teleprinter(m, "fone/rtt-001.wav");
+}
+void Air::rtlx_cond_75_170(std::string_view, int m) {
+    play_teleprinter(m, "fone/rtt-002.wav");
+}
+void Air::rtlx_cond_75_425(std::string_view, int m) {
+    play_teleprinter(m, "fone/rtt-002.wav");
+}
+void Air::rtlx_cond_75_850(std::string_view, int m) {
+    play_teleprinter(m, "fone/rtt-002.wav");
+}
+void Air::rtlx_cond_arqe_96(std::string_view, int m) {
+    play_teleprinter(m, "fone/rtt-002.wav");
+}
 
 void Air::rtlx_cond(std::string_view text, int shift, int baud, int m) {
     const bool narrow = shift == 125 || shift == 170;

@@ -24,7 +24,8 @@ void put16(std::uint8_t* at, std::uint16_t v) {
 }
 
 void put32(std::uint8_t* at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        at[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 } // namespace

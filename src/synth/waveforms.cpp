@@ -9,14 +9,16 @@ namespace {
 // Mark amplitude per strength step; a cycle is 128, +a/2, +a, +a/2, 128, -a/2, -a, -a/2.
 constexpr int kMarkAmplitude[6] = {2, 8, 16, 32, 64, 96};
 
+// clang-format off
 constexpr std::uint8_t kSparkBurst[6][20] = {
-    {136, 120, 132, 124, 130, 126, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
-    {144, 112, 139, 117, 134, 122, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
-    {160, 96, 150, 106, 140, 116, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
-    {192, 64, 171, 85, 150, 106, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
-    {224, 32, 192, 64, 160, 96, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
-    {255, 0, 224, 32, 192, 64, 160, 96, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
+    {136, 120, 132, 124, 130, 126,           128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
+    {144, 112, 139, 117, 134, 122,           128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
+    {160,  96, 150, 106, 140, 116,           128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
+    {192,  64, 171,  85, 150, 106,           128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
+    {224,  32, 192,  64, 160,  96,           128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
+    {255,   0, 224,  32, 192,  64, 160,  96, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128},
 };
+// clang-format on
 
 constexpr std::uint8_t kF1Cycle[6][12] = {
     {128, 128, 129, 130, 129, 128, 128, 128, 127, 126, 127, 127},
@@ -35,7 +37,8 @@ struct Bank {
     Pattern pattern;
 
     Bank(const std::uint8_t* cycle, std::size_t period) : bytes(kBankSize) {
-        for (std::size_t i = 0; i < kBankSize; ++i) bytes[i] = cycle[i % period];
+        for (std::size_t i = 0; i < kBankSize; ++i)
+            bytes[i] = cycle[i % period];
         pattern = {bytes.data(), bytes.size(), period};
     }
 };
@@ -50,10 +53,14 @@ struct Banks {
         f1.reserve(6);
         for (int q = 0; q < 6; ++q) {
             const int a = kMarkAmplitude[q];
-            const std::uint8_t cycle[8] = {
-                128, static_cast<std::uint8_t>(128 + a / 2), static_cast<std::uint8_t>(128 + a),
-                static_cast<std::uint8_t>(128 + a / 2), 128, static_cast<std::uint8_t>(128 - a / 2),
-                static_cast<std::uint8_t>(128 - a), static_cast<std::uint8_t>(128 - a / 2)};
+            const std::uint8_t cycle[8] = {128,
+                                           static_cast<std::uint8_t>(128 + a / 2),
+                                           static_cast<std::uint8_t>(128 + a),
+                                           static_cast<std::uint8_t>(128 + a / 2),
+                                           128,
+                                           static_cast<std::uint8_t>(128 - a / 2),
+                                           static_cast<std::uint8_t>(128 - a),
+                                           static_cast<std::uint8_t>(128 - a / 2)};
             mark.emplace_back(cycle, 8);
             spark.emplace_back(kSparkBurst[q], 20);
             f1.emplace_back(kF1Cycle[q], 12);
@@ -73,9 +80,17 @@ const Pattern* pick(const std::vector<Bank>& set, int qsa) {
 
 } // namespace
 
-const Pattern& silence_pattern() { return banks().silence.pattern; }
-const Pattern* mark_pattern(int qsa) { return pick(banks().mark, qsa); }
-const Pattern* spark_pattern(int qsa) { return pick(banks().spark, qsa); }
-const Pattern* f1_pattern(int qsa) { return pick(banks().f1, qsa); }
+const Pattern& silence_pattern() {
+    return banks().silence.pattern;
+}
+const Pattern* mark_pattern(int qsa) {
+    return pick(banks().mark, qsa);
+}
+const Pattern* spark_pattern(int qsa) {
+    return pick(banks().spark, qsa);
+}
+const Pattern* f1_pattern(int qsa) {
+    return pick(banks().f1, qsa);
+}
 
 } // namespace zenka

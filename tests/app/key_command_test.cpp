@@ -22,13 +22,16 @@ Ran run(const std::string& command) {
     std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     if (pipe == nullptr) return r;
     std::array<char, 512> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe) != nullptr) r.out += buf.data();
+    while (std::fgets(buf.data(), buf.size(), pipe) != nullptr)
+        r.out += buf.data();
     const int status = ::pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
 }
 
-std::string key(const std::string& args) { return std::string(ZENKA_EXE) + " key " + args; }
+std::string key(const std::string& args) {
+    return std::string(ZENKA_EXE) + " key " + args;
+}
 
 std::string without_blanks(std::string s) {
     std::erase_if(s, [](char c) { return c == ' ' || c == '\n' || c == '\r'; });
@@ -50,12 +53,12 @@ TEST(KeyCommand, BadOptionsGetOneLineNamingTheOptionAndStatusTwo) {
     struct Case {
         std::string args, names;
     };
-    for (const Case& c : {Case{"--wpm 0" + out, "--wpm"}, Case{"--wpm 601" + out, "--wpm"},
-                          Case{"--wpm fast" + out, "--wpm"}, Case{"--strength 6" + out, "--strength"},
-                          Case{"--sampling 5" + out, "--sampling"}, Case{"--filter 2" + out, "--filter"},
-                          Case{"--at 2026-02-30T00:00:00Z" + out, "--at"},
-                          Case{"--freq 5" + out, "--freq"}, Case{"--loud" + out, "--loud"},
-                          Case{"T", "--out"}}) {
+    for (const Case& c :
+         {Case{"--wpm 0" + out, "--wpm"}, Case{"--wpm 601" + out, "--wpm"},
+          Case{"--wpm fast" + out, "--wpm"}, Case{"--strength 6" + out, "--strength"},
+          Case{"--sampling 5" + out, "--sampling"}, Case{"--filter 2" + out, "--filter"},
+          Case{"--at 2026-02-30T00:00:00Z" + out, "--at"}, Case{"--freq 5" + out, "--freq"},
+          Case{"--loud" + out, "--loud"}, Case{"T", "--out"}}) {
         const Ran r = run(key(c.args));
         EXPECT_EQ(r.status, 2) << c.args;
         EXPECT_NE(r.out.find(c.names), std::string::npos) << r.out;
@@ -84,9 +87,11 @@ TEST(KeyCommand, PropagationDependsOnFrequencyAndTime) {
     const auto file = folder / "x.wav";
     // Strength 1 at 200 kHz by day drops to 0, which the attenuator then removes;
     // the same at night is heard.
-    run(key("--att --strength 1 --freq 200 --at 2026-06-01T12:00:00Z --out " + file.string() + " T"));
+    run(key("--att --strength 1 --freq 200 --at 2026-06-01T12:00:00Z --out " + file.string() +
+            " T"));
     EXPECT_EQ(std::filesystem::file_size(file), 0u);
-    run(key("--att --strength 1 --freq 200 --at 2026-06-01T23:00:00.500Z --out " + file.string() + " T"));
+    run(key("--att --strength 1 --freq 200 --at 2026-06-01T23:00:00.500Z --out " + file.string() +
+            " T"));
     EXPECT_GT(std::filesystem::file_size(file), 48u);
 }
 
@@ -109,10 +114,9 @@ TEST(KeyCommand, DecoderReadsBackWhatWasKeyed) {
     const auto file = (folder / "cw.wav").string();
     const std::string texts[] = {"CQ CQ DE DDK DDK QSL 73", "1234567890 5NNN 0099",
                                  "QST = WX, ? / . TEST +", "VVV DE GKA GKA K"};
-    const std::string settings[] = {"--wpm 16 --tone 700", "--wpm 20 --tone 1000",
-                                    "--wpm 25 --tone 1500 --strength 5",
-                                    "--wpm 18 --tone 600 --filter 1",
-                                    "--wpm 22 --tone 800 --sampling 3 --strength 1"};
+    const std::string settings[] = {
+        "--wpm 16 --tone 700", "--wpm 20 --tone 1000", "--wpm 25 --tone 1500 --strength 5",
+        "--wpm 18 --tone 600 --filter 1", "--wpm 22 --tone 800 --sampling 3 --strength 1"};
     for (const std::string& s : settings) {
         for (const std::string& text : texts) {
             // Trailing spaces give the decoder the silence that ends the last character.

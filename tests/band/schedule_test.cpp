@@ -11,7 +11,7 @@ namespace {
 
 // A schedule that keeps every error code it is given.
 class RecordingSchedule final : public Schedule {
-public:
+  public:
     std::vector<int> codes;
 
     void at(int hour, int minute) {
@@ -19,7 +19,7 @@ public:
         t.minute = static_cast<std::uint16_t>(minute);
     }
 
-protected:
+  protected:
     void Error_Code(int code) override { codes.push_back(code); }
 };
 
@@ -28,8 +28,7 @@ using Runs = std::vector<std::pair<int, int>>;
 using Minutes = std::vector<int>;
 
 // Evaluates `pred` at every minute of the day and returns the stretches where it holds.
-template <class Pred>
-Runs day_runs(RecordingSchedule& s, Pred pred) {
+template <class Pred> Runs day_runs(RecordingSchedule& s, Pred pred) {
     Runs runs;
     bool open = false;
     for (int hour = 0; hour < 24; ++hour) {
@@ -52,8 +51,7 @@ Runs day_runs(RecordingSchedule& s, Pred pred) {
 
 // Evaluates `pred` at every minute of the day and returns the minutes of the hour
 // where it holds; fails the test if the answer differs between hours.
-template <class Pred>
-Minutes minutes_of_every_hour(RecordingSchedule& s, Pred pred) {
+template <class Pred> Minutes minutes_of_every_hour(RecordingSchedule& s, Pred pred) {
     Minutes first_hour;
     for (int hour = 0; hour < 24; ++hour) {
         Minutes this_hour;
@@ -71,15 +69,15 @@ Minutes minutes_of_every_hour(RecordingSchedule& s, Pred pred) {
 
 // Evaluates `pred` at every minute of the day and returns the hours where it holds;
 // fails the test if it changes within an hour.
-template <class Pred>
-std::vector<int> hours_of(RecordingSchedule& s, Pred pred) {
+template <class Pred> std::vector<int> hours_of(RecordingSchedule& s, Pred pred) {
     std::vector<int> hours;
     for (int hour = 0; hour < 24; ++hour) {
         s.at(hour, 0);
         const bool at_start = pred(s);
         for (int minute = 1; minute < 60; ++minute) {
             s.at(hour, minute);
-            EXPECT_EQ(pred(s), at_start) << "changes within hour " << hour << " at minute " << minute;
+            EXPECT_EQ(pred(s), at_start)
+                << "changes within hour " << hour << " at minute " << minute;
         }
         if (at_start) hours.push_back(hour);
     }
@@ -87,8 +85,7 @@ std::vector<int> hours_of(RecordingSchedule& s, Pred pred) {
 }
 
 // Days of the month 1 .. 31 where `pred` holds.
-template <class Pred>
-std::vector<int> days_of(RecordingSchedule& s, Pred pred) {
+template <class Pred> std::vector<int> days_of(RecordingSchedule& s, Pred pred) {
     std::vector<int> days;
     for (int day = 1; day <= 31; ++day) {
         s.t.day = static_cast<std::uint16_t>(day);
@@ -97,7 +94,7 @@ std::vector<int> days_of(RecordingSchedule& s, Pred pred) {
     return days;
 }
 
-const std::vector<int> kAllHours{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
+const std::vector<int> kAllHours{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
                                  12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23};
 const Runs kAllDay{{0, 2359}};
 
@@ -269,15 +266,16 @@ TEST(ScheduleMinuteWindows, PeriodWithinTheHourExcludesItsEnd) {
 TEST(ScheduleMinuteWindows, PeriodRunningOverTheEndOfTheHour) {
     RecordingSchedule s;
     Minutes thirty_on;
-    for (int m = 30; m <= 59; ++m) thirty_on.push_back(m);
+    for (int m = 30; m <= 59; ++m)
+        thirty_on.push_back(m);
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_period(30, 0); }), thirty_on);
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_period(50, 5); }),
               (Minutes{0, 1, 2, 3, 4, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_period(50, 0); }),
               (Minutes{50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
-    EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_period(40, 0); }),
-              (Minutes{40, 41, 42, 43, 44, 45, 46, 47, 48, 49,
-                       50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
+    EXPECT_EQ(
+        minutes_of_every_hour(s, [](auto& x) { return x.min_period(40, 0); }),
+        (Minutes{40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_period(35, 0); }).size(), 25u);
     s.at(3, 34);
     EXPECT_FALSE(s.min_period(35, 0));
@@ -314,9 +312,9 @@ TEST(ScheduleMinuteWindows, TenAndTwentyMinuteSlots) {
               (Minutes{50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_sked_10(55); }),
               (Minutes{55, 56, 57, 58, 59}));
-    EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_sked_20(15); }),
-              (Minutes{15, 16, 17, 18, 19, 20, 21, 22, 23, 24,
-                       25, 26, 27, 28, 29, 30, 31, 32, 33, 34}));
+    EXPECT_EQ(
+        minutes_of_every_hour(s, [](auto& x) { return x.min_sked_20(15); }),
+        (Minutes{15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.min_sked_20(50); }),
               (Minutes{50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
 }
@@ -347,18 +345,42 @@ TEST(ScheduleMinuteWindows, SlotsOnOddAndEvenHours) {
     s.at(1, 5);
     EXPECT_FALSE(s.oh_sked(0));
 
-    EXPECT_EQ(day_runs(s, [](auto& x) { return x.oh_sked(0); }),
-              (Runs{{100, 104}, {300, 304}, {500, 504}, {700, 704}, {900, 904}, {1100, 1104},
-                    {1300, 1304}, {1500, 1504}, {1700, 1704}, {1900, 1904}, {2100, 2104},
-                    {2300, 2304}}));
-    EXPECT_EQ(day_runs(s, [](auto& x) { return x.eh_sked(30); }),
-              (Runs{{30, 34}, {230, 234}, {430, 434}, {630, 634}, {830, 834}, {1030, 1034},
-                    {1230, 1234}, {1430, 1434}, {1630, 1634}, {1830, 1834}, {2030, 2034},
-                    {2230, 2234}}));
-    EXPECT_EQ(day_runs(s, [](auto& x) { return x.eh_sked(57); }),
-              (Runs{{57, 59}, {257, 259}, {457, 459}, {657, 659}, {857, 859}, {1057, 1059},
-                    {1257, 1259}, {1457, 1459}, {1657, 1659}, {1857, 1859}, {2057, 2059},
-                    {2257, 2259}}));
+    EXPECT_EQ(day_runs(s, [](auto& x) { return x.oh_sked(0); }), (Runs{{100, 104},
+                                                                       {300, 304},
+                                                                       {500, 504},
+                                                                       {700, 704},
+                                                                       {900, 904},
+                                                                       {1100, 1104},
+                                                                       {1300, 1304},
+                                                                       {1500, 1504},
+                                                                       {1700, 1704},
+                                                                       {1900, 1904},
+                                                                       {2100, 2104},
+                                                                       {2300, 2304}}));
+    EXPECT_EQ(day_runs(s, [](auto& x) { return x.eh_sked(30); }), (Runs{{30, 34},
+                                                                        {230, 234},
+                                                                        {430, 434},
+                                                                        {630, 634},
+                                                                        {830, 834},
+                                                                        {1030, 1034},
+                                                                        {1230, 1234},
+                                                                        {1430, 1434},
+                                                                        {1630, 1634},
+                                                                        {1830, 1834},
+                                                                        {2030, 2034},
+                                                                        {2230, 2234}}));
+    EXPECT_EQ(day_runs(s, [](auto& x) { return x.eh_sked(57); }), (Runs{{57, 59},
+                                                                        {257, 259},
+                                                                        {457, 459},
+                                                                        {657, 659},
+                                                                        {857, 859},
+                                                                        {1057, 1059},
+                                                                        {1257, 1259},
+                                                                        {1457, 1459},
+                                                                        {1657, 1659},
+                                                                        {1857, 1859},
+                                                                        {2057, 2059},
+                                                                        {2257, 2259}}));
 }
 
 // ---------------------------------------------------------------------------
@@ -378,8 +400,7 @@ TEST(ScheduleRepeats, ThreeFourAndFiveTimesAnHour) {
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.h_3(5); }), (Minutes{5, 25, 45}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.h_3(30); }), (Minutes{30, 50}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.h_3(-20); }), (Minutes{0, 20}));
-    EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.h_4(0); }),
-              (Minutes{0, 15, 30, 45}));
+    EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.h_4(0); }), (Minutes{0, 15, 30, 45}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.h_4(14); }),
               (Minutes{14, 29, 44, 59}));
     EXPECT_EQ(minutes_of_every_hour(s, [](auto& x) { return x.h_4(20); }), (Minutes{20, 35, 50}));
@@ -492,7 +513,8 @@ TEST(ScheduleClockTime, TimeOffTheClockReportsError110Once) {
     EXPECT_EQ(s.codes, (std::vector<int>{110}));
 
     const std::vector<std::pair<int, int>> bad{
-        {2400, 100}, {0, 2400}, {100, 2400}, {60, 100}, {0, 60}, {2360, 0}, {2500, 2600}, {2399, 2460},
+        {2400, 100}, {0, 2400}, {100, 2400},  {60, 100},
+        {0, 60},     {2360, 0}, {2500, 2600}, {2399, 2460},
     };
     for (const auto& [from, to] : bad) {
         s.codes.clear();

@@ -12,7 +12,7 @@ const std::string kLongTail(180, ' ');
 
 // At 09:18:07.250 a draw adds the runtime value + 1786; at .251, + 1793.
 class Conditional : public ::testing::Test {
-protected:
+  protected:
     Conditional() : clock(*parse_utc("2026-12-08T09:18:07.250Z")), a(clock, out, folder.path()) {}
 
     // A context whose first draw is `seed` + 41 + the clock's share.
@@ -35,7 +35,8 @@ TEST_F(Conditional, CondTestsTheLowFiveBitsOfADraw) {
     EXPECT_EQ(fresh(10975)->cond(3), 0);  // 2 mod 3 = 2
     EXPECT_EQ(fresh(10976)->cond(3), 1);  // 3 mod 3 = 0
     EXPECT_EQ(fresh(10974)->cond(0), 1);  // a certainty rather than a division by zero
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(a.cond(1), 1);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(a.cond(1), 1);
 }
 
 TEST_F(Conditional, SendCondKeepsTheTextOnlyInOddMilliseconds) {
@@ -92,7 +93,8 @@ TEST_F(Conditional, TimeSignals) {
     a.ton = 1500;
     a.ts();
     std::string es;
-    for (int i = 0; i < 100; ++i) es += "E    ";
+    for (int i = 0; i < 100; ++i)
+        es += "E    ";
     EXPECT_EQ(a.send_buf[0], es + kTail);
     EXPECT_EQ(a.slot_params[0].spd, 24);
     EXPECT_EQ(a.slot_params[0].ton, 1000);

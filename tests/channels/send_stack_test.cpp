@@ -11,7 +11,7 @@ namespace {
 
 // 2026-12-08 09:18:07.250: every draw adds the runtime value + 1786 to rand_seed.
 class SendStack : public ::testing::Test {
-protected:
+  protected:
     SendStack() : clock(*parse_utc("2026-12-08T09:18:07.250Z")), a(clock, out, folder.path()) {
         a.on_log = [this](std::string_view f, std::string_view i, std::uint32_t p) {
             log.push_back(std::string(f) + "|" + std::string(i) + "|" + std::to_string(p));
@@ -76,7 +76,8 @@ TEST_F(SendStack, WaitAppendsGroupsOfFourSpaces) {
 }
 
 TEST_F(SendStack, AnEighthCloseOverflowsAndLeavesTheSevenAlone) {
-    for (int k = 0; k < 7; ++k) a.send_stack(std::string(1, static_cast<char>('A' + k)));
+    for (int k = 0; k < 7; ++k)
+        a.send_stack(std::string(1, static_cast<char>('A' + k)));
     const auto before = a.send_buf;
     const auto params_before = a.slot_params;
     a.send("LOST");
@@ -95,7 +96,8 @@ TEST_F(SendStack, AnEighthCloseOverflowsAndLeavesTheSevenAlone) {
         "open_channel 3 ZENKA03.WAV", "open_channel 4 ZENKA04.WAV", "open_channel 5 ZENKA05.WAV",
         "open_channel 6 ZENKA06.WAV"};
     EXPECT_EQ(opened(), expected);
-    for (int k = 0; k < 7; ++k) EXPECT_NE(a.channels.timer(k), 0u) << k;
+    for (int k = 0; k < 7; ++k)
+        EXPECT_NE(a.channels.timer(k), 0u) << k;
 }
 
 TEST_F(SendStack, SendStillStartsAtARandomPointAndRepeatsTwentyTimes) {
@@ -103,7 +105,8 @@ TEST_F(SendStack, SendStillStartsAtARandomPointAndRepeatsTwentyTimes) {
     a.hand = 1, a.rto = 9;
     a.send_still("ABCDEFGHI");
     std::string expected = "EFGHI";
-    for (int i = 0; i < 20; ++i) expected += "ABCDEFGHI";
+    for (int i = 0; i < 20; ++i)
+        expected += "ABCDEFGHI";
     EXPECT_EQ(a.send_buf[0], expected + kTail); // machine keyed: the short tail
     EXPECT_EQ(a.slot_params[0].hand, 0);
     EXPECT_EQ(a.slot_params[0].rto, 0);
@@ -123,7 +126,8 @@ TEST_F(SendStack, SendStillOfTheWorkBufferRepeatsTheWholeText) {
     a.send_still(a.str);
     const std::string& slot = a.send_buf[0];
     std::string twenty;
-    for (int i = 0; i < 20; ++i) twenty += "VVV DE DDK ";
+    for (int i = 0; i < 20; ++i)
+        twenty += "VVV DE DDK ";
     ASSERT_GE(slot.size(), twenty.size() + 20);
     EXPECT_EQ(slot.substr(slot.size() - 20 - twenty.size()), twenty + kTail);
 }
@@ -158,7 +162,7 @@ TEST_F(SendStack, SuppressedEmissionsAndBusyChannelsAreSkipped) {
     a.qsa = 3;
     a.send_stack("E"); // slot 1
     a.qsa = 3;
-    a.send_stack("E"); // slot 2
+    a.send_stack("E");                // slot 2
     a.channels.timer_start(2, 60000); // channel 2 still busy from before
     a.Activate_Send_Stack();
     EXPECT_EQ(opened(), std::vector<std::string>{"open_channel 1 ZENKA01.WAV"});

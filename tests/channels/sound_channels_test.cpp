@@ -14,7 +14,7 @@ namespace {
 using namespace std::chrono_literals;
 
 class Channels : public ::testing::Test {
-protected:
+  protected:
     Channels() : a(clock, out, folder.path()) {
         a.on_log = [this](std::string_view f, std::string_view i, std::uint32_t p) {
             const std::lock_guard lock(log_mutex);
@@ -66,18 +66,27 @@ TEST_F(Channels, StopAllDevsSilencesEverythingAtOnce) {
     }
     out.take();
     a.stop_all_devs();
-    for (int k = 0; k < 7; ++k) EXPECT_EQ(a.channels.timer(k), 0u) << k;
-    const std::vector<std::string> expected = {
-        "stop_carrier",
-        "close_channel 0", "close_channel 1", "close_channel 2", "close_channel 3",
-        "close_channel 4", "close_channel 5", "close_channel 6",
-        "close_recording fone/rtt-001.wav", "close_recording fone/rtt-001.mp3",
-        "close_recording fone/rtt-002.wav", "close_recording fone/ssb-002.wav",
-        "close_recording fone/sitorb.wav", "close_recording fone/fax-001.wav",
-        "close_recording fone/othr-001.wav"};
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(a.channels.timer(k), 0u) << k;
+    const std::vector<std::string> expected = {"stop_carrier",
+                                               "close_channel 0",
+                                               "close_channel 1",
+                                               "close_channel 2",
+                                               "close_channel 3",
+                                               "close_channel 4",
+                                               "close_channel 5",
+                                               "close_channel 6",
+                                               "close_recording fone/rtt-001.wav",
+                                               "close_recording fone/rtt-001.mp3",
+                                               "close_recording fone/rtt-002.wav",
+                                               "close_recording fone/ssb-002.wav",
+                                               "close_recording fone/sitorb.wav",
+                                               "close_recording fone/fax-001.wav",
+                                               "close_recording fone/othr-001.wav"};
     EXPECT_EQ(out.take(), expected);
     // No watcher fires later.
-    for (const auto& r : logged()) EXPECT_EQ(r.find("condition STOP"), std::string::npos) << r;
+    for (const auto& r : logged())
+        EXPECT_EQ(r.find("condition STOP"), std::string::npos) << r;
 
     // Free channels are not closed again.
     a.stop_all_devs();
@@ -114,7 +123,8 @@ TEST_F(Channels, RetunesRacingDeadlinesCloseEachPlaybackOnce) {
             open[k] = 0;
         }
     }
-    for (int k = 0; k < 7; ++k) EXPECT_EQ(open[k], 0) << k;
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(open[k], 0) << k;
 }
 
 TEST_F(Channels, TheContextEndsItsWatchersWhenItGoes) {

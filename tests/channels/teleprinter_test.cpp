@@ -8,7 +8,7 @@ namespace zenka {
 namespace {
 
 class Teleprinter : public ::testing::Test {
-protected:
+  protected:
     Teleprinter() : clock(*parse_utc("2026-12-08T09:00:03Z")), a(clock, out, folder.path()) {
         a.on_smetr = [this] { ++redraws; };
     }
@@ -32,7 +32,8 @@ TEST_F(Teleprinter, BaudAndShiftChooseTheRecording) {
                          Row{75, 425, "fone/rtt-002.wav"}, Row{75, 500, "fone/rtt-002.wav"},
                          Row{75, 850, "fone/rtt-002.wav"}, Row{75, 1000, "fone/rtt-002.wav"}}) {
         a.rtlx_cond("RYRYRY", r.shift, r.baud, 0);
-        EXPECT_EQ(out.take(), std::vector<std::string>{std::string("play_recording ") + r.recording})
+        EXPECT_EQ(out.take(),
+                  std::vector<std::string>{std::string("play_recording ") + r.recording})
             << r.baud << "/" << r.shift;
     }
     a.rtlx_cond_arqe_96("RYRYRY", 0);

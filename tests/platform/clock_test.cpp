@@ -118,18 +118,19 @@ TEST(ParseUtcTest, RejectsTimesOffTheClock) {
 }
 
 TEST(ParseUtcTest, RejectsBadFractions) {
-    for (const char* text : {"2026-12-08T09:18:07.2500Z", "2026-12-08T09:18:07.2500",
-                             "2026-12-08T09:18:07.Z", "2026-12-08T09:18:07.", "2026-12-08T09:18:07.2x5Z"})
+    for (const char* text :
+         {"2026-12-08T09:18:07.2500Z", "2026-12-08T09:18:07.2500", "2026-12-08T09:18:07.Z",
+          "2026-12-08T09:18:07.", "2026-12-08T09:18:07.2x5Z"})
         EXPECT_FALSE(parse_utc(text).has_value()) << text;
 }
 
 TEST(ParseUtcTest, RejectsMalformedText) {
-    for (const char* text : {"", "2026-12-08", "2026-12-08T09:18", "2026-12-08T09:18:07ZZ",
-                             "2026-12-08T09:18:07Z ", " 2026-12-08T09:18:07Z", "2026-12-08T09:18:07x",
-                             "2026-12-08T09:18:07.250Zjunk", "2026-12-08 09:18:07Z",
-                             "2026/12/08T09:18:07Z", "2026-12-08T09-18-07Z", "2026-1-08T09:18:07Z",
-                             "26-12-08T09:18:07Z", "2026-12-08T9:18:07Z", "2026-12-08T09:18:7Z",
-                             "2026-12-08T09:18:07+00:00", "abcd-12-08T09:18:07Z"})
+    for (const char* text :
+         {"", "2026-12-08", "2026-12-08T09:18", "2026-12-08T09:18:07ZZ", "2026-12-08T09:18:07Z ",
+          " 2026-12-08T09:18:07Z", "2026-12-08T09:18:07x", "2026-12-08T09:18:07.250Zjunk",
+          "2026-12-08 09:18:07Z", "2026/12/08T09:18:07Z", "2026-12-08T09-18-07Z",
+          "2026-1-08T09:18:07Z", "26-12-08T09:18:07Z", "2026-12-08T9:18:07Z", "2026-12-08T09:18:7Z",
+          "2026-12-08T09:18:07+00:00", "abcd-12-08T09:18:07Z"})
         EXPECT_FALSE(parse_utc(text).has_value()) << '"' << text << '"';
 }
 
@@ -140,7 +141,8 @@ TEST(FormatUtcTest, WritesEveryFieldZeroPadded) {
     EXPECT_EQ(format_utc(make_instant(2026y / 12 / 8, 9, 18, 7, 250)), "2026-12-08T09:18:07.250Z");
     EXPECT_EQ(format_utc(make_instant(2024y / 2 / 29, 0, 0, 0, 5)), "2024-02-29T00:00:00.005Z");
     EXPECT_EQ(format_utc(UtcInstant{}), "1970-01-01T00:00:00.000Z");
-    EXPECT_EQ(format_utc(make_instant(2024y / 12 / 31, 23, 59, 59, 999)), "2024-12-31T23:59:59.999Z");
+    EXPECT_EQ(format_utc(make_instant(2024y / 12 / 31, 23, 59, 59, 999)),
+              "2024-12-31T23:59:59.999Z");
 }
 
 TEST(FormatUtcTest, RoundTripsThroughParse) {
@@ -155,8 +157,8 @@ TEST(FormatUtcTest, RoundTripsThroughParse) {
         const std::string text = format_utc(instant);
         EXPECT_EQ(parse_utc(text), instant) << text;
     }
-    for (const char* text : {"2026-12-08T09:18:07.250Z", "1999-12-31T23:59:59.999Z",
-                             "2000-01-01T00:00:00.000Z"}) {
+    for (const char* text :
+         {"2026-12-08T09:18:07.250Z", "1999-12-31T23:59:59.999Z", "2000-01-01T00:00:00.000Z"}) {
         const auto parsed = parse_utc(text);
         ASSERT_TRUE(parsed.has_value()) << text;
         EXPECT_EQ(format_utc(*parsed), text);

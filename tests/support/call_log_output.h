@@ -4,14 +4,14 @@
 #include "platform/sound_output.h"
 
 #include <mutex>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zenka::test {
 
 class CallLogOutput final : public SoundOutput {
-public:
+  public:
     int device_count() const override { return 1; }
     void open_channel(int k, const std::filesystem::path& file) override {
         note("open_channel " + std::to_string(k) + " " + file.filename().string());
@@ -40,7 +40,7 @@ public:
         return std::exchange(calls_, {});
     }
 
-private:
+  private:
     void note(std::string line) {
         const std::lock_guard lock(mutex_);
         calls_.push_back(std::move(line));

@@ -9,7 +9,9 @@ namespace {
 
 // 2026-12-08 09:18:07.250 UTC: day 8, hour 9, minute 18, second 7, 250 ms, so every
 // draw adds 8 + 9 + 18 + 7 * 250 + 1 = 1786 to the runtime generator's value.
-UtcInstant morning() { return *parse_utc("2026-12-08T09:18:07.250Z"); }
+UtcInstant morning() {
+    return *parse_utc("2026-12-08T09:18:07.250Z");
+}
 
 TEST(CrtRand, GivesTheClassicSequenceFromSeedOne) {
     CrtRand r;
@@ -25,8 +27,8 @@ TEST(Myrand, MixesTheRuntimeValueWithTheClockAndRefreshesT) {
     FixedClock clock(morning());
     Air a(clock);
     a.t = {};
-    EXPECT_EQ(a.myrand(), 11111u + 41 + 1786);         // 12938
-    EXPECT_EQ(a.myrand(), 12938u + 18467 + 1786);      // 33191
+    EXPECT_EQ(a.myrand(), 11111u + 41 + 1786);    // 12938
+    EXPECT_EQ(a.myrand(), 12938u + 18467 + 1786); // 33191
     EXPECT_EQ(a.t.hour, 9);
     EXPECT_EQ(a.t.minute, 18);
     EXPECT_EQ(a.t.milliseconds, 250);
@@ -123,13 +125,11 @@ INSTANTIATE_TEST_SUITE_P(
         Derived{20, 1000, 4, 1, 0, 1000, 30, 20}, // 240 samples at 4000/s
         Derived{20, 1000, 3, 0, 0, 2000, 44, 20}, // 3 * 150 / 20 = 22, * 2
         Derived{20, 1000, 3, 1, 0, 1000, 22, 20},
-        Derived{20, 300, 4, 0, 0, 600, 18, 20},   // 30 * 200 / (200000 / 600)
-        Derived{20, 2500, 4, 0, 0, 4000, 120, 20},
-        Derived{20, 300, 4, 1, 0, 500, 15, 20},
+        Derived{20, 300, 4, 0, 0, 600, 18, 20}, // 30 * 200 / (200000 / 600)
+        Derived{20, 2500, 4, 0, 0, 4000, 120, 20}, Derived{20, 300, 4, 1, 0, 500, 15, 20},
         Derived{20, 2500, 4, 1, 0, 2000, 60, 20},
         Derived{20, 1000, 4, 0, 5, 2000, 56, 21}, // a bug key keys one word per minute faster
-        Derived{600, 1000, 4, 0, 0, 2000, 2, 600},
-        Derived{601, 1000, 4, 0, 0, 2000, 0, 601}));
+        Derived{600, 1000, 4, 0, 0, 2000, 2, 600}, Derived{601, 1000, 4, 0, 0, 2000, 0, 601}));
 
 TEST(LoadParams, SwitchesAdjustOnlyWhatChanged) {
     FixedClock clock(morning());

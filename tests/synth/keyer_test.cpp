@@ -17,7 +17,7 @@ using test::tone;
 // Renders with the emission parameters `p`, loaded as a slot's set would be; by default
 // 20 wpm, tone request 1000, strength 5: sample rate 8000, dot_size 60.
 class Keyer : public ::testing::Test {
-protected:
+  protected:
     Keyer() : clock(*parse_utc("2026-12-08T22:30:00Z")), a(clock, folder.path()) {
         p.spd = 20, p.ton = 1000, p.qsa = 5;
     }
@@ -41,12 +41,12 @@ TEST_F(Keyer, RendersTheLetterEExactly) {
     EXPECT_EQ(r.outcome, RenderResult::Outcome::Written);
     EXPECT_EQ(r.duration_ms, 360u); // 2884 * 1000 / 8000
 
-    const Bytes head = {'R', 'I', 'F', 'F', 0x68, 0x0B, 0, 0,    // RIFF size 2920
-                        'W', 'A', 'V', 'E', 'f',  'm',  't', ' ', //
-                        16,  0,   0,   0,   1,    0,    1,   0,   // PCM, mono
-                        0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0,       // 8000 samples/s, 8000 bytes/s
-                        1,   0,   8,   0,   'd',  'a',  't', 'a', //
-                        0x44, 0x0B, 0, 0, 0x80, 0x80, 0x80, 0x80}; // data size 2884
+    const Bytes head = {'R',  'I',  'F', 'F', 0x68, 0x0B, 0,    0,   // RIFF size 2920
+                        'W',  'A',  'V', 'E', 'f',  'm',  't',  ' ', //
+                        16,   0,    0,   0,   1,    0,    1,    0,   // PCM, mono
+                        0x40, 0x1F, 0,   0,   0x40, 0x1F, 0,    0,   // 8000 samples/s, 8000 bytes/s
+                        1,    0,    8,   0,   'd',  'a',  't',  'a', //
+                        0x44, 0x0B, 0,   0,   0x80, 0x80, 0x80, 0x80}; // data size 2884
     const Bytes file = bytes();
     ASSERT_EQ(file.size(), 48u + 2880u);
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 48), head);
@@ -188,9 +188,9 @@ TEST_F(Keyer, SwitchBytesChangeSpeedToneAndStrengthMidText) {
 TEST_F(Keyer, ASwitchCutOffByTheEndOfTheTextEndsTheRender) {
     render("E");
     const Bytes plain = samples();
-    for (std::string_view text : {std::string_view("E\x01"), std::string_view("E\x02"),
-                                  std::string_view("E\x02\x10"), std::string_view("E\x03"),
-                                  std::string_view("E\x02\x10\0\x10T", 6)}) {
+    for (std::string_view text :
+         {std::string_view("E\x01"), std::string_view("E\x02"), std::string_view("E\x02\x10"),
+          std::string_view("E\x03"), std::string_view("E\x02\x10\0\x10T", 6)}) {
         p.spd = 20, p.ton = 1000, p.qsa = 5;
         a.keyer.last_space = 0;
         render(text);
@@ -281,7 +281,8 @@ TEST_F(Keyer, BugKeyWeightsDashesButNotDots) {
 TEST_F(Keyer, InvertedKeyingDropsTheToneForTheMarks) {
     p.bw = 1;
     render("ET");
-    // Every gap is one unit of tone; a dot drops out for dot_size samples, a dash for three times that.
+    // Every gap is one unit of tone; a dot drops out for dot_size samples, a dash for three times
+    // that.
     EXPECT_EQ(samples(), tone(60, 5) + silent(60) + tone(60, 5) + tone(60, 5) + silent(180) +
                              tone(60, 5) + tone(60, 5));
 }
@@ -297,11 +298,11 @@ TEST_F(Keyer, AFileThatCannotBeCreatedGivesNothingToPlay) {
 
 TEST_F(Keyer, RewritesALongerFileInPlaceToItsNewLength) {
     render(std::string(400, 'H'));
-    struct stat before{};
+    struct stat before {};
     ASSERT_EQ(::stat(file().c_str(), &before), 0);
     a.keyer.last_space = 0;
     render("E");
-    struct stat after{};
+    struct stat after {};
     ASSERT_EQ(::stat(file().c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_size, 48 + 2880);
@@ -318,7 +319,7 @@ TEST_F(Keyer, CreateWaveWritesTheChannelFileAndAsksForTheMeter) {
 }
 
 TEST_F(Keyer, DurationOfLongFilesDoesNotOverflow) {
-    p.spd = 5; // dot_size 240: a unit is 1920 bytes
+    p.spd = 5;                         // dot_size 240: a unit is 1920 bytes
     const std::string text(3000, 'H'); // 3000 * (4 * 2 + 2) units: 57.6 MB
     const RenderResult r = render(text);
     const std::uint64_t data = 8 * 240 * (2 + 3000 * 10) + 4; // over 2^32 / 1000

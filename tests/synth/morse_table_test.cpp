@@ -13,8 +13,10 @@ std::string elements(unsigned char ch) {
     std::string out;
     if (code <= 1) return out;
     int top = 31;
-    while (!(code & (1u << top))) --top;
-    for (int bit = top - 1; bit >= 0; --bit) out += (code >> bit) & 1 ? '-' : '.';
+    while (!(code & (1u << top)))
+        --top;
+    for (int bit = top - 1; bit >= 0; --bit)
+        out += (code >> bit) & 1 ? '-' : '.';
     return out;
 }
 
@@ -23,18 +25,20 @@ TEST(MorseTable, EncodesBehindALeadingOneBit) {
     EXPECT_EQ(cw_table['E'], 0b10u);
     EXPECT_EQ(cw_table['0'], 0b111111u);
     EXPECT_EQ(cw_table[0x07], 0b10000000001u); // the longest: ten elements
-    for (unsigned char c : {0x00, 0x01, 0x02, 0x03, 0x04, 0x20}) EXPECT_EQ(cw_table[c], 0u);
+    for (unsigned char c : {0x00, 0x01, 0x02, 0x03, 0x04, 0x20})
+        EXPECT_EQ(cw_table[c], 0u);
 }
 
 TEST(MorseTable, LettersAndFiguresAreInternationalMorse) {
-    const char* letters[] = {".-",   "-...", "-.-.", "-..",  ".",    "..-.", "--.",
-                             "....", "..",   ".---", "-.-",  ".-..", "--",   "-.",
-                             "---",  ".--.", "--.-", ".-.",  "...",  "-",    "..-",
-                             "...-", ".--",  "-..-", "-.--", "--.."};
-    for (int i = 0; i < 26; ++i) EXPECT_EQ(elements('A' + i), letters[i]) << char('A' + i);
+    const char* letters[] = {".-",   "-...", "-.-.", "-..",  ".",   "..-.", "--.",  "....", "..",
+                             ".---", "-.-",  ".-..", "--",   "-.",  "---",  ".--.", "--.-", ".-.",
+                             "...",  "-",    "..-",  "...-", ".--", "-..-", "-.--", "--.."};
+    for (int i = 0; i < 26; ++i)
+        EXPECT_EQ(elements('A' + i), letters[i]) << char('A' + i);
     const char* figures[] = {"-----", ".----", "..---", "...--", "....-",
                              ".....", "-....", "--...", "---..", "----."};
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(elements('0' + i), figures[i]) << i;
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(elements('0' + i), figures[i]) << i;
 }
 
 TEST(MorseTable, ProcedureSignsAndPunctuation) {
@@ -58,12 +62,14 @@ TEST(MorseTable, KanaSignsSitOnTheLowerCaseCodes) {
     EXPECT_EQ(elements('}'), "....");
     EXPECT_EQ(elements(0x7F), "..--");
     int kana = 0;
-    for (int c = 0x61; c <= 0x7F; ++c) kana += cw_table[c] > 1;
+    for (int c = 0x61; c <= 0x7F; ++c)
+        kana += cw_table[c] > 1;
     EXPECT_EQ(kana, 31);
 }
 
 TEST(MorseTable, NoCodeIsLongerThanElevenElements) {
-    for (int c = 0; c < 128; ++c) EXPECT_LT(cw_table[c], 1u << 12) << c;
+    for (int c = 0; c < 128; ++c)
+        EXPECT_LT(cw_table[c], 1u << 12) << c;
 }
 
 } // namespace

@@ -13,7 +13,7 @@ using test::silent;
 using test::tone;
 
 class SparkAndF1 : public ::testing::Test {
-protected:
+  protected:
     SparkAndF1() : clock(*parse_utc("2026-12-08T22:30:00Z")), a(clock, folder.path()) {}
 
     Bytes render(std::string_view text) {
@@ -96,8 +96,8 @@ TEST_F(SparkAndF1, F1FillsEveryGapWithTheLowerTone) {
 TEST_F(SparkAndF1, F1WithInvertedKeyingWritesBothToneFillsForASpace) {
     p._f1 = 1, p.bw = 1, a.filter = 1, p.ton = 1000, p.qsa = 2; // dot_size 30
     // The word space is the F1 gap and then the inverted tone; the letter gap is F1 only.
-    EXPECT_EQ(render("E"), f1_cycles(30, 2) + tone(30, 2) + silent(30) + tone(30, 2) +
-                               f1_cycles(30, 2));
+    EXPECT_EQ(render("E"),
+              f1_cycles(30, 2) + tone(30, 2) + silent(30) + tone(30, 2) + f1_cycles(30, 2));
 }
 
 TEST_F(SparkAndF1, DataBurstSpeedsStillRender) {

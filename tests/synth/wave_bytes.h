@@ -15,15 +15,20 @@ inline Bytes& operator+=(Bytes& a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
-inline Bytes operator+(Bytes a, const Bytes& b) { return a += b; }
+inline Bytes operator+(Bytes a, const Bytes& b) {
+    return a += b;
+}
 
 inline Bytes repeated(const Bytes& cycle, std::size_t times) {
     Bytes out;
-    for (std::size_t i = 0; i < times; ++i) out += cycle;
+    for (std::size_t i = 0; i < times; ++i)
+        out += cycle;
     return out;
 }
 
-inline Bytes silent(std::size_t samples) { return Bytes(samples, 0x80); }
+inline Bytes silent(std::size_t samples) {
+    return Bytes(samples, 0x80);
+}
 
 // The 8-sample mark cycle of each strength step.
 inline Bytes tone(std::size_t cycles, int qsa) {
@@ -38,7 +43,8 @@ inline Bytes tone(std::size_t cycles, int qsa) {
 // Plain keying of Morse elements ("." and "-") with a letter gap of `spacing` units.
 inline Bytes keyed(const std::string& elements, std::size_t dot, int qsa, std::size_t spacing = 2) {
     Bytes out;
-    for (char e : elements) out += tone(e == '-' ? 3 * dot : dot, qsa) + silent(8 * dot);
+    for (char e : elements)
+        out += tone(e == '-' ? 3 * dot : dot, qsa) + silent(8 * dot);
     return out + silent(8 * spacing * dot);
 }
 
@@ -52,7 +58,8 @@ inline std::vector<long> cycle_runs(const Bytes& samples) {
     std::vector<long> runs;
     for (std::size_t i = 0; i + 8 <= samples.size(); i += 8) {
         bool quiet = true;
-        for (std::size_t k = 0; k < 8; ++k) quiet = quiet && samples[i + k] == 0x80;
+        for (std::size_t k = 0; k < 8; ++k)
+            quiet = quiet && samples[i + k] == 0x80;
         const long step = quiet ? -1 : 1;
         if (!runs.empty() && (runs.back() < 0) == quiet)
             runs.back() += step;
