@@ -1,0 +1,139 @@
+// The recordings as files: present, readable, of the promised format and length, and
+// rebuilt identically by the tool.
+
+#include "fone_audio.h"
+#include "run_command.h"
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zenka::fone_test {
+namespace {
+
+struct Expected {
+    const char* name;
+    int format; // container | encoding
+    int rate;
+    double min_seconds, max_seconds;
+};
+
+constexpr int kWav16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+constexpr int kMp3 = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+
+constexpr Expected kFiles[] = {
+    {"noise.wav", kWav16, 8000, 20.0, 40.0},
+    {"rtt-001.wav", kWav16, 8000, 15.0, 30.0},
+    {"rtt-001.mp3", kMp3, 8000, 15.0, 30.0},
+    {"rtt-002.wav", kWav16, 8000, 15.0, 30.0},
+    {"sitorb.wav", kWav16, 8000, 20.0, 40.0},
+    {"ssb-002.wav", kWav16, 8000, 10.0, 30.0},
+    {"fax-001.wav", kWav16, 11025, 40.0, 60.0},
+    {"othr-001.wav", kWav16, 8000, 10.0, 20.0},
+};
+
+std::vector<std::uint8_t> bytes_of(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A fresh folder, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zenka-fone-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+TEST(FoneFiles, EachOpensAsMonoOfItsFormatRateAndLength) {
+    for (const Expected& e : kFiles) {
+        SCOPED_TRACE(e.name);
+        const Audio a = read_audio(fone_file(e.name));
+        EXPECT_EQ(a.format, e.format);
+        EXPECT_EQ(a.channels, 1);
+        EXPECT_EQ(a.rate, e.rate);
+        EXPECT_GE(a.seconds(), e.min_seconds);
+        EXPECT_LE(a.seconds(), e.max_seconds);
+    }
+}
+
+TEST(FoneFiles, EachIsLoudButNeverClipped) {
+    for (const Expected& e : kFiles) {
+        SCOPED_TRACE(e.name);
+        const Audio a = read_audio(fone_file(e.name));
+        double peak = 0.0;
+        std::size_t full_scale = 0;
+        for (double v : a.samples) {
+            peak = std::max(peak, std::abs(v));
+            if (std::abs(v) > 0.999) ++full_scale;
+        }
+        EXPECT_GT(peak, 0.3);
+        EXPECT_EQ(full_scale, 0u);
+    }
+}
+
+TEST(FoneFiles, AllTogetherStayUnderSixMegabytes) {
+    std::uintmax_t total = 0;
+    for (const Expected& e : kFiles) total += std::filesystem::file_size(fone_file(e.name));
+    EXPECT_LT(total, 6u * 1024u * 1024u);
+}
+
+TEST(FoneFiles, ToolRebuildsThemByteForByte) {
+    const TempFolder out;
+    const CommandResult r =
+        run_command(quoted(ZENKA_MAKE_FONE) + " " + quoted(out.path()) + " 2>&1");
+    ASSERT_EQ(r.exit_code, 0) << r.output;
+    EXPECT_EQ(r.output, "");
+    for (const Expected& e : kFiles) {
+        SCOPED_TRACE(e.name);
+        const auto again = bytes_of(out.path() / e.name);
+        EXPECT_FALSE(again.empty());
+        EXPECT_TRUE(again == bytes_of(fone_file(e.name)));
+    }
+}
+
+TEST(FoneFiles, ToolWithoutAFolderShowsItsUsage) {
+    const CommandResult r = run_command(quoted(ZENKA_MAKE_FONE) + " 2>&1");
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_EQ(r.output, "usage: zenka_make_fone OUTDIR\n");
+}
+
+// An empty espeak-ng-data folder under ESPEAK_DATA_PATH takes the place of the installed
+// voice data: the tool must say so and fail before writing anything.
+TEST(FoneFiles, ToolFailsClearlyWithoutSpeechData) {
+    const TempFolder data;
+    std::filesystem::create_directory(data.path() / "espeak-ng-data");
+    const std::filesystem::path out = data.path() / "out";
+    const CommandResult r = run_command("ESPEAK_DATA_PATH=" + quoted(data.path()) + " " +
+                                        quoted(ZENKA_MAKE_FONE) + " " + quoted(out) + " 2>&1");
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_NE(r.output.find("zenka_make_fone: eSpeak NG could not start"), std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("ESPEAK_DATA_PATH"), std::string::npos);
+    EXPECT_TRUE(!std::filesystem::exists(out) || std::filesystem::is_empty(out));
+}
+
+} // namespace
+} // namespace zenka::fone_test

@@ -1,0 +1,52 @@
+#include "ccir476.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace zenka::fone::ccir476 {
+namespace {
+
+// Indexed by the ITA2 combination.
+constexpr std::array<std::uint8_t, 32> kByIta2 = {
+    0x6A, // 0x00  blank
+    0x56, // 0x01  E  3
+    0x6C, // 0x02  line feed
+    0x47, // 0x03  A  -
+    0x5C, // 0x04  space
+    0x4B, // 0x05  S  '
+    0x4D, // 0x06  I  8
+    0x4E, // 0x07  U  7
+    0x78, // 0x08  carriage return
+    0x53, // 0x09  D  WRU
+    0x55, // 0x0A  R  4
+    0x17, // 0x0B  J  bell
+    0x59, // 0x0C  N  ,
+    0x1B, // 0x0D  F
+    0x1D, // 0x0E  C  :
+    0x1E, // 0x0F  K  (
+    0x74, // 0x10  T  5
+    0x63, // 0x11  Z  +
+    0x65, // 0x12  L  )
+    0x27, // 0x13  W  2
+    0x69, // 0x14  H
+    0x2B, // 0x15  Y  6
+    0x2D, // 0x16  P  0
+    0x2E, // 0x17  Q  1
+    0x71, // 0x18  O  9
+    0x72, // 0x19  B  ?
+    0x35, // 0x1A  G
+    0x36, // 0x1B  figures shift
+    0x39, // 0x1C  M  .
+    0x3A, // 0x1D  X  /
+    0x3C, // 0x1E  V  =
+    0x5A, // 0x1F  letters shift
+};
+
+} // namespace
+
+std::uint8_t from_ita2(std::uint8_t ita2_code) {
+    if (ita2_code >= kByIta2.size()) throw std::out_of_range("not an ITA2 combination");
+    return kByIta2[ita2_code];
+}
+
+} // namespace zenka::fone::ccir476
