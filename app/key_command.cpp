@@ -2,16 +2,39 @@
 
 #include "air.h"
 #include "platform/clock.h"
+#include "platform/sound/null_sound.h"
+#include "platform/sound/sdl_sound.h"
+#include "platform/work_folder.h"
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 namespace zenka::app {
 namespace {
 
 std::string check_time(const std::string& text) {
     return parse_utc(text) ? std::string{} : "not a UTC time (2026-12-08T09:18:07.250Z): " + text;
+}
+
+std::atomic<bool> interrupted{false};
+
+void on_interrupt(int) { interrupted = true; }
+
+// Plays `file` on channel 0 until its deadline frees the channel, or until Ctrl-C.
+void play_on_channel_zero(Air& a, const std::filesystem::path& file, std::uint32_t duration_ms) {
+    interrupted = false;
+    const auto previous = std::signal(SIGINT, on_interrupt);
+    a.channels.sound(0, file);
+    a.timer0_start(duration_ms);
+    while (a.channels.timer(0) != 0 && !interrupted)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    a.stop_all_devs();
+    std::signal(SIGINT, previous);
 }
 
 } // namespace
@@ -56,7 +79,8 @@ CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
     key->add_option("--seed", o.seed,
                     "Fix the random source (and the clock at --at) so that "
                     "hand keying comes out the same every time");
-    key->add_option("--out", o.out, "WAV file to write")->required();
+    key->add_option("--out", o.out, "WAV file to write");
+    key->add_flag("--play", o.play, "Play the text on the sound device (with --out, play that file)");
     key->add_option("text", o.text, "Text to key")->required();
     return key;
 }
@@ -69,7 +93,26 @@ int run_key(const KeyOptions& o) {
     else
         clock = std::make_unique<RunningClock>(start);
 
-    Air a(*clock);
+    std::unique_ptr<SoundOutput> output;
+    if (o.play) {
+        output = std::make_unique<sound::SdlSound>();
+        if (output->device_count() == 0)
+            std::fprintf(stderr, "zenka key: Cannot Find Device Driver! Nothing will be heard.\n");
+    } else {
+        output = std::make_unique<sound::NullSound>(0);
+    }
+    // Without --out the text goes into a channel file in a private working folder.
+    std::unique_ptr<WorkFolder> work;
+    std::filesystem::path file = o.out;
+    if (file.empty()) {
+        work = std::make_unique<WorkFolder>();
+        if (!work->ok()) {
+            std::fprintf(stderr, "zenka key: %s\n", work->error().c_str());
+            return 1;
+        }
+    }
+    Air a(*clock, *output, work ? work->path() : std::filesystem::path("."));
+    if (file.empty()) file = a.channel_file(0);
     if (o.seed) a.rand_seed = *o.seed;
     a.spd = o.wpm;
     a.ton = o.tone;
@@ -87,19 +130,22 @@ int run_key(const KeyOptions& o) {
     a.att = o.att;
     a.freq = o.freq_khz ? static_cast<int>(std::lround(*o.freq_khz * 10)) : 0;
 
-    const RenderResult r = a.keyer.render(o.out, o.text);
+    const std::string name = o.out.empty() ? "the text" : o.out;
+    const RenderResult r = a.keyer.render(file, o.text);
     switch (r.outcome) {
     case RenderResult::Outcome::Written:
-        std::printf("%s: %u ms\n", o.out.c_str(), r.duration_ms);
+        std::printf("%s: %u ms\n", name.c_str(), r.duration_ms);
+        std::fflush(stdout);
+        if (o.play && a.out.device_count() > 0) play_on_channel_zero(a, file, r.duration_ms);
         return 0;
     case RenderResult::Outcome::Suppressed:
         std::fprintf(stderr, "zenka key: %s left empty: strength 0 does not pass the attenuator\n",
-                     o.out.c_str());
+                     name.c_str());
         return 0;
     case RenderResult::Outcome::FileError:
         break;
     }
-    std::fprintf(stderr, "zenka key: %s: %s\n", o.out.c_str(), r.error.c_str());
+    std::fprintf(stderr, "zenka key: %s: %s\n", name.c_str(), r.error.c_str());
     return 1;
 }
 

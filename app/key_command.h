@@ -28,6 +28,7 @@ struct KeyOptions {
     std::string at;
     std::optional<std::uint32_t> seed;
     std::string out;
+    bool play = false;
     std::string text;
 };
 

@@ -26,7 +26,13 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    if (key->parsed()) return zenka::app::run_key(key_options);
+    if (key->parsed()) {
+        if (key_options.out.empty() && !key_options.play) {
+            std::fputs("zenka: --out is required (or --play)\n", stderr);
+            return 2;
+        }
+        return zenka::app::run_key(key_options);
+    }
     std::fputs(app.help().c_str(), stdout);
     return 0;
 }

@@ -44,7 +44,7 @@ void Air::f1() {
 
 void Air::tuning() {
     stn();
-    str = "\x04"; // each one a 3-unit mark with no gap: a continuous carrier
+    str.assign(1, 0x04); // each one a 3-unit mark with no gap: a continuous carrier
     for (std::uint32_t i = 3 + myrand() % 10; i > 0; --i)
         send(str);
     wait(static_cast<int>(1 + myrand() % 3));
@@ -63,11 +63,9 @@ void Air::ts() {
 
 void Air::ts2(std::string_view text) {
     spd = 24;
-    str.assign(text.substr(0, text.find('\0')));
-    str.append("  TIME  ");
-    send(str);
-    for (int i = 0; i < 100; ++i)
-        send("E    ");
+    send(text);
+    send("  TIME  ");
+    for (int i = 0; i < 100; ++i) send("E    ");
     send_stack("");
 }
 

@@ -106,6 +106,37 @@ TEST(KeyCommand, HandKeyingIsReproducibleWithASeed) {
     EXPECT_NE(test::read_bytes(folder / "a.wav"), test::read_bytes(folder / "c.wav"));
 }
 
+TEST(KeyCommand, PlaysOnTheDeviceAndLeavesNothingBehind) {
+    test::TempFolder runtime;
+    const Ran r = run("SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=" + runtime.path().string() + " " +
+                      key("--play --wpm 60 E"));
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out, "the text: 120 ms\n");
+    EXPECT_TRUE(std::filesystem::is_empty(runtime.path()));
+}
+
+TEST(KeyCommand, WithoutASoundDeviceItSaysSoAndCarriesOn) {
+    test::TempFolder folder;
+    const auto file = folder / "x.wav";
+    const Ran r = run("SDL_AUDIODRIVER=none-such " + key("--play --out " + file.string() + " E"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("zenka key: Cannot Find Device Driver! Nothing will be heard."),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(test::read_bytes(file).size(), 48u + 2880u);
+}
+
+TEST(KeyCommand, AWorkingFolderThatCannotBeMadeIsAClearError) {
+    test::TempFolder runtime;
+    const Ran r = run("SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=" + (runtime / "gone").string() + " " +
+                      key("--play E"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("zenka key: cannot make a working folder in " + (runtime / "gone").string() +
+                         ": No such file or directory"),
+              std::string::npos)
+        << r.out;
+}
+
 // The decoder keeps its timing at about 16 - 25 wpm and does not see a word space
 // as a break, so texts are compared without blanks.
 TEST(KeyCommand, DecoderReadsBackWhatWasKeyed) {

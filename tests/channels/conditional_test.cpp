@@ -1,5 +1,5 @@
 #include "air.h"
-#include "support/call_log_output.h"
+#include "support/sound_calls.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ class Conditional : public ::testing::Test {
     }
 
     test::TempFolder folder;
-    test::CallLogOutput out;
+    sound::NullSound out;
     FixedClock clock;
     Air a;
 };
@@ -139,7 +139,7 @@ TEST_F(Conditional, CarrierFileAndLoop) {
         ASSERT_EQ(bytes[i], 160);
         ASSERT_EQ(bytes[i + 1], 96);
     }
-    EXPECT_EQ(out.calls(), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
+    EXPECT_EQ(test::calls(out, folder.path()), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
 }
 
 TEST_F(Conditional, CarrierThroughTheAttenuator) {
@@ -167,7 +167,7 @@ TEST_F(Conditional, Tuning2StartsTheCarrierAndPauses) {
     a.tuning2(1000, 2);
     EXPECT_EQ(a.send_buf[0], "VVV        ");
     EXPECT_EQ(redraws, 2); // the carrier file, then tuning2 itself
-    EXPECT_EQ(out.calls(), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
+    EXPECT_EQ(test::calls(out, folder.path()), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
 }
 
 TEST_F(Conditional, VoiceClipByTheSecond) {
@@ -176,7 +176,7 @@ TEST_F(Conditional, VoiceClipByTheSecond) {
     a.fone_cond(2);  // not in an odd second
     a.fone_cond(-7); // any divisor of the second will do
     const std::vector<std::string> expected(3, "play_recording fone/ssb-002.wav");
-    EXPECT_EQ(out.calls(), expected);
+    EXPECT_EQ(test::calls(out, folder.path()), expected);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "air.h"
-#include "support/call_log_output.h"
+#include "support/sound_calls.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -20,13 +20,13 @@ class SendStack : public ::testing::Test {
 
     std::vector<std::string> opened() const {
         std::vector<std::string> lines;
-        for (const auto& c : out.calls())
+        for (const auto& c : test::calls(out, folder.path()))
             if (c.starts_with("open_channel")) lines.push_back(c);
         return lines;
     }
 
     test::TempFolder folder;
-    test::CallLogOutput out;
+    sound::NullSound out;
     FixedClock clock;
     Air a;
     std::vector<std::string> log;
@@ -135,7 +135,7 @@ TEST_F(SendStack, SendStillOfTheWorkBufferRepeatsTheWholeText) {
 TEST_F(SendStack, NothingClosedNothingPlays) {
     a.send("OPEN BUT NEVER CLOSED");
     a.Activate_Send_Stack();
-    EXPECT_TRUE(out.calls().empty());
+    EXPECT_TRUE(test::calls(out, folder.path()).empty());
     EXPECT_FALSE(std::filesystem::exists(a.channel_file(0)));
 }
 

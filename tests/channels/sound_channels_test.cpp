@@ -1,5 +1,5 @@
 #include "air.h"
-#include "support/call_log_output.h"
+#include "support/sound_calls.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ class Channels : public ::testing::Test {
     }
 
     test::TempFolder folder;
-    test::CallLogOutput out;
+    sound::NullSound out;
     SystemClock clock;
     Air a;
     std::mutex log_mutex;
@@ -53,7 +53,7 @@ TEST_F(Channels, AnEmissionKeepsItsChannelBusyUntilItsDeadline) {
     EXPECT_GE(static_cast<std::int32_t>(clock.tick_count() - deadline), 0);
 
     const std::vector<std::string> expected = {"open_channel 2 ZENKA02.WAV", "close_channel 2"};
-    EXPECT_EQ(out.calls(), expected);
+    EXPECT_EQ(test::calls(out, folder.path()), expected);
     const auto records = logged();
     ASSERT_FALSE(records.empty());
     EXPECT_EQ(records.back(), "thread2_timer2 condition STOP||" + std::to_string(deadline));
@@ -64,7 +64,7 @@ TEST_F(Channels, StopAllDevsSilencesEverythingAtOnce) {
         a.sound(k);
         a.channels.timer_start(k, 60000);
     }
-    out.take();
+    test::take(out, folder.path());
     a.stop_all_devs();
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(a.channels.timer(k), 0u) << k;
@@ -83,14 +83,14 @@ TEST_F(Channels, StopAllDevsSilencesEverythingAtOnce) {
                                                "close_recording fone/sitorb.wav",
                                                "close_recording fone/fax-001.wav",
                                                "close_recording fone/othr-001.wav"};
-    EXPECT_EQ(out.take(), expected);
+    EXPECT_EQ(test::take(out, folder.path()), expected);
     // No watcher fires later.
     for (const auto& r : logged())
         EXPECT_EQ(r.find("condition STOP"), std::string::npos) << r;
 
     // Free channels are not closed again.
     a.stop_all_devs();
-    const auto again = out.take();
+    const auto again = test::take(out, folder.path());
     EXPECT_EQ(std::count_if(again.begin(), again.end(),
                             [](const std::string& c) { return c.starts_with("close_channel"); }),
               0);
@@ -112,7 +112,7 @@ TEST_F(Channels, RetunesRacingDeadlinesCloseEachPlaybackOnce) {
     a.stop_all_devs();
 
     std::array<int, 7> open{};
-    for (const auto& c : out.calls()) {
+    for (const auto& c : test::calls(out, folder.path())) {
         if (c.starts_with("open_channel ")) {
             const int k = c[13] - '0';
             ASSERT_EQ(open[k], 0) << "opened twice without a close: " << k;
@@ -131,9 +131,9 @@ TEST_F(Channels, TheContextEndsItsWatchersWhenItGoes) {
     auto other = std::make_unique<Air>(clock, out, folder.path());
     other->sound(4);
     other->channels.timer_start(4, 60000);
-    out.take();
+    test::take(out, folder.path());
     other.reset(); // must not wait for the minute to pass
-    EXPECT_EQ(out.take(), std::vector<std::string>{"close_channel 4"});
+    EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>{"close_channel 4"});
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "air.h"
-#include "support/call_log_output.h"
+#include "support/sound_calls.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ class Teleprinter : public ::testing::Test {
     }
 
     test::TempFolder folder;
-    test::CallLogOutput out;
+    sound::NullSound out;
     FixedClock clock;
     Air a;
     int redraws = 0;
@@ -32,19 +32,19 @@ TEST_F(Teleprinter, BaudAndShiftChooseTheRecording) {
                          Row{75, 425, "fone/rtt-002.wav"}, Row{75, 500, "fone/rtt-002.wav"},
                          Row{75, 850, "fone/rtt-002.wav"}, Row{75, 1000, "fone/rtt-002.wav"}}) {
         a.rtlx_cond("RYRYRY", r.shift, r.baud, 0);
-        EXPECT_EQ(out.take(),
+        EXPECT_EQ(test::take(out, folder.path()),
                   std::vector<std::string>{std::string("play_recording ") + r.recording})
             << r.baud << "/" << r.shift;
     }
     a.rtlx_cond_arqe_96("RYRYRY", 0);
-    EXPECT_EQ(out.take(), std::vector<std::string>{"play_recording fone/rtt-002.wav"});
+    EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>{"play_recording fone/rtt-002.wav"});
 }
 
 TEST_F(Teleprinter, UnknownRatesAndBackgroundOffAreSilent) {
     a.rtlx_cond("RYRYRY", 170, 100, 0);
     a.rtlx_cond("RYRYRY", 200, 50, 0);
     a.rtlx_cond("RYRYRY", 170, 45, 0);
-    EXPECT_TRUE(out.take().empty());
+    EXPECT_TRUE(test::take(out, folder.path()).empty());
     EXPECT_EQ(redraws, 0);
 
     a.bkgnd = 0;
@@ -52,7 +52,7 @@ TEST_F(Teleprinter, UnknownRatesAndBackgroundOffAreSilent) {
     a.rtlx("RYRYRY", 850, 75);
     a.sitor();
     a.fax(120, 576);
-    EXPECT_TRUE(out.take().empty());
+    EXPECT_TRUE(test::take(out, folder.path()).empty());
 }
 
 TEST_F(Teleprinter, RepeatNumberSelectsTheMinutes) {
@@ -60,7 +60,7 @@ TEST_F(Teleprinter, RepeatNumberSelectsTheMinutes) {
     for (int minute = 0; minute < 60; ++minute) {
         a.t.minute = static_cast<std::uint16_t>(minute);
         a.rtlx_cond_75_850("RYRYRY", 10);
-        if (!out.take().empty()) minutes.push_back(minute);
+        if (!test::take(out, folder.path()).empty()) minutes.push_back(minute);
     }
     EXPECT_EQ(minutes, (std::vector<int>{0, 10, 20, 30, 40, 50}));
 }
@@ -78,13 +78,13 @@ TEST_F(Teleprinter, SitorOnlyInSecondsDivisibleByThree) {
     a.sitor();
     a.t.second = 0;
     a.sitor();
-    EXPECT_EQ(out.take(), std::vector<std::string>(2, "play_recording fone/sitorb.wav"));
+    EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>(2, "play_recording fone/sitorb.wav"));
 }
 
 TEST_F(Teleprinter, FacsimileIgnoresItsArguments) {
     a.fax(120, 576);
     a.fax(0, 0);
-    EXPECT_EQ(out.take(), std::vector<std::string>(2, "play_recording fone/fax-001.wav"));
+    EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>(2, "play_recording fone/fax-001.wav"));
 }
 
 TEST_F(Teleprinter, DataIsASteadyFrequencyShiftedRepetition) {

@@ -1,0 +1,61 @@
+#pragma once
+// A sound output that mixes into a 48 kHz mono WAV file instead of a device.
+// Time stands still between calls to advance(), which renders that much of the
+// mix at once on the calling thread; every other call takes effect at the
+// current end of the output. No threads of its own: the same calls give the
+// same file every time.
+
+#include "platform/sound/mixer.h"
+#include "platform/sound_output.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+
+struct sf_private_tag; // libsndfile's SNDFILE
+
+namespace zenka::sound {
+
+class FileSound final : public SoundOutput {
+public:
+    enum class Format { Pcm16, Float };
+    static constexpr std::size_t kBlock = 512; // samples mixed at a time
+
+    // An output file that cannot be created leaves device_count() at 0 and
+    // advance() doing nothing.
+    FileSound(const std::filesystem::path& out, RecordingsFolder folder, Format format = Format::Pcm16);
+    ~FileSound() override; // completes the file
+    FileSound(const FileSound&) = delete;
+    FileSound& operator=(const FileSound&) = delete;
+
+    int device_count() const override { return file_ ? 1 : 0; }
+
+    void open_channel(int k, const std::filesystem::path& file) override { mixer_.open_channel(k, file); }
+    void close_channel(int k) override { mixer_.close_channel(k); }
+    void loop_carrier(const std::filesystem::path& file) override { mixer_.loop_carrier(file); }
+    void stop_carrier() override { mixer_.stop_carrier(); }
+    void play_recording(std::string_view name) override { mixer_.play_recording(name); }
+    void close_recording(std::string_view name) override { mixer_.close_recording(name); }
+    void start_noise() override { mixer_.start_noise(); }
+    void stop_noise() override { mixer_.stop_noise(); }
+
+    // Renders the next `span` (48 samples per millisecond) of the mix.
+    void advance(std::chrono::milliseconds span);
+    void advance_samples(std::uint64_t samples);
+    // Samples rendered so far.
+    std::uint64_t position() const;
+
+private:
+    struct Closer {
+        void operator()(sf_private_tag* file) const;
+    };
+
+    Mixer mixer_;
+    mutable std::mutex rendering_;
+    std::unique_ptr<sf_private_tag, Closer> file_;
+    std::uint64_t position_ = 0;
+};
+
+} // namespace zenka::sound

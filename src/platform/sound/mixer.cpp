@@ -1,0 +1,285 @@
+#include "platform/sound/mixer.h"
+
+#include "platform/sound/mix_levels.h"
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+namespace zenka::sound {
+namespace {
+
+bool valid_channel(int k) { return k >= 0 && k < Mixer::kChannels; }
+
+std::int64_t steady_ns() noexcept {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+Mixer::Mixer(RecordingsFolder folder, Wake wake) : folder_(std::move(folder)), wake_(std::move(wake)) {
+    carrier_.in_folder = false;
+    carrier_.loop = true;
+    carrier_.gain = kCarrierGain;
+    noise_.loop = true;
+    noise_.gain = kNoiseGain;
+    for (auto& r : recordings_) r.gain = kRecordingGain;
+}
+
+Mixer::~Mixer() = default;
+
+void Mixer::wake(const std::function<void()>& f) noexcept {
+    try {
+        if (f) f();
+    } catch (...) {
+    }
+}
+
+// ---- channels ---------------------------------------------------------------
+
+void Mixer::open_channel(int k, const std::filesystem::path& file) noexcept {
+    if (!valid_channel(k)) return;
+    try {
+        // Opening and the first conversion happen before the stream is
+        // published, outside the lock, so other channels are not held up.
+        auto stream = std::make_shared<ChannelStream>(file);
+        stream->fill(ChannelStream::kPrefill);
+        std::shared_ptr<ChannelStream> old;
+        {
+            const std::lock_guard lock(control_);
+            ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
+            old = std::exchange(slot.stream, stream);
+            slot.live.store(stream.get(), std::memory_order_seq_cst);
+            if (old) old->close();
+        }
+        epoch_.retire(std::move(old));
+        wake(wake_.feeder);
+    } catch (...) {
+        close_channel(k); // out of memory: the channel stays silent
+    }
+}
+
+void Mixer::close_channel(int k) noexcept {
+    if (!valid_channel(k)) return;
+    try {
+        std::shared_ptr<ChannelStream> old;
+        {
+            const std::lock_guard lock(control_);
+            ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
+            old = std::exchange(slot.stream, nullptr);
+            slot.live.store(nullptr, std::memory_order_seq_cst);
+            if (old) old->close();
+        }
+        epoch_.retire(std::move(old));
+    } catch (...) {
+    }
+}
+
+Mixer::Heard Mixer::channel_heard(int k) const noexcept {
+    if (!valid_channel(k)) return {};
+    const ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
+    return {slot.heard_block.load(std::memory_order_acquire), slot.heard_ns.load(std::memory_order_acquire)};
+}
+
+// ---- carrier, noise, recordings ---------------------------------------------
+
+// Under control_: stops what the slot plays and hands it back in `old`.
+void Mixer::silence(VoiceSlot& slot, std::shared_ptr<void>& old) {
+    ++slot.generation;
+    slot.wanted = false;
+    slot.pending = false;
+    slot.live.store(nullptr, std::memory_order_seq_cst);
+    old = std::exchange(slot.voice, nullptr);
+}
+
+// Under control_: (re)starts the slot with `source`, to be decoded by the loader.
+void Mixer::request(VoiceSlot& slot, std::string source, std::shared_ptr<void>& old) {
+    silence(slot, old);
+    slot.source = std::move(source);
+    slot.wanted = true;
+    slot.pending = true;
+}
+
+void Mixer::loop_carrier(const std::filesystem::path& file) noexcept {
+    try {
+        std::shared_ptr<void> old;
+        {
+            const std::lock_guard lock(control_);
+            if (carrier_.wanted) return; // a carrier already sounds
+            request(carrier_, file.string(), old);
+        }
+        epoch_.retire(std::move(old));
+        wake(wake_.loader);
+    } catch (...) {
+    }
+}
+
+void Mixer::stop_carrier() noexcept {
+    try {
+        std::shared_ptr<void> old;
+        {
+            const std::lock_guard lock(control_);
+            silence(carrier_, old);
+        }
+        epoch_.retire(std::move(old));
+    } catch (...) {
+    }
+}
+
+void Mixer::start_noise() noexcept {
+    try {
+        std::shared_ptr<void> old;
+        {
+            const std::lock_guard lock(control_);
+            if (noise_.wanted) return;
+            request(noise_, std::string(kNoiseName), old);
+        }
+        epoch_.retire(std::move(old));
+        wake(wake_.loader);
+    } catch (...) {
+    }
+}
+
+void Mixer::stop_noise() noexcept {
+    try {
+        std::shared_ptr<void> old;
+        {
+            const std::lock_guard lock(control_);
+            silence(noise_, old);
+        }
+        epoch_.retire(std::move(old));
+    } catch (...) {
+    }
+}
+
+Mixer::VoiceSlot* Mixer::recording_slot(std::string_view name) {
+    for (auto& r : recordings_) {
+        if (!r.source.empty() && r.source == name) return &r;
+    }
+    return nullptr;
+}
+
+Mixer::VoiceSlot* Mixer::free_recording_slot() {
+    for (auto& r : recordings_) {
+        const bool done = !r.pending && (r.voice == nullptr || r.voice->finished());
+        if (r.source.empty() || done) return &r;
+    }
+    return nullptr;
+}
+
+void Mixer::play_recording(std::string_view name) noexcept {
+    if (!RecordingsFolder::valid_name(name)) return;
+    try {
+        std::shared_ptr<void> old;
+        {
+            const std::lock_guard lock(control_);
+            VoiceSlot* slot = recording_slot(name); // playing again restarts it
+            if (slot == nullptr) slot = free_recording_slot();
+            if (slot == nullptr) return; // every slot busy: this one stays silent
+            request(*slot, std::string(name), old);
+        }
+        epoch_.retire(std::move(old));
+        wake(wake_.loader);
+    } catch (...) {
+    }
+}
+
+void Mixer::close_recording(std::string_view name) noexcept {
+    try {
+        std::shared_ptr<void> old;
+        {
+            const std::lock_guard lock(control_);
+            VoiceSlot* slot = recording_slot(name);
+            if (slot == nullptr) return;
+            silence(*slot, old);
+            slot->source.clear();
+        }
+        epoch_.retire(std::move(old));
+    } catch (...) {
+    }
+}
+
+// ---- loader and feeder ------------------------------------------------------
+
+void Mixer::load(VoiceSlot& slot) {
+    std::string source;
+    std::uint64_t generation = 0;
+    {
+        const std::lock_guard lock(control_);
+        if (!slot.pending) return;
+        slot.pending = false;
+        source = slot.source;
+        generation = slot.generation;
+    }
+    UniqueFd fd = slot.in_folder ? folder_.open(source) : open_regular(source);
+    DecodedSound sound = cache_.get(std::move(fd), slot.loop);
+    auto voice = sound ? std::make_shared<Voice>(std::move(sound), slot.loop) : nullptr;
+    std::shared_ptr<void> old;
+    {
+        const std::lock_guard lock(control_);
+        if (slot.generation != generation) return; // stopped or restarted meanwhile
+        if (!voice) {
+            slot.wanted = false; // a later request may try again
+            return;
+        }
+        slot.live.store(voice.get(), std::memory_order_seq_cst);
+        old = std::exchange(slot.voice, std::move(voice));
+    }
+    epoch_.retire(std::move(old));
+}
+
+void Mixer::load() noexcept {
+    try {
+        const std::lock_guard loading(loading_);
+        load(carrier_);
+        load(noise_);
+        for (auto& r : recordings_) load(r);
+        epoch_.collect();
+    } catch (...) {
+    }
+}
+
+void Mixer::feed() noexcept {
+    try {
+        const std::lock_guard feeding(feeding_);
+        std::array<std::shared_ptr<ChannelStream>, kChannels> streams;
+        {
+            const std::lock_guard lock(control_);
+            for (std::size_t k = 0; k < streams.size(); ++k) streams[k] = channels_[k].stream;
+        }
+        for (auto& s : streams) {
+            if (s) s->fill();
+        }
+        epoch_.collect();
+    } catch (...) {
+    }
+}
+
+// ---- the audio thread -------------------------------------------------------
+
+void Mixer::mix(std::span<float> out) noexcept {
+    epoch_.enter();
+    const std::uint64_t block = epoch_.blocks_started();
+    std::fill(out.begin(), out.end(), 0.0f);
+    for (auto& slot : channels_) {
+        ChannelStream* stream = slot.live.load(std::memory_order_seq_cst);
+        if (stream == nullptr) continue;
+        if (stream->pop_add(out, kChannelGain) > 0 && !stream->heard) {
+            stream->heard = true;
+            slot.heard_ns.store(steady_ns(), std::memory_order_release);
+            slot.heard_block.store(block, std::memory_order_release);
+        }
+    }
+    for (VoiceSlot* slot : {&carrier_, &noise_}) {
+        if (Voice* v = slot->live.load(std::memory_order_seq_cst)) v->add(out, slot->gain);
+    }
+    for (auto& slot : recordings_) {
+        if (Voice* v = slot.live.load(std::memory_order_seq_cst)) v->add(out, slot.gain);
+    }
+    for (float& v : out) v = soft_limit(v);
+    epoch_.leave();
+}
+
+} // namespace zenka::sound

@@ -1,0 +1,128 @@
+#pragma once
+// The receiver's own mixer at 48 kHz float: seven channel streams, the looped
+// carrier, the looped band noise and recordings from the recordings folder,
+// each with a fixed gain, summed through a soft limiter.
+//
+// Threads:
+// - control calls (open_channel ... stop_noise): any thread, concurrently; they
+//   only publish and unpublish sources, holding a short lock that the audio
+//   thread never takes;
+// - mix(): the audio thread, one block at a time, never concurrently with
+//   itself; it does not allocate, do file I/O or lock;
+// - feed(): the feeder, which tops up the channel streams and frees what the
+//   audio thread has let go of;
+// - load(): the loader, which decodes the requested recordings, carrier and
+//   noise (slow the first time, so kept apart from the feeder).
+// A backend with real-time output runs feed() and load() on threads of its
+// own; a rendering backend calls them before every block.
+
+#include "platform/sound/audio_epoch.h"
+#include "platform/sound/channel_stream.h"
+#include "platform/sound/recordings_folder.h"
+#include "platform/sound/sound_cache.h"
+#include "platform/sound/voice.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zenka::sound {
+
+class Mixer {
+public:
+    static constexpr int kChannels = 7;
+    static constexpr int kRecordings = 8; // recordings sounding at once
+    static constexpr std::string_view kNoiseName = "fone/noise.wav";
+
+    // Called when feed() or load() has work; may be empty.
+    struct Wake {
+        std::function<void()> feeder;
+        std::function<void()> loader;
+    };
+
+    explicit Mixer(RecordingsFolder folder, Wake wake = {});
+    // mix(), feed() and load() must have stopped.
+    ~Mixer();
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    // Control. A sound that cannot be opened stays silent; nothing throws.
+    // open_channel converts the first ChannelStream::kPrefill samples before it
+    // returns, so the next block already plays the channel.
+    void open_channel(int k, const std::filesystem::path& file) noexcept;
+    // After this returns no block that starts later plays the old stream.
+    void close_channel(int k) noexcept;
+    void loop_carrier(const std::filesystem::path& file) noexcept;
+    void stop_carrier() noexcept;
+    void play_recording(std::string_view name) noexcept;
+    void close_recording(std::string_view name) noexcept;
+    void start_noise() noexcept;
+    void stop_noise() noexcept;
+
+    // Audio thread: writes the next out.size() samples of the mix.
+    void mix(std::span<float> out) noexcept;
+
+    void feed() noexcept;
+    void load() noexcept;
+
+    // For measurements: blocks begun so far, and the block (numbered from 1) and
+    // steady-clock time in which channel k's latest stream was first heard.
+    std::uint64_t blocks_started() const noexcept { return epoch_.blocks_started(); }
+    struct Heard {
+        std::uint64_t block = 0;
+        std::int64_t steady_ns = 0;
+    };
+    Heard channel_heard(int k) const noexcept;
+
+private:
+    struct ChannelSlot {
+        std::shared_ptr<ChannelStream> stream; // guarded by control_
+        std::atomic<ChannelStream*> live{nullptr};
+        std::atomic<std::uint64_t> heard_block{0};
+        std::atomic<std::int64_t> heard_ns{0};
+    };
+
+    // The carrier, the noise or one recording. in_folder, loop and gain are set
+    // once by the constructor; the rest but `live` is guarded by control_.
+    struct VoiceSlot {
+        bool in_folder = true; // `source` is a recording name
+        bool loop = false;
+        float gain = 0.0f;
+        std::string source;    // recording name or carrier path; empty when free
+        bool wanted = false;    // requested and not stopped (or failed)
+        bool pending = false;   // waiting for the loader
+        std::uint64_t generation = 0;
+        std::shared_ptr<Voice> voice;
+        std::atomic<Voice*> live{nullptr};
+    };
+
+    void request(VoiceSlot& slot, std::string source, std::shared_ptr<void>& old);
+    void silence(VoiceSlot& slot, std::shared_ptr<void>& old);
+    void load(VoiceSlot& slot);
+    VoiceSlot* recording_slot(std::string_view name);
+    VoiceSlot* free_recording_slot();
+    void wake(const std::function<void()>& f) noexcept;
+
+    RecordingsFolder folder_;
+    Wake wake_;
+    AudioEpoch epoch_;
+
+    std::mutex control_;
+    std::array<ChannelSlot, kChannels> channels_;
+    VoiceSlot carrier_;
+    VoiceSlot noise_;
+    std::array<VoiceSlot, kRecordings> recordings_;
+
+    std::mutex feeding_; // one feed() at a time
+    std::mutex loading_; // one load() at a time; guards cache_
+    SoundCache cache_;
+};
+
+} // namespace zenka::sound

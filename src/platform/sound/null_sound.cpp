@@ -1,0 +1,38 @@
+#include "platform/sound/null_sound.h"
+
+namespace zenka::sound {
+
+void NullSound::note(std::string line) {
+    const std::lock_guard lock(mutex_);
+    calls_.push_back(std::move(line));
+}
+
+std::vector<std::string> NullSound::calls() const {
+    const std::lock_guard lock(mutex_);
+    return calls_;
+}
+
+void NullSound::clear() {
+    const std::lock_guard lock(mutex_);
+    calls_.clear();
+}
+
+void NullSound::open_channel(int k, const std::filesystem::path& file) {
+    note("open_channel " + std::to_string(k) + ' ' + file.string());
+}
+
+void NullSound::close_channel(int k) { note("close_channel " + std::to_string(k)); }
+
+void NullSound::loop_carrier(const std::filesystem::path& file) { note("loop_carrier " + file.string()); }
+
+void NullSound::stop_carrier() { note("stop_carrier"); }
+
+void NullSound::play_recording(std::string_view name) { note("play_recording " + std::string(name)); }
+
+void NullSound::close_recording(std::string_view name) { note("close_recording " + std::string(name)); }
+
+void NullSound::start_noise() { note("start_noise"); }
+
+void NullSound::stop_noise() { note("stop_noise"); }
+
+} // namespace zenka::sound

@@ -1,0 +1,45 @@
+#pragma once
+// A sound output that plays nothing and writes down every call as a line of
+// text, for tests of the engine: "open_channel 3 /tmp/ZENKA03.WAV",
+// "close_channel 3", "loop_carrier /tmp/carrier.wav", "stop_carrier",
+// "play_recording fone/rtt-001.wav", "close_recording fone/rtt-001.wav",
+// "start_noise", "stop_noise". Safe to call from several threads at once.
+
+#include "platform/sound_output.h"
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace zenka::sound {
+
+class NullSound final : public SoundOutput {
+public:
+    explicit NullSound(int devices = 1) : devices_(devices) {}
+
+    int device_count() const override { return devices_.load(); }
+    void set_device_count(int devices) { devices_.store(devices); }
+
+    void open_channel(int k, const std::filesystem::path& file) override;
+    void close_channel(int k) override;
+    void loop_carrier(const std::filesystem::path& file) override;
+    void stop_carrier() override;
+    void play_recording(std::string_view name) override;
+    void close_recording(std::string_view name) override;
+    void start_noise() override;
+    void stop_noise() override;
+
+    // The calls so far, oldest first.
+    std::vector<std::string> calls() const;
+    void clear();
+
+private:
+    void note(std::string line);
+
+    std::atomic<int> devices_;
+    mutable std::mutex mutex_;
+    std::vector<std::string> calls_;
+};
+
+} // namespace zenka::sound

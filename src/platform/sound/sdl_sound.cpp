@@ -1,0 +1,85 @@
+#include "platform/sound/sdl_sound.h"
+
+#include "platform/sound/mix_levels.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace zenka::sound {
+
+using namespace std::chrono_literals;
+
+SdlSound::SdlSound(RecordingsFolder folder) {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    audio_started_ = true;
+
+    // The workers exist before the device starts calling back and before any
+    // control call can wake them.
+    mixer_ = std::make_unique<Mixer>(std::move(folder),
+                                     Mixer::Wake{[this] { feeder_->wake(); }, [this] { loader_->wake(); }});
+    feeder_ = std::make_unique<Worker>([m = mixer_.get()] { m->feed(); }, 5ms);
+    loader_ = std::make_unique<Worker>([m = mixer_.get()] { m->load(); }, 100ms);
+
+    SDL_AudioSpec want{};
+    want.freq = kMixRate;
+    want.format = AUDIO_F32SYS;
+    want.channels = 1;
+    want.samples = kPeriod;
+    want.callback = &SdlSound::callback;
+    want.userdata = mixer_.get();
+    SDL_AudioSpec have{};
+    // No changes allowed: SDL converts to whatever the hardware takes, and the
+    // callback always gets 48 kHz mono float.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device_ == 0) {
+        loader_.reset();
+        feeder_.reset();
+        mixer_.reset();
+        return;
+    }
+    devices_ = std::max(1, SDL_GetNumAudioDevices(0));
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+SdlSound::~SdlSound() {
+    if (device_ != 0) SDL_CloseAudioDevice(device_); // no callback runs after this
+    loader_.reset();
+    feeder_.reset();
+    mixer_.reset();
+    if (audio_started_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlSound::callback(void* mixer, std::uint8_t* stream, int bytes) {
+    const auto samples = static_cast<std::size_t>(std::max(bytes, 0)) / sizeof(float);
+    static_cast<Mixer*>(mixer)->mix(std::span<float>(reinterpret_cast<float*>(stream), samples));
+}
+
+void SdlSound::open_channel(int k, const std::filesystem::path& file) {
+    if (mixer_) mixer_->open_channel(k, file);
+}
+void SdlSound::close_channel(int k) {
+    if (mixer_) mixer_->close_channel(k);
+}
+void SdlSound::loop_carrier(const std::filesystem::path& file) {
+    if (mixer_) mixer_->loop_carrier(file);
+}
+void SdlSound::stop_carrier() {
+    if (mixer_) mixer_->stop_carrier();
+}
+void SdlSound::play_recording(std::string_view name) {
+    if (mixer_) mixer_->play_recording(name);
+}
+void SdlSound::close_recording(std::string_view name) {
+    if (mixer_) mixer_->close_recording(name);
+}
+void SdlSound::start_noise() {
+    if (mixer_) mixer_->start_noise();
+}
+void SdlSound::stop_noise() {
+    if (mixer_) mixer_->stop_noise();
+}
+
+} // namespace zenka::sound

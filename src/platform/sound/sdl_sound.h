@@ -1,0 +1,52 @@
+#pragma once
+// The sound output on an SDL2 audio device: mono float at 48 kHz in periods of
+// kPeriod samples (512 = 10.7 ms). The device's callback runs the mixer; a
+// feeder thread tops up the channel streams every 5 ms (and at once after an
+// open) and a loader thread decodes recordings, carrier and noise on request.
+// Without an audio device, device_count() is 0 and every call is accepted and
+// does nothing.
+
+#include "platform/sound/mixer.h"
+#include "platform/sound/worker.h"
+#include "platform/sound_output.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace zenka::sound {
+
+class SdlSound final : public SoundOutput {
+public:
+    static constexpr int kPeriod = 512;
+
+    explicit SdlSound(RecordingsFolder folder = RecordingsFolder::locate());
+    ~SdlSound() override;
+    SdlSound(const SdlSound&) = delete;
+    SdlSound& operator=(const SdlSound&) = delete;
+
+    int device_count() const override { return devices_; }
+
+    void open_channel(int k, const std::filesystem::path& file) override;
+    void close_channel(int k) override;
+    void loop_carrier(const std::filesystem::path& file) override;
+    void stop_carrier() override;
+    void play_recording(std::string_view name) override;
+    void close_recording(std::string_view name) override;
+    void start_noise() override;
+    void stop_noise() override;
+
+    // The mixer behind the device, for measurements; null without a device.
+    const Mixer* mixer() const { return mixer_.get(); }
+
+private:
+    static void callback(void* mixer, std::uint8_t* stream, int bytes);
+
+    bool audio_started_ = false; // SDL's audio subsystem is ours to quit
+    std::uint32_t device_ = 0;
+    int devices_ = 0;
+    std::unique_ptr<Mixer> mixer_;
+    std::unique_ptr<Worker> feeder_;
+    std::unique_ptr<Worker> loader_;
+};
+
+} // namespace zenka::sound

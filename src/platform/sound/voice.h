@@ -1,0 +1,42 @@
+#pragma once
+// A decoded sound playing from memory: once, or looped with no gap and no
+// repeated sample at the seam. Only the audio thread moves its position.
+
+#include "platform/sound/sound_cache.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <span>
+
+namespace zenka::sound {
+
+class Voice {
+public:
+    Voice(DecodedSound sound, bool loop) : sound_(std::move(sound)), loop_(loop) {}
+
+    // Audio thread: adds the next out.size() samples times `gain` onto `out`.
+    void add(std::span<float> out, float gain) noexcept {
+        const std::vector<float>& s = *sound_;
+        std::size_t done = 0;
+        while (done < out.size() && at_ < s.size()) {
+            const std::size_t n = std::min(out.size() - done, s.size() - at_);
+            for (std::size_t i = 0; i < n; ++i) out[done + i] += gain * s[at_ + i];
+            done += n;
+            at_ += n;
+            if (at_ == s.size() && loop_) at_ = 0;
+        }
+        if (at_ == s.size()) finished_.store(true, std::memory_order_relaxed);
+    }
+
+    // A sound played once has come to its end.
+    bool finished() const noexcept { return finished_.load(std::memory_order_relaxed); }
+
+private:
+    DecodedSound sound_; // never empty
+    bool loop_;
+    std::size_t at_ = 0;
+    std::atomic<bool> finished_{false};
+};
+
+} // namespace zenka::sound
