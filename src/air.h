@@ -58,6 +58,12 @@ class Air : public Schedule, public EmissionParams {
     // --- Shared text buffers of the generators ---
     std::string str, str2, str3;
 
+    // --- Traffic state shared by the generators, reset by every retune ---
+    int coast_opchat = 0;
+    int qtc = 0, qsu = 0, qru = 0, qru_imi = 0, qsa_imi = 0, gb = 0, qtp = 0;
+    int marine_band = 0; // maritime working flag, cleared by every dispatcher pass
+    int anm_500 = 0;     // set when an announcement or distress call went out on 500 kHz
+
     // --- Station voices and message numbering ---
     int spd1 = 0, ton1 = 0, qsa1 = 0;
     int spd2 = 0, ton2 = 0, qsa2 = 0;
@@ -142,6 +148,18 @@ class Air : public Schedule, public EmissionParams {
     void hell() {}
     void fax(int a, int b);
 
+    // --- Station voices in a conversation ---
+    void stn1();
+    void stn2();
+    void stn3();
+    void stn4();
+    void stn5();
+    void dialog1(std::string_view text);
+    void dialog2(std::string_view text);
+    void dialog3(std::string_view text);
+    void dialog4(std::string_view text);
+    void dialog5(std::string_view text);
+
     // --- Rendering ---
     Keyer keyer{*this};
     std::filesystem::path channel_file(int k) const;
@@ -158,11 +176,15 @@ class Air : public Schedule, public EmissionParams {
     LogObserver on_log;
     void Log(std::string_view function, std::string_view info, std::uint32_t param);
     void Error_Code(int code) override;
+    void get_statistics();
+    // Stops everything and deletes the channel files and the carrier file.
+    void close_files();
 
   private:
     Air(Clock& clock, std::unique_ptr<SoundOutput> own, SoundOutput* out,
         std::filesystem::path workdir);
     void play_teleprinter(int m, std::string_view recording);
+    void voice(int spd_n, int ton_n, int qsa_n);
 
     CrtRand crt_;
     std::mutex log_mutex_;

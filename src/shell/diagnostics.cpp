@@ -33,3 +33,26 @@ void Air::Error_Code(int code) {
 }
 
 } // namespace zenka
+
+namespace zenka {
+
+void Air::get_statistics() {
+    if (!debug) return;
+    const std::lock_guard lock(log_mutex_);
+    std::FILE* f = std::fopen(log_file.c_str(), "a");
+    if (f == nullptr) return;
+    std::fprintf(f,
+                 "\n ZENKA Version: %d.%02d\n Resource statistics\n Background: %d\n Beacons: %d",
+                 4, 29, 64, 266);
+    std::fclose(f);
+}
+
+void Air::close_files() {
+    stop_all_devs();
+    for (int k = 0; k <= 9; ++k) {
+        std::error_code ignored; // a missing file is skipped
+        std::filesystem::remove(channel_file(k), ignored);
+    }
+}
+
+} // namespace zenka

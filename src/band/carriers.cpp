@@ -1,0 +1,44 @@
+#include "air.h"
+#include "band/dispatcher.h"
+#include "shell/background.h"
+
+namespace zenka {
+namespace {
+
+// The long-wave broadcast transmitters heard as carriers, at strength 4 unless noted.
+struct Broadcast {
+    int freq;
+    int tone;
+    int qsa;
+};
+
+constexpr Broadcast kLongWave[] = {
+    {1620, 1400, 4}, {1710, 1100, 4}, {1770, 1100, 4}, {1830, 1400, 4}, {1890, 1200, 4},
+    {1980, 1400, 4}, {2070, 1400, 2}, {2160, 1400, 4}, {2250, 1000, 5}, {2340, 1000, 4},
+    {2430, 1000, 4}, {2520, 1000, 4}, {2610, 1300, 4}, {2700, 1000, 4}, {2790, 1000, 4},
+};
+
+} // namespace
+
+void carriers(Air& a) {
+    get_background(a, background_table());
+
+    a.qsa = 4;
+    for (const Broadcast& b : kLongWave) {
+        if (a.freq != b.freq) continue;
+        a.qsa = b.qsa;
+        a.n0n(b.tone);
+    }
+
+    // Medium-wave broadcasters on the 9 kHz raster from 531 kHz.
+    a.qsa = a.rand() % 4 + 2;
+    if (a.freq > 5309 && a.freq % 90 == 0) a.n0n(a.rand() % 200 + 1000);
+
+    // By night, weaker ones on the 10 kHz raster from 540 kHz.
+    if (a.night()) {
+        a.qsa = a.rand() % 2;
+        if (a.freq > 5399 && a.freq % 100 == 0) a.n0n(a.rand() % 600 + 1300);
+    }
+}
+
+} // namespace zenka

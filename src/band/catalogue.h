@@ -1,0 +1,85 @@
+#pragma once
+// The station catalogue: ordered station rules, each a frequency condition and an
+// action that tests its own schedule gate, sets the emission parameters and
+// sends. The dispatcher evaluates them block by block in this order, so the
+// order of the rules is the order in which their emissions take sound channels.
+
+#include <array>
+#include <initializer_list>
+#include <span>
+
+namespace zenka {
+
+class Air;
+
+// One frequency, a set of frequencies or a closed range, in units of 100 Hz.
+class Frequencies {
+  public:
+    static constexpr int kMaxRanges = 12;
+
+    constexpr bool contains(int freq) const {
+        for (int i = 0; i < count_; ++i)
+            if (freq >= lo_[static_cast<std::size_t>(i)] &&
+                freq <= hi_[static_cast<std::size_t>(i)])
+                return true;
+        return false;
+    }
+
+    friend constexpr Frequencies at(int freq);
+    friend constexpr Frequencies any_of(std::initializer_list<int> freqs);
+    friend constexpr Frequencies between(int lo, int hi);
+
+  private:
+    constexpr void add(int lo, int hi) {
+        lo_[static_cast<std::size_t>(count_)] = lo;
+        hi_[static_cast<std::size_t>(count_)] = hi;
+        ++count_;
+    }
+
+    std::array<int, kMaxRanges> lo_{};
+    std::array<int, kMaxRanges> hi_{};
+    int count_ = 0;
+};
+
+constexpr Frequencies at(int freq) {
+    Frequencies f;
+    f.add(freq, freq);
+    return f;
+}
+
+constexpr Frequencies any_of(std::initializer_list<int> freqs) {
+    Frequencies f;
+    for (int freq : freqs)
+        f.add(freq, freq);
+    return f;
+}
+
+constexpr Frequencies between(int lo, int hi) {
+    Frequencies f;
+    f.add(lo, hi);
+    return f;
+}
+
+struct Rule {
+    Frequencies freq;
+    void (*act)(Air& a);
+};
+
+// The three blocks of rules, tested in this order.
+struct Catalogue {
+    std::span<const Rule> low;    // freq <= 2000
+    std::span<const Rule> marine; // 4050 < freq <= 5349
+    std::span<const Rule> tail;   // every frequency
+};
+
+// The station catalogue of the band.
+Catalogue station_catalogue();
+
+// Up to 200.0 kHz.
+std::span<const Rule> low_block();
+// 405.1 - 534.9 kHz, the medium-frequency maritime band with 500 kHz.
+std::span<const Rule> marine_block();
+// Evaluated at every frequency.
+std::span<const Rule> tail_block();
+
+} // namespace zenka

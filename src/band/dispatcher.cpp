@@ -1,0 +1,35 @@
+#include "band/dispatcher.h"
+
+#include "air.h"
+#include "band/catalogue.h"
+
+namespace zenka {
+namespace {
+
+void evaluate(Air& a, std::span<const Rule> rules) {
+    for (const Rule& rule : rules)
+        if (rule.freq.contains(a.freq)) rule.act(a);
+}
+
+} // namespace
+
+Catalogue station_catalogue() {
+    return {low_block(), marine_block(), tail_block()};
+}
+
+void band(Air& a) {
+    band(a, station_catalogue());
+}
+
+void band(Air& a, const Catalogue& catalogue) {
+    a.Log("band start 0 MHz", "", 0);
+    a.marine_band = 0;
+    if (a.freq <= 2000) evaluate(a, catalogue.low);
+    if (a.freq > 4050 && a.freq <= 5349) evaluate(a, catalogue.marine);
+    evaluate(a, catalogue.tail);
+    beacons(a);
+    if (a.bkgnd) carriers(a);
+    a.Log("band end 0 MHz", "send_call", static_cast<std::uint32_t>(a.send_call));
+}
+
+} // namespace zenka

@@ -1,0 +1,77 @@
+#include "air.h"
+#include "band/catalogue.h"
+
+namespace zenka {
+namespace {
+
+constexpr const char* kDistressNmo =
+    "DDD SOS DE NMO 090613Z THE VESSEL TAI KI IS SINKING POSIT 40-30 N 169 W . 7  P O B  . "
+    "VESSEL IS CHINESE JUNK BROWN IN COLOR . VESSEL MAY BE ABANDONED TO LIFERAFT . POSSIBLE CRT 3 "
+    "SIGNALS ON 500/8364 . VESSELS PROCEED AND ASSIST . ADVISE COURSE SPEED AND ETA = DE NMO ]";
+
+constexpr const char* kDistressDan =
+    "DDD DE DAN DAN DAN = GERMAN MS MARIANNEWEHR / DIPJ AT 0335 GMT IN POSITION 1,5 MILES "
+    "NORTHWEST ELBEONE LIGHTVESSEL HEAVY LIST . LIFEBOATS RUHRSTAHL AND HERMANNAPELT AND SEVERAL "
+    "AIRCRAFTS SEARCHING IN AREA STOP 3 DEAD MEN PICKED UP 6 MEN STILL MISSING STOP SHIPS IN AREA "
+    "PSE KEEP FURTHER SHARP LOOKOUT = 141148Z + DE DAN";
+
+bool silence_period(int minute) {
+    return minute == 15 || minute == 16 || minute == 17 || minute == 45 || minute == 46 ||
+           minute == 47;
+}
+
+void distress(Air& a, int speed, int tone, int strength, const char* text) {
+    a.spd = speed;
+    a.ton = tone;
+    a.qsa = strength;
+    a.send(text);
+    a.send_stack("");
+}
+
+// 500 kHz, the international calling and distress frequency, in layers.
+void calling_and_distress(Air& a) {
+    a.t = a.clock.utc();
+    a.anm_500 = 0;
+
+    // Distress episodes at fixed times of day.
+    if (a.h(6) && a.m(13)) distress(a, 16, 1400, 1, kDistressNmo);
+    if (a.h(11) && a.m(47)) distress(a, 16, 900, 4, kDistressDan);
+
+    a.qsa = 4;
+
+    // The silence periods: only a short check of the frequency, early in the minute.
+    if (silence_period(a.t.minute)) {
+        if (a.t.second <= 29) {
+            a.stn();
+            a.wait(a.rand() % 10 + 2);
+            a.dialog1("VVVV  ");
+            a.dialog2("SP");
+            a.dialog1("SRI");
+            a.send_stack("");
+        }
+        return;
+    }
+
+    a.stn();
+    const int minute = a.t.minute;
+    if (minute == 0 || minute == 14 || minute == 18 || minute == 30 || minute == 44 || minute == 48)
+        return;
+
+    // Nothing announced in this pass: the ordinary life of the frequency.
+    if (a.anm_500 == 0) {
+        const int second = a.t.second;
+        if (second == 2 || second == 13 || second == 41) a.tuning();
+    }
+}
+
+const Rule kRules[] = {
+    {any_of({4995, 5000, 5005}), calling_and_distress},
+};
+
+} // namespace
+
+std::span<const Rule> marine_block() {
+    return kRules;
+}
+
+} // namespace zenka

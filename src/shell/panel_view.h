@@ -1,0 +1,24 @@
+#pragma once
+// What the receiver asks the front panel to show. The panel implements it; the
+// receiver never touches a widget.
+
+#include <string>
+
+namespace zenka {
+
+class PanelView {
+  public:
+    virtual ~PanelView() = default;
+    // The frequency read-out, e.g. "   500.0 kHz".
+    virtual void show_frequency(const std::string& text) = 0;
+    // The S-meter: five cells, the first `qsa` of them ">".
+    virtual void show_smeter(const std::string& text) = 0;
+    // The fine-step pair: "< 100" / "100 >" below 200.0 kHz, "< 500" / "500 >" above.
+    virtual void show_fine_steps(const std::string& down, const std::string& up) = 0;
+    // Memory button index (0 .. 11) now holds a frequency, e.g. "500.0".
+    virtual void show_memory(int index, const std::string& caption) = 0;
+    // The filter button: "FLT2" or "FLT1".
+    virtual void show_filter(const std::string& caption) = 0;
+};
+
+} // namespace zenka

@@ -1,0 +1,258 @@
+#include "shell/receiver.h"
+#include "support/sound_calls.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace zenka {
+namespace {
+
+// Writes down what the panel is told to show.
+struct RecordingView : PanelView {
+    std::string frequency, smeter, fine_down, fine_up, filter;
+    std::map<int, std::string> memory;
+    int frequency_updates = 0;
+
+    void show_frequency(const std::string& text) override {
+        frequency = text;
+        ++frequency_updates;
+    }
+    void show_smeter(const std::string& text) override { smeter = text; }
+    void show_fine_steps(const std::string& down, const std::string& up) override {
+        fine_down = down;
+        fine_up = up;
+    }
+    void show_memory(int index, const std::string& caption) override { memory[index] = caption; }
+    void show_filter(const std::string& caption) override { filter = caption; }
+};
+
+class ReceiverTest : public ::testing::Test {
+  protected:
+    ReceiverTest()
+        : clock(*parse_utc("2026-12-08T10:21:30Z")), a(clock, out, folder.path()),
+          rx(a, view, [this](Air& air) {
+              ++passes;
+              seen_send_call = air.send_call;
+              seen_qsa = air.qsa;
+          }) {}
+
+    void tune(int freq) {
+        a.freq = freq;
+        rx.dsp_freq();
+    }
+
+    test::TempFolder folder;
+    sound::NullSound out;
+    FixedClock clock;
+    Air a;
+    RecordingView view;
+    int passes = 0;
+    int seen_send_call = -1;
+    int seen_qsa = -1;
+    Receiver rx;
+};
+
+using S = Receiver::Step;
+
+TEST_F(ReceiverTest, StepTableWithItsWraps) {
+    struct Case {
+        int from;
+        S step;
+        int to;
+    };
+    for (const Case& c : {Case{100, S::FineDown, 10000}, Case{10000, S::FineUp, 100},
+                          Case{1999, S::FineUp, 2000},   Case{2000, S::FineDown, 1995},
+                          Case{2099, S::FineUp, 2104},   Case{9999, S::FineUp, 10004},
+                          Case{10004, S::FineUp, 100},   Case{110, S::Down1k, 10000},
+                          Case{111, S::Down1k, 101},     Case{9989, S::Up1k, 9999},
+                          Case{9990, S::Up1k, 100},      Case{200, S::Down10k, 10000},
+                          Case{201, S::Down10k, 101},    Case{9899, S::Up10k, 9999},
+                          Case{9900, S::Up10k, 100},     Case{1100, S::Down100k, 10000},
+                          Case{1101, S::Down100k, 101},  Case{9000, S::Up100k, 100},
+                          Case{8999, S::Up100k, 9999},   Case{4321, S::Low, 100},
+                          Case{4321, S::Mid, 5000},      Case{4321, S::High, 10000}}) {
+        a.freq = c.from;
+        rx.step(c.step);
+        EXPECT_EQ(a.freq, c.to) << c.from << " step " << static_cast<int>(c.step);
+    }
+}
+
+TEST_F(ReceiverTest, ReadoutAndFineStepCaptions) {
+    tune(1999);
+    EXPECT_EQ(view.frequency, "   199.9 kHz");
+    EXPECT_EQ(view.fine_down, "< 100");
+    rx.step(S::FineUp);
+    EXPECT_EQ(view.frequency, "   200.0 kHz");
+    EXPECT_EQ(view.fine_down, "< 500");
+    EXPECT_EQ(view.fine_up, "500 >");
+    rx.step(S::FineDown);
+    EXPECT_EQ(view.frequency, "   199.5 kHz");
+    EXPECT_EQ(view.fine_up, "100 >");
+    tune(9999);
+    rx.step(S::FineUp);
+    EXPECT_EQ(view.frequency, "   1000.4 kHz");
+    EXPECT_EQ(Receiver::readout(100), "   10.0 kHz");
+}
+
+TEST_F(ReceiverTest, OneTimeMemories) {
+    tune(5000);
+    rx.add_memory(4);
+    EXPECT_EQ(view.memory.at(4), "500.0");
+    EXPECT_EQ(passes, 1); // stored without a retune
+    tune(1234);
+    rx.add_memory(4); // recall
+    EXPECT_EQ(a.freq, 5000);
+    EXPECT_EQ(view.frequency, "   500.0 kHz");
+    EXPECT_EQ(passes, 3);
+    tune(777);
+    rx.add_memory(4); // still 500.0: a slot is written once
+    EXPECT_EQ(a.freq, 5000);
+    rx.add_memory(12); // no such button
+    EXPECT_EQ(a.freq, 5000);
+}
+
+TEST_F(ReceiverTest, ScanStepsUpAndRoundTheBand) {
+    tune(9995);
+    rx.toggle_scan();
+    rx.scan_step();
+    EXPECT_EQ(a.freq, 10000);
+    rx.scan_step();
+    EXPECT_EQ(a.freq, 100);
+    rx.scan_step();
+    EXPECT_EQ(a.freq, 101);
+    rx.toggle_scan();
+    rx.scan_step(); // stopped: nothing moves
+    EXPECT_EQ(a.freq, 101);
+}
+
+TEST_F(ReceiverTest, StepsAndMemoriesStopTheScanButSwitchesDoNot) {
+    const std::vector<std::function<void()>> switches = {
+        [&] { rx.toggle_att(); },   [&] { rx.toggle_filter(); }, [&] { rx.toggle_hist(); },
+        [&] { rx.toggle_clips(); }, [&] { rx.toggle_bkgnd(); },  [&] { rx.toggle_sampling(); },
+        [&] { rx.toggle_qrn(); }};
+    for (const auto& press : switches) {
+        a.scan = 1;
+        press();
+        EXPECT_EQ(a.scan, 1);
+    }
+    for (S s : {S::FineUp, S::Down1k, S::Up10k, S::Down100k, S::Low, S::Mid, S::High}) {
+        a.scan = 1;
+        rx.step(s);
+        EXPECT_EQ(a.scan, 0);
+    }
+    a.scan = 1;
+    rx.add_memory(0);
+    EXPECT_EQ(a.scan, 0);
+}
+
+TEST_F(ReceiverTest, SwitchesRetuneWithoutMovingTheReadout) {
+    tune(5000);
+    const int before = passes;
+    rx.toggle_att();
+    rx.toggle_hist();
+    rx.toggle_clips();
+    rx.toggle_bkgnd();
+    rx.toggle_sampling();
+    EXPECT_EQ(passes, before + 5);
+    EXPECT_EQ(view.frequency, "   500.0 kHz");
+    EXPECT_EQ(a.att, 1);
+    EXPECT_EQ(a.hist, 0);
+    EXPECT_EQ(a.clips, 0);
+    EXPECT_EQ(a.bkgnd, 0);
+    EXPECT_EQ(a.sampling, 3);
+    rx.toggle_sampling();
+    EXPECT_EQ(a.sampling, 4);
+
+    rx.toggle_filter();
+    EXPECT_EQ(view.filter, "FLT1");
+    EXPECT_EQ(a.filter, 1);
+    rx.toggle_filter();
+    EXPECT_EQ(view.filter, "FLT2");
+    EXPECT_EQ(a.filter, 0);
+
+    out.clear();
+    const int passes_before_qrn = passes;
+    rx.toggle_qrn();
+    rx.toggle_qrn();
+    EXPECT_EQ(out.calls(), (std::vector<std::string>{"stop_noise", "start_noise"}));
+    EXPECT_EQ(passes, passes_before_qrn); // the noise switch does not retune
+}
+
+TEST_F(ReceiverTest, RetuneStopsEverythingAndStartsFresh) {
+    a.send_call = 5;
+    a.send_buf[0] = "LEFT OVER";
+    a.qtc = 3;
+    a.qsa = 5;
+    out.clear();
+    tune(5000);
+    EXPECT_EQ(seen_send_call, 0);
+    EXPECT_EQ(a.send_buf[0], "");
+    EXPECT_EQ(a.qtc, 0);
+    EXPECT_EQ(seen_qsa, a.qsa1); // fresh parameters, voice 1 current
+    EXPECT_EQ(view.smeter, "     ");
+    EXPECT_EQ(out.calls().front(), "stop_carrier");
+}
+
+TEST_F(ReceiverTest, TheRetuneRendersAndPlaysWhatTheDispatcherComposed) {
+    Receiver live(a, view, [](Air& air) {
+        air.qsa = 3;
+        air.send_stack("CQ");
+    });
+    out.clear();
+    a.freq = 4000;
+    live.dsp_freq();
+    const auto calls = test::calls(out, folder.path());
+    EXPECT_EQ(calls.back(), "open_channel 0 ZENKA00.WAV");
+    EXPECT_EQ(view.smeter, ">>>  "); // the meter shows the signal just rendered
+}
+
+TEST_F(ReceiverTest, MeterNeverWritesPastItsFiveCells) {
+    EXPECT_EQ(Receiver::meter(0), "     ");
+    EXPECT_EQ(Receiver::meter(3), ">>>  ");
+    EXPECT_EQ(Receiver::meter(5), ">>>>>");
+    EXPECT_EQ(Receiver::meter(9), ">>>>>");
+    EXPECT_EQ(Receiver::meter(-2), "     ");
+}
+
+TEST_F(ReceiverTest, StartUpShowsAWholeKilohertzAndPlaysNothing) {
+    out.clear();
+    EXPECT_TRUE(rx.start());
+    EXPECT_EQ(a.freq % 10, 0);
+    EXPECT_GE(a.freq, 100);
+    EXPECT_LE(a.freq, 4990);
+    EXPECT_EQ(view.frequency, Receiver::readout(a.freq));
+    EXPECT_TRUE(view.frequency.ends_with(".0 kHz"));
+    EXPECT_EQ(view.smeter, "     ");
+    EXPECT_EQ(passes, 0);
+    const auto calls = out.calls();
+    EXPECT_EQ(calls.front(), "start_noise");
+    for (const auto& c : calls)
+        EXPECT_FALSE(c.starts_with("open_channel")) << c;
+
+    sound::NullSound silent(0);
+    Air quiet(clock, silent, folder.path());
+    Receiver no_device(quiet, view, {});
+    EXPECT_FALSE(no_device.start());
+}
+
+TEST_F(ReceiverTest, ShutdownLeavesNoChannelFile) {
+    Receiver live(a, view, [](Air& air) {
+        air.send_stack("CQ");
+        air.send_stack("DE");
+        air.qsa = 3;
+        air.n0n(1000);
+    });
+    a.freq = 4000;
+    live.dsp_freq();
+    ASSERT_TRUE(std::filesystem::exists(a.channel_file(1)));
+    ASSERT_TRUE(std::filesystem::exists(a.carrier_file()));
+    live.shutdown();
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(a.channels.timer(k), 0u);
+}
+
+} // namespace
+} // namespace zenka
