@@ -3,6 +3,7 @@
 
 #include "fone_audio.h"
 #include "run_command.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -41,31 +42,8 @@ constexpr Expected kFiles[] = {
     {"othr-001.wav", kWav16, 8000, 10.0, 20.0},
 };
 
-std::vector<std::uint8_t> bytes_of(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A fresh folder, removed afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zenka-fone-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using zenka::test::read_bytes;
+using zenka::test::TempFolder;
 
 TEST(FoneFiles, EachOpensAsMonoOfItsFormatRateAndLength) {
     for (const Expected& e : kFiles) {
@@ -108,9 +86,9 @@ TEST(FoneFiles, ToolRebuildsThemByteForByte) {
     EXPECT_EQ(r.output, "");
     for (const Expected& e : kFiles) {
         SCOPED_TRACE(e.name);
-        const auto again = bytes_of(out.path() / e.name);
+        const auto again = read_bytes(out.path() / e.name);
         EXPECT_FALSE(again.empty());
-        EXPECT_TRUE(again == bytes_of(fone_file(e.name)));
+        EXPECT_TRUE(again == read_bytes(fone_file(e.name)));
     }
 }
 
