@@ -1,6 +1,8 @@
-// zenka: a long- and medium-wave telegraphy receiver, and its tools.
+// zenka: a long- and medium-wave telegraphy receiver, and its tools. With no
+// subcommand it is the receiver with its front panel.
 
 #include "key_command.h"
+#include "panel_main.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,6 +13,8 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "zenka 4.29");
     app.require_subcommand(0, 1);
 
+    zenka::app::PanelOptions panel_options;
+    zenka::app::add_panel_options(app, panel_options);
     zenka::app::KeyOptions key_options;
     CLI::App* key = zenka::app::add_key_command(app, key_options);
 
@@ -33,6 +37,5 @@ int main(int argc, char** argv) {
         }
         return zenka::app::run_key(key_options);
     }
-    std::fputs(app.help().c_str(), stdout);
-    return 0;
+    return zenka::app::run_panel(argv[0], panel_options);
 }

@@ -51,6 +51,11 @@ Receiver::Receiver(Air& air, PanelView& view, std::function<void(Air&)> band)
     a.on_smetr = [this] { view_.show_smeter(meter(a.qsa)); };
 }
 
+// The meter hook points back here: it goes with the receiver.
+Receiver::~Receiver() {
+    a.on_smetr = nullptr;
+}
+
 std::string Receiver::readout(int freq) {
     char text[32];
     std::snprintf(text, sizeof text, "   %d.%d kHz", freq / 10, freq - freq / 10 * 10);

@@ -31,6 +31,9 @@ class Receiver {
 
     // `band` is the dispatcher run by every retune.
     Receiver(Air& air, PanelView& view, std::function<void(Air&)> band);
+    ~Receiver();
+    Receiver(const Receiver&) = delete;
+    Receiver& operator=(const Receiver&) = delete;
 
     // Start-up: draws the first frequency (a whole kHz in 10.0 - 499.0), shows it,
     // empties the meter, stops everything, puts up the fine steps, draws fresh

@@ -1,0 +1,275 @@
+#include "panel_main.h"
+
+#include "air.h"
+#include "band/dispatcher.h"
+#include "platform/clock.h"
+#include "platform/sound/sdl_sound.h"
+#include "platform/work_folder.h"
+#include "shell/panel.h"
+#include "shell/receiver.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QObject>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace zenka::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string env(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+std::vector<std::string> split(const std::string& text, char sep) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(sep, start), text.size());
+        if (end > start) parts.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// --- Is there a display? -----------------------------------------------------
+// Qt ends the process when its platform plugin cannot start, so the display is
+// looked for before the application object is made.
+
+// Where Qt looks for its platform plugins.
+std::vector<fs::path> platform_plugin_folders() {
+    std::vector<fs::path> folders;
+    for (const std::string& dir : split(env("QT_QPA_PLATFORM_PLUGIN_PATH"), ':'))
+        folders.emplace_back(dir);
+    for (const std::string& dir : split(env("QT_PLUGIN_PATH"), ':'))
+        folders.push_back(fs::path(dir) / "platforms");
+    folders.push_back(fs::path(QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString()) /
+                      "platforms");
+    return folders;
+}
+
+bool plugin_installed(const std::string& platform) {
+    const std::string file =
+        platform == "wayland" ? "libqwayland-generic.so" : "libq" + platform + ".so";
+    std::error_code ec;
+    for (const fs::path& folder : platform_plugin_folders())
+        if (fs::exists(folder / file, ec)) return true;
+    return false;
+}
+
+// Asks the X server named by DISPLAY whether it takes connections, through the
+// libxcb that Qt's own xcb plugin loads. When libxcb is not there, neither is a
+// way to show the panel on X.
+bool x_server_answers() {
+    const std::string display = env("DISPLAY");
+    if (display.empty()) return false;
+    void* xcb = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
+    if (xcb == nullptr) return false;
+    using Connect = void* (*)(const char*, int*);
+    using HasError = int (*)(void*);
+    using Disconnect = void (*)(void*);
+    const auto connect = reinterpret_cast<Connect>(::dlsym(xcb, "xcb_connect"));
+    const auto has_error = reinterpret_cast<HasError>(::dlsym(xcb, "xcb_connection_has_error"));
+    const auto disconnect = reinterpret_cast<Disconnect>(::dlsym(xcb, "xcb_disconnect"));
+    if (connect == nullptr || has_error == nullptr || disconnect == nullptr) return false;
+    void* connection = connect(display.c_str(), nullptr);
+    const bool ok = connection != nullptr && has_error(connection) == 0;
+    if (connection != nullptr) disconnect(connection);
+    return ok;
+}
+
+bool wayland_socket_exists() {
+    const std::string name = env("WAYLAND_DISPLAY");
+    if (name.empty()) return false;
+    const fs::path socket =
+        name.front() == '/' ? fs::path(name) : fs::path(env("XDG_RUNTIME_DIR")) / name;
+    struct stat st {};
+    return ::stat(socket.c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
+bool platform_usable(const std::string& platform) {
+    if (!plugin_installed(platform)) return false;
+    if (platform == "xcb") return x_server_answers();
+    if (platform.starts_with("wayland")) return wayland_socket_exists();
+    // offscreen, minimal, vnc, linuxfb, eglfs ...: no display server to reach.
+    return true;
+}
+
+// True when the panel can be shown. When QT_QPA_PLATFORM is not set, it is set
+// to the platform that will work, so that Qt does not try one that cannot.
+bool find_display() {
+    const std::string chosen = env("QT_QPA_PLATFORM");
+    if (!chosen.empty()) {
+        // Qt takes the first of a ';' list that starts; "name:options" gives options.
+        for (const std::string& entry : split(chosen, ';'))
+            if (platform_usable(entry.substr(0, entry.find(':')))) return true;
+        return false;
+    }
+    const bool wayland = platform_usable("wayland");
+    const bool x = platform_usable("xcb");
+    if (wayland && x) return true; // Qt's own choice works either way
+    if (wayland) return ::setenv("QT_QPA_PLATFORM", "wayland", 1) == 0;
+    if (x) return ::setenv("QT_QPA_PLATFORM", "xcb", 1) == 0;
+    return false;
+}
+
+// --- One receiver at a time ----------------------------------------------------
+// A lock on a file in the user's runtime folder, held for the life of the
+// process (and let go by the system however it ends).
+
+class InstanceLock {
+  public:
+    InstanceLock() {
+        fs::path file;
+        if (const std::string runtime = env("XDG_RUNTIME_DIR"); !runtime.empty()) {
+            file = fs::path(runtime) / "zenka.lock";
+        } else {
+            std::error_code ec;
+            fs::path temp = fs::temp_directory_path(ec);
+            if (ec) temp = "/tmp";
+            file = temp / ("zenka-" + std::to_string(::getuid()) + ".lock");
+        }
+        fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ < 0) {
+            error_ = "cannot open " + file.string() + ": " + std::strerror(errno);
+            return;
+        }
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+        if (errno == EWOULDBLOCK)
+            busy_ = true;
+        else
+            error_ = "cannot lock " + file.string() + ": " + std::strerror(errno);
+    }
+    ~InstanceLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    // Another receiver holds the lock.
+    bool busy() const { return busy_; }
+    // Why the check could not be made; empty when it was.
+    const std::string& error() const { return error_; }
+
+  private:
+    int fd_ = -1;
+    bool busy_ = false;
+    std::string error_;
+};
+
+// --- Termination signals ---------------------------------------------------------
+// SIGINT, SIGTERM and SIGHUP switch the receiver off like the OFF button, so the
+// working folder is removed. The handler only writes a byte into a pipe that the
+// event loop watches.
+
+int g_signal_pipe[2] = {-1, -1};
+
+extern "C" void on_termination_signal(int) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signal_pipe[1], &byte, 1);
+    errno = saved;
+}
+
+bool catch_termination_signals() {
+    if (::pipe2(g_signal_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    struct sigaction action {};
+    action.sa_handler = on_termination_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+    return true;
+}
+
+} // namespace
+
+void add_panel_options(CLI::App& app, PanelOptions& options) {
+    app.add_option("--at", options.at,
+                   "Start the receiver's clock at TIME (UTC, e.g. 2026-12-08T09:18:07Z) "
+                   "instead of now")
+        ->option_text("TIME")
+        ->check(
+            [](const std::string& text) {
+                return parse_utc(text) ? std::string{}
+                                       : "not a UTC time such as 2026-12-08T09:18:07Z: " + text;
+            },
+            "TIME");
+    app.add_flag("--debug-log", options.debug_log,
+                 "Append diagnostic records (retunes, emissions, channel stops) to RX_LOG.TXT in "
+                 "the current folder");
+}
+
+int run_panel(const char* argv0, const PanelOptions& options) {
+    if (!find_display()) {
+        std::fputs("zenka: no display to show the panel on; the subcommands work without one: "
+                   "zenka key --out FILE TEXT\n",
+                   stderr);
+        return 2;
+    }
+
+    const InstanceLock lock;
+    if (lock.busy()) return 0; // a receiver is already running: that one is the receiver
+    if (!lock.error().empty())
+        std::fprintf(stderr, "zenka: %s; not checking for another receiver\n",
+                     lock.error().c_str());
+
+    int qt_argc = 1;
+    std::string name = argv0 != nullptr ? argv0 : "zenka";
+    char* qt_argv[] = {name.data(), nullptr};
+    QApplication qt(qt_argc, qt_argv);
+
+    std::unique_ptr<Clock> clock;
+    if (const auto start = parse_utc(options.at); !options.at.empty() && start)
+        clock = std::make_unique<RunningClock>(*start);
+    else
+        clock = std::make_unique<SystemClock>();
+
+    const WorkFolder work;
+    if (!work.ok())
+        std::fprintf(stderr, "zenka: %s; the stations stay silent\n", work.error().c_str());
+    sound::SdlSound sdl;
+    // Without a working folder every channel file fails to open ("/dev/null" is
+    // no folder), so the stations stay silent while the panel and noise work.
+    Air a(*clock, sdl, work.ok() ? work.path() : fs::path("/dev/null"));
+    a.debug = options.debug_log ? 1 : 0;
+
+    Panel panel(a);
+    Receiver rx(a, panel, [](Air& air) { band(air); });
+    panel.attach(rx);
+    QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
+
+    // After the sound output has started, whose library may have set handlers of its own.
+    std::unique_ptr<QSocketNotifier> signal_watch;
+    if (catch_termination_signals()) {
+        signal_watch = std::make_unique<QSocketNotifier>(g_signal_pipe[0], QSocketNotifier::Read);
+        QObject::connect(signal_watch.get(), &QSocketNotifier::activated, &panel, [&panel] {
+            char bytes[16];
+            while (::read(g_signal_pipe[0], bytes, sizeof bytes) > 0) {}
+            panel.close();
+        });
+    }
+
+    panel.show();
+    panel.power_on();
+    return qt.exec();
+}
+
+} // namespace zenka::app
