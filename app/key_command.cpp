@@ -23,7 +23,9 @@ std::string check_time(const std::string& text) {
 
 std::atomic<bool> interrupted{false};
 
-void on_interrupt(int) { interrupted = true; }
+void on_interrupt(int) {
+    interrupted = true;
+}
 
 // Plays `file` on channel 0 until its deadline frees the channel, or until Ctrl-C.
 void play_on_channel_zero(Air& a, const std::filesystem::path& file, std::uint32_t duration_ms) {
@@ -80,7 +82,8 @@ CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
                     "Fix the random source (and the clock at --at) so that "
                     "hand keying comes out the same every time");
     key->add_option("--out", o.out, "WAV file to write");
-    key->add_flag("--play", o.play, "Play the text on the sound device (with --out, play that file)");
+    key->add_flag("--play", o.play,
+                  "Play the text on the sound device (with --out, play that file)");
     key->add_option("text", o.text, "Text to key")->required();
     return key;
 }
@@ -113,7 +116,7 @@ int run_key(const KeyOptions& o) {
     }
     Air a(*clock, *output, work ? work->path() : std::filesystem::path("."));
     if (file.empty()) file = a.channel_file(0);
-    if (o.seed) a.rand_seed = *o.seed;
+    if (o.seed) a.seed_runtime(*o.seed);
     a.spd = o.wpm;
     a.ton = o.tone;
     a.qsa = o.strength;

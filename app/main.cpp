@@ -1,6 +1,7 @@
 // zenka: a long- and medium-wave telegraphy receiver, and its tools. With no
 // subcommand it is the receiver with its front panel.
 
+#include "headless_commands.h"
 #include "key_command.h"
 #include "panel_main.h"
 
@@ -17,6 +18,12 @@ int main(int argc, char** argv) {
     zenka::app::add_panel_options(app, panel_options);
     zenka::app::KeyOptions key_options;
     CLI::App* key = zenka::app::add_key_command(app, key_options);
+    zenka::app::TextOptions text_options;
+    CLI::App* text = zenka::app::add_text_command(app, text_options);
+    zenka::app::RenderOptions render_options;
+    CLI::App* render = zenka::app::add_render_command(app, render_options);
+    zenka::app::SurveyOptions survey_options;
+    CLI::App* survey = zenka::app::add_survey_command(app, survey_options);
 
     try {
         app.parse(argc, argv);
@@ -37,5 +44,8 @@ int main(int argc, char** argv) {
         }
         return zenka::app::run_key(key_options);
     }
+    if (text->parsed()) return zenka::app::run_text(text_options);
+    if (render->parsed()) return zenka::app::run_render(render_options);
+    if (survey->parsed()) return zenka::app::run_survey(survey_options);
     return zenka::app::run_panel(argv[0], panel_options);
 }

@@ -79,6 +79,8 @@ class Air : public Schedule, public EmissionParams {
     std::uint32_t myrand();
     // The runtime's rand(), for the few choices that use it directly.
     int rand() { return crt_.rand(); }
+    // Starts the runtime's generator from another state (it starts from 1).
+    void seed_runtime(std::uint32_t seed) { crt_.reset(seed); }
 
     // --- Emission parameters ---
     static constexpr int kSlots = 7;
@@ -95,6 +97,7 @@ class Air : public Schedule, public EmissionParams {
     std::array<std::string, kSlots + 1> send_buf{}; // the last one catches overflow
     int send_call = 0;                              // index of the open slot
     std::uint32_t emission_time = 0;                // ms of the last emission rendered
+    std::array<std::uint32_t, kSlots> slot_duration{}; // ms of each slot played, 0 if not
     void send(std::string_view text);
     int wait(int n);
     void send_stack(std::string_view text);

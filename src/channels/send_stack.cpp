@@ -48,12 +48,14 @@ void Air::send_still(std::string_view text) {
 }
 
 void Air::Activate_Send_Stack() {
+    slot_duration.fill(0);
     if (send_call == 0) return;
     for (int k = 0; k < kSlots; ++k) {
         if (k >= send_call || channels.timer(k) != 0) continue;
         emission_nr = k;
         load_cw_param();
         emission_time = CreateWave(k, send_buf[static_cast<std::size_t>(k)]);
+        slot_duration[static_cast<std::size_t>(k)] = emission_time;
         if (emission_time == 0) continue;
         sound(k);
         channels.timer_start(k, emission_time);

@@ -21,4 +21,14 @@ class PanelView {
     virtual void show_filter(const std::string& caption) = 0;
 };
 
+// A panel nobody looks at, for the headless front ends.
+class NoPanel final : public PanelView {
+  public:
+    void show_frequency(const std::string&) override {}
+    void show_smeter(const std::string&) override {}
+    void show_fine_steps(const std::string&, const std::string&) override {}
+    void show_memory(int, const std::string&) override {}
+    void show_filter(const std::string&) override {}
+};
+
 } // namespace zenka

@@ -101,6 +101,11 @@ void Receiver::shutdown() {
 }
 
 void Receiver::dsp_freq() {
+    compose();
+    a.Activate_Send_Stack();
+}
+
+void Receiver::compose() {
     view_.show_frequency(readout(a.freq));
     clr_smetr();
     a.stop_all_devs();
@@ -112,7 +117,6 @@ void Receiver::dsp_freq() {
     a.send_buf[0].clear();
     a.qtc = a.qsu = a.qru = a.qru_imi = a.qsa_imi = a.gb = a.qtp = 0;
     if (band_) band_(a);
-    a.Activate_Send_Stack();
 }
 
 void Receiver::step(Step s) {

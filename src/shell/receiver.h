@@ -61,6 +61,9 @@ class Receiver {
 
     // Shows the frequency and runs the retune cycle.
     void dsp_freq();
+    // The retune cycle up to the dispatcher's pass: the stations are composed and
+    // the carriers and recordings started, but no channel is rendered or played.
+    void compose();
 
     // The read-out text for a frequency, "   %s.%d kHz".
     static std::string readout(int freq);

@@ -1,0 +1,43 @@
+#pragma once
+// The headless front ends: one retune composed, rendered or surveyed without a panel.
+
+#include "world_options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+
+namespace zenka::app {
+
+// `zenka text --freq KHZ [--json]`: the slots and sounds of one retune.
+struct TextOptions {
+    WorldOptions world;
+    std::string freq;
+    bool json = false;
+};
+CLI::App* add_text_command(CLI::App& app, TextOptions& options);
+int run_text(const TextOptions& options);
+
+// `zenka render --freq KHZ --seconds N --out FILE [--channel K]`: what the listener hears.
+struct RenderOptions {
+    WorldOptions world;
+    std::string freq;
+    double seconds = 60;
+    std::string out;
+    std::optional<int> channel;
+};
+CLI::App* add_render_command(CLI::App& app, RenderOptions& options);
+int run_render(const RenderOptions& options);
+
+// `zenka survey [--from KHZ] [--to KHZ] [--json]`: every frequency with something on it.
+struct SurveyOptions {
+    WorldOptions world;
+    std::string from = "10.0";
+    std::string to = "1000.0";
+    bool json = false;
+};
+CLI::App* add_survey_command(CLI::App& app, SurveyOptions& options);
+int run_survey(const SurveyOptions& options);
+
+} // namespace zenka::app

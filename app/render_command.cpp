@@ -1,0 +1,118 @@
+#include "band/dispatcher.h"
+#include "headless_commands.h"
+#include "platform/sound/file_sound.h"
+#include "platform/work_folder.h"
+#include "shell/receiver.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+
+namespace zenka::app {
+
+CLI::App* add_render_command(CLI::App& app, RenderOptions& o) {
+    CLI::App* c = app.add_subcommand("render", "Write what the listener hears to a WAV file");
+    c->add_option("--freq", o.freq, "Frequency in kHz (10.0 - 1000.0)")
+        ->required()
+        ->check(check_khz);
+    c->add_option("--seconds", o.seconds, "How much to write")
+        ->check(CLI::Range(0.1, 86400.0))
+        ->capture_default_str();
+    c->add_option("--out", o.out, "WAV file to write (48 kHz, 16-bit, mono)")->required();
+    c->add_option("--channel", o.channel, "Write only this channel's audio (0 - 6)")
+        ->check(CLI::Range(0, 6));
+    add_world_options(c, o.world);
+    return c;
+}
+
+namespace {
+
+// Passes on only one channel's playback; every other sound stays silent.
+class OneChannel final : public SoundOutput {
+  public:
+    OneChannel(SoundOutput& out, int channel) : out_(out), channel_(channel) {}
+    int device_count() const override { return out_.device_count(); }
+    void open_channel(int k, const std::filesystem::path& file) override {
+        if (k == channel_) out_.open_channel(k, file);
+    }
+    void close_channel(int k) override {
+        if (k == channel_) out_.close_channel(k);
+    }
+    void loop_carrier(const std::filesystem::path&) override {}
+    void stop_carrier() override {}
+    void play_recording(std::string_view) override {}
+    void close_recording(std::string_view) override {}
+    void start_noise() override {}
+    void stop_noise() override {}
+
+  private:
+    SoundOutput& out_;
+    int channel_;
+};
+
+void progress(double done, double total) {
+    constexpr int kWidth = 40;
+    const int filled = total > 0 ? static_cast<int>(kWidth * done / total) : kWidth;
+    std::fprintf(stderr, "\r[%-*s] %3d%%", kWidth,
+                 std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                 total > 0 ? static_cast<int>(100 * done / total) : 100);
+}
+
+} // namespace
+
+int run_render(const RenderOptions& o) {
+    namespace fs = std::filesystem;
+    WorkFolder work;
+    if (!work.ok()) {
+        std::fprintf(stderr, "zenka render: %s\n", work.error().c_str());
+        return 2;
+    }
+    // Written beside the target under another name, and moved there when complete,
+    // so that no half-written file is ever left at the target.
+    const fs::path target = o.out;
+    const fs::path partial = target.string() + ".part";
+    bool written = false;
+    {
+        sound::FileSound file(partial, sound::RecordingsFolder::locate());
+        if (file.device_count() == 0) {
+            std::fprintf(stderr, "zenka render: cannot write %s\n", o.out.c_str());
+            return 2;
+        }
+        std::unique_ptr<OneChannel> filter;
+        if (o.channel) filter = std::make_unique<OneChannel>(file, *o.channel);
+        SoundOutput& out = filter ? static_cast<SoundOutput&>(*filter) : file;
+
+        FixedClock clock = fixed_clock(o.world);
+        Air a(clock, out, work.path());
+        apply(o.world, a);
+        a.freq = *parse_khz(o.freq);
+        NoPanel panel;
+        Receiver rx(a, panel, [](Air& air) { band(air); });
+        if (a.qrn) out.start_noise();
+        rx.dsp_freq();
+
+        const bool terminal = ::isatty(STDERR_FILENO) == 1;
+        const auto total = static_cast<std::uint64_t>(o.seconds * 48000);
+        constexpr std::uint64_t kStep = 4800; // a tenth of a second
+        for (std::uint64_t done = 0; done < total; done += kStep) {
+            file.advance_samples(std::min(kStep, total - done));
+            if (terminal) progress(static_cast<double>(done + kStep), static_cast<double>(total));
+        }
+        if (terminal) std::fputs("\n", stderr);
+        a.stop_all_devs();
+        written = true;
+    }
+    std::error_code ec;
+    if (written) fs::rename(partial, target, ec);
+    if (!written || ec) {
+        fs::remove(partial, ec);
+        std::fprintf(stderr, "zenka render: cannot write %s\n", o.out.c_str());
+        return 2;
+    }
+    std::printf("%s: %.1f s\n", o.out.c_str(), o.seconds);
+    return 0;
+}
+
+} // namespace zenka::app

@@ -1,0 +1,40 @@
+#pragma once
+// The options every headless subcommand shares: the instant, the random start
+// and the receiver switches, and the frequency to tune.
+
+#include "air.h"
+#include "platform/clock.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zenka::app {
+
+struct WorldOptions {
+    std::string at;                    // UTC instant; default now
+    std::optional<std::uint32_t> seed; // initial state of the runtime's generator
+    std::string hist = "on";
+    std::string bgnd = "on";
+    std::string att = "off";
+    int filter = 2; // kHz
+    int sampling = 4;
+    std::string qrn = "on";
+};
+
+void add_world_options(CLI::App* command, WorldOptions& options);
+
+// The instant the options name, held still for the whole command.
+FixedClock fixed_clock(const WorldOptions& options);
+// Sets the switches and the random start on a fresh context.
+void apply(const WorldOptions& options, Air& a);
+
+// "500.0" or "500" -> 5000; an empty result for anything outside 10.0 - 1000.0 kHz
+// or not on the 0.1 kHz raster.
+std::optional<int> parse_khz(const std::string& text);
+// A CLI11 check for parse_khz.
+std::string check_khz(const std::string& text);
+
+} // namespace zenka::app

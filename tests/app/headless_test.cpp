@@ -1,0 +1,170 @@
+// The headless subcommands run as a script would run them.
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <regex>
+#include <string>
+#include <sys/wait.h>
+
+namespace zenka {
+namespace {
+
+struct Ran {
+    int status = -1;
+    std::string out;
+};
+
+Ran run(const std::string& command, bool with_stderr = true) {
+    Ran r;
+    std::FILE* pipe = ::popen((command + (with_stderr ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
+    if (pipe == nullptr) return r;
+    std::array<char, 4096> buf{};
+    while (std::fgets(buf.data(), buf.size(), pipe) != nullptr)
+        r.out += buf.data();
+    const int status = ::pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string zenka(const std::string& args) {
+    return std::string(ZENKA_EXE) + " " + args;
+}
+
+// The "text" fields of a JSON report, in order, with the escapes the report uses undone.
+std::vector<std::string> texts(const std::string& json) {
+    std::vector<std::string> out;
+    const std::regex field(R"re("text": "((?:[^"\\]|\\.)*)")re");
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), field);
+         it != std::sregex_iterator(); ++it) {
+        std::string raw = (*it)[1], text;
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            if (raw[i] != '\\') {
+                text += raw[i];
+            } else if (raw[i + 1] == 'u') {
+                text += static_cast<char>(std::stoi(raw.substr(i + 2, 4), nullptr, 16));
+                i += 5;
+            } else {
+                text += raw[++i];
+            }
+        }
+        out.push_back(text);
+    }
+    return out;
+}
+
+std::string without_blanks(std::string s) {
+    std::erase_if(s, [](char c) { return c == ' ' || c == '\n' || c == '\r'; });
+    return s;
+}
+
+const std::string kDistress = " --at 2026-12-08T06:13:02Z --seed 5";
+
+TEST(TextCommand, TheSameArgumentsComposeTheSameTraffic) {
+    const Ran one = run(zenka("text --freq 500" + kDistress + " --json"), false);
+    const Ran two = run(zenka("text --freq 500" + kDistress + " --json"), false);
+    ASSERT_EQ(one.status, 0);
+    EXPECT_EQ(one.out, two.out);
+    EXPECT_TRUE(one.out.starts_with(
+        R"({"freq": 5000, "utc": "2026-12-08T06:13:02.000Z", "send_call": 2, "slots": [{"channel": 0, "spd": 16, "ton": 1400, "qsa": 1,)"))
+        << one.out;
+    const auto t = texts(one.out);
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_TRUE(t[0].starts_with("DDD SOS DE NMO 090613Z"));
+    EXPECT_EQ(t[1].front(), '\x04'); // the tuning at second 2
+    EXPECT_NE(one.out.find("\\u0004"), std::string::npos);
+}
+
+TEST(TextCommand, ReadableLinesAndSounds) {
+    const Ran r = run(zenka("text --freq 540 --at 2026-12-08T23:00:00Z"), false);
+    ASSERT_EQ(r.status, 0);
+    const std::regex expected(
+        "540\\.0 kHz  2026-12-08T23:00:00\\.000Z  0 slots\n"
+        "carrier  tone 1[01][0-9][0-9] qsa [2-5]\ncarrier  tone 1[3-8][0-9][0-9] qsa [01]\n");
+    EXPECT_TRUE(std::regex_match(r.out, expected)) << r.out;
+    const Ran tuning = run(zenka("text --freq 500 --at 2026-12-08T10:21:41Z"), false);
+    EXPECT_NE(tuning.out.find("<tune><tune><tune>"), std::string::npos) << tuning.out;
+}
+
+TEST(RenderCommand, OneChannelDecodesToItsSlotText) {
+    test::TempFolder folder;
+    const std::string wav = (folder / "c0.wav").string(), loud = (folder / "loud.wav").string();
+    const std::string at = " --at 2026-12-08T06:13:50Z";
+    const auto slots = texts(run(zenka("text --freq 500" + at + " --json"), false).out);
+    ASSERT_EQ(slots.size(), 1u);
+    const Ran r = run(zenka("render --freq 500" + at + " --seconds 185 --channel 0 --out " + wav));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(test::read_bytes(wav).size(), 44u + 2 * 185 * 48000);
+    // The decoder wants a strong signal: strength 1 is brought up first.
+    ASSERT_EQ(run("sox " + wav + " " + loud + " norm -1").status, 0);
+    std::string decoded = run("multimon-ng -q -c -a MORSE_CW -t wav " + loud).out;
+    decoded = std::regex_replace(decoded, std::regex("<SK>"), "]");
+    EXPECT_EQ(without_blanks(decoded), without_blanks(slots[0]));
+}
+
+TEST(RenderCommand, TheWholeMixHasNoiseAndStation) {
+    test::TempFolder folder;
+    const std::string wav = (folder / "all.wav").string();
+    const Ran r =
+        run(zenka("render --freq 500 --at 2026-12-08T10:21:41Z --seconds 2 --out " + wav));
+    ASSERT_EQ(r.status, 0) << r.out;
+    const auto bytes = test::read_bytes(wav);
+    ASSERT_EQ(bytes.size(), 44u + 2 * 2 * 48000);
+    int loud = 0;
+    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
+        const auto v = static_cast<std::int16_t>(bytes[i] | bytes[i + 1] << 8);
+        loud += v > 500 || v < -500;
+    }
+    EXPECT_GT(loud, 1000);
+    EXPECT_TRUE(std::filesystem::is_regular_file(wav));
+}
+
+TEST(SurveyCommand, AgreesWithTextFrequencyByFrequency) {
+    const std::string at = " --at 2026-12-08T06:13:13Z --seed 9";
+    const Ran survey = run(zenka("survey --from 499.5 --to 500.5" + at + " --json"), false);
+    ASSERT_EQ(survey.status, 0);
+    std::vector<std::string> expected;
+    for (const char* f : {"499.5", "500", "500.5"})
+        for (const auto& t :
+             texts(run(zenka(std::string("text --freq ") + f + at + " --json"), false).out))
+            expected.push_back(t);
+    EXPECT_EQ(expected.size(), 6u);
+    EXPECT_EQ(texts(survey.out), expected);
+
+    const Ran lines = run(zenka("survey --from 53.6 --to 53.9" + at), false);
+    EXPECT_EQ(lines.out, "    53.6 kHz  0  | fone/fax-001.wav\n"
+                         "    53.7 kHz  0  | fone/ssb-002.wav\n"
+                         "    53.8 kHz  0  | fone/ssb-002.wav\n");
+}
+
+TEST(HeadlessCommands, BadInputIsOneLineAndStatusTwo) {
+    test::TempFolder folder;
+    struct Case {
+        std::string args, names;
+    };
+    for (const Case& c : {
+             Case{"text --freq 500 --at 2026-12-08T25:00:00Z", "--at"},
+             Case{"text --freq 9.9", "--freq"},
+             Case{"text --freq 1000.1", "--freq"},
+             Case{"text --freq 500.05", "--freq"},
+             Case{"text --freq loud", "--freq"},
+             Case{"text --freq 500 --bgnd maybe", "--bgnd"},
+             Case{"text --freq 500 --filter 3", "--filter"},
+             Case{"survey --from 600 --to 500", "--from"},
+             Case{"render --freq 500 --seconds 1 --out " + (folder / "no" / "x.wav").string(),
+                  "cannot write"},
+             Case{"render --freq 500 --seconds 1 --channel 7 --out x.wav", "--channel"},
+         }) {
+        const Ran r = run(zenka(c.args));
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_NE(r.out.find(c.names), std::string::npos) << c.args << ": " << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+} // namespace
+} // namespace zenka
