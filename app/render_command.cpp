@@ -1,5 +1,6 @@
 #include "band/dispatcher.h"
 #include "headless_commands.h"
+#include "platform/silent_output.h"
 #include "platform/sound/file_sound.h"
 #include "platform/work_folder.h"
 #include "shell/receiver.h"

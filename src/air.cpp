@@ -1,26 +1,11 @@
 #include "air.h"
 
+#include "platform/silent_output.h"
+
 #include <cstdio>
 
 namespace zenka {
 
-namespace {
-
-// A sound output that plays nothing, for a context that only composes and renders.
-class SilentOutput final : public SoundOutput {
-  public:
-    int device_count() const override { return 0; }
-    void open_channel(int, const std::filesystem::path&) override {}
-    void close_channel(int) override {}
-    void loop_carrier(const std::filesystem::path&) override {}
-    void stop_carrier() override {}
-    void play_recording(std::string_view) override {}
-    void close_recording(std::string_view) override {}
-    void start_noise() override {}
-    void stop_noise() override {}
-};
-
-} // namespace
 
 Air::Air(Clock& c, std::unique_ptr<SoundOutput> own, SoundOutput* output,
          std::filesystem::path folder)

@@ -3,7 +3,7 @@
 // with its emission parameters, duration and text, and the other sounds started
 // (carriers and recordings).
 
-#include "platform/sound_output.h"
+#include "platform/silent_output.h"
 #include "synth/emission.h"
 
 #include <cstdint>

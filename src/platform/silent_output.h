@@ -1,0 +1,22 @@
+#pragma once
+// A sound output that plays nothing and has no device. Outputs that watch or pass
+// on only some of the calls derive from it and override those.
+
+#include "platform/sound_output.h"
+
+namespace zenka {
+
+class SilentOutput : public SoundOutput {
+public:
+    int device_count() const override { return 0; }
+    void open_channel(int, const std::filesystem::path&) override {}
+    void close_channel(int) override {}
+    void loop_carrier(const std::filesystem::path&) override {}
+    void stop_carrier() override {}
+    void play_recording(std::string_view) override {}
+    void close_recording(std::string_view) override {}
+    void start_noise() override {}
+    void stop_noise() override {}
+};
+
+} // namespace zenka
