@@ -151,6 +151,29 @@ class Air : public Schedule, public EmissionParams {
     void hell() {}
     void fax(int a, int b);
 
+    // --- Text elements (each writes its own buffer and returns it) ---
+    char rand_lat();                   // A .. Z
+    char rand_fig();                   // 0 .. 9
+    const std::string& call4l();       // str: four-character call sign and a space
+    const std::string& group5l(int mode); // str: five letters and a space
+    const std::string& group4l();      // str2
+    const std::string& group3l();      // str2
+    const std::string& group5f();      // str: five figures and a space
+    const std::string& group4f();      // str
+    const std::string& group3f();      // str
+    void nato_call3();                 // str2: letter, figure 1 .. 9, letter
+
+    // --- Calling procedures ---
+    void hello();        // str2: the greeting for the hour
+    void french_hello(); // str2: "BJR" by day, "BSR" by night
+    void clg_cond(std::string_view called, std::string_view calling, int form);
+    void send_vvv(std::string_view call);
+    const std::string& vvv(); // str: 3 .. 12 letters V and a space
+    void qtc_qsk(std::string_view text);
+    void send_times(std::string_view text, int n);
+    void send_spark(std::string_view text);
+    int next_day();
+
     // --- Station voices in a conversation ---
     void stn1();
     void stn2();
