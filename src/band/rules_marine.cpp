@@ -1,5 +1,8 @@
 #include "air.h"
 #include "band/catalogue.h"
+#include "traffic/calls.h"
+
+#include <array>
 
 namespace zenka {
 namespace {
@@ -14,6 +17,13 @@ constexpr const char* kDistressDan =
     "NORTHWEST ELBEONE LIGHTVESSEL HEAVY LIST . LIFEBOATS RUHRSTAHL AND HERMANNAPELT AND SEVERAL "
     "AIRCRAFTS SEARCHING IN AREA STOP 3 DEAD MEN PICKED UP 6 MEN STILL MISSING STOP SHIPS IN AREA "
     "PSE KEEP FURTHER SHARP LOOKOUT = 141148Z + DE DAN";
+
+// Coast stations that ask the ships on 500 kHz for traffic; the last is never drawn.
+constexpr std::array<const char*, 44> kMfCoast500QssNo = {
+    "FFX", "FIA", "FRM", "FRR", "FRT", "L2H", "L3J", "LGE", "LGH", "LGY", "OHD",
+    "OHF", "OHX", "PWO", "TIR", "UCX", "UFR", "UFU", "UFW", "UIX", "UPY", "UZT",
+    "VAB", "VAD", "VAG", "VAH", "VAJ", "VAK", "VAL", "VAP", "VAW", "VAX", "VAY",
+    "VBZ", "VCB", "VCL", "VCN", "VCU", "VGX", "VKT", "VQB", "VYR", "YMA", "YPO"};
 
 bool silence_period(int minute) {
     return minute == 15 || minute == 16 || minute == 17 || minute == 45 || minute == 46 ||
@@ -36,6 +46,16 @@ void calling_and_distress(Air& a) {
     // Distress episodes at fixed times of day.
     if (a.h(6) && a.m(13)) distress(a, 16, 1400, 1, kDistressNmo);
     if (a.h(11) && a.m(47)) distress(a, 16, 900, 4, kDistressDan);
+
+    // Announcements valid every hour.
+    if (a.m(0) && a.od()) {
+        a.wait(10);
+        send_cq_anm(a, "FFP", "METEO QSW 435 =");
+    }
+    if (a.m(3)) send_cq_anm(a, "CNW", "WX QSW416UP=");
+    if (a.m(5)) send_cq_anm(a, "L2B", "WX QSW 416");
+    if (a.m(0) && a.eh()) send_cq_anm(a, a.ed() ? "9AR" : "YUR", "TFC LIST QSW 439.5");
+    if (a.m(0) && a.oh()) send_cq_anm(a, "KPH", "TFC LIST QSW 426 +");
 
     a.qsa = 4;
 
@@ -61,6 +81,11 @@ void calling_and_distress(Air& a) {
     if (a.anm_500 == 0) {
         const int second = a.t.second;
         if (second == 2 || second == 13 || second == 41) a.tuning();
+        if (second == 10 || second == 26) {
+            a.stn();
+            a.qsa = 1;
+            send_cq_anm(a, kMfCoast500QssNo[a.myrand() % 43], "QRU? K");
+        }
     }
 }
 
