@@ -126,8 +126,8 @@ TEST_F(CatalogueRules, KfnSparkStrengthByPosition) {
         int freq;
         int strength;
     };
-    for (const Case c : {Case{1890, 0}, Case{1894, 0}, Case{1895, 1}, Case{1904, 1},
-                         Case{1905, 0}, Case{1910, 0}}) {
+    for (const Case c : {Case{1890, 0}, Case{1894, 0}, Case{1895, 1}, Case{1904, 1}, Case{1905, 0},
+                         Case{1910, 0}}) {
         int heard = 0, silent = 0;
         for (int second = 0; second < 60; ++second) {
             auto a = pass(c.freq, "2026-12-08T18:22:" + two(second) + ".137Z");
@@ -153,8 +153,8 @@ TEST_F(CatalogueRules, KfnSparkStrengthByPosition) {
 }
 
 // The announcement slot: `before` pauses of its own, 0 - 2 more, the general call and the text.
-void expect_announcement(const std::string& slot, const std::string& call,
-                         const std::string& text, std::size_t before = 0) {
+void expect_announcement(const std::string& slot, const std::string& call, const std::string& text,
+                         std::size_t before = 0) {
     const std::string cq = "CQ CQ CQ DE " + call + " " + call + " " + call + " " + text + kTail;
     ASSERT_TRUE(slot.ends_with(cq)) << slot;
     const std::size_t pause = slot.size() - cq.size();
@@ -240,8 +240,8 @@ TEST_F(CatalogueRules, CoastStationsAskForTrafficAtSeconds10And26) {
                 twin->stn();
                 const std::string call = kAsking[twin->myrand() % 43];
                 const std::uint32_t w = twin->myrand() % 3;
-                EXPECT_EQ(a->send_buf[0], std::string(4 * w, ' ') + "CQ CQ CQ DE " + call +
-                                              " " + call + " " + call + " QRU? K" + kTail)
+                EXPECT_EQ(a->send_buf[0], std::string(4 * w, ' ') + "CQ CQ CQ DE " + call + " " +
+                                              call + " " + call + " QRU? K" + kTail)
                     << when;
                 EXPECT_EQ(a->slot_params[0].qsa, 1);
                 EXPECT_EQ(a->anm_500, 1);
