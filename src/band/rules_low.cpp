@@ -1,4 +1,5 @@
 #include "air.h"
+#include "band/beacon_tables.h"
 #include "band/catalogue.h"
 #include "traffic/calls.h"
 
@@ -51,6 +52,7 @@ void kfn_spark(Air& a) {
 }
 
 const Rule kRules[] = {
+    {any_of({118, 120, 121, 123, 128, 130, 131, 132}), omega}, // the Omega chain: silent
     {at(129), lou},
     {at(145), hwu_groups},
     {at(145), hwu_marker},
