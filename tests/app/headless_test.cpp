@@ -1,5 +1,6 @@
 // The headless subcommands run as a script would run them.
 
+#include "support/run_command.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -13,22 +14,8 @@
 namespace zenka {
 namespace {
 
-struct Ran {
-    int status = -1;
-    std::string out;
-};
-
-Ran run(const std::string& command, bool with_stderr = true) {
-    Ran r;
-    std::FILE* pipe = ::popen((command + (with_stderr ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
-    if (pipe == nullptr) return r;
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe) != nullptr)
-        r.out += buf.data();
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+using test::Ran;
+using test::run;
 
 std::string zenka(const std::string& args) {
     return std::string(ZENKA_EXE) + " " + args;

@@ -1,5 +1,6 @@
 // `zenka key` run as a user would run it, and its output read back by a Morse decoder.
 
+#include "support/run_command.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -12,22 +13,8 @@
 namespace zenka {
 namespace {
 
-struct Ran {
-    int status = -1;
-    std::string out; // standard output and standard error together
-};
-
-Ran run(const std::string& command) {
-    Ran r;
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return r;
-    std::array<char, 512> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe) != nullptr)
-        r.out += buf.data();
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+using test::Ran;
+using test::run;
 
 std::string key(const std::string& args) {
     return std::string(ZENKA_EXE) + " key " + args;
@@ -131,8 +118,8 @@ TEST(KeyCommand, AWorkingFolderThatCannotBeMadeIsAClearError) {
     const Ran r = run("SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=" + (runtime / "gone").string() + " " +
                       key("--play E"));
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("zenka key: cannot make a working folder in " + (runtime / "gone").string() +
-                         ": No such file or directory"),
+    EXPECT_NE(r.out.find("zenka key: cannot make a working folder in " +
+                         (runtime / "gone").string() + ": No such file or directory"),
               std::string::npos)
         << r.out;
 }

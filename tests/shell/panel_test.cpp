@@ -6,6 +6,7 @@
 #include "platform/sound/null_sound.h"
 #include "shell/panel.h"
 #include "shell/receiver.h"
+#include "support/run_command.h"
 #include "support/temp_folder.h"
 
 #include <QApplication>
@@ -675,22 +676,8 @@ TEST(PanelOff, CloseBoxDoesTheSame) {
 
 // --- The built program ----------------------------------------------------------------------
 
-struct Ran {
-    int status = -1;
-    std::string out;
-};
-
-Ran run(const std::string& command) {
-    Ran r;
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return r;
-    std::array<char, 512> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe) != nullptr)
-        r.out += buf.data();
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+using test::Ran;
+using test::run;
 
 // Starts `env ARGS... zenka` with its output into `log`.
 pid_t start(const std::vector<std::string>& env_args, const fs::path& log) {

@@ -3,7 +3,7 @@
 // message with any other shift.
 
 #include "fone_audio.h"
-#include "run_command.h"
+#include "support/run_command.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,10 @@
 
 namespace zenka::fone_test {
 namespace {
+
+using zenka::test::quoted;
+using zenka::test::Ran;
+using zenka::test::run;
 
 struct Clip {
     const char* file;
@@ -31,12 +35,12 @@ constexpr Clip kClips[] = {
 constexpr const char* kRyLine = "RYRYRYRYRYRYRYRYRYRYRYRY\r\n";
 
 std::string minimodem(const std::string& file, int baud, int space_hz) {
-    const CommandResult r =
-        run_command(quoted(ZENKA_MINIMODEM) + " --rx " + std::to_string(baud) +
-                    " --baudot --stopbits 1.5 -M 2125 -S " + std::to_string(space_hz) +
-                    " -q -f " + quoted(fone_file(file)) + " 2>/dev/null");
-    EXPECT_EQ(r.exit_code, 0);
-    return r.output;
+    const Ran r = run(quoted(ZENKA_MINIMODEM) + " --rx " + std::to_string(baud) +
+                          " --baudot --stopbits 1.5 -M 2125 -S " + std::to_string(space_hz) +
+                          " -q -f " + quoted(fone_file(file)),
+                      false);
+    EXPECT_EQ(r.status, 0);
+    return r.out;
 }
 
 TEST(FoneTeleprinter, MinimodemPrintsTheTestLinesAndTheMessage) {

@@ -2,7 +2,7 @@
 // rebuilt identically by the tool.
 
 #include "fone_audio.h"
-#include "run_command.h"
+#include "support/run_command.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -32,17 +32,16 @@ constexpr int kWav16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
 constexpr int kMp3 = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
 
 constexpr Expected kFiles[] = {
-    {"noise.wav", kWav16, 8000, 20.0, 40.0},
-    {"rtt-001.wav", kWav16, 8000, 15.0, 30.0},
-    {"rtt-001.mp3", kMp3, 8000, 15.0, 30.0},
-    {"rtt-002.wav", kWav16, 8000, 15.0, 30.0},
-    {"sitorb.wav", kWav16, 8000, 20.0, 40.0},
-    {"ssb-002.wav", kWav16, 8000, 10.0, 30.0},
-    {"fax-001.wav", kWav16, 11025, 40.0, 60.0},
-    {"othr-001.wav", kWav16, 8000, 10.0, 20.0},
+    {"noise.wav", kWav16, 8000, 20.0, 40.0},    {"rtt-001.wav", kWav16, 8000, 15.0, 30.0},
+    {"rtt-001.mp3", kMp3, 8000, 15.0, 30.0},    {"rtt-002.wav", kWav16, 8000, 15.0, 30.0},
+    {"sitorb.wav", kWav16, 8000, 20.0, 40.0},   {"ssb-002.wav", kWav16, 8000, 10.0, 30.0},
+    {"fax-001.wav", kWav16, 11025, 40.0, 60.0}, {"othr-001.wav", kWav16, 8000, 10.0, 20.0},
 };
 
+using zenka::test::quoted;
+using zenka::test::Ran;
 using zenka::test::read_bytes;
+using zenka::test::run;
 using zenka::test::TempFolder;
 
 TEST(FoneFiles, EachOpensAsMonoOfItsFormatRateAndLength) {
@@ -74,16 +73,16 @@ TEST(FoneFiles, EachIsLoudButNeverClipped) {
 
 TEST(FoneFiles, AllTogetherStayUnderSixMegabytes) {
     std::uintmax_t total = 0;
-    for (const Expected& e : kFiles) total += std::filesystem::file_size(fone_file(e.name));
+    for (const Expected& e : kFiles)
+        total += std::filesystem::file_size(fone_file(e.name));
     EXPECT_LT(total, 6u * 1024u * 1024u);
 }
 
 TEST(FoneFiles, ToolRebuildsThemByteForByte) {
     const TempFolder out;
-    const CommandResult r =
-        run_command(quoted(ZENKA_MAKE_FONE) + " " + quoted(out.path()) + " 2>&1");
-    ASSERT_EQ(r.exit_code, 0) << r.output;
-    EXPECT_EQ(r.output, "");
+    const Ran r = run(quoted(ZENKA_MAKE_FONE) + " " + quoted(out.path()));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out, "");
     for (const Expected& e : kFiles) {
         SCOPED_TRACE(e.name);
         const auto again = read_bytes(out.path() / e.name);
@@ -93,9 +92,9 @@ TEST(FoneFiles, ToolRebuildsThemByteForByte) {
 }
 
 TEST(FoneFiles, ToolWithoutAFolderShowsItsUsage) {
-    const CommandResult r = run_command(quoted(ZENKA_MAKE_FONE) + " 2>&1");
-    EXPECT_EQ(r.exit_code, 2);
-    EXPECT_EQ(r.output, "usage: zenka_make_fone OUTDIR\n");
+    const Ran r = run(quoted(ZENKA_MAKE_FONE));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "usage: zenka_make_fone OUTDIR\n");
 }
 
 // An empty espeak-ng-data folder under ESPEAK_DATA_PATH takes the place of the installed
@@ -104,12 +103,11 @@ TEST(FoneFiles, ToolFailsClearlyWithoutSpeechData) {
     const TempFolder data;
     std::filesystem::create_directory(data.path() / "espeak-ng-data");
     const std::filesystem::path out = data.path() / "out";
-    const CommandResult r = run_command("ESPEAK_DATA_PATH=" + quoted(data.path()) + " " +
-                                        quoted(ZENKA_MAKE_FONE) + " " + quoted(out) + " 2>&1");
-    EXPECT_EQ(r.exit_code, 1);
-    EXPECT_NE(r.output.find("zenka_make_fone: eSpeak NG could not start"), std::string::npos)
-        << r.output;
-    EXPECT_NE(r.output.find("ESPEAK_DATA_PATH"), std::string::npos);
+    const Ran r = run("ESPEAK_DATA_PATH=" + quoted(data.path()) + " " + quoted(ZENKA_MAKE_FONE) +
+                      " " + quoted(out));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("zenka_make_fone: eSpeak NG could not start"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("ESPEAK_DATA_PATH"), std::string::npos);
     EXPECT_TRUE(!std::filesystem::exists(out) || std::filesystem::is_empty(out));
 }
 
