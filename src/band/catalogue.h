@@ -5,8 +5,10 @@
 // order of the rules is the order in which their emissions take sound channels.
 
 #include <array>
+#include <climits>
 #include <initializer_list>
 #include <span>
+#include <string_view>
 
 namespace zenka {
 
@@ -60,8 +62,16 @@ constexpr Frequencies between(int lo, int hi) {
     return f;
 }
 
+constexpr Frequencies from(int lo) {
+    return between(lo, INT_MAX);
+}
+
 struct Rule {
     Frequencies freq;
+    // The rule's emissions in order, as the band plan names them: a call sign and
+    // the kind of emission ("NAA marker, auto"), or a generator and its arguments
+    // ("coast_station_lf FFP/LEHAVRE").
+    std::string_view label;
     void (*act)(Air& a);
 };
 
@@ -75,8 +85,12 @@ struct Catalogue {
 // The station catalogue of the band.
 Catalogue station_catalogue();
 
-// Up to 200.0 kHz.
+// Up to 200.0 kHz, in four parts by frequency.
 std::span<const Rule> low_block();
+std::span<const Rule> vlf_rules();    // 10.0 - 39.9 kHz
+std::span<const Rule> lf_rules();     // 40.0 - 99.9 kHz
+std::span<const Rule> lf_100_rules(); // 100.0 - 139.9 kHz
+std::span<const Rule> lf_140_rules(); // 140.0 - 200.0 kHz
 // 405.1 - 534.9 kHz, the medium-frequency maritime band with 500 kHz.
 std::span<const Rule> marine_block();
 // Evaluated at every frequency.

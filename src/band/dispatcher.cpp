@@ -13,10 +13,6 @@ void evaluate(Air& a, std::span<const Rule> rules) {
 
 } // namespace
 
-Catalogue station_catalogue() {
-    return {low_block(), marine_block(), tail_block()};
-}
-
 void band(Air& a) {
     band(a, station_catalogue());
 }

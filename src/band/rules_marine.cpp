@@ -90,7 +90,8 @@ void calling_and_distress(Air& a) {
 }
 
 const Rule kRules[] = {
-    {any_of({4995, 5000, 5005}), calling_and_distress},
+    {any_of({4995, 5000, 5005}), "sos1, sos2, sos3, NMO text, DAN text, FFP anm, CNW anm ...",
+     calling_and_distress},
 };
 
 } // namespace

@@ -42,9 +42,9 @@ void marine(Air&) {
 void tail(Air&) {
     visited.push_back("tail");
 }
-const Rule kLow[] = {{between(0, 100000), low}};
-const Rule kMarine[] = {{between(0, 100000), marine}};
-const Rule kTail[] = {{between(0, 100000), tail}};
+const Rule kLow[] = {{between(0, 100000), "low", low}};
+const Rule kMarine[] = {{between(0, 100000), "marine", marine}};
+const Rule kTail[] = {{between(0, 100000), "tail", tail}};
 
 TEST_F(Dispatcher, BlockBoundaries) {
     const Catalogue probe{kLow, kMarine, kTail};

@@ -1,8 +1,6 @@
 #include "air.h"
 #include "band/catalogue.h"
-#include "band/dispatcher.h"
-#include "platform/sound/null_sound.h"
-#include "support/temp_folder.h"
+#include "support/band_pass.h"
 
 #include <gtest/gtest.h>
 
@@ -15,43 +13,10 @@
 namespace zenka {
 namespace {
 
-const std::string kTail(20, ' '); // send_stack's pause
+using test::expect_still;
+const std::string& kTail = test::kStackTail;
 
-class CatalogueRules : public ::testing::Test {
-  protected:
-    // A context at `when` tuned to `freq` (units of 100 Hz), as a retune leaves it.
-    std::unique_ptr<Air> tuned(int freq, const std::string& when) {
-        clock.set(*parse_utc(when));
-        auto a = std::make_unique<Air>(clock, out, folder.path());
-        a->freq = freq;
-        a->stn();
-        return a;
-    }
-
-    // The same, after one dispatcher pass.
-    std::unique_ptr<Air> pass(int freq, const std::string& when) {
-        auto a = tuned(freq, when);
-        band(*a);
-        return a;
-    }
-
-    test::TempFolder folder;
-    sound::NullSound out;
-    FixedClock clock{UtcInstant{}};
-};
-
-// A marker run by send_still: the marker from some point, then 20 times whole.
-void expect_still(const std::string& slot, const std::string& marker) {
-    ASSERT_TRUE(slot.ends_with(kTail));
-    const std::string body = slot.substr(0, slot.size() - kTail.size());
-    ASSERT_GT(body.size(), 20 * marker.size());
-    const std::size_t head = body.size() - 20 * marker.size();
-    EXPECT_GE(head, 1u);
-    EXPECT_LE(head, marker.size());
-    EXPECT_TRUE(marker.ends_with(body.substr(0, head)));
-    for (std::size_t i = head; i < body.size(); i += marker.size())
-        EXPECT_EQ(body.substr(i, marker.size()), marker);
-}
+class CatalogueRules : public test::BandPass {};
 
 std::string two(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);

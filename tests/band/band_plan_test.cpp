@@ -1,0 +1,272 @@
+// The catalogue against the band plan kept in band/data/band_plan.txt: the same
+// rules, at the same frequencies, in the same order, and each rule sending the
+// stations its label names.
+
+#include "air.h"
+#include "band/catalogue.h"
+#include "platform/clock.h"
+#include "platform/sound/null_sound.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zenka {
+namespace {
+
+// Emission kinds that the send primitives and the small helpers make.
+const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "condF1", "times",
+                                           "vvv",    "cq",   "anm",   "ts",   "ts2",    "rtty",
+                                           "data",   "hell", "fax",   "auto", "omega"};
+
+// Generators named in the plan that the traffic library has so far.
+const std::set<std::string> kGenerators = {"clg_cond", "nato_call3", "send_stack"};
+
+struct Range {
+    int lo, hi;
+};
+
+struct ListedRule {
+    std::vector<Range> freq;
+    std::string label;
+    std::vector<std::string> items;
+    bool more = false; // further emissions after the items shown
+};
+
+int tenths(const std::string& khz) {
+    return static_cast<int>(std::lround(std::stod(khz) * 10));
+}
+
+std::vector<std::string> split_items(std::string label, bool& more) {
+    more = label.ends_with(" ...");
+    if (more) label.resize(label.size() - 4);
+    std::vector<std::string> items;
+    for (std::size_t at = 0;;) {
+        const std::size_t comma = label.find(", ", at);
+        items.push_back(label.substr(at, comma - at));
+        if (comma == std::string::npos) break;
+        at = comma + 2;
+    }
+    return items;
+}
+
+std::vector<ListedRule> band_plan() {
+    std::ifstream in(ZENKA_BAND_PLAN);
+    std::vector<ListedRule> rules;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t bar = line.find(" | ");
+        ListedRule r;
+        std::istringstream conds(line.substr(0, bar));
+        for (std::string c; conds >> c;) {
+            if (c.ends_with("+"))
+                r.freq.push_back({tenths(c.substr(0, c.size() - 1)), INT_MAX});
+            else if (const auto dash = c.find('-'); dash != std::string::npos)
+                r.freq.push_back({tenths(c.substr(0, dash)), tenths(c.substr(dash + 1))});
+            else
+                r.freq.push_back({tenths(c), tenths(c)});
+        }
+        r.label = line.substr(bar + 3);
+        r.items = split_items(r.label, r.more);
+        rules.push_back(r);
+    }
+    return rules;
+}
+
+// The kind of one emission: "NAA marker" -> "marker", "ts" -> "ts",
+// "coast_station_lf FFP/LEHAVRE" -> "coast_station_lf".
+std::string kind_of(const std::string& item) {
+    const std::size_t space = item.find(' ');
+    if (space == std::string::npos) return item;
+    const std::string second = item.substr(space + 1);
+    if (second.find(' ') == std::string::npos && kFixedKinds.contains(second)) return second;
+    return item.substr(0, space);
+}
+
+bool buildable(const std::string& item) {
+    const std::string kind = kind_of(item);
+    return kFixedKinds.contains(kind) || kGenerators.contains(kind);
+}
+
+enum class Block { low, marine, tail };
+
+Block block_of(const ListedRule& r) {
+    const int f = r.freq.front().lo;
+    if (f <= 2000) return Block::low;
+    if (f == 4570 || f == 5300) return Block::tail; // evaluated with the tail
+    if (f > 4050 && f <= 5349) return Block::marine;
+    return Block::tail;
+}
+
+bool covers(const ListedRule& r, int freq) {
+    return std::any_of(r.freq.begin(), r.freq.end(),
+                       [&](Range g) { return freq >= g.lo && freq <= g.hi; });
+}
+
+// Same frequencies over the whole dial and a little beyond.
+bool same_frequencies(const ListedRule& listed, const Rule& rule) {
+    for (int f = 0; f <= 12000; ++f)
+        if (covers(listed, f) != rule.freq.contains(f)) return false;
+    return true;
+}
+
+bool same_label(const ListedRule& listed, const Rule& rule) {
+    bool more = false;
+    const std::vector<std::string> items = split_items(std::string(rule.label), more);
+    if (!listed.more) return !more && items == listed.items;
+    return (more || items.size() > listed.items.size()) &&
+           std::equal(listed.items.begin(), listed.items.end(), items.begin());
+}
+
+TEST(BandPlan, ListHolds1194Rules) {
+    const std::vector<ListedRule> plan = band_plan();
+    ASSERT_EQ(plan.size(), 1194u);
+    std::size_t low = 0, marine = 0;
+    for (const ListedRule& r : plan) {
+        low += block_of(r) == Block::low;
+        marine += block_of(r) == Block::marine;
+    }
+    EXPECT_EQ(low, 740u);
+    EXPECT_EQ(marine, 136u);
+}
+
+TEST(BandPlan, CatalogueHoldsTheListedRulesInOrder) {
+    const std::vector<ListedRule> plan = band_plan();
+    const Catalogue catalogue = station_catalogue();
+    std::size_t present = 0, complete = 0, absent = 0;
+    for (const auto& [block, rules] :
+         {std::pair{Block::low, catalogue.low}, std::pair{Block::marine, catalogue.marine},
+          std::pair{Block::tail, catalogue.tail}}) {
+        std::size_t next = 0;
+        for (const ListedRule& listed : plan) {
+            if (block_of(listed) != block) continue;
+            if (next < rules.size() && same_label(listed, rules[next])) {
+                EXPECT_TRUE(same_frequencies(listed, rules[next]))
+                    << "frequencies of \"" << listed.label << "\"";
+                ++present;
+                complete += std::all_of(listed.items.begin(), listed.items.end(), buildable);
+                ++next;
+                continue;
+            }
+            ++absent;
+            const bool any_built = std::any_of(listed.items.begin(), listed.items.end(), buildable);
+            EXPECT_FALSE(any_built) << "missing at " << listed.freq.front().lo / 10.0 << " kHz: \""
+                                    << listed.label << "\" (next in the catalogue: \""
+                                    << (next < rules.size() ? rules[next].label : "") << "\")";
+        }
+        EXPECT_EQ(next, rules.size())
+            << "not in the plan, or out of order: \"" << rules[next].label << "\"";
+    }
+    std::cout << "catalogue: " << present << " of " << plan.size() << " rules (" << complete
+              << " complete, " << present - complete << " waiting for generators), " << absent
+              << " still to come\n";
+}
+
+// What a rule's emission shows when it is on the air: the call sign in its text,
+// a recording, or just a filled slot.
+struct Expected {
+    std::string call;       // upper case; empty when the text names no station
+    bool recording = false; // a teleprinter or facsimile recording
+    bool slot = false;      // a slot of any text
+};
+
+std::vector<Expected> expected_of(std::string_view label) {
+    static const std::set<std::string> text_kinds = {"marker", "text", "spark", "cond", "condF1",
+                                                     "times",  "vvv",  "cq",    "anm",  "ts2"};
+    bool more = false;
+    std::vector<Expected> out;
+    for (const std::string& item : split_items(std::string(label), more)) {
+        const std::string kind = kind_of(item);
+        Expected e;
+        if (text_kinds.contains(kind)) {
+            e.call = item.substr(0, std::min(item.find(' '), item.find('/')));
+            for (char& c : e.call)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (e.call == "V") e.call.clear(), e.slot = true;
+        } else if (kind == "rtty" || kind == "fax") {
+            e.recording = true;
+        } else if (kind == "ts" || kind == "data" || kind == "auto") {
+            e.slot = true;
+        } else {
+            continue; // silent (omega, hell) or made by a generator
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
+std::string upper(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Runs every rule of the catalogue alone at every minute of two days (a winter
+// Sunday and a summer Wednesday, the second moving through the minute) until each
+// emission its label names has been seen. Every emission must also close its slot.
+TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
+    test::TempFolder folder;
+    sound::NullSound out;
+    FixedClock clock{*parse_utc("2024-01-07T00:00:00Z")};
+    const Catalogue catalogue = station_catalogue();
+    for (auto rules : {catalogue.low, catalogue.marine, catalogue.tail}) {
+        for (const Rule& rule : rules) {
+            std::vector<Expected> wanted = expected_of(rule.label);
+            if (wanted.empty()) continue;
+            Air a(clock, out, folder.path());
+            a.hist = 1;
+            a.freq = 0;
+            while (!rule.freq.contains(a.freq))
+                ++a.freq;
+            std::vector<bool> seen(wanted.size(), false);
+            bool open_text = false;
+            for (const char* day : {"2024-01-07T00:00:00Z", "2024-07-10T00:00:00Z"}) {
+                for (int minute = 0; minute < 24 * 60; ++minute) {
+                    if (std::all_of(seen.begin(), seen.end(), [](bool b) { return b; })) break;
+                    clock.set(*parse_utc(day) + std::chrono::minutes(minute) +
+                              std::chrono::seconds(minute * 13 % 60));
+                    a.t = clock.utc();
+                    a.send_call = 0;
+                    for (std::string& buf : a.send_buf)
+                        buf.clear();
+                    out.clear();
+                    rule.act(a);
+                    std::string texts;
+                    for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
+                        texts += upper(a.send_buf[static_cast<std::size_t>(k)]) + "\n";
+                    open_text =
+                        open_text ||
+                        !a.send_buf[static_cast<std::size_t>(std::min(a.send_call, Air::kSlots))]
+                             .empty();
+                    bool played = false;
+                    for (const std::string& call : out.calls())
+                        played = played || call.starts_with("play_recording");
+                    for (std::size_t i = 0; i < wanted.size(); ++i) {
+                        const Expected& e = wanted[i];
+                        if (!e.call.empty() && texts.find(e.call) != std::string::npos)
+                            seen[i] = true;
+                        if (e.recording && played) seen[i] = true;
+                        if (e.slot && a.send_call > 0) seen[i] = true;
+                    }
+                }
+            }
+            for (std::size_t i = 0; i < wanted.size(); ++i)
+                EXPECT_TRUE(seen[i]) << "\"" << rule.label << "\" at " << a.freq / 10.0
+                                     << " kHz never sent emission " << i + 1;
+            EXPECT_FALSE(open_text) << "\"" << rule.label << "\" leaves text in an open slot";
+        }
+    }
+}
+
+} // namespace
+} // namespace zenka

@@ -1,0 +1,11 @@
+#include "support/band_pass.h"
+
+#include <gtest/gtest.h>
+
+namespace zenka {
+namespace {
+
+class Rules_lf_100 : public test::BandPass {};
+
+} // namespace
+} // namespace zenka

@@ -1,0 +1,65 @@
+#pragma once
+// A receiver context at a chosen instant and frequency, for tests of the station
+// rules: as a retune leaves it, or after one dispatcher pass.
+
+#include "air.h"
+#include "band/dispatcher.h"
+#include "platform/clock.h"
+#include "platform/sound/null_sound.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace zenka::test {
+
+inline const std::string kStackTail(20, ' '); // send_stack's pause
+
+class BandPass : public ::testing::Test {
+  protected:
+    // A context at `when` ("2024-01-07T12:00:00Z") tuned to `freq` (units of 100 Hz).
+    std::unique_ptr<Air> tuned(int freq, const std::string& when) {
+        clock.set(*parse_utc(when));
+        auto a = std::make_unique<Air>(clock, out, folder.path());
+        a->freq = freq;
+        a->stn();
+        return a;
+    }
+
+    // The same, after one dispatcher pass.
+    std::unique_ptr<Air> pass(int freq, const std::string& when) {
+        auto a = tuned(freq, when);
+        band(*a);
+        return a;
+    }
+
+    TempFolder folder;
+    sound::NullSound out;
+    FixedClock clock{UtcInstant{}};
+};
+
+// A marker run by send_still: the marker from some point, then 20 times whole,
+// then the pause of send_stack.
+inline void expect_still(const std::string& slot, const std::string& marker) {
+    ASSERT_TRUE(slot.ends_with(kStackTail));
+    const std::string body = slot.substr(0, slot.size() - kStackTail.size());
+    ASSERT_GT(body.size(), 20 * marker.size());
+    const std::size_t head = body.size() - 20 * marker.size();
+    EXPECT_GE(head, 1u);
+    EXPECT_LE(head, marker.size());
+    EXPECT_TRUE(marker.ends_with(body.substr(0, head)));
+    for (std::size_t i = head; i < body.size(); i += marker.size())
+        EXPECT_EQ(body.substr(i, marker.size()), marker);
+}
+
+// The texts of the closed slots of a pass.
+inline std::vector<std::string> slots(const Air& a) {
+    std::vector<std::string> out;
+    for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
+        out.push_back(a.send_buf[static_cast<std::size_t>(k)]);
+    return out;
+}
+
+} // namespace zenka::test
