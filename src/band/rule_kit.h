@@ -32,10 +32,65 @@ inline void marker_or_auto(Air& a, std::string_view marker, int divisor, int wpm
         automatic_morse(a, wpm);
 }
 
+// The marker-and-traffic shape in the station's own voice.
+inline void marker_or_auto(Air& a, Station s, std::string_view marker, int divisor, int wpm) {
+    on_air(a, s);
+    marker_or_auto(a, marker, divisor, wpm);
+}
+
 // A text repeated `n` times, closed as one emission.
 inline void times(Air& a, std::string_view text, int n) {
     a.send_times(text, n);
     a.send_stack("");
+}
+
+// The same in the station's own voice.
+inline void repeat(Air& a, Station s, std::string_view text, int n) {
+    on_air(a, s);
+    times(a, text, n);
+}
+
+// The station's idle marker, repeated by send_still.
+inline void marker(Air& a, Station s, std::string_view text) {
+    on_air(a, s);
+    a.send_still(text);
+}
+
+// A finished message, call or broadcast header, closed as one emission.
+inline void message(Air& a, Station s, std::string_view text) {
+    on_air(a, s);
+    a.send_stack(text);
+}
+
+// A spark transmission, heard only with the historical stations on.
+inline void spark(Air& a, Station s, std::string_view text) {
+    on_air(a, s);
+    a.send_spark(text);
+}
+
+// The station's time signal: its call, "TIME" and the second marks.
+inline void time_signal(Air& a, Station s) {
+    on_air(a, s);
+    a.ts2(s.call);
+}
+
+// A hand-keyed call: the opening is always heard, the ending only by chance.
+inline void call_cond(Air& a, Station s, std::string_view opening, std::string_view ending) {
+    on_air(a, s);
+    a.send(opening);
+    a.send_cond(ending);
+}
+
+// The station's general call, "CQ CQ CQ DE <call> <call> <call> K".
+inline void cq(Air& a, Station s) {
+    on_air(a, s);
+    send_cq(a, s.call);
+}
+
+// A coast station's announcement, "CQ CQ CQ DE <call> <call> <call> <text>".
+inline void announce(Air& a, Station s, std::string_view text) {
+    on_air(a, s);
+    send_cq_anm(a, s.call, text);
 }
 
 // hhmm of the clock as one number, for windows written like the timetables.

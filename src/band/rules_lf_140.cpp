@@ -1,8 +1,271 @@
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
 
+#include <string_view>
+
 namespace zenka {
 namespace {
+
+// A call keyed with a bug in F1: the opening always heard, the rest by chance.
+void bug_call_f1(Air& a, std::string_view opening, std::string_view rest) {
+    a.f1();
+    a.bug();
+    a.send(opening);
+    a.send_cond(rest);
+}
+
+// --- 140.0 - 149.0 kHz ---
+
+// 140.0 kHz, UGE's general call in minutes divisible by 4.
+void uge(Air& a) {
+    if (a.t.minute % 4 != 0) return;
+    on_air(a, 30, 666, 3);
+    a.send("CQ CQ CQ DE UGE UGE +K");
+    a.send_stack("");
+}
+
+// 141.0 kHz, OKN's weather call three times, at its sixteen slots of the day.
+void okn(Air& a) {
+    for (int slot : {115, 145, 415, 445, 715, 745, 1015, 1045, 1315, 1345, 1615, 1645, 1815, 1845,
+                     2215, 2245}) {
+        if (a.sked(slot)) {
+            on_air(a, 19, 1100, 3);
+            times(a, "CQ CQ CQ DE OKN OKN METEO *            ", 3);
+        }
+    }
+}
+
+// 143.0 kHz, the LF calling frequency: the GLWV and GLSM idents, then the
+// coast stations announcing their traffic lists, each at its minute.
+void calling_143(Air& a) {
+    if (a.sked(1100) || a.sked(2200)) {
+        on_air(a, 16, 700, 1);
+        times(a, "GLWV  ", 64);
+    }
+    if (a.sked(1020) || a.sked(2300)) {
+        on_air(a, 16, 700, 1);
+        times(a, "GLSM  ", 64);
+    }
+    if (a.m(0)) {
+        on_air(a, 24, 900, 4);
+        send_cq_anm(a, "WCC", "HR TFC LIST QSW 147.5 KCS");
+    }
+    if (a.eh() && a.m(10)) {
+        on_air(a, 24, 900, 4);
+        send_cq_anm(a, "WNY", "HR TFC LIST QSW 170 KCS");
+    }
+    if (a.m(13)) {
+        on_air(a, 24, 900, 4);
+        send_cq_anm(a, "VAS", "TFC LIST QRH 127 KCS");
+    }
+    if (a.m(20)) {
+        on_air(a, 33, 755, 2);
+        send_cq_anm(a, "UIK", "  = ZDR QRU? SLV 139 KGC PSE K");
+    }
+    if (a.t.hour % 3 == 0 && a.m(30)) {
+        on_air(a, 20, 1000, 5);
+        send_cq_anm(a, "GKU", "TFC QSW 149 +");
+    }
+    if (a.m(40)) {
+        on_air(a, 19, 1200, 5);
+        send_cq_anm(a, "IAR", "TFC LIST QSW 147 ");
+    }
+    if (a.m(50)) {
+        on_air(a, 25, 1300, 2);
+        send_cq_anm(a, "KPH", "TFC LIST QSW 153 KCS");
+    }
+}
+
+// 149.0 kHz, the GLWV and GLSM idents at their own slots.
+void glwv_149(Air& a) {
+    if (a.sked(1148) || a.sked(2218)) {
+        on_air(a, 16, 700, 1);
+        times(a, "GLWV  ", 64);
+    }
+}
+
+void glsm_149(Air& a) {
+    if (a.sked(1048) || a.sked(2318)) {
+        on_air(a, 16, 700, 1);
+        times(a, "GLSM  ", 64);
+    }
+}
+
+// 150.0 kHz: a ship tuning up and calling Calcutta in minutes 20 - 29, FNP's
+// marker in minutes 30 - 54 and its general call in the last five minutes.
+void calcutta_150(Air& a) {
+    if (a.min_period(20, 30)) {
+        on_air(a, 18, 760, 2);
+        bug_call_f1(a, "VVV VVV VVV ", "VWC VWC QTC? K");
+    }
+    if (a.min_period(30, 55)) marker(a, "FNP", "VVV VVV VVV DE FNP FNP FNP            ");
+    if (a.mh(54)) message(a, "FNP", "CQ CQ CQ DE FNP FNP FNP QRU? K");
+}
+
+// --- 151.0 - 169.0 kHz ---
+
+void vxa(Air& a) {
+    if (!a.min_period(5, 20)) return;
+    on_air(a, "VXA");
+    bug_call_f1(a, "CQ CQ DE VXA VXA ", "QRU? K");
+}
+
+void chp(Air& a) {
+    if (!a.min_period(30, 45)) return;
+    on_air(a, "CHP");
+    bug_call_f1(a, "VXA VXA DE CHP CHP ", "QTC? K");
+}
+
+// 154.0 kHz, DG's spark weather call on Sundays.
+void dg(Air& a) {
+    if (a.t.day_of_week != 0) return;
+    if (a.ct(705, 800) || a.ct(1305, 1400) || a.ct(1805, 1900))
+        spark(a, "DG", "CQ CQ CQ DE DG DG DG WX *            ");
+}
+
+// 158.0 kHz, the navy calls in the hours the ships leave free.
+void fuy(Air& a) {
+    if (a.ct(400, 500) || a.ct(1500, 1600)) call_cond(a, "FUY", "CQ CQ CQ DE FUY FUY ", "QRU? K");
+}
+
+void eba(Air& a) {
+    if (a.ct(1800, 1900)) call_cond(a, "EBA", "FUY FUY DE EBA EBA ", "QTC 1 K");
+}
+
+// 162.0 kHz: YG's spark call early in the odd hours, LGN's marker after it.
+void yg(Air& a) {
+    if (a.oh() && a.ml(15)) spark(a, "YG", "CQ CQ CQ DE YG YG YG K");
+}
+
+void lgn(Air& a) {
+    if (!a.ml(15)) marker(a, "LGN", "VVV VVV VVV DE LGN LGN LGN            ");
+}
+
+// 165.0 kHz, the traffic of a colonial net, each call in its own minutes.
+void vqa_cq(Air& a) {
+    if (a.ms(0)) message(a, "VQA", "CQ CQ CQ DE VQA VQA VQA QRU? K");
+}
+
+void vqa_tfc(Air& a) {
+    if (a.ms(30)) message(a, "VQA", "VSK VSK DE VQA VQA QTC 2 K");
+}
+
+void vsk(Air& a) {
+    if (a.ms(10)) message(a, "VSK", "VQA VQA DE VSK VSK QSA? K");
+}
+
+void vqb_cq(Air& a) {
+    if (a.ms(15)) message(a, "VQB", "CQ CQ CQ DE VQB VQB VQB K");
+}
+
+void vqb_tfc(Air& a) {
+    if (a.ms(45)) message(a, "VQB", "VSK VSK DE VQB VQB QTC 1 K");
+}
+
+void vskvskk(Air& a) {
+    if (a.min_period(47, 52)) message(a, "VSKVSKK", "VQB VQB DE VSKVSKK QRV K");
+}
+
+// 166.6 kHz: WCC's marker, and RAP calling in minutes 50 - 54.
+void wcc_166(Air& a) {
+    if (a.ml(50)) marker(a, "WCC", "VVV VVV VVV DE WCC WCC WCC            ");
+}
+
+// 168.0 kHz: a ship tuning up and calling XFID in minutes 0 - 9; XFID calls in 20 - 29.
+void ship_168(Air& a) {
+    if (!a.ml(10)) return;
+    on_air(a, 17, 840, 2);
+    bug_call_f1(a, "VVV VVV VVV ", "XFID XFID QTC? K");
+}
+
+// 169.0 kHz, the Curacao and Danish stations, each in its own minutes.
+void ozl_cq(Air& a) {
+    if (a.min_period(0, 8)) call_cond(a, "OZL", "CQ CQ CQ DE OZL OZL ", "QRU? K");
+}
+
+void ozl_tfc(Air& a) {
+    if (a.min_period(30, 38)) call_cond(a, "OZL", "PJB PJB DE OZL OZL ", "QTC 3 K");
+}
+
+void pjb_cq(Air& a) {
+    if (a.min_period(8, 16)) call_cond(a, "PJB", "CQ CQ CQ DE PJB PJB ", "QRU? K");
+}
+
+void pjb_tfc(Air& a) {
+    if (a.min_period(38, 48)) call_cond(a, "PJB", "OZL OZL DE PJB PJB ", "QRV K");
+}
+
+void pjb_qsa(Air& a) {
+    if (a.min_period(16, 24)) call_cond(a, "PJB", "PJD PJD DE PJB PJB ", "QSA? K");
+}
+
+void pjd_ans(Air& a) {
+    if (a.min_period(24, 30)) call_cond(a, "PJD", "PJB PJB DE PJD PJD ", "QSA 4 K");
+}
+
+void pjd_cq(Air& a) {
+    if (a.min_period(46, 60)) call_cond(a, "PJD", "CQ CQ CQ DE PJD PJD ", "QTC? K");
+}
+
+// 170.0 kHz: PJC3 calling in three ten-minute windows, WNY's marker in the
+// second half of every ten minutes.
+void pjc3_cq(Air& a) {
+    if (a.min_period(0, 10)) call_cond(a, "PJC3", "CQ CQ CQ DE PJC3 PJC3 ", "QRU? K");
+}
+
+void pjc3_wny(Air& a) {
+    if (a.min_period(20, 30)) call_cond(a, "PJC3", "WNY WNY DE PJC3 PJC3 ", "QTC? K");
+}
+
+void pjc3_qsa(Air& a) {
+    if (a.min_period(40, 50)) call_cond(a, "PJC3", "WNY WNY DE PJC3 PJC3 ", "QSA? K");
+}
+
+void wny(Air& a) {
+    if (a.t.minute % 10 >= 5) marker(a, "WNY", "VVV VVV VVV DE WNY WNY WNY            ");
+}
+
+// --- 171.4 - 200.0 kHz ---
+
+// 176.0 kHz, WHI calling WHE at the quarter hours.
+void whi(Air& a) {
+    if (a.t.minute % 15 != 0) return;
+    on_air(a, "WHI");
+    a.clg_cond("WHE", "WHI", 3);
+}
+
+// 185.0 kHz: the navy markers by the clock, NAP's spark call in minutes 50 - 54.
+void npr(Air& a) {
+    if (a.ct(0, 800)) marker(a, "NPR", "VVV VVV VVV DE NPR NPR NPR            ");
+}
+
+void nev(Air& a) {
+    if (a.ct(800, 1600)) marker(a, "NEV", "VVV VVV VVV DE NEV NEV NEV            ");
+}
+
+void naq(Air& a) {
+    if (a.ct(1600, 0)) marker(a, "NAQ", "VVV VVV VVV DE NAQ NAQ NAQ            ");
+}
+
+// 187.0 kHz: LFR's spark call, then PJA in the other three quarters of the hour.
+void pja_cq(Air& a) {
+    if (a.min_period(15, 30)) call_cond(a, "PJA", "CQ CQ CQ DE PJA PJA ", "QRU? K");
+}
+
+void pja_lfr(Air& a) {
+    if (a.min_period(30, 45)) call_cond(a, "PJA", "LFR LFR DE PJA PJA ", "QTC 2 K");
+}
+
+void pja_qsa(Air& a) {
+    if (a.min_period(45, 60)) call_cond(a, "PJA", "LFR LFR DE PJA PJA ", "QSA? K");
+}
+
+// 187.5 kHz, KAA's marker and machine-sent traffic by day.
+void kaa(Air& a) {
+    if (!a.ct(600, 2200)) return;
+    on_air(a, "KAA");
+    marker_or_auto(a, "VVV VVV VVV DE KAA KAA KAA            ", 5, 60);
+}
 
 // 189.0 - 191.0 kHz, KFN's spark call, heard best in the middle of the range.
 void kfn_spark(Air& a) {
@@ -14,9 +277,120 @@ void kfn_spark(Air& a) {
     }
 }
 
+// 196.0 kHz: HPN2 asking for reports in the first half hour, ALB in the second.
+void hpn2(Air& a) {
+    if (a.ml(30)) a.send_vvv("HPN2");
+}
+
+void alb(Air& a) {
+    if (!a.ml(30)) call_cond(a, "ALB", "HPN2 HPN2 DE ALB ALB ", "QSA 3 K");
+}
+
+// 200.0 kHz, the old calling wave: each station in its own minutes of the hour.
+void wyv(Air& a) {
+    if (a.min_period(35, 45)) a.send_vvv("WYV");
+}
+
+void wyw(Air& a) {
+    if (a.min_period(40, 50)) a.send_vvv("WYW");
+}
+
 // clang-format off
 const Rule kRules[] = {
+    {at(1400), "UGE text", uge},
+    {at(1410), "OVK rtty", [](Air& a) { if (a.eh()) a.rtlx("RYRYRYRY DE OVK OVK OVK", 850, 50); }},
+    {at(1410), "OKN times", okn},
+    {at(1429), "CUA marker", [](Air& a) { if (a.ml(45)) marker(a, "CUA", "VVV VVV VVV DE CUA CUA CUA            "); }},
+    {at(1429), "ICEJ cond", [](Air& a) { if (a.mh(44)) call_cond(a, "ICEJ", "CUA CUA DE ICEJ ICEJ ", "QTC 1 K"); }},
+    {at(1430), "GLWV times, GLSM times, WCC anm, WNY anm, VAS anm, UIK anm, GKU anm, IAR anm, KPH anm, calling_143_khz, marine_qte VRT", calling_143},
+    {at(1435), "VPSX cond", [](Air& a) { if (a.night()) call_cond(a, "VPSX", "CQ CQ DE VPSX VPSX ", "QSX 143 K"); }},
+    {between(1449, 1451), "fax", [](Air& a) { if (a.ct(600, 800) || a.ct(1800, 2000)) a.fax(120, 576); }},
+    {at(1450), "NAR text", [](Air& a) { if (a.h_2(15)) message(a, "NAR", "NSS NSS DE NAR NAR QTC 2 K"); }},
+    {at(1450), "RYRYRY rtty", [](Air& a) { if (a.min_period(30, 45)) a.rtlx("RYRYRYRYRYRY", 850, 50); }},
+    {at(1470), "UHY cond", [](Air& a) { if (a.t.minute % 3 == 0) call_cond(a, "UHY", "LGN LGN DE UHY UHY ", "QTC? K"); }},
+    {at(1480), "fax", [](Air& a) { if (a.ct(1000, 1200) || a.ct(2200, 0)) a.fax(120, 576); }},
+    {at(1490), "WAX anm", [](Air& a) { if (a.oh_sked(5)) announce(a, "WAX", "HR TFC LIST +"); }},
+    {at(1490), "GLWV times", glwv_149},
+    {at(1490), "GLSM times", glsm_149},
+    {at(1500), "coast_station_lf VWC/CALCUTTA, V condF1, FNP marker, FNP text", calcutta_150},
+    {at(1510), "NAR spark", [](Air& a) { if (a.ml(10)) spark(a, "NAR", "CQ CQ CQ DE NAR NAR NAR K"); }},
+    {at(1510), "VXA condF1", vxa},
+    {at(1510), "CHP condF1", chp},
+    {at(1520), "WBF text", [](Air& a) { if (a.ms(35)) message(a, "WBF", "CQ CQ CQ DE WBF WBF WBF QRU? K"); }},
+    {at(1520), "CCA anm", [](Air& a) { if (a.ms(5)) announce(a, "CCA", "LISTA DE TRAFICO QSW 152 +"); }},
+    {at(1520), "CCF anm", [](Air& a) { if (a.ms(10)) announce(a, "CCF", "TFC LIST QSW 152 +"); }},
+    {at(1520), "CCQ anm", [](Air& a) { if (a.ms(15)) announce(a, "CCQ", "LISTA DE TRAFICO = "); }},
+    {at(1520), "CCP anm", [](Air& a) { if (a.ms(20)) announce(a, "CCP", "TFC LIST QSW 152 KCS +"); }},
+    {at(1520), "CCY anm", [](Air& a) { if (a.ms(25)) announce(a, "CCY", "HR TFC LIST = "); }},
+    {at(1520), "CCM anm", [](Air& a) { if (a.ms(30)) announce(a, "CCM", "LISTA DE TRAFICO QSW 152 K"); }},
+    {at(1520), "CCT anm", [](Air& a) { if (a.ms(35)) announce(a, "CCT", "TFC LIST = METEO +"); }},
+    {at(1540), "DG spark", dg},
+    {at(1550), "NIK text", [](Air& a) { if (a.sked(0) || a.sked(1200)) message(a, "NIK", "CQ CQ CQ DE NIK NIK NIK ICE BULLETIN QSW 155 KCS K"); }},
+    {at(1570), "VFT2 cond", [](Air& a) { if (a.oh() && a.min_period(40, 50)) call_cond(a, "VFT2", "VFU VFU DE VFT2 VFT2 ", "QTC? K"); }},
+    {at(1579), "XFU anm", [](Air& a) { if (a.h_2(0)) announce(a, "XFU", "LISTA DE TRAFICO +"); }},
+    {at(1580), "FUY cond", fuy},
+    {at(1580), "EBA cond", eba},
+    {at(1600), "VFF4 cond", [](Air& a) { if (a.mh(49)) call_cond(a, "VFF4", "VFA VFA DE VFF4 VFF4 ", "QTC 1 K"); }},
+    {at(1620), "YG spark", yg},
+    {at(1620), "LGN marker", lgn},
+    {at(1622), "LY spark", [](Air& a) { if (a.eh() && a.ml(30)) spark(a, "LY", "CQ CQ CQ DE LY LY LY K"); }},
+    {at(1622), "CCE text", [](Air& a) { if (a.h_2(10)) message(a, "CCE", "CQ CQ CQ DE CCE CCE CCE QRU? K"); }},
+    {at(1650), "VQA text", vqa_cq},
+    {at(1650), "VQA text", vqa_tfc},
+    {at(1650), "VSK text", vsk},
+    {at(1650), "VQB text", vqb_cq},
+    {at(1650), "VQB text", vqb_tfc},
+    {at(1650), "VSKVSKK text", vskvskk},
+    {at(1660), "TFA text", [](Air& a) { if (a.sked(915) || a.sked(2115)) message(a, "TFA", "CQ CQ CQ DE TFA TFA TFA WX = "); }},
+    {at(1666), "WCC marker", wcc_166},
+    {at(1666), "RAP text", [](Air& a) { if (a.ms(50)) message(a, "RAP", "WCC WCC DE RAP RAP QTC 1 K"); }},
+    {at(1670), "RCP spark", [](Air& a) { if (a.min_period(30, 40)) spark(a, "RCP", "CQ CQ CQ DE RCP RCP RCP K"); }},
+    {at(1680), "V condF1", ship_168},
+    {at(1680), "XFID cond", [](Air& a) { if (a.min_period(20, 30)) call_cond(a, "XFID", "CQ CQ DE XFID XFID ", "QRU? K"); }},
+    {at(1690), "OZL cond", ozl_cq},
+    {at(1690), "OZL cond", ozl_tfc},
+    {at(1690), "PJB cond", pjb_cq},
+    {at(1690), "PJB cond", pjb_tfc},
+    {at(1690), "PJB cond", pjb_qsa},
+    {at(1690), "PJD cond", pjd_ans},
+    {at(1690), "PJD cond", pjd_cq},
+    {at(1700), "PJC3 cond", pjc3_cq},
+    {at(1700), "PJC3 cond", pjc3_wny},
+    {at(1700), "PJC3 cond", pjc3_qsa},
+    {at(1700), "WNY marker, tfc_anmt WNY, tfc_list_lf WNY", wny},
+    {at(1714), "KMK spark", [](Air& a) { if (a.eh() && a.ml(15)) spark(a, "KMK", "CQ CQ CQ DE KMK KMK KMK K"); }},
+    {at(1760), "clg_cond WHE/WHI", whi},
+    {at(1846), "KGM text", [](Air& a) { if (a.oh_sked(20)) message(a, "KGM", "CQ CQ CQ DE KGM KGM KGM QRU? K"); }},
+    {at(1850), "NPR marker", npr},
+    {at(1850), "NEV marker", nev},
+    {at(1850), "NAP spark", [](Air& a) { if (a.ms(50)) spark(a, "NAP", "NAQ NAQ DE NAP NAP K"); }},
+    {at(1850), "NAQ marker", naq},
+    {at(1852), "NAX spark", [](Air& a) { if (a.oh() && a.ml(20)) spark(a, "NAX", "CQ CQ CQ DE NAX NAX NAX K"); }},
+    {at(1870), "LFR spark", [](Air& a) { if (a.ml(15)) spark(a, "LFR", "CQ CQ CQ DE LFR LFR LFR K"); }},
+    {at(1870), "PJA cond", pja_cq},
+    {at(1870), "PJA cond", pja_lfr},
+    {at(1870), "PJA cond", pja_qsa},
+    {at(1875), "KAA marker, auto", kaa},
+    {at(1880), "WAR vvv", [](Air& a) { if (a.ct(1200, 1800)) a.send_vvv("WAR"); }},
     {between(1890, 1910), "KFN spark", kfn_spark},
+    {at(1930), "VWK text", [](Air& a) { if (a.h_3(5)) message(a, "VWK", "CQ CQ CQ DE VWK VWK VWK QRU? K"); }},
+    {at(1940), "WAR vvv", [](Air& a) { if (a.ct(1800, 1200)) a.send_vvv("WAR"); }},
+    {at(1940), "VWK anm", [](Air& a) { if (a.eh_sked(40)) announce(a, "VWK", "HR TFC LIST QSW 193 KCS +"); }},
+    {at(1950), "LOL text", [](Air& a) { if (a.sked(1455) || a.sked(2055)) message(a, "LOL", "CQ CQ CQ DE LOL LOL LOL HORA OFICIAL = "); }},
+    {at(1960), "HPN2 vvv", hpn2},
+    {at(1960), "ALB cond", alb},
+    {at(1990), "XFIG cond", [](Air& a) { if (a.min_period(10, 25)) call_cond(a, "XFIG", "CQ CQ DE XFIG XFIG ", "QRU? K"); }},
+    {at(1990), "OZV text", [](Air& a) { if (a.ms(40)) message(a, "OZV", "CQ CQ CQ DE OZV OZV OZV QRU? K"); }},
+    {at(2000), "RED spark", [](Air& a) { if (a.ms(0)) spark(a, "RED", "CQ CQ CQ DE RED RED RED K"); }},
+    {at(2000), "EGB text", [](Air& a) { if (a.ms(5)) message(a, "EGB", "CQ CQ CQ DE EGB EGB EGB QRU? K"); }},
+    {at(2000), "EGE text", [](Air& a) { if (a.ms(10)) message(a, "EGE", "EGB EGB DE EGE EGE QTC 1 K"); }},
+    {at(2000), "EGG text", [](Air& a) { if (a.ms(15)) message(a, "EGG", "EGB EGB DE EGG EGG QSA? K"); }},
+    {at(2000), "ECE spark", [](Air& a) { if (a.ms(20)) spark(a, "ECE", "CQ CQ CQ DE ECE ECE ECE K"); }},
+    {at(2000), "CQD marker", [](Air& a) { if (a.min_period(25, 35)) marker(a, "CQD", "VVV VVV VVV DE CQD CQD CQD            "); }},
+    {at(2000), "WYV vvv", wyv},
+    {at(2000), "WYW vvv", wyw},
+    {at(2000), "wvb spark", [](Air& a) { if (a.ms(50)) spark(a, "WVB", "CQ CQ CQ DE WVB WVB WVB K"); }},
+    {at(2000), "RAT spark", [](Air& a) { if (a.mh(54)) spark(a, "RAT", "WVB WVB DE RAT RAT K"); }},
 };
 // clang-format on
 

@@ -1,12 +1,760 @@
 #include "air.h"
 #include "band/catalogue.h"
+#include "band/rule_kit.h"
+
+#include <cstdio>
+#include <string_view>
 
 namespace zenka {
+namespace {
+
+// A hand-keyed call that is heard only now and then (send_cond).
+void cond_call(Air& a, Station s, std::string_view text) {
+    on_air(a, s);
+    a.send_cond(text);
+}
+
+// --- 205.0 - 250.0 kHz ---
+
+void xfig(Air& a) {
+    if (a.min_period(15, 30) && a.cond(3))
+        cond_call(a, "XFIG", "CQ CQ CQ DE XFIG XFIG XFIG QRU? K");
+}
+
+void xpi(Air& a) {
+    if (a.sked(300) || a.sked(900) || a.sked(1500) || a.sked(2100)) repeat(a, "XPI", "XPI  ", 48);
+}
+
+void yc(Air& a) {
+    if (a.ct(600, 2200) && a.min_period(0, 50))
+        marker(a, "YC", "VVV VVV VVV DE YC YC YC            ");
+}
+
+void fl(Air& a) {
+    if (a.eh() && a.ms(50))
+        message(a, "FL",
+                "CQ CQ CQ DE FL FL FL = BULLETIN METEOROLOGIQUE = VENT OUEST FORCE 4 A 5 "
+                "MER AGITEE VISIBILITE BONNE = DE FL +");
+}
+
+void kca(Air& a) {
+    if (a.oh() && a.min_period(0, 15)) spark(a, "KCA", "QST QST DE KCA KCA KCA K");
+}
+
+void egk(Air& a) {
+    if (a.eh() && a.ms(30)) message(a, "EGK", "CQ CQ CQ DE EGK EGK EGK QTC 3 QRV? K");
+}
+
+void fqf(Air& a) {
+    if (a.ct(500, 2300)) marker(a, "FQF", "VVV VVV VVV DE FQF FQF FQF            ");
+}
+
+void fle(Air& a) {
+    if (a.min_period(30, 45) && a.cond(2))
+        cond_call(a, "FLE", "CQ CQ CQ DE FLE FLE FLE QSA? QRK? K");
+}
+
+void aex(Air& a) {
+    if (a.ms(30)) message(a, "AEX", "CQ CQ CQ DE AEX AEX AEX QTC 1 K");
+}
+
+// 231.0 kHz: RAO and RBA work in minutes 0 - 9 and 30 - 39, GEH's marker fills
+// minutes 10 - 29 (and 40 - 59 at night), the EG net reports in minutes 40 - 59.
+void rao_cq(Air& a) {
+    if (a.ms(0)) cond_call(a, "RAO", "CQ CQ CQ DE RAO RAO RAO QRU? K");
+}
+
+void rao_rba(Air& a) {
+    if (a.ms(30)) cond_call(a, "RAO", "RBA RBA RBA DE RAO RAO RAO QTC? K");
+}
+
+void rba_qrv(Air& a) {
+    if (a.ms(5)) message(a, "RBA", "RAO RAO RAO DE RBA RBA RBA QRU QRV K");
+}
+
+void rba_qtc(Air& a) {
+    if (a.ms(35)) message(a, "RBA", "RAO RAO DE RBA RBA QTC 1 = 12 = 04715 33082 61940 17753 = K");
+}
+
+void geh(Air& a) {
+    if (a.min_period(10, 30) || (a.night() && a.min_period(40, 0)))
+        marker(a, "GEH", "VVV VVV VVV DE GEH GEH GEH            ");
+}
+
+void egj(Air& a) {
+    if (a.min_period(40, 44)) message(a, "EGJ", "EGA EGQ EGH EGM DE EGJ QTC? K");
+}
+
+void ega(Air& a) {
+    if (a.min_period(44, 48)) message(a, "EGA", "EGJ DE EGA QRU K");
+}
+
+void egq(Air& a) {
+    if (a.min_period(48, 52)) message(a, "EGQ", "EGJ DE EGQ QTC 1 K");
+}
+
+void egh_231(Air& a) {
+    if (a.min_period(52, 56)) message(a, "EGH", "EGJ DE EGH QRU K");
+}
+
+void egm(Air& a) {
+    if (a.min_period(56, 0)) message(a, "EGM", "EGJ DE EGM QRU SK");
+}
+
+// 233.0 kHz: FNT's marker until noon, FWU's after it.
+void fnt(Air& a) {
+    if (a.ct(0, 1200)) marker(a, "FNT", "VVV VVV VVV DE FNT FNT FNT            ");
+}
+
+void fwu(Air& a) {
+    if (a.ct(1200, 0)) marker(a, "FWU", "VVV VVV VVV DE FWU FWU FWU            ");
+}
+
+void wva(Air& a) {
+    if (a.eh() && a.min_period(0, 20)) spark(a, "WVA", "CQ CQ CQ DE WVA WVA WVA K");
+}
+
+// 240.0 kHz: a spark ship net in the first forty minutes, then EGF's marker.
+void kal(Air& a) {
+    if (a.min_period(0, 10)) spark(a, "KAL", "KBN KBN KBN DE KAL KAL KAL K");
+}
+
+void kbn(Air& a) {
+    if (a.min_period(10, 20)) spark(a, "KBN", "KAL KAL DE KBN KBN KBN QRK? K");
+}
+
+void kbm(Air& a) {
+    if (a.min_period(20, 30)) spark(a, "KBM", "CQ CQ CQ DE KBM KBM KBM K");
+}
+
+void fal(Air& a) {
+    if (a.min_period(30, 40)) spark(a, "F@L", "CQ CQ CQ DE F@L F@L F@L K");
+}
+
+void egf(Air& a) {
+    if (a.min_period(40, 0)) marker(a, "EGF", "VVV VVV VVV DE EGF EGF EGF            ");
+}
+
+void cnm_day(Air& a) {
+    if (a.ct(600, 1800)) marker(a, "CNM", "VVV VVV VVV DE CNM CNM CNM            ");
+}
+
+void cnm_night(Air& a) {
+    if (a.ct(1800, 600)) marker(a, "CNM", "CQ CQ CQ DE CNM CNM CNM QRU?            ");
+}
+
+// 250.0 kHz: ESB by night, FIA and IDM by day, KCB and WSEM in the evening; VYR's
+// list at minutes 10 and 40 and the time signal before every hour.
+void vyr(Air& a) {
+    if (a.m(10) || a.m(40)) {
+        on_air(a, "VYR");
+        send_cq_anm(a, "VYR", "TFC LIST = QSX 250 KCS +");
+    }
+}
+
+void esb(Air& a) {
+    if (a.ct(0, 800) && a.min_period(0, 57))
+        marker(a, "ESB", "VVV VVV VVV DE ESB ESB ESB            ");
+}
+
+void fia(Air& a) {
+    if (a.ct(800, 1600) && a.ms(20)) message(a, "FIA", "CQ CQ CQ DE FIA FIA FIA QTC 2 = K");
+}
+
+void idm(Air& a) {
+    if (a.ct(800, 1600) && a.min_period(25, 57))
+        marker(a, "IDM", "VVV VVV VVV DE IDM IDM IDM            ");
+}
+
+void kcb(Air& a) {
+    if (a.ct(1600, 0) && a.min_period(0, 20)) spark(a, "KCB", "CQ CQ CQ DE KCB KCB KCB K");
+}
+
+void time_250(Air& a) {
+    if (a.min_period(57, 0)) {
+        a.qsa = 4;
+        a.ts();
+    }
+}
+
+void wsem(Air& a) {
+    if (a.ct(1600, 0) && a.ms(30)) message(a, "WSEM", "CQ CQ CQ DE WSEM WSEM WSEM QRU? K");
+}
+
+// --- 263.2 - 333.0 kHz ---
+
+void fld(Air& a) {
+    if (a.ct(700, 1900)) marker(a, "FLD", "VVV VVV VVV DE FLD FLD FLD            ");
+}
+
+void ljb(Air& a) {
+    if (a.eh() && a.ms(0)) message(a, "LJB", "CQ CQ CQ DE LJB LJB LJB = WX = K");
+}
+
+void ddv(Air& a) {
+    if (a.min_period(10, 20) && a.cond(2)) cond_call(a, "DDV", "CQ CQ CQ DE DDV DDV DDV QRU? K");
+}
+
+void ddm(Air& a) {
+    if (a.min_period(20, 30) && a.cond(2)) cond_call(a, "DDM", "CQ CQ CQ DE DDM DDM DDM QRU? K");
+}
+
+void ddp(Air& a) {
+    if (a.min_period(30, 40) && a.cond(2)) cond_call(a, "DDP", "CQ CQ CQ DE DDP DDP DDP QRU? K");
+}
+
+void egr(Air& a) {
+    if (a.ms(15)) message(a, "EGR", "CQ CQ CQ DE EGR EGR EGR QTC? K");
+}
+
+void cqo(Air& a) {
+    if (a.ct(2000, 400)) marker(a, "CQO", "VVV VVV VVV DE CQO CQO CQO            ");
+}
+
+void egh_273(Air& a) {
+    if (a.min_period(0, 20) && a.cond(3)) cond_call(a, "EGH", "EGJ EGJ DE EGH EGH QTC? K");
+}
+
+void ric(Air& a) {
+    if (a.min_period(20, 40)) spark(a, "RIC", "CQ CQ CQ DE RIC RIC RIC K");
+}
+
+void upv_wx(Air& a) {
+    if (a.sked(600) || a.sked(1800)) message(a, "UPV", "CQ CQ CQ DE UPV UPV UPV WX = K");
+}
+
+void upv_nw(Air& a) {
+    if (a.sked(0) || a.sked(1200))
+        message(a, "UPV", "CQ CQ CQ DE UPV UPV UPV NAVIGATIONAL WARNING K");
+}
+
+void tfa(Air& a) {
+    if (a.min_period(0, 50)) marker(a, "TFA", "VVV VVV VVV DE TFA TFA TFA            ");
+}
+
+void opo(Air& a) {
+    if (a.ct(600, 1800)) marker(a, "OPO", "VVV VVV VVV DE OPO OPO OPO            ");
+}
+
+// 285.0 kHz, LOL: the time signal in minutes 55 - 59 at 01, 13 and 21 hours,
+// the marker at all other times.
+bool lol_time(const Air& a) {
+    return a.min_period(55, 0) && (a.h(1) || a.h(13) || a.h(21));
+}
+
+void lol_marker(Air& a) {
+    if (!lol_time(a)) marker(a, "LOL", "VVV VVV VVV DE LOL LOL LOL            ");
+}
+
+void lol_ts2(Air& a) {
+    if (lol_time(a)) {
+        on_air(a, "LOL");
+        a.ts2("LOL");
+    }
+}
+
+void obe(Air& a) {
+    if (a.min_period(0, 30) && a.cond(4)) spark(a, "OBE", "CQ CQ CQ DE OBE OBE OBE K");
+}
+
+void uhy_wx(Air& a) {
+    if (a.sked(1000) || a.sked(2200)) message(a, "UHY", "CQ CQ CQ DE UHY UHY UHY WX = K");
+}
+
+// 300.0 kHz, PPR: the time signals at 01 and 13 hours, the call in minutes
+// 50 - 54, the announcement in 55 - 58 and the signal itself in minute 59.
+void ppr(Air& a) {
+    if (!a.h(1) && !a.h(13)) return;
+    on_air(a, "PPR");
+    if (a.ms(50))
+        times(a, "CQ CQ CQ DE PPR PPR PPR  ", 4);
+    else if (a.min_period(55, 59))
+        times(a, "SIGNAES HORARIOS DE PPR  ", 3);
+    else if (a.m(59))
+        a.ts2("PPR");
+}
+
+void uma4(Air& a) {
+    if (a.h_4(7)) message(a, "UMA4", "CQ CQ CQ DE UMA4 UMA4 UMA4 OBS? K");
+}
+
+void rplmd_320(Air& a) {
+    if (a.min_period(0, 30) && a.cond(3)) cond_call(a, "RPLMD", "CQ CQ CQ DE RPLMD RPLMD QRU? K");
+}
+
+void upv_qtc(Air& a) {
+    if (a.sked(300) || a.sked(1500)) message(a, "UPV", "CQ CQ CQ DE UPV UPV UPV QTC? K");
+}
+
+void upol_322(Air& a) {
+    if (a.min_period(0, 30) && a.cond(3)) cond_call(a, "UPOL", "CQ CQ CQ DE UPOL UPOL QRV? K");
+}
+
+void upv_obs(Air& a) {
+    if (a.ms(40)) message(a, "UPV", "CQ CQ CQ DE UPV UPV UPV OBS QRV K");
+}
+
+void rplmd_325(Air& a) {
+    if (a.min_period(30, 0) && a.cond(3)) cond_call(a, "RPLMD", "VVV VVV DE RPLMD RPLMD QTC? K");
+}
+
+void uox(Air& a) {
+    if (a.ct(400, 2000)) marker(a, "UOX", "VVV VVV VVV DE UOX UOX UOX            ");
+}
+
+// 333.0 kHz, GFYV's weather marker at 06:15 and 12:15.
+void gfyv(Air& a) {
+    if (a.sked(615) || a.sked(1215)) {
+        on_air(a, 26, 888, 1);
+        a.send_still("CQ CQ CQ DE GFYV GFYV GFYV WX *             ");
+    }
+}
+
+// 333.0 kHz, CLA's Spanish press at 15:00 and 20:00.
+void cla_press(Air& a) {
+    if (a.ct(1500, 1515) || a.ct(2000, 2015)) {
+        on_air(a, 30, 1770, 1);
+        a.send_stack("cq cq cq de cla cla  emission  de  noticias  = la habana = el gobierno "
+                     "anuncia la apertura de nuevas lineas de navegacion entre la habana y "
+                     "veracruz = los precios del azucar suben en el mercado de nueva york = "
+                     "fin  de cla +");
+    }
+}
+
+void cla_wx(Air& a) {
+    if (a.ct(1400, 1415)) {
+        on_air(a, 23, 888, 1);
+        a.send_stack("CQ CQ CQ DE CLA CLA CLA WX ");
+    }
+}
+
+void xae(Air& a) {
+    if (a.ct(0, 15) || a.ct(1600, 1615)) {
+        on_air(a, 16, 500, 1);
+        a.send_spark("CQ CQ CQ DE XAE XAE XAE METEO              ");
+    }
+}
+
+// --- 343.0 - 403.0 kHz ---
+
+void ufu(Air& a) {
+    if (a.eh() && a.ms(20)) message(a, "UFU", "CQ CQ CQ DE UFU UFU UFU QTC? K");
+}
+
+void upm_345(Air& a) {
+    if (a.ms(25)) message(a, "UPM", "CQ CQ CQ DE UPM UPM UPM WX K");
+}
+
+// 355.0 kHz: three markers through the day, TIKC calling in minutes 45 - 59.
+void uhy_marker(Air& a) {
+    if (a.ct(0, 800)) marker(a, "UHY", "VVV VVV VVV DE UHY UHY UHY            ");
+}
+
+void rao_marker(Air& a) {
+    if (a.ct(800, 1600)) marker(a, "RAO", "VVV VVV VVV DE RAO RAO RAO            ");
+}
+
+void npu(Air& a) {
+    if (a.ct(1600, 0)) marker(a, "NPU", "VVV VVV VVV DE NPU NPU NPU            ");
+}
+
+void ffm(Air& a) {
+    if (a.m(5) || a.m(35)) {
+        on_air(a, "FFM");
+        send_cq_anm(a, "FFM", "AVIS AUX NAVIGATEURS =");
+    }
+}
+
+void uix(Air& a) {
+    if (a.ct(2200, 600)) marker(a, "UIX", "VVV VVV VVV DE UIX UIX UIX            ");
+}
+
+// 374.0 kHz, an aircraft reporting its time over the fix and its height.
+void aircraft_report(Air& a) {
+    if (!a.cond(3)) return;
+    a.nato_call3();
+    const int height = static_cast<int>(a.myrand() % 60) + 5;
+    char report[64];
+    std::snprintf(report, sizeof report, "%s QTR %02d%02d QAH %d00 K", a.str2.c_str(), a.t.hour,
+                  a.t.minute, height);
+    a.send_stack(report);
+}
+
+void zkn(Air& a) {
+    if (a.cond(5)) {
+        on_air(a, 17, 1690, 1);
+        a.send_stack("CQ CQ CQ DE ZKN ZKN ZKN  HR WX ON RQ + K");
+    }
+}
+
+void lml(Air& a) {
+    if (a.cond(4)) {
+        on_air(a, 23, 890, 3);
+        a.send_stack("CQ CQ CQ DE LML LML LML K");
+    }
+}
+
+void sph(Air& a) {
+    if (a.sked(130) || a.sked(1330)) message(a, "SPH", "CQ CQ CQ DE SPH SPH SPH QTC? K");
+}
+
+void uay(Air& a) {
+    if (a.eh() && a.ms(0)) message(a, "UAY", "UCB UCB UCB DE UAY UAY QTC? K");
+}
+
+void ucb(Air& a) {
+    if (a.eh() && a.ms(5)) message(a, "UCB", "UAY UAY DE UCB UCB QRV K");
+}
+
+void vca(Air& a) {
+    if (a.min_period(0, 20) && a.cond(2)) cond_call(a, "VCA", "CQ CQ CQ DE VCA VCA VCA QRU? K");
+}
+
+void lrf(Air& a) {
+    if (a.min_period(20, 0)) marker(a, "LRF", "VVV VVV VVV DE LRF LRF LRF            ");
+}
+
+void lmj(Air& a) {
+    if (a.min_period(15, 30) && a.cond(3)) cond_call(a, "LMJ", "CQ CQ CQ DE LMJ LMJ LMJ QSA? K");
+}
+
+// 400.0 kHz: markers by the clock, the Italian storm warnings at 08:00, 13:00
+// and 18:00 (each station five minutes after the one before, ICA at 25), calls
+// and spark in the hours between.
+void nma(Air& a) {
+    if (a.ct(0, 600)) marker(a, "NMA", "VVV VVV VVV DE NMA NMA NMA            ");
+}
+
+bool tim_message_time(const Air& a) {
+    return a.min_sked_10(30);
+}
+
+void tim_marker(Air& a) {
+    if (a.ct(2000, 0) && !tim_message_time(a))
+        marker(a, "TIM", "VVV VVV VVV DE TIM TIM TIM            ");
+}
+
+void inm(Air& a) {
+    if (a.ct(1000, 1400)) marker(a, "INM", "VVV VVV VVV DE INM INM INM            ");
+}
+
+void vcf(Air& a) {
+    if (a.ct(600, 800) && a.cond(3)) cond_call(a, "VCF", "CQ CQ CQ DE VCF VCF VCF QRU? K");
+}
+
+void jtj(Air& a) {
+    if (a.ct(1500, 1600)) spark(a, "JTJ", "CQ CQ CQ DE JTJ JTJ JTJ K");
+}
+
+// The storm-warning slot `minute` past 08, 13 and 18 hours.
+bool storm_slot(const Air& a, int minute) {
+    return a.sked(800 + minute) || a.sked(1300 + minute) || a.sked(1800 + minute);
+}
+
+void idl(Air& a) {
+    if (storm_slot(a, 0)) repeat(a, "IDL", "CQ CQ CQ V IDL IDL IDL AVVISI TEMPESTA    ", 3);
+}
+
+void ich(Air& a) {
+    if (storm_slot(a, 5)) repeat(a, "ICH", "CQ CQ CQ V ICH ICH ICH AVVISI TEMPESTA    ", 3);
+}
+
+void icv(Air& a) {
+    if (storm_slot(a, 10)) repeat(a, "ICV", "CQ CQ CQ V ICV ICV ICV AVVISI TEMPESTA    ", 3);
+}
+
+void ico(Air& a) {
+    if (a.ct(1900, 1930)) spark(a, "ICO", "CQ CQ CQ V ICO ICO ICO K");
+}
+
+void ica(Air& a) {
+    if (storm_slot(a, 25)) repeat(a, "ICA", "CQ CQ CQ V ICA ICA ICA AVVISI TEMPESTA    ", 3);
+}
+
+void hjw(Air& a) {
+    if (a.ct(1600, 1700) && a.ms(0)) message(a, "HJW", "CQ CQ CQ DE HJW HJW HJW QRU? K");
+}
+
+void tim_message(Air& a) {
+    if (a.ct(2000, 0) && tim_message_time(a))
+        message(a, "TIM", "CQ CQ CQ DE TIM TIM TIM QTC 2 = K");
+}
+
+void hpk(Air& a) {
+    if (a.sked(400) || a.sked(1600)) message(a, "HPK", "CQ CQ CQ DE HPK HPK HPK QTC? K");
+}
+
+// --- 530.0 - 999.0 kHz ---
+
+void uel(Air& a) {
+    if (a.min_period(5, 0)) marker(a, "UEL", "VVV VVV VVV DE UEL UEL UEL            ");
+}
+
+void rmp(Air& a) {
+    if (a.min_period(0, 15) && a.cond(3)) cond_call(a, "RMP", "CQ CQ CQ DE RMP RMP RMP QRU? K");
+}
+
+void wym(Air& a) {
+    if (a.ms(15)) message(a, "WYM", "CQ CQ CQ DE WYM WYM WYM QTC? K");
+}
+
+void wyg(Air& a) {
+    if (a.ms(20)) message(a, "WYG", "CQ CQ CQ DE WYG WYG WYG QTC? K");
+}
+
+void wzy(Air& a) {
+    if (a.ms(25)) message(a, "WZY", "CQ CQ CQ DE WZY WZY WZY QTC? K");
+}
+
+void upol_550(Air& a) {
+    if (a.min_period(30, 0) && a.cond(3)) cond_call(a, "UPOL", "CQ CQ CQ DE UPOL UPOL QRU? K");
+}
+
+void upm_574(Air& a) {
+    if (a.min_period(0, 30) && a.cond(3)) cond_call(a, "UPM", "CQ CQ CQ DE UPM UPM UPM QRU? K");
+}
+
+void xfu(Air& a) {
+    if (a.h_2(20)) {
+        on_air(a, "XFU");
+        send_cq(a, "XFU");
+    }
+}
+
+void wvj(Air& a) {
+    if (a.min_period(30, 45)) spark(a, "WVJ", "CQ CQ CQ DE WVJ WVJ WVJ K");
+}
+
+void wrl(Air& a) {
+    if (a.sked(200) || a.sked(2000)) message(a, "WRL", "CQ CQ CQ DE WRL WRL WRL QTC? K");
+}
+
+// 665.1 - 666.9 kHz, spark ship calls.
+void kat(Air& a) {
+    if (a.min_period(0, 30) && a.cond(3)) {
+        on_air(a, 17, 590, 4);
+        a.qrh = 1;
+        a.send_spark("CQ CQ CQ V KAT KAT KAT UP 6TT K");
+    }
+}
+
+void kau(Air& a) {
+    if (a.min_period(30, 0) && a.cond(3)) {
+        on_air(a, 16, 510, 4);
+        a.send_spark("CQ CQ CQ V KAU KAU KAU UP 6TT K");
+    }
+}
+
+void fsm(Air& a) {
+    if (a.min_period(0, 30) && a.cond(3)) {
+        on_air(a, 15, 550, 3);
+        a.hand = 1;
+        a.send_spark("< FEI FEI FEU FEU V FSM FSM FSM QTE? K");
+    }
+}
+
+void ship_sparks(Air& a) {
+    kat(a);
+    kau(a);
+    fsm(a);
+}
+
+void fup(Air& a) {
+    if (a.ct(600, 2200)) marker(a, "FUP", "VVV VVV VVV DE FUP FUP FUP            ");
+}
+
+void ncm(Air& a) {
+    if (a.min_period(0, 15) && a.cond(3)) spark(a, "NCM", "CQ CQ CQ DE NCM NCM NCM K");
+}
+
+void zmk(Air& a) {
+    if (a.min_period(40, 0) && a.cond(3)) cond_call(a, "ZMK", "CQ CQ CQ DE ZMK ZMK ZMK QRU? K");
+}
+
+void kbv(Air& a) {
+    if (a.min_period(0, 30) && a.cond(3)) spark(a, "KBV", "CQ CQ CQ DE KBV KBV KBV K");
+}
+
+void sac(Air& a) {
+    if (a.min_period(30, 0) && a.cond(3)) spark(a, "SAC", "CQ CQ CQ DE SAC SAC SAC K");
+}
+
+// 999.0 kHz and above, the spark weather net.
+void hand_spark(Air& a, int spd, int ton, int qsa, std::string_view text) {
+    on_air(a, spd, ton, qsa);
+    a.hand = 1;
+    a.send_spark(text);
+}
+
+void kag(Air& a) {
+    if (a.sked(700)) hand_spark(a, 14, 560, 2, "< CQ CQ CQ V KAG KAG KAG METEO ");
+}
+
+void kaf(Air& a) {
+    if (a.sked(705)) hand_spark(a, 15, 560, 2, "< CQ CQ CQ V KAF KAF KAF METEO ");
+}
+
+void kbr_meteo(Air& a) {
+    if (a.sked(710)) hand_spark(a, 15, 560, 2, "< < < KBR KBR KBR METEO ");
+}
+
+void kbr_call(Air& a) {
+    if (a.min_period(15, 20)) hand_spark(a, 15, 540, 2, "< KAF KAF KAF V KBR KBR K");
+}
+
+void kbw(Air& a) {
+    if (a.min_period(20, 30)) hand_spark(a, 14, 550, 3, "< < ^ ^ KAJ KAJ KAJ V KBW K");
+}
+
+void kbc(Air& a) {
+    if (a.min_period(30, 40)) {
+        on_air(a, 12, 530, 4);
+        a.bug();
+        a.send_spark("<  KBW KBW KBW V KBC K");
+    }
+}
+
+void kbl(Air& a) {
+    if (a.min_period(40, 0)) hand_spark(a, 16, 520, 5, "<<< KAG KAG KAG V KBL + K");
+}
+
+// clang-format off
+const Rule kRules[] = {
+    {at(2050), "XFIG cond", xfig},
+    {at(2070), "XPI times", xpi},
+    {at(2075), "YC marker", yc},
+    {at(2075), "FL text", fl},
+    {at(2145), "KCA spark", kca},
+    {at(2145), "EGK text", egk},
+    {any_of({2150, 6000}), "FQF marker", fqf},
+    {at(2175), "FLE cond", fle},
+    {at(2210), "DENNE vvv", [](Air& a) { if (a.min_period(0, 30)) a.send_vvv("DENNE"); }},
+    {at(2220), "WUP vvv", [](Air& a) { if (a.min_period(0, 20)) a.send_vvv("WUP"); }},
+    {at(2220), "AEX text", aex},
+    {at(2310), "RAO cond", rao_cq},
+    {at(2310), "RAO cond", rao_rba},
+    {at(2310), "RBA text", rba_qrv},
+    {at(2310), "RBA text", rba_qtc},
+    {at(2310), "GEH marker", geh},
+    {at(2310), "EGJ text", egj},
+    {at(2310), "EGA text", ega},
+    {at(2310), "EGQ text", egq},
+    {at(2310), "EGH text", egh_231},
+    {at(2310), "EGM text", egm},
+    {at(2320), "WZQ vvv", [](Air& a) { if (a.min_period(20, 40)) a.send_vvv("WZQ"); }},
+    {at(2330), "FNT marker", fnt},
+    {at(2330), "FWU marker", fwu},
+    {at(2345), "wva spark", wva},
+    {at(2400), "KAL spark", kal},
+    {at(2400), "KBN spark", kbn},
+    {at(2400), "KBM spark", kbm},
+    {at(2400), "F@L spark", fal},
+    {at(2400), "EGF marker", egf},
+    {at(2400), "HPN2 vvv", [](Air& a) { if (a.min_period(45, 0)) a.send_vvv("HPN2"); }},
+    {at(2460), "CNM marker", cnm_day},
+    {at(2460), "CNM marker", cnm_night},
+    {at(2499), "WHL vvv", [](Air& a) { if (a.min_period(30, 0)) a.send_vvv("WHL"); }},
+    {at(2500), "VYR anm", vyr},
+    {at(2500), "ESB marker", esb},
+    {at(2500), "FIA text", fia},
+    {at(2500), "IDM marker", idm},
+    {at(2500), "KCB spark", kcb},
+    {at(2500), "ts", time_250},
+    {at(2500), "WSEM text", wsem},
+    {at(2632), "FLD marker", fld},
+    {at(2720), "LJB text", ljb},
+    {at(2720), "DDV cond", ddv},
+    {at(2720), "DDM cond", ddm},
+    {at(2720), "DDP cond", ddp},
+    {at(2725), "EGR text", egr},
+    {at(2725), "CQO marker", cqo},
+    {at(2730), "EGH cond", egh_273},
+    {at(2730), "RIC spark", ric},
+    {at(2730), "DENNE vvv", [](Air& a) { if (a.min_period(40, 0)) a.send_vvv("DENNE"); }},
+    {at(2750), "UPV text", upv_wx},
+    {at(2750), "UPV text", upv_nw},
+    {at(2760), "TFA marker", tfa},
+    {at(2780), "CSY vvv", [](Air& a) { if (a.min_period(30, 0)) a.send_vvv("CSY"); }},
+    {at(2800), "OPO marker", opo},
+    {at(2850), "LOL marker", lol_marker},
+    {at(2850), "LOL ts2", lol_ts2},
+    {at(2875), "OBE spark", obe},
+    {at(2900), "UHY text", uhy_wx},
+    {at(3000), "PPR times, brasil_wx, signaes times, PPR ts2", ppr},
+    {any_of({3050, 3800}), "UMA4 text", uma4},
+    {at(3200), "RPLMD cond", rplmd_320},
+    {at(3210), "UPV text", upv_qtc},
+    {at(3225), "UPOL cond", upol_322},
+    {at(3225), "UPV text, rcvg_obs_msg UPV", upv_obs},
+    {at(3250), "RPLMD cond", rplmd_325},
+    {at(3260), "UOX marker", uox},
+    {at(3330), "GFYV marker, norway_aero_qsx", gfyv},
+    {at(3330), "cla text", cla_press},
+    {at(3330), "CLA text", cla_wx},
+    {at(3330), "XAE spark", xae},
+    {at(3430), "UFU text", ufu},
+    {at(3450), "UPM text", upm_345},
+    {at(3550), "UHY marker", uhy_marker},
+    {at(3550), "RAO marker", rao_marker},
+    {at(3550), "NPU marker", npu},
+    {at(3550), "TIKC vvv", [](Air& a) { if (a.min_period(45, 0)) a.send_vvv("TIKC"); }},
+    {any_of({3610, 3940}), "FFM anm", ffm},
+    {at(3630), "HHP vvv", [](Air& a) { if (a.min_period(0, 15)) a.send_vvv("HHP"); }},
+    {at(3705), "UIX marker", uix},
+    {at(3740), "nato_call3", aircraft_report},
+    {at(3750), "ZKN text", zkn},
+    {at(3750), "LML text", lml},
+    {at(3800), "SPH text", sph},
+    {at(3850), "UAY text", uay},
+    {at(3850), "UCB text", ucb},
+    {at(3900), "VCA cond", vca},
+    {at(3900), "LRF marker", lrf},
+    {at(3945), "LMJ cond", lmj},
+    {at(4000), "NMA marker", nma},
+    {at(4000), "TIM marker", tim_marker},
+    {at(4000), "INM marker", inm},
+    {at(4000), "VCF cond", vcf},
+    {at(4000), "JTJ spark", jtj},
+    {at(4000), "IDL times", idl},
+    {at(4000), "ICH times", ich},
+    {at(4000), "ICV times", icv},
+    {at(4000), "ICO spark", ico},
+    {at(4000), "ICA times", ica},
+    {at(4000), "HJW text", hjw},
+    {at(4000), "TIM text", tim_message},
+    {at(4030), "HPK text", hpk},
+    {at(5300), "UEL marker", uel},
+    {at(5380), "RMP cond", rmp},
+    {at(5380), "WYM text", wym},
+    {at(5380), "WYG text", wyg},
+    {at(5380), "WZY text", wzy},
+    {at(5500), "UPOL cond", upol_550},
+    {at(5740), "UPM cond", upm_574},
+    {at(5800), "XFU cq", xfu},
+    {at(6315), "wvj spark", wvj},
+    {at(6600), "WRL text", wrl},
+    {between(6651, 6669), "KAT spark, KAU spark, FSM spark", ship_sparks},
+    {at(6670), "FUP marker", fup},
+    {at(6850), "NCM spark", ncm},
+    {at(7500), "ZMK cond", zmk},
+    {at(8000), "KBV spark", kbv},
+    {at(8000), "SAC spark", sac},
+    {from(9990), "KAG spark", kag},
+    {from(9990), "KAF spark", kaf},
+    {from(9990), "KBR spark", kbr_meteo},
+    {from(9990), "KBR spark", kbr_call},
+    {from(9990), "KBW spark", kbw},
+    {from(9990), "KBC spark", kbc},
+    {from(9990), "KBL spark", kbl},
+};
+// clang-format on
+
+} // namespace
 
 // 205.0 - 400.0 kHz (aeronautical ground stations, weather, army, some
 // maritime), 457.0 and 530.0 kHz, and 535 - 1000 kHz.
 std::span<const Rule> tail_block() {
-    return {};
+    return kRules;
 }
 
 } // namespace zenka

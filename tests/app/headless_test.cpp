@@ -122,7 +122,8 @@ TEST(SurveyCommand, AgreesWithTextFrequencyByFrequency) {
     EXPECT_EQ(texts(survey.out), expected);
 
     const Ran lines = run(zenka("survey --from 53.6 --to 53.9" + at), false);
-    EXPECT_EQ(lines.out, "    53.6 kHz  0  | fone/fax-001.wav\n"
+    EXPECT_EQ(lines.out, "    53.6 kHz  1  |  VVV DE OJA OJA OJA            VVV VVV VVV DE OJA OJA "
+                         "OJA     | fone/fax-001.wav\n"
                          "    53.7 kHz  0  | fone/ssb-002.wav\n"
                          "    53.8 kHz  0  | fone/ssb-002.wav\n");
 }

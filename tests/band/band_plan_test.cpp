@@ -6,6 +6,7 @@
 #include "band/catalogue.h"
 #include "platform/clock.h"
 #include "platform/sound/null_sound.h"
+#include "support/rule_sweep.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,11 @@ bool buildable(const std::string& item) {
     return kFixedKinds.contains(kind) || kGenerators.contains(kind);
 }
 
+// "14.2" for 142.
+std::string khz(int freq) {
+    return std::to_string(freq / 10) + "." + std::to_string(freq % 10);
+}
+
 enum class Block { low, marine, tail };
 
 Block block_of(const ListedRule& r) {
@@ -160,7 +166,7 @@ TEST(BandPlan, CatalogueHoldsTheListedRulesInOrder) {
             }
             ++absent;
             const bool any_built = std::any_of(listed.items.begin(), listed.items.end(), buildable);
-            EXPECT_FALSE(any_built) << "missing at " << listed.freq.front().lo / 10.0 << " kHz: \""
+            EXPECT_FALSE(any_built) << "missing at " << khz(listed.freq.front().lo) << " kHz: \""
                                     << listed.label << "\" (next in the catalogue: \""
                                     << (next < rules.size() ? rules[next].label : "") << "\")";
         }
@@ -211,58 +217,38 @@ std::string upper(std::string s) {
     return s;
 }
 
-// Runs every rule of the catalogue alone at every minute of two days (a winter
-// Sunday and a summer Wednesday, the second moving through the minute) until each
-// emission its label names has been seen. Every emission must also close its slot.
+// Every emission a rule's label names is sent at some minute of the sweep, and
+// no run leaves text in an open slot.
 TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
     test::TempFolder folder;
-    sound::NullSound out;
-    FixedClock clock{*parse_utc("2024-01-07T00:00:00Z")};
     const Catalogue catalogue = station_catalogue();
     for (auto rules : {catalogue.low, catalogue.marine, catalogue.tail}) {
         for (const Rule& rule : rules) {
-            std::vector<Expected> wanted = expected_of(rule.label);
+            const std::vector<Expected> wanted = expected_of(rule.label);
             if (wanted.empty()) continue;
-            Air a(clock, out, folder.path());
-            a.hist = 1;
-            a.freq = 0;
-            while (!rule.freq.contains(a.freq))
-                ++a.freq;
             std::vector<bool> seen(wanted.size(), false);
             bool open_text = false;
-            for (const char* day : {"2024-01-07T00:00:00Z", "2024-07-10T00:00:00Z"}) {
-                for (int minute = 0; minute < 24 * 60; ++minute) {
-                    if (std::all_of(seen.begin(), seen.end(), [](bool b) { return b; })) break;
-                    clock.set(*parse_utc(day) + std::chrono::minutes(minute) +
-                              std::chrono::seconds(minute * 13 % 60));
-                    a.t = clock.utc();
-                    a.send_call = 0;
-                    for (std::string& buf : a.send_buf)
-                        buf.clear();
-                    out.clear();
-                    rule.act(a);
-                    std::string texts;
-                    for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
-                        texts += upper(a.send_buf[static_cast<std::size_t>(k)]) + "\n";
-                    open_text =
-                        open_text ||
-                        !a.send_buf[static_cast<std::size_t>(std::min(a.send_call, Air::kSlots))]
-                             .empty();
-                    bool played = false;
-                    for (const std::string& call : out.calls())
-                        played = played || call.starts_with("play_recording");
-                    for (std::size_t i = 0; i < wanted.size(); ++i) {
-                        const Expected& e = wanted[i];
-                        if (!e.call.empty() && texts.find(e.call) != std::string::npos)
-                            seen[i] = true;
-                        if (e.recording && played) seen[i] = true;
-                        if (e.slot && a.send_call > 0) seen[i] = true;
-                    }
+            test::sweep_rule(rule, folder.path(), [&](const Air& a, const sound::NullSound& out) {
+                std::string texts;
+                for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
+                    texts += upper(a.send_buf[static_cast<std::size_t>(k)]) + "\n";
+                const auto open = static_cast<std::size_t>(std::min(a.send_call, Air::kSlots));
+                open_text = open_text || !a.send_buf[open].empty();
+                bool played = false;
+                for (const std::string& call : out.calls())
+                    played = played || call.starts_with("play_recording");
+                for (std::size_t i = 0; i < wanted.size(); ++i) {
+                    const Expected& e = wanted[i];
+                    seen[i] = seen[i] ||
+                              (!e.call.empty() && texts.find(e.call) != std::string::npos) ||
+                              (e.recording && played) || (e.slot && a.send_call > 0);
                 }
-            }
+                return std::all_of(seen.begin(), seen.end(), [](bool b) { return b; });
+            });
             for (std::size_t i = 0; i < wanted.size(); ++i)
-                EXPECT_TRUE(seen[i]) << "\"" << rule.label << "\" at " << a.freq / 10.0
-                                     << " kHz never sent emission " << i + 1;
+                EXPECT_TRUE(seen[i])
+                    << "\"" << rule.label << "\" at " << khz(test::first_frequency(rule))
+                    << " kHz never sent emission " << i + 1;
             EXPECT_FALSE(open_text) << "\"" << rule.label << "\" leaves text in an open slot";
         }
     }

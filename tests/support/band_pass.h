@@ -54,6 +54,14 @@ inline void expect_still(const std::string& slot, const std::string& marker) {
         EXPECT_EQ(body.substr(i, marker.size()), marker);
 }
 
+// Slot k was closed with this speed, tone and strength.
+inline void expect_voice(const Air& a, int k, int spd, int ton, int qsa) {
+    const EmissionParams& p = a.slot_params[static_cast<std::size_t>(k)];
+    EXPECT_EQ(p.spd, spd) << "slot " << k;
+    EXPECT_EQ(p.ton, ton) << "slot " << k;
+    EXPECT_EQ(p.qsa, qsa) << "slot " << k;
+}
+
 // The texts of the closed slots of a pass.
 inline std::vector<std::string> slots(const Air& a) {
     std::vector<std::string> out;

@@ -14,7 +14,8 @@ inline std::vector<std::string> calls(const sound::NullSound& out,
     const std::string prefix = folder.string() + "/";
     std::vector<std::string> lines = out.calls();
     for (std::string& line : lines)
-        if (const auto at = line.find(prefix); at != std::string::npos) line.erase(at, prefix.size());
+        if (const auto at = line.find(prefix); at != std::string::npos)
+            line.erase(at, prefix.size());
     return lines;
 }
 

@@ -1,0 +1,146 @@
+// A sample of the catalogue's fixed-text stations, drawn at random, rendered by
+// `zenka render` and read back by the multimon-ng Morse decoder: what is heard
+// is what `zenka text` says the station sends.
+
+#include "band/catalogue.h"
+#include "support/rule_sweep.h"
+#include "support/run_command.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace zenka {
+namespace {
+
+using test::run;
+
+std::string zenka(const std::string& args) {
+    return std::string(ZENKA_EXE) + " " + args;
+}
+
+// Letters and figures only, in capitals: punctuation and procedure signs are
+// written differently by the decoder, and blanks depend on its timing.
+std::string letters_and_figures(const std::string& s) {
+    std::string out;
+    for (char c : s)
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+struct Slot {
+    int channel = 0;
+    // Machine keying at a steady pitch and at most 25 wpm, which the decoder follows.
+    bool plain = false;
+    int duration_ms = 0;
+    std::string text;
+};
+
+// The slots of a `zenka text --json` report. Texts of the sampled stations hold
+// no quotes or escapes.
+std::vector<Slot> slots_of(const std::string& json) {
+    static const std::regex slot(
+        R"re(\{"channel": (\d), "spd": (\d+), "ton": \d+, "qsa": \d+, "rto": (\d+), "f1": (\d+), "sz": (\d+), "qrh": (\d+), "qsb": (\d+), "katokana": (\d+), "bw": \d+, "hand": (\d+), "spark": (\d+), "spacing": (\d+), "duration_ms": (\d+), "text": "([^"\\]*)"\})re");
+    std::vector<Slot> out;
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), slot);
+         it != std::sregex_iterator(); ++it) {
+        const std::smatch& m = *it;
+        Slot s;
+        s.channel = std::stoi(m[1]);
+        s.plain = std::stoi(m[2]) <= 25 && m[3] == "0" && m[4] == "0" && m[5] == "0" &&
+                  m[6] == "0" && m[7] == "0" && m[8] == "0" && m[9] == "0" && m[10] == "0" &&
+                  m[11] == "2";
+        s.duration_ms = std::stoi(m[12]);
+        s.text = m[13];
+        out.push_back(s);
+    }
+    return out;
+}
+
+// A station that a rule sends: the rule's frequency, an instant when it sends, and
+// its call sign as the slot text shows it.
+struct Candidate {
+    int freq;
+    std::string at;
+    std::string call;
+};
+
+std::vector<Candidate> fixed_text_stations(const std::filesystem::path& folder) {
+    static const std::regex item(R"(^([A-Z0-9]{3,5}) (marker|text|cq|anm|vvv|times)$)");
+    std::vector<Candidate> out;
+    const Catalogue catalogue = station_catalogue();
+    for (auto rules : {catalogue.low, catalogue.marine, catalogue.tail}) {
+        for (const Rule& rule : rules) {
+            const std::string label(rule.label);
+            const std::string first = label.substr(0, label.find(", "));
+            std::smatch m;
+            if (!std::regex_match(first, m, item)) continue;
+            const std::string call = m[1];
+            const auto when =
+                test::sweep_rule(rule, folder, [&](const Air& a, const sound::NullSound&) {
+                    return a.send_call > 0 && a.send_buf[0].find(call) != std::string::npos;
+                });
+            if (when) out.push_back({test::first_frequency(rule), format_utc(*when), call});
+        }
+    }
+    return out;
+}
+
+TEST(StationDecode, ARandomSampleOfFixedStationsReadsBackAsSent) {
+    test::TempFolder folder;
+    std::vector<Candidate> stations = fixed_text_stations(folder.path());
+    ASSERT_GE(stations.size(), 6u);
+    // A new sample on request; the seed is printed so that a failure can be repeated.
+    const char* env = std::getenv("ZENKA_DECODE_SEED");
+    const unsigned seed = env != nullptr ? static_cast<unsigned>(std::stoul(env)) : 1931u;
+    std::cout << "sample seed " << seed << " (ZENKA_DECODE_SEED), " << stations.size()
+              << " stations to draw from\n";
+    std::shuffle(stations.begin(), stations.end(), std::mt19937(seed));
+
+    int decoded_count = 0;
+    for (const Candidate& c : stations) {
+        if (decoded_count == 6) break;
+        const std::string where = " --freq " + std::to_string(c.freq / 10) + "." +
+                                  std::to_string(c.freq % 10) + " --at " + c.at;
+        const test::Ran text = run(zenka("text" + where + " --json"), false);
+        ASSERT_EQ(text.status, 0) << where;
+        const std::vector<Slot> slots = slots_of(text.out);
+        const auto slot = std::find_if(slots.begin(), slots.end(), [&](const Slot& s) {
+            return s.text.find(c.call) != std::string::npos;
+        });
+        if (slot == slots.end() || !slot->plain) continue; // keyed by hand, spark, F1 ...
+
+        const std::string wav = (folder / "station.wav").string();
+        const std::string loud = (folder / "loud.wav").string();
+        const int seconds = std::min(60, slot->duration_ms / 1000 + 1);
+        const test::Ran render =
+            run(zenka("render" + where + " --seconds " + std::to_string(seconds) + " --channel " +
+                      std::to_string(slot->channel) + " --out " + wav));
+        ASSERT_EQ(render.status, 0) << where << "\n" << render.out;
+        ASSERT_EQ(run("sox " + wav + " " + loud + " norm -1").status, 0);
+        std::string heard = run("multimon-ng -q -c -a MORSE_CW -t wav " + loud).out;
+        heard = letters_and_figures(std::regex_replace(heard, std::regex("<[A-Z]+>"), ""));
+        const std::string sent = letters_and_figures(slot->text);
+        std::cout << c.call << where << ": heard " << heard.size() << " of " << sent.size()
+                  << " letters and figures\n";
+        // The render may end inside the text: what was heard is where the text begins,
+        // up to the last character, which the cut may have halved.
+        ASSERT_GE(heard.size(), std::min<std::size_t>(20, sent.size() - 1)) << where;
+        EXPECT_TRUE(sent.starts_with(heard.substr(0, heard.size() - 1)))
+            << where << "\nsent:  " << sent << "\nheard: " << heard;
+        ++decoded_count;
+    }
+    EXPECT_EQ(decoded_count, 6);
+}
+
+} // namespace
+} // namespace zenka
