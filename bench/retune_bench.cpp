@@ -35,7 +35,7 @@ int main() {
     }
     const char* times[] = {"2026-12-08T03:12:06Z", "2026-12-08T06:13:02Z", "2026-12-08T11:47:13Z",
                            "2026-06-21T16:45:12Z", "2026-06-21T22:30:41Z"};
-    std::vector<double> ms;
+    std::vector<double> ms, with_station; // every retune; those that started a station
     for (const char* when : times) {
         zenka::FixedClock clock(*zenka::parse_utc(when));
         zenka::Air a(clock, work.path()); // silent: plays nothing, keeps nothing
@@ -47,6 +47,7 @@ int main() {
             rx.dsp_freq();
             const auto end = std::chrono::steady_clock::now();
             ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+            if (a.send_call > 0) with_station.push_back(ms.back());
         }
         a.stop_all_devs();
     }
@@ -54,6 +55,13 @@ int main() {
     const double median = percentile(ms, 0.5), p99 = percentile(ms, 0.99), max = ms.back();
     std::printf("retunes %zu\nmedian  %.3f ms\np99     %.3f ms\nmax     %.3f ms\n", n, median, p99,
                 max);
+    if (!with_station.empty()) {
+        const double s_median = percentile(with_station, 0.5);
+        const double s_p99 = percentile(with_station, 0.99);
+        std::printf(
+            "retunes that started a station %zu: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+            with_station.size(), s_median, s_p99, with_station.back());
+    }
 
     const auto survey_start = std::chrono::steady_clock::now();
     int on_air = 0;
