@@ -54,12 +54,24 @@ void* counted_alloc(std::size_t size) {
 }
 } // namespace
 
-void* operator new(std::size_t size) { return counted_alloc(size); }
-void* operator new[](std::size_t size) { return counted_alloc(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new(std::size_t size) {
+    return counted_alloc(size);
+}
+void* operator new[](std::size_t size) {
+    return counted_alloc(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -92,7 +104,8 @@ void remove_folder() {
 }
 
 void put_le(std::string& out, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 std::string wav_header(std::uint32_t rate, int bits, std::uint32_t data_bytes) {
@@ -146,8 +159,10 @@ fs::path channel_file(const std::string& name, std::uint32_t rate, std::uint64_t
 void wav8(const fs::path& path, std::uint32_t rate, std::size_t count, double hz, int amplitude) {
     std::string bytes = wav_header(rate, 8, static_cast<std::uint32_t>(count));
     for (std::size_t i = 0; i < count; ++i)
-        bytes.push_back(static_cast<char>(128 + std::lround(amplitude * std::sin(6.283185307179586 * hz * i / rate))));
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.push_back(static_cast<char>(
+            128 + std::lround(amplitude * std::sin(6.283185307179586 * hz * i / rate))));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void noise16(const fs::path& path, std::uint32_t rate, std::size_t count) {
@@ -155,9 +170,12 @@ void noise16(const fs::path& path, std::uint32_t rate, std::size_t count) {
     std::uint32_t random = 1;
     for (std::size_t i = 0; i < count; ++i) {
         random = random * 1103515245u + 12345u;
-        put_le(bytes, static_cast<std::uint16_t>(static_cast<std::int16_t>((random >> 16) % 16000) - 8000), 2);
+        put_le(bytes,
+               static_cast<std::uint16_t>(static_cast<std::int16_t>((random >> 16) % 16000) - 8000),
+               2);
     }
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Noise (5 s at 22050 Hz), carrier (80 samples at 8000 Hz) and a recording
@@ -234,7 +252,8 @@ void BM_MixCpu(benchmark::State& state) {
         files.push_back(channel_file("CPU" + std::to_string(k) + ".WAV", rates[k], 30));
     Mixer m(RecordingsFolder(g_folder / "fone"));
     const auto restart = [&] {
-        for (int k = 0; k < Mixer::kChannels; ++k) m.open_channel(k, files[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < Mixer::kChannels; ++k)
+            m.open_channel(k, files[static_cast<std::size_t>(k)]);
         start_whole_sounds(m);
     };
     restart();
@@ -244,7 +263,8 @@ void BM_MixCpu(benchmark::State& state) {
     for (auto _ : state) {
         if (played + kSecond > 25 * kSecond) { // the emissions last 30 s
             state.PauseTiming();
-            for (int k = 0; k < Mixer::kChannels; ++k) m.close_channel(k);
+            for (int k = 0; k < Mixer::kChannels; ++k)
+                m.close_channel(k);
             m.close_recording("fone/rtt-001.wav");
             restart();
             played = 0;
@@ -261,7 +281,8 @@ void BM_MixCpu(benchmark::State& state) {
     state.counters["mix_%"] = g_mix_pct;
     state.counters["feed_%"] = g_feed_pct;
     state.counters["mix_allocs"] = static_cast<double>(g_mix_allocations.load());
-    for (const auto& f : files) fs::remove(f);
+    for (const auto& f : files)
+        fs::remove(f);
 }
 
 void BM_OpenLatency(benchmark::State& state) {
@@ -272,7 +293,8 @@ void BM_OpenLatency(benchmark::State& state) {
         state.SkipWithError("no audio device (try SDL_AUDIODRIVER=dummy)");
         return;
     }
-    while (m->blocks_started() < 3) std::this_thread::sleep_for(1ms);
+    while (m->blocks_started() < 3)
+        std::this_thread::sleep_for(1ms);
     double periods_sum = 0;
     double periods_max = 0;
     double ms_sum = 0;
@@ -285,25 +307,29 @@ void BM_OpenLatency(benchmark::State& state) {
         sound.open_channel(k, file);
         const auto t1 = std::chrono::steady_clock::now();
         const std::uint64_t begun = m->blocks_started();
-        while (m->channel_heard(k).block == before) std::this_thread::sleep_for(50us);
+        while (m->channel_heard(k).block == before)
+            std::this_thread::sleep_for(50us);
         const auto heard = m->channel_heard(k);
         // A block already running when open_channel returned and still taking
         // the channel counts as 0 periods and 0 ms.
         const double periods = static_cast<double>(heard.block - begun);
         const double ms =
-            std::max(0.0, static_cast<double>(heard.steady_ns - std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                                                     t1.time_since_epoch())
-                                                                     .count()) /
+            std::max(0.0, static_cast<double>(heard.steady_ns -
+                                              std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                                  t1.time_since_epoch())
+                                                  .count()) /
                               1e6);
         state.SetIterationTime(ms / 1000.0);
         periods_sum += periods;
         periods_max = std::max(periods_max, periods);
         ms_sum += ms;
         ms_max = std::max(ms_max, ms);
-        open_ms_max = std::max(open_ms_max, std::chrono::duration<double, std::milli>(t1 - t0).count());
+        open_ms_max =
+            std::max(open_ms_max, std::chrono::duration<double, std::milli>(t1 - t0).count());
         sound.close_channel(k);
         k = (k + 1) % Mixer::kChannels;
-        std::this_thread::sleep_for(std::chrono::microseconds(3000 + 1700 * k)); // land anywhere in a period
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(3000 + 1700 * k)); // land anywhere in a period
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["periods_mean"] = periods_sum / n;
@@ -326,7 +352,8 @@ void BM_LongEmissions(benchmark::State& state) {
     long rss_during = 0;
     for (auto _ : state) {
         Mixer m(RecordingsFolder(g_folder / "fone"));
-        for (int k = 0; k < Mixer::kChannels; ++k) m.open_channel(k, files[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < Mixer::kChannels; ++k)
+            m.open_channel(k, files[static_cast<std::size_t>(k)]);
         start_whole_sounds(m);
         for (std::uint64_t s = 0; s < kSeconds; s += 60) {
             run_mixer(m, 60 * 48000, nullptr);
@@ -334,7 +361,8 @@ void BM_LongEmissions(benchmark::State& state) {
         }
         g_long_played = true;
     }
-    for (const auto& f : files) fs::remove(f);
+    for (const auto& f : files)
+        fs::remove(f);
     g_peak_mb = static_cast<double>(peak_rss_kib()) / 1024.0;
     state.counters["peak_rss_MB"] = g_peak_mb;
     state.counters["rss_before_MB"] = static_cast<double>(rss_before) / 1024.0;
@@ -366,16 +394,20 @@ int main(int argc, char** argv) {
     char line[200];
     bool met = true;
     std::printf("\nsummary\n");
-    std::snprintf(line, sizeof line, "mixing 7 channels + noise + carrier + recording: %.2f%% of a core "
-                  "(mix %.2f%%, feed %.2f%%; goal <= 5%%)", g_core_pct, g_mix_pct, g_feed_pct);
+    std::snprintf(line, sizeof line,
+                  "mixing 7 channels + noise + carrier + recording: %.2f%% of a core "
+                  "(mix %.2f%%, feed %.2f%%; goal <= 5%%)",
+                  g_core_pct, g_mix_pct, g_feed_pct);
     met &= report_goal(g_core_pct >= 0, g_core_pct <= 5.0, line);
     std::snprintf(line, sizeof line, "heap allocations in the audio callback: %llu (goal 0)",
                   static_cast<unsigned long long>(g_mix_allocations.load()));
     met &= report_goal(g_core_pct >= 0 || g_long_played, g_mix_allocations.load() == 0, line);
-    std::snprintf(line, sizeof line, "open_channel to first audio: at most %.0f period(s), %.2f ms (goal <= 1 period)",
+    std::snprintf(line, sizeof line,
+                  "open_channel to first audio: at most %.0f period(s), %.2f ms (goal <= 1 period)",
                   g_latency_periods_max, g_latency_ms_max);
     met &= report_goal(g_latency_periods_max >= 0, g_latency_periods_max <= 1.0, line);
-    std::snprintf(line, sizeof line, "peak resident memory with seven one-hour emissions: %.1f MB (goal < 150 MB)",
+    std::snprintf(line, sizeof line,
+                  "peak resident memory with seven one-hour emissions: %.1f MB (goal < 150 MB)",
                   g_peak_mb);
     met &= report_goal(g_peak_mb >= 0, g_peak_mb < 150.0, line);
     return met ? 0 : 1;

@@ -6,7 +6,6 @@
 
 namespace zenka {
 
-
 Air::Air(Clock& c, std::unique_ptr<SoundOutput> own, SoundOutput* output,
          std::filesystem::path folder)
     : own_out_(std::move(own)), clock(c), out(output != nullptr ? *output : *own_out_),

@@ -94,9 +94,9 @@ class Air : public Schedule, public EmissionParams {
 
     // --- Send store ---
     static constexpr std::size_t kSlotChars = 9999;
-    std::array<std::string, kSlots + 1> send_buf{}; // the last one catches overflow
-    int send_call = 0;                              // index of the open slot
-    std::uint32_t emission_time = 0;                // ms of the last emission rendered
+    std::array<std::string, kSlots + 1> send_buf{};    // the last one catches overflow
+    int send_call = 0;                                 // index of the open slot
+    std::uint32_t emission_time = 0;                   // ms of the last emission rendered
     std::array<std::uint32_t, kSlots> slot_duration{}; // ms of each slot played, 0 if not
     void send(std::string_view text);
     int wait(int n);
@@ -152,16 +152,16 @@ class Air : public Schedule, public EmissionParams {
     void fax(int a, int b);
 
     // --- Text elements (each writes its own buffer and returns it) ---
-    char rand_lat();                   // A .. Z
-    char rand_fig();                   // 0 .. 9
-    const std::string& call4l();       // str: four-character call sign and a space
+    char rand_lat();                      // A .. Z
+    char rand_fig();                      // 0 .. 9
+    const std::string& call4l();          // str: four-character call sign and a space
     const std::string& group5l(int mode); // str: five letters and a space
-    const std::string& group4l();      // str2
-    const std::string& group3l();      // str2
-    const std::string& group5f();      // str: five figures and a space
-    const std::string& group4f();      // str
-    const std::string& group3f();      // str
-    void nato_call3();                 // str2: letter, figure 1 .. 9, letter
+    const std::string& group4l();         // str2
+    const std::string& group3l();         // str2
+    const std::string& group5f();         // str: five figures and a space
+    const std::string& group4f();         // str
+    const std::string& group3f();         // str
+    void nato_call3();                    // str2: letter, figure 1 .. 9, letter
 
     // --- Calling procedures ---
     void hello();        // str2: the greeting for the hour

@@ -65,7 +65,8 @@ void Air::ts2(std::string_view text) {
     spd = 24;
     send(text);
     send("  TIME  ");
-    for (int i = 0; i < 100; ++i) send("E    ");
+    for (int i = 0; i < 100; ++i)
+        send("E    ");
     send_stack("");
 }
 

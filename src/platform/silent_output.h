@@ -7,7 +7,7 @@
 namespace zenka {
 
 class SilentOutput : public SoundOutput {
-public:
+  public:
     int device_count() const override { return 0; }
     void open_channel(int, const std::filesystem::path&) override {}
     void close_channel(int) override {}

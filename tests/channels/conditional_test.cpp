@@ -139,7 +139,8 @@ TEST_F(Conditional, CarrierFileAndLoop) {
         ASSERT_EQ(bytes[i], 160);
         ASSERT_EQ(bytes[i + 1], 96);
     }
-    EXPECT_EQ(test::calls(out, folder.path()), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
+    EXPECT_EQ(test::calls(out, folder.path()),
+              std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
 }
 
 TEST_F(Conditional, CarrierThroughTheAttenuator) {
@@ -167,7 +168,8 @@ TEST_F(Conditional, Tuning2StartsTheCarrierAndPauses) {
     a.tuning2(1000, 2);
     EXPECT_EQ(a.send_buf[0], "VVV        ");
     EXPECT_EQ(redraws, 2); // the carrier file, then tuning2 itself
-    EXPECT_EQ(test::calls(out, folder.path()), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
+    EXPECT_EQ(test::calls(out, folder.path()),
+              std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
 }
 
 TEST_F(Conditional, VoiceClipByTheSecond) {

@@ -37,7 +37,8 @@ TEST_F(Teleprinter, BaudAndShiftChooseTheRecording) {
             << r.baud << "/" << r.shift;
     }
     a.rtlx_cond_arqe_96("RYRYRY", 0);
-    EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>{"play_recording fone/rtt-002.wav"});
+    EXPECT_EQ(test::take(out, folder.path()),
+              std::vector<std::string>{"play_recording fone/rtt-002.wav"});
 }
 
 TEST_F(Teleprinter, UnknownRatesAndBackgroundOffAreSilent) {
@@ -78,13 +79,15 @@ TEST_F(Teleprinter, SitorOnlyInSecondsDivisibleByThree) {
     a.sitor();
     a.t.second = 0;
     a.sitor();
-    EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>(2, "play_recording fone/sitorb.wav"));
+    EXPECT_EQ(test::take(out, folder.path()),
+              std::vector<std::string>(2, "play_recording fone/sitorb.wav"));
 }
 
 TEST_F(Teleprinter, FacsimileIgnoresItsArguments) {
     a.fax(120, 576);
     a.fax(0, 0);
-    EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>(2, "play_recording fone/fax-001.wav"));
+    EXPECT_EQ(test::take(out, folder.path()),
+              std::vector<std::string>(2, "play_recording fone/fax-001.wav"));
 }
 
 TEST_F(Teleprinter, DataIsASteadyFrequencyShiftedRepetition) {

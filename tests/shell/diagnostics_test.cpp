@@ -17,7 +17,7 @@ std::string text_of(const std::filesystem::path& file) {
 }
 
 class Diagnostics : public ::testing::Test {
-protected:
+  protected:
     Diagnostics() : clock(*parse_utc("2026-12-08T09:18:07.005Z")), a(clock, folder.path()) {
         a.log_file = folder / "RX_LOG.TXT";
     }
@@ -54,7 +54,8 @@ TEST_F(Diagnostics, ErrorCodesAndStatisticsAppend) {
     a.ct(2460, 100);
     a.get_statistics();
     const std::string log = text_of(a.log_file);
-    EXPECT_TRUE(log.starts_with("\n Function: ERROR \n Info: Error code: 110 \n Time: 23:05:09:250 "))
+    EXPECT_TRUE(
+        log.starts_with("\n Function: ERROR \n Info: Error code: 110 \n Time: 23:05:09:250 "))
         << log;
     EXPECT_NE(log.find(" additional param: 110\n"), std::string::npos);
     EXPECT_TRUE(log.ends_with("\n ZENKA Version: 4.29\n Resource statistics\n Background: 64\n"
@@ -70,10 +71,12 @@ TEST_F(Diagnostics, ALogThatCannotBeOpenedIsLostQuietly) {
 }
 
 TEST_F(Diagnostics, CloseFilesRemovesEveryChannelFile) {
-    for (int k = 0; k <= 9; ++k) std::ofstream(a.channel_file(k)) << "RIFF";
+    for (int k = 0; k <= 9; ++k)
+        std::ofstream(a.channel_file(k)) << "RIFF";
     std::ofstream(folder / "other.txt") << "kept";
     a.close_files();
-    for (int k = 0; k <= 9; ++k) EXPECT_FALSE(std::filesystem::exists(a.channel_file(k))) << k;
+    for (int k = 0; k <= 9; ++k)
+        EXPECT_FALSE(std::filesystem::exists(a.channel_file(k))) << k;
     EXPECT_TRUE(std::filesystem::exists(folder / "other.txt"));
     a.close_files(); // nothing left to remove: no complaint
 }

@@ -68,10 +68,10 @@ TEST(FoneCodes, Ccir476SpotChecks) {
 TEST(FoneCodes, SitorBSendsEachWordAgainFivePlacesLater) {
     constexpr std::uint8_t RQ = ccir476::kRq, A = ccir476::kAlpha;
     const Codes words = {0x47, 0x72, 0x1D};
-    EXPECT_EQ(sitor_b_stream(words, 2), (Codes{RQ, A, RQ, A,          // phasing
-                                               0x47, A, 0x72, A,      // DX ahead of RX
-                                               0x1D, 0x47, A, 0x72,   // RX 5 places behind
-                                               A, 0x1D, A, A}));      // three alphas end
+    EXPECT_EQ(sitor_b_stream(words, 2), (Codes{RQ, A, RQ, A,        // phasing
+                                               0x47, A, 0x72, A,    // DX ahead of RX
+                                               0x1D, 0x47, A, 0x72, // RX 5 places behind
+                                               A, 0x1D, A, A}));    // three alphas end
     EXPECT_EQ(sitor_b_stream({}, 1), (Codes{RQ, A, A, A, A, A, A, A}));
 }
 

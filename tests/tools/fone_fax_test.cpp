@@ -19,7 +19,7 @@ constexpr double kStart = 0.5, kPhasing = 5.5, kChart = 35.5, kStop = 53.5, kEnd
 constexpr double kLine = 0.5;
 
 class FoneFax : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         audio = read_audio(fone_file("fax-001.wav"));
         hz = instantaneous_frequency(audio.samples, audio.rate, 1900.0, 1400.0);
@@ -80,14 +80,16 @@ TEST_F(FoneFax, PhasingLinesAreBlackWithAWhitePulseEveryHalfSecond) {
         EXPECT_NEAR(rises[k] - rises[k - 1], kLine, 0.0005) << "line " << k;
     EXPECT_NEAR((rises.back() - rises.front()) / static_cast<double>(rises.size() - 1), kLine,
                 1e-5);
-    for (double w : widths) EXPECT_NEAR(w, 0.025, 0.002); // 5 % of the line
+    for (double w : widths)
+        EXPECT_NEAR(w, 0.025, 0.002); // 5 % of the line
     EXPECT_GT(static_cast<double>(black) / static_cast<double>(all), 0.9);
 }
 
 TEST_F(FoneFax, ChartIsInkOnPaperWithLinesRepeatingEveryHalfSecond) {
     const std::size_t line = audio.at(kLine), first = audio.at(kChart);
     std::size_t ink = 0, all = 0;
-    for (std::size_t i = first; i < audio.at(kStop); ++i, ++all) ink += brightness(i) < 0.5 ? 1 : 0;
+    for (std::size_t i = first; i < audio.at(kStop); ++i, ++all)
+        ink += brightness(i) < 0.5 ? 1 : 0;
     const double ink_share = static_cast<double>(ink) / static_cast<double>(all);
     EXPECT_GT(ink_share, 0.03); // frame, isobars and graticule
     EXPECT_LT(ink_share, 0.3);

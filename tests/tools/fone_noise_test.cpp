@@ -30,7 +30,8 @@ Clicks clicks(const Samples& loop, int rate) {
         return std::abs(wrapped[static_cast<std::size_t>(i)] - low[static_cast<std::size_t>(i)]);
     };
     Clicks c{0.0, 0.0};
-    for (long i = guard - zone; i < guard + zone; ++i) c.at_join = std::max(c.at_join, high(i));
+    for (long i = guard - zone; i < guard + zone; ++i)
+        c.at_join = std::max(c.at_join, high(i));
     for (long i = guard + zone; i < guard + n - zone; ++i)
         c.elsewhere = std::max(c.elsewhere, high(i));
     return c;
@@ -48,7 +49,7 @@ double loop_rms(const Samples& x, long centre) {
 }
 
 class FoneNoise : public ::testing::Test {
-protected:
+  protected:
     FoneNoise() : a(read_audio(fone_file("noise.wav"))), x(a.samples) {}
     Audio a;
     const Samples& x;
@@ -113,7 +114,8 @@ TEST_F(FoneNoise, LoopsForHalfAMinute) {
 
 TEST_F(FoneNoise, StaticCrashesStandOutOfTheHiss) {
     Samples magnitude;
-    for (double v : x) magnitude.push_back(std::abs(v));
+    for (double v : x)
+        magnitude.push_back(std::abs(v));
     const double hiss = percentile(magnitude, 0.5);
     // Crashes: 25 ms stretches peaking above 6 times the typical hiss, counted once per run.
     const std::size_t block = static_cast<std::size_t>(a.rate) / 40;

@@ -18,7 +18,8 @@ TEST(FoneRadar, PulsesTenTimesASecondExactly) {
     const Audio a = read_audio(fone_file("othr-001.wav"));
     ASSERT_EQ(a.rate, 8000);
     Samples power;
-    for (double v : a.samples) power.push_back(v * v);
+    for (double v : a.samples)
+        power.push_back(v * v);
     const Samples envelope = lowpass(power, a.rate, 500.0, 31); // about 1 ms smoothing
 
     // In every 100 ms one pulse towers over the noise, always at the same place.

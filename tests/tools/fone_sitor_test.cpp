@@ -33,14 +33,14 @@ struct Word {
 };
 
 constexpr Word kCode[] = {
-    {"BBBYYYB", 'A', '-'}, {"YBYYBBB", 'B', '?'}, {"BYBBBYY", 'C', ':'}, {"BBYYBYB", 'D', 0},
-    {"YBBYBYB", 'E', '3'}, {"BBYBBYY", 'F', 0},   {"BYBYBBY", 'G', 0},   {"BYYBYBB", 'H', 0},
-    {"BYBBYYB", 'I', '8'}, {"BBBYBYY", 'J', 0},   {"YBBBBYY", 'K', '('}, {"BYBYYBB", 'L', ')'},
-    {"BYYBBBY", 'M', '.'}, {"BYYBBYB", 'N', ','}, {"BYYYBBB", 'O', '9'}, {"BYBBYBY", 'P', '0'},
-    {"YBBBYBY", 'Q', '1'}, {"BYBYBYB", 'R', '4'}, {"BBYBYYB", 'S', 0},   {"YYBYBBB", 'T', '5'},
-    {"YBBBYYB", 'U', '7'}, {"YYBBBBY", 'V', '='}, {"BBBYYBY", 'W', '2'}, {"YBYBBBY", 'X', '/'},
-    {"BBYBYBY", 'Y', '6'}, {"BBYYYBB", 'Z', '+'}, {"YYYBBBB", '\r', '\r'},
-    {"YYBBYBB", '\n', '\n'}, {"YYBBBYB", ' ', ' '},
+    {"BBBYYYB", 'A', '-'}, {"YBYYBBB", 'B', '?'}, {"BYBBBYY", 'C', ':'},   {"BBYYBYB", 'D', 0},
+    {"YBBYBYB", 'E', '3'}, {"BBYBBYY", 'F', 0},   {"BYBYBBY", 'G', 0},     {"BYYBYBB", 'H', 0},
+    {"BYBBYYB", 'I', '8'}, {"BBBYBYY", 'J', 0},   {"YBBBBYY", 'K', '('},   {"BYBYYBB", 'L', ')'},
+    {"BYYBBBY", 'M', '.'}, {"BYYBBYB", 'N', ','}, {"BYYYBBB", 'O', '9'},   {"BYBBYBY", 'P', '0'},
+    {"YBBBYBY", 'Q', '1'}, {"BYBYBYB", 'R', '4'}, {"BBYBYYB", 'S', 0},     {"YYBYBBB", 'T', '5'},
+    {"YBBBYYB", 'U', '7'}, {"YYBBBBY", 'V', '='}, {"BBBYYBY", 'W', '2'},   {"YBYBBBY", 'X', '/'},
+    {"BBYBYBY", 'Y', '6'}, {"BBYYYBB", 'Z', '+'}, {"YYYBBBB", '\r', '\r'}, {"YYBBYBB", '\n', '\n'},
+    {"YYBBBYB", ' ', ' '},
 };
 constexpr const char* kLetters = "YBYBBYB";
 constexpr const char* kFigures = "YBBYBBY";
@@ -48,10 +48,10 @@ constexpr const char* kAlpha = "BBBBYYY"; // phasing signal 1, idle
 constexpr const char* kRq = "YBBYYBB";    // phasing signal 2
 
 struct Units {
-    std::size_t first_edge;     // sample of the first keying edge
+    std::size_t first_edge; // sample of the first keying edge
     std::vector<std::size_t> edges;
-    std::string units;          // B / Y per 10 ms from first_edge
-    int unclear = 0;            // units whose two tones were not clearly apart
+    std::string units; // B / Y per 10 ms from first_edge
+    int unclear = 0;   // units whose two tones were not clearly apart
 };
 
 // The tone on: where the two tones together rise above a quarter of their peak.
@@ -114,7 +114,7 @@ std::string teleprinter(const std::vector<std::string>& words) {
 }
 
 class FoneSitorB : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         audio = read_audio(fone_file("sitorb.wav"));
         units = demodulate(audio);

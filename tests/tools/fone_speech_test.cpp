@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kBlock = 256; // 31.25 Hz bins at 8000 samples/s
 
 class FoneSpeech : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         audio = read_audio(fone_file("ssb-002.wav"));
         spectrum = power_spectrum(audio.samples, kBlock);

@@ -24,7 +24,8 @@ std::vector<double> lowpass_taps(int rate, double cutoff_hz, int length) {
         taps[static_cast<std::size_t>(k)] = sinc * blackman;
         sum += sinc * blackman;
     }
-    for (double& t : taps) t /= sum;
+    for (double& t : taps)
+        t /= sum;
     return taps;
 }
 
@@ -47,8 +48,7 @@ std::vector<T> centred_fir(const std::vector<T>& x, const std::vector<double>& t
 
 } // namespace
 
-double tone_amplitude(const Samples& x, std::size_t begin, std::size_t count, double hz,
-                      int rate) {
+double tone_amplitude(const Samples& x, std::size_t begin, std::size_t count, double hz, int rate) {
     const double w = 2.0 * pi * hz / rate;
     const double coeff = 2.0 * std::cos(w);
     double s1 = 0.0, s2 = 0.0;
@@ -61,8 +61,7 @@ double tone_amplitude(const Samples& x, std::size_t begin, std::size_t count, do
     return 2.0 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(count);
 }
 
-Samples instantaneous_frequency(const Samples& x, int rate, double centre_hz,
-                                double half_band_hz) {
+Samples instantaneous_frequency(const Samples& x, int rate, double centre_hz, double half_band_hz) {
     std::vector<Complex> mixed(x.size());
     for (std::size_t i = 0; i < x.size(); ++i)
         mixed[i] = x[i] * std::polar(1.0, -2.0 * pi * centre_hz * static_cast<double>(i) / rate);
@@ -90,7 +89,8 @@ Samples power_spectrum(const Samples& x, std::size_t block) {
                                                             static_cast<double>(block)));
         for (std::size_t k = 0; k < power.size(); ++k) {
             Complex sum = 0.0;
-            for (std::size_t i = 0; i < block; ++i) sum += frame[i] * twiddle[(i * k) % block];
+            for (std::size_t i = 0; i < block; ++i)
+                sum += frame[i] * twiddle[(i * k) % block];
             power[k] += std::norm(sum);
         }
     }

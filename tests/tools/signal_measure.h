@@ -11,13 +11,11 @@ namespace zenka::fone_test {
 using Samples = std::vector<double>;
 
 // Amplitude of the `hz` component of x[begin, begin + count) (1.0 for a full-scale sine).
-double tone_amplitude(const Samples& x, std::size_t begin, std::size_t count, double hz,
-                      int rate);
+double tone_amplitude(const Samples& x, std::size_t begin, std::size_t count, double hz, int rate);
 
 // Frequency in Hz at every sample: x mixed down by `centre_hz`, low-passed to
 // `half_band_hz`, and the phase advance per sample measured.
-Samples instantaneous_frequency(const Samples& x, int rate, double centre_hz,
-                                double half_band_hz);
+Samples instantaneous_frequency(const Samples& x, int rate, double centre_hz, double half_band_hz);
 
 // Windowed-sinc low-pass (Blackman window, odd length), centred: no delay.
 Samples lowpass(const Samples& x, int rate, double cutoff_hz, int length);

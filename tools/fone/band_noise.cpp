@@ -15,7 +15,8 @@ using std::numbers::pi;
 
 Signal white(std::size_t n, Random& random) {
     Signal x(n);
-    for (double& v : x) v = random.gauss();
+    for (double& v : x)
+        v = random.gauss();
     return x;
 }
 
@@ -62,18 +63,20 @@ Signal band_noise(const NoiseRecipe& r) {
     // Hiss through a 200-3000 Hz passband, plus a rumble below 700 Hz.
     Signal hiss = filter_circular(white(n, random), bandpass_taps(200, 3000, r.rate, 127));
     const Signal rumble = filter_circular(white(n, random), bandpass_taps(120, 700, r.rate, 255));
-    for (std::size_t i = 0; i < n; ++i) hiss[i] += 0.8 * rumble[i];
+    for (std::size_t i = 0; i < n; ++i)
+        hiss[i] += 0.8 * rumble[i];
     scale_to_rms(hiss, r.hiss_rms);
 
     // The band breathes a little: three slow swells per loop, so the ends still meet.
     for (std::size_t i = 0; i < n; ++i)
-        hiss[i] *= 1.0 + 0.12 * std::sin(2.0 * pi * 3.0 * static_cast<double>(i) /
-                                         static_cast<double>(n));
+        hiss[i] *=
+            1.0 + 0.12 * std::sin(2.0 * pi * 3.0 * static_cast<double>(i) / static_cast<double>(n));
 
     // The crashes arrive wideband; the receiver's limiter clips the worst of them and its
     // audio filter then removes the splatter.
     Signal x = crashes(r, n, random);
-    for (std::size_t i = 0; i < n; ++i) x[i] += hiss[i];
+    for (std::size_t i = 0; i < n; ++i)
+        x[i] += hiss[i];
     soft_limit(x, 0.8);
     x = filter_circular(x, bandpass_taps(150, 3100, r.rate, 255));
     return x;

@@ -28,7 +28,8 @@ Signal convolve(const Signal& padded, const Taps& taps) {
     for (std::size_t i = 0; i < n; ++i) {
         const double* at = padded.data() + i + taps.size() - 1;
         double acc = 0.0;
-        for (std::size_t k = 0; k < taps.size(); ++k) acc += taps[k] * *(at - k);
+        for (std::size_t k = 0; k < taps.size(); ++k)
+            acc += taps[k] * *(at - k);
         y[i] = acc;
     }
     return y;
@@ -49,14 +50,16 @@ Taps lowpass_taps(double cutoff_hz, int rate, int length) {
         taps[static_cast<std::size_t>(k)] = ideal * blackman(k, length);
         sum += taps[static_cast<std::size_t>(k)];
     }
-    for (double& t : taps) t /= sum;
+    for (double& t : taps)
+        t /= sum;
     return taps;
 }
 
 Taps bandpass_taps(double low_hz, double high_hz, int rate, int length) {
     Taps taps = lowpass_taps(high_hz, rate, length);
     const Taps below = lowpass_taps(low_hz, rate, length);
-    for (std::size_t k = 0; k < taps.size(); ++k) taps[k] -= below[k];
+    for (std::size_t k = 0; k < taps.size(); ++k)
+        taps[k] -= below[k];
     return taps;
 }
 
@@ -81,7 +84,8 @@ Signal filter(const Signal& x, const Taps& taps) {
 Signal filter_circular(const Signal& x, const Taps& taps) {
     const std::size_t n = x.size(), middle = taps.size() / 2;
     Signal padded(n + 2 * middle);
-    for (std::size_t i = 0; i < padded.size(); ++i) padded[i] = x[(i + n - middle % n) % n];
+    for (std::size_t i = 0; i < padded.size(); ++i)
+        padded[i] = x[(i + n - middle % n) % n];
     return convolve(padded, taps);
 }
 

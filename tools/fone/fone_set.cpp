@@ -24,6 +24,8 @@ constexpr FoneFile kFiles[] = {
 
 } // namespace
 
-std::span<const FoneFile> fone_files() { return kFiles; }
+std::span<const FoneFile> fone_files() {
+    return kFiles;
+}
 
 } // namespace zenka::fone

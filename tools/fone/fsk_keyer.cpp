@@ -17,7 +17,8 @@ void FskKeyer::key(bool mark, double seconds) {
 }
 
 void FskKeyer::key_bits(std::uint32_t bits, int count, double seconds) {
-    for (int i = 0; i < count; ++i) key(((bits >> i) & 1u) != 0, seconds);
+    for (int i = 0; i < count; ++i)
+        key(((bits >> i) & 1u) != 0, seconds);
 }
 
 } // namespace zenka::fone

@@ -12,7 +12,7 @@
 namespace zenka::fone {
 
 class FskKeyer {
-public:
+  public:
     FskKeyer(int rate, double mark_hz, double space_hz)
         : rate_(rate), mark_hz_(mark_hz), space_hz_(space_hz) {}
 
@@ -23,7 +23,7 @@ public:
 
     const Signal& samples() const { return out_; }
 
-private:
+  private:
     int rate_;
     double mark_hz_, space_hz_;
     double phase_ = 0.0;    // cycles

@@ -13,7 +13,9 @@ std::uint64_t Random::next() {
     return z ^ (z >> 31);
 }
 
-double Random::uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+double Random::uniform() {
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
+}
 
 double Random::gauss() {
     const double u = 1.0 - uniform(); // (0, 1]: the logarithm stays finite

@@ -7,7 +7,7 @@
 namespace zenka::fone {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next();
@@ -18,7 +18,7 @@ public:
     // Standard normal (Box-Muller).
     double gauss();
 
-private:
+  private:
     std::uint64_t state_;
 };
 

@@ -14,7 +14,8 @@ constexpr int kRate = 8000;
 
 std::string ry_lines(int lines) {
     std::string text;
-    for (int i = 0; i < lines; ++i) text += "RYRYRYRYRYRYRYRYRYRYRYRY\r\n";
+    for (int i = 0; i < lines; ++i)
+        text += "RYRYRYRYRYRYRYRYRYRYRYRY\r\n";
     return text;
 }
 
@@ -33,7 +34,8 @@ Sound make_rtty(const RttyClip& clip) {
 
     Signal carrier = keyer.samples();
     fade_ends(carrier, kRate, 0.01);
-    for (double& v : carrier) v *= 0.35;
+    for (double& v : carrier)
+        v *= 0.35;
 
     const double lead = 0.6; // band noise alone before the carrier comes up and after it drops
     const double seconds = static_cast<double>(carrier.size()) / kRate + 2.0 * lead;

@@ -9,21 +9,25 @@ namespace zenka::fone {
 double rms(const Signal& x) {
     if (x.empty()) return 0.0;
     double sum = 0.0;
-    for (double v : x) sum += v * v;
+    for (double v : x)
+        sum += v * v;
     return std::sqrt(sum / static_cast<double>(x.size()));
 }
 
 void scale_to_rms(Signal& x, double target) {
     const double now = rms(x);
     if (now > 0.0)
-        for (double& v : x) v *= target / now;
+        for (double& v : x)
+            v *= target / now;
 }
 
 void scale_to_peak(Signal& x, double peak) {
     double now = 0.0;
-    for (double v : x) now = std::max(now, std::abs(v));
+    for (double v : x)
+        now = std::max(now, std::abs(v));
     if (now > 0.0)
-        for (double& v : x) v *= peak / now;
+        for (double& v : x)
+            v *= peak / now;
 }
 
 void fade_ends(Signal& x, int rate, double seconds) {
@@ -37,12 +41,14 @@ void fade_ends(Signal& x, int rate, double seconds) {
 }
 
 void soft_limit(Signal& x, double ceiling) {
-    for (double& v : x) v = ceiling * std::tanh(v / ceiling);
+    for (double& v : x)
+        v = ceiling * std::tanh(v / ceiling);
 }
 
 void mix_into(Signal& x, const Signal& y, std::size_t offset) {
     if (x.size() < offset + y.size()) x.resize(offset + y.size(), 0.0);
-    for (std::size_t i = 0; i < y.size(); ++i) x[offset + i] += y[i];
+    for (std::size_t i = 0; i < y.size(); ++i)
+        x[offset + i] += y[i];
 }
 
 } // namespace zenka::fone

@@ -47,13 +47,16 @@ std::vector<std::uint8_t> sitor_b_stream(const std::vector<std::uint8_t>& words,
 
 Sound make_sitor_b() {
     std::vector<std::uint8_t> words;
-    for (std::uint8_t code : ita2::encode(kMessage)) words.push_back(ccir476::from_ita2(code));
+    for (std::uint8_t code : ita2::encode(kMessage))
+        words.push_back(ccir476::from_ita2(code));
 
     FskKeyer keyer(kRate, kRttyMarkHz, kRttyMarkHz + kShiftHz);
-    for (std::uint8_t word : sitor_b_stream(words, kPhasingPairs)) keyer.key_bits(word, 7, kUnit);
+    for (std::uint8_t word : sitor_b_stream(words, kPhasingPairs))
+        keyer.key_bits(word, 7, kUnit);
     Signal carrier = keyer.samples();
     fade_ends(carrier, kRate, 0.003);
-    for (double& v : carrier) v *= 0.35;
+    for (double& v : carrier)
+        v *= 0.35;
 
     const double lead = 0.5;
     const double seconds = static_cast<double>(carrier.size()) / kRate + 2.0 * lead;

@@ -14,8 +14,7 @@
 namespace zenka::fone {
 
 // The word sequence for `words`, after `phasing_pairs` phasing pairs.
-std::vector<std::uint8_t> sitor_b_stream(const std::vector<std::uint8_t>& words,
-                                         int phasing_pairs);
+std::vector<std::uint8_t> sitor_b_stream(const std::vector<std::uint8_t>& words, int phasing_pairs);
 
 // A NAVTEX weather forecast with its ZCZC header and NNNN end.
 Sound make_sitor_b();

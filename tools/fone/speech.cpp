@@ -13,7 +13,8 @@ Signal* g_collected = nullptr; // the synthesis callback has no user pointer of 
 
 int collect(short* samples, int count, espeak_EVENT*) {
     if (samples != nullptr && g_collected != nullptr)
-        for (int i = 0; i < count; ++i) g_collected->push_back(samples[i] / 32768.0);
+        for (int i = 0; i < count; ++i)
+            g_collected->push_back(samples[i] / 32768.0);
     return 0; // continue
 }
 
@@ -27,7 +28,7 @@ std::runtime_error no_data(const std::string& why) {
 
 // Initialises on construction and releases eSpeak NG however synthesis ends.
 class Session {
-public:
+  public:
     Session() {
         rate_ = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
         const char* path = nullptr;
@@ -45,7 +46,7 @@ public:
 
     int rate() const { return rate_; }
 
-private:
+  private:
     int rate_ = 0;
 };
 

@@ -26,7 +26,9 @@ template <int Hz> double alternating(double t) {
     return std::fmod(t * Hz, 1.0) < 0.5 ? 1.0 : 0.0;
 }
 
-double phasing(double t) { return std::fmod(t, kLineS) < 0.05 * kLineS ? 1.0 : 0.0; }
+double phasing(double t) {
+    return std::fmod(t, kLineS) < 0.05 * kLineS ? 1.0 : 0.0;
+}
 
 // The chart lines cover a band across the middle of the chart.
 double chart(double t) {

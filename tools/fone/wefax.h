@@ -10,7 +10,9 @@
 namespace zenka::fone {
 
 // Brightness 0 (black) .. 1 (white) -> the frequency sent.
-constexpr double fax_hz(double brightness) { return 1500.0 + 800.0 * brightness; }
+constexpr double fax_hz(double brightness) {
+    return 1500.0 + 800.0 * brightness;
+}
 
 Sound make_fax();
 

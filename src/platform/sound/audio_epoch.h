@@ -15,7 +15,7 @@
 namespace zenka::sound {
 
 class AudioEpoch {
-public:
+  public:
     // Audio thread, around every block.
     void enter() noexcept { count_.fetch_add(1, std::memory_order_seq_cst); }
     void leave() noexcept { count_.fetch_add(1, std::memory_order_seq_cst); }
@@ -31,7 +31,7 @@ public:
     // Lets go of everything retired that is safe by now.
     void collect();
 
-private:
+  private:
     bool safe(std::uint64_t seen) const noexcept {
         return seen % 2 == 0 || count_.load(std::memory_order_seq_cst) != seen;
     }

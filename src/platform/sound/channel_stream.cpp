@@ -35,14 +35,15 @@ void ChannelStream::fill(std::size_t target) {
             in_last_ = in_have_ < in_.size();
             if (in_last_) file_.close(); // everything is read: let go of the file
         }
-        const std::span<const float> input = std::span<const float>(in_).subspan(in_at_, in_have_ - in_at_);
+        const std::span<const float> input =
+            std::span<const float>(in_).subspan(in_at_, in_have_ - in_at_);
         if (!resampler_) {
             in_at_ += ring_.push(input);
             done_ = in_last_ && in_at_ == in_have_;
             continue;
         }
-        const auto step = resampler_->process(input, std::span<float>(out_).first(std::min(out_.size(), space)),
-                                              in_last_);
+        const auto step = resampler_->process(
+            input, std::span<float>(out_).first(std::min(out_.size(), space)), in_last_);
         in_at_ += step.used;
         ring_.push(std::span<const float>(out_).first(step.made));
         if (step.made == 0 && step.used == 0 && (in_last_ || in_at_ < in_have_)) done_ = true;

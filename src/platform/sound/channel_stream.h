@@ -22,7 +22,7 @@
 namespace zenka::sound {
 
 class ChannelStream {
-public:
+  public:
     static constexpr std::size_t kCapacity = 32768; // 0.68 s at 48 kHz
     static constexpr std::size_t kPrefill = 4096;   // 85 ms, converted before the stream plays
 
@@ -36,14 +36,16 @@ public:
     bool drained() const { return done_; }
 
     // Audio thread: adds up to out.size() samples times `gain` onto `out`.
-    std::size_t pop_add(std::span<float> out, float gain) noexcept { return ring_.pop_add(out, gain); }
+    std::size_t pop_add(std::span<float> out, float gain) noexcept {
+        return ring_.pop_add(out, gain);
+    }
     // Audio thread only: whether this stream has been heard yet.
     bool heard = false;
 
     void close() noexcept { closed_.store(true, std::memory_order_relaxed); }
     bool closed() const noexcept { return closed_.load(std::memory_order_relaxed); }
 
-private:
+  private:
     static constexpr std::size_t kReadChunk = 1024; // input samples per read
 
     SoundFile file_;

@@ -9,7 +9,9 @@
 
 namespace zenka::sound {
 
-void FileSound::Closer::operator()(sf_private_tag* file) const { sf_close(file); }
+void FileSound::Closer::operator()(sf_private_tag* file) const {
+    sf_close(file);
+}
 
 FileSound::FileSound(const std::filesystem::path& out, RecordingsFolder folder, Format format)
     : mixer_(std::move(folder)) {
@@ -24,7 +26,8 @@ FileSound::FileSound(const std::filesystem::path& out, RecordingsFolder folder, 
 FileSound::~FileSound() = default;
 
 void FileSound::advance(std::chrono::milliseconds span) {
-    if (span.count() > 0) advance_samples(static_cast<std::uint64_t>(span.count()) * (kMixRate / 1000));
+    if (span.count() > 0)
+        advance_samples(static_cast<std::uint64_t>(span.count()) * (kMixRate / 1000));
 }
 
 void FileSound::advance_samples(std::uint64_t samples) {

@@ -19,20 +19,23 @@ struct sf_private_tag; // libsndfile's SNDFILE
 namespace zenka::sound {
 
 class FileSound final : public SoundOutput {
-public:
+  public:
     enum class Format { Pcm16, Float };
     static constexpr std::size_t kBlock = 512; // samples mixed at a time
 
     // An output file that cannot be created leaves device_count() at 0 and
     // advance() doing nothing.
-    FileSound(const std::filesystem::path& out, RecordingsFolder folder, Format format = Format::Pcm16);
+    FileSound(const std::filesystem::path& out, RecordingsFolder folder,
+              Format format = Format::Pcm16);
     ~FileSound() override; // completes the file
     FileSound(const FileSound&) = delete;
     FileSound& operator=(const FileSound&) = delete;
 
     int device_count() const override { return file_ ? 1 : 0; }
 
-    void open_channel(int k, const std::filesystem::path& file) override { mixer_.open_channel(k, file); }
+    void open_channel(int k, const std::filesystem::path& file) override {
+        mixer_.open_channel(k, file);
+    }
     void close_channel(int k) override { mixer_.close_channel(k); }
     void loop_carrier(const std::filesystem::path& file) override { mixer_.loop_carrier(file); }
     void stop_carrier() override { mixer_.stop_carrier(); }
@@ -47,7 +50,7 @@ public:
     // Samples rendered so far.
     std::uint64_t position() const;
 
-private:
+  private:
     struct Closer {
         void operator()(sf_private_tag* file) const;
     };

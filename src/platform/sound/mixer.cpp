@@ -9,7 +9,9 @@
 namespace zenka::sound {
 namespace {
 
-bool valid_channel(int k) { return k >= 0 && k < Mixer::kChannels; }
+bool valid_channel(int k) {
+    return k >= 0 && k < Mixer::kChannels;
+}
 
 std::int64_t steady_ns() noexcept {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -19,13 +21,15 @@ std::int64_t steady_ns() noexcept {
 
 } // namespace
 
-Mixer::Mixer(RecordingsFolder folder, Wake wake) : folder_(std::move(folder)), wake_(std::move(wake)) {
+Mixer::Mixer(RecordingsFolder folder, Wake wake)
+    : folder_(std::move(folder)), wake_(std::move(wake)) {
     carrier_.in_folder = false;
     carrier_.loop = true;
     carrier_.gain = kCarrierGain;
     noise_.loop = true;
     noise_.gain = kNoiseGain;
-    for (auto& r : recordings_) r.gain = kRecordingGain;
+    for (auto& r : recordings_)
+        r.gain = kRecordingGain;
 }
 
 Mixer::~Mixer() = default;
@@ -33,8 +37,7 @@ Mixer::~Mixer() = default;
 void Mixer::wake(const std::function<void()>& f) noexcept {
     try {
         if (f) f();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 // ---- channels ---------------------------------------------------------------
@@ -73,14 +76,14 @@ void Mixer::close_channel(int k) noexcept {
             if (old) old->close();
         }
         epoch_.retire(std::move(old));
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 Mixer::Heard Mixer::channel_heard(int k) const noexcept {
     if (!valid_channel(k)) return {};
     const ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
-    return {slot.heard_block.load(std::memory_order_acquire), slot.heard_ns.load(std::memory_order_acquire)};
+    return {slot.heard_block.load(std::memory_order_acquire),
+            slot.heard_ns.load(std::memory_order_acquire)};
 }
 
 // ---- carrier, noise, recordings ---------------------------------------------
@@ -112,8 +115,7 @@ void Mixer::loop_carrier(const std::filesystem::path& file) noexcept {
         }
         epoch_.retire(std::move(old));
         wake(wake_.loader);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void Mixer::stop_carrier() noexcept {
@@ -124,8 +126,7 @@ void Mixer::stop_carrier() noexcept {
             silence(carrier_, old);
         }
         epoch_.retire(std::move(old));
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void Mixer::start_noise() noexcept {
@@ -138,8 +139,7 @@ void Mixer::start_noise() noexcept {
         }
         epoch_.retire(std::move(old));
         wake(wake_.loader);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void Mixer::stop_noise() noexcept {
@@ -150,8 +150,7 @@ void Mixer::stop_noise() noexcept {
             silence(noise_, old);
         }
         epoch_.retire(std::move(old));
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 Mixer::VoiceSlot* Mixer::recording_slot(std::string_view name) {
@@ -182,8 +181,7 @@ void Mixer::play_recording(std::string_view name) noexcept {
         }
         epoch_.retire(std::move(old));
         wake(wake_.loader);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void Mixer::close_recording(std::string_view name) noexcept {
@@ -197,8 +195,7 @@ void Mixer::close_recording(std::string_view name) noexcept {
             slot->source.clear();
         }
         epoch_.retire(std::move(old));
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 // ---- loader and feeder ------------------------------------------------------
@@ -235,10 +232,10 @@ void Mixer::load() noexcept {
         const std::lock_guard loading(loading_);
         load(carrier_);
         load(noise_);
-        for (auto& r : recordings_) load(r);
+        for (auto& r : recordings_)
+            load(r);
         epoch_.collect();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void Mixer::feed() noexcept {
@@ -247,14 +244,14 @@ void Mixer::feed() noexcept {
         std::array<std::shared_ptr<ChannelStream>, kChannels> streams;
         {
             const std::lock_guard lock(control_);
-            for (std::size_t k = 0; k < streams.size(); ++k) streams[k] = channels_[k].stream;
+            for (std::size_t k = 0; k < streams.size(); ++k)
+                streams[k] = channels_[k].stream;
         }
         for (auto& s : streams) {
             if (s) s->fill();
         }
         epoch_.collect();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 // ---- the audio thread -------------------------------------------------------
@@ -278,7 +275,8 @@ void Mixer::mix(std::span<float> out) noexcept {
     for (auto& slot : recordings_) {
         if (Voice* v = slot.live.load(std::memory_order_seq_cst)) v->add(out, slot.gain);
     }
-    for (float& v : out) v = soft_limit(v);
+    for (float& v : out)
+        v = soft_limit(v);
     epoch_.leave();
 }
 

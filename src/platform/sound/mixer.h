@@ -36,7 +36,7 @@
 namespace zenka::sound {
 
 class Mixer {
-public:
+  public:
     static constexpr int kChannels = 7;
     static constexpr int kRecordings = 8; // recordings sounding at once
     static constexpr std::string_view kNoiseName = "fone/noise.wav";
@@ -81,7 +81,7 @@ public:
     };
     Heard channel_heard(int k) const noexcept;
 
-private:
+  private:
     struct ChannelSlot {
         std::shared_ptr<ChannelStream> stream; // guarded by control_
         std::atomic<ChannelStream*> live{nullptr};
@@ -95,9 +95,9 @@ private:
         bool in_folder = true; // `source` is a recording name
         bool loop = false;
         float gain = 0.0f;
-        std::string source;    // recording name or carrier path; empty when free
-        bool wanted = false;    // requested and not stopped (or failed)
-        bool pending = false;   // waiting for the loader
+        std::string source;   // recording name or carrier path; empty when free
+        bool wanted = false;  // requested and not stopped (or failed)
+        bool pending = false; // waiting for the loader
         std::uint64_t generation = 0;
         std::shared_ptr<Voice> voice;
         std::atomic<Voice*> live{nullptr};

@@ -21,18 +21,32 @@ void NullSound::open_channel(int k, const std::filesystem::path& file) {
     note("open_channel " + std::to_string(k) + ' ' + file.string());
 }
 
-void NullSound::close_channel(int k) { note("close_channel " + std::to_string(k)); }
+void NullSound::close_channel(int k) {
+    note("close_channel " + std::to_string(k));
+}
 
-void NullSound::loop_carrier(const std::filesystem::path& file) { note("loop_carrier " + file.string()); }
+void NullSound::loop_carrier(const std::filesystem::path& file) {
+    note("loop_carrier " + file.string());
+}
 
-void NullSound::stop_carrier() { note("stop_carrier"); }
+void NullSound::stop_carrier() {
+    note("stop_carrier");
+}
 
-void NullSound::play_recording(std::string_view name) { note("play_recording " + std::string(name)); }
+void NullSound::play_recording(std::string_view name) {
+    note("play_recording " + std::string(name));
+}
 
-void NullSound::close_recording(std::string_view name) { note("close_recording " + std::string(name)); }
+void NullSound::close_recording(std::string_view name) {
+    note("close_recording " + std::string(name));
+}
 
-void NullSound::start_noise() { note("start_noise"); }
+void NullSound::start_noise() {
+    note("start_noise");
+}
 
-void NullSound::stop_noise() { note("stop_noise"); }
+void NullSound::stop_noise() {
+    note("stop_noise");
+}
 
 } // namespace zenka::sound

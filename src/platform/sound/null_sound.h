@@ -15,7 +15,7 @@
 namespace zenka::sound {
 
 class NullSound final : public SoundOutput {
-public:
+  public:
     explicit NullSound(int devices = 1) : devices_(devices) {}
 
     int device_count() const override { return devices_.load(); }
@@ -34,7 +34,7 @@ public:
     std::vector<std::string> calls() const;
     void clear();
 
-private:
+  private:
     void note(std::string line);
 
     std::atomic<int> devices_;

@@ -24,7 +24,8 @@ std::filesystem::path exe_folder() {
 
 } // namespace
 
-std::filesystem::path RecordingsFolder::choose(const char* env, const std::filesystem::path& exe_folder,
+std::filesystem::path RecordingsFolder::choose(const char* env,
+                                               const std::filesystem::path& exe_folder,
                                                const std::filesystem::path& data_folder) {
     if (env != nullptr && *env != '\0') return env;
     if (!exe_folder.empty() && is_folder(exe_folder / "fone")) return exe_folder / "fone";

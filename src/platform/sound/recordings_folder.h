@@ -12,7 +12,7 @@
 namespace zenka::sound {
 
 class RecordingsFolder {
-public:
+  public:
     static constexpr std::string_view kPrefix = "fone/";
 
     explicit RecordingsFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
@@ -34,7 +34,7 @@ public:
     // the file is missing, not a regular file, or a symbolic link.
     UniqueFd open(std::string_view name) const;
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

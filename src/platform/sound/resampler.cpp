@@ -9,7 +9,9 @@
 
 namespace zenka::sound {
 
-void Resampler::Deleter::operator()(SRC_STATE_tag* state) const { src_delete(state); }
+void Resampler::Deleter::operator()(SRC_STATE_tag* state) const {
+    src_delete(state);
+}
 
 Resampler::Resampler(Quality quality, double ratio) : ratio_(ratio) {
     if (!(ratio > 0.0) || src_is_valid_ratio(ratio) == 0) return;
@@ -52,7 +54,8 @@ void convert(Resampler& resampler, const std::function<std::size_t(std::span<flo
             at = 0;
             last = have < in.size();
         }
-        const auto step = resampler.process(std::span<const float>(in).subspan(at, have - at), out, last);
+        const auto step =
+            resampler.process(std::span<const float>(in).subspan(at, have - at), out, last);
         at += step.used;
         if (step.made > 0 && !output(std::span<const float>(out.data(), step.made))) return;
         if (step.made == 0 && step.used == 0 && (last || at < have)) return; // drained, or stuck
@@ -66,7 +69,8 @@ std::vector<float> resample(std::span<const float> in, double ratio, Quality qua
     Resampler resampler(quality, ratio);
     if (!resampler) return {};
     std::vector<float> result;
-    result.reserve(static_cast<std::size_t>(std::ceil(static_cast<double>(in.size()) * ratio)) + 16);
+    result.reserve(static_cast<std::size_t>(std::ceil(static_cast<double>(in.size()) * ratio)) +
+                   16);
     std::size_t next = 0;
     convert(
         resampler,
@@ -110,7 +114,8 @@ std::vector<float> resample_loop(std::span<const float> loop, double ratio, Qual
         resampler,
         [&](std::span<float> buffer) {
             const std::size_t n = std::min(buffer.size(), total_in - next);
-            for (std::size_t i = 0; i < n; ++i) buffer[i] = loop[(next + i) % length];
+            for (std::size_t i = 0; i < n; ++i)
+                buffer[i] = loop[(next + i) % length];
             next += n;
             return n;
         },

@@ -17,7 +17,7 @@ enum class Quality {
 };
 
 class Resampler {
-public:
+  public:
     // `ratio` is output rate / input rate; an unusable ratio gives an empty Resampler.
     Resampler(Quality quality, double ratio);
 
@@ -31,7 +31,7 @@ public:
     // the converter then drains, and a step that makes nothing means it is done.
     Step process(std::span<const float> in, std::span<float> out, bool last);
 
-private:
+  private:
     struct Deleter {
         void operator()(SRC_STATE_tag* state) const;
     };

@@ -9,8 +9,8 @@ SampleRing::SampleRing(std::size_t capacity)
       mask_(std::bit_ceil(std::max<std::size_t>(capacity, 2)) - 1) {}
 
 std::size_t SampleRing::space() const noexcept {
-    return capacity() - (written_.load(std::memory_order_relaxed) -
-                         read_.load(std::memory_order_acquire));
+    return capacity() -
+           (written_.load(std::memory_order_relaxed) - read_.load(std::memory_order_acquire));
 }
 
 std::size_t SampleRing::push(std::span<const float> samples) noexcept {
@@ -34,9 +34,11 @@ std::size_t SampleRing::pop_add(std::span<float> out, float gain) noexcept {
     const std::size_t at = r & mask_;
     const std::size_t first = std::min(n, capacity() - at);
     const float* a = data_.get() + at;
-    for (std::size_t i = 0; i < first; ++i) out[i] += gain * a[i];
+    for (std::size_t i = 0; i < first; ++i)
+        out[i] += gain * a[i];
     const float* b = data_.get();
-    for (std::size_t i = first; i < n; ++i) out[i] += gain * b[i - first];
+    for (std::size_t i = first; i < n; ++i)
+        out[i] += gain * b[i - first];
     read_.store(r + n, std::memory_order_release);
     return n;
 }

@@ -12,7 +12,7 @@
 namespace zenka::sound {
 
 class SampleRing {
-public:
+  public:
     // `capacity` is rounded up to a power of two.
     explicit SampleRing(std::size_t capacity);
 
@@ -29,7 +29,7 @@ public:
     // returns how many were taken.
     std::size_t pop_add(std::span<float> out, float gain) noexcept;
 
-private:
+  private:
     std::unique_ptr<float[]> data_;
     std::size_t mask_;
     // Running totals of samples written and read; the difference is the fill.

@@ -18,8 +18,8 @@ SdlSound::SdlSound(RecordingsFolder folder) {
 
     // The workers exist before the device starts calling back and before any
     // control call can wake them.
-    mixer_ = std::make_unique<Mixer>(std::move(folder),
-                                     Mixer::Wake{[this] { feeder_->wake(); }, [this] { loader_->wake(); }});
+    mixer_ = std::make_unique<Mixer>(
+        std::move(folder), Mixer::Wake{[this] { feeder_->wake(); }, [this] { loader_->wake(); }});
     feeder_ = std::make_unique<Worker>([m = mixer_.get()] { m->feed(); }, 5ms);
     loader_ = std::make_unique<Worker>([m = mixer_.get()] { m->load(); }, 100ms);
 

@@ -16,7 +16,7 @@
 namespace zenka::sound {
 
 class SdlSound final : public SoundOutput {
-public:
+  public:
     static constexpr int kPeriod = 512;
 
     explicit SdlSound(RecordingsFolder folder = RecordingsFolder::locate());
@@ -38,7 +38,7 @@ public:
     // The mixer behind the device, for measurements; null without a device.
     const Mixer* mixer() const { return mixer_.get(); }
 
-private:
+  private:
     static void callback(void* mixer, std::uint8_t* stream, int bytes);
 
     bool audio_started_ = false; // SDL's audio subsystem is ours to quit

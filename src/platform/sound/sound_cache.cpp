@@ -14,7 +14,7 @@ namespace zenka::sound {
 namespace {
 
 std::string identity(const UniqueFd& fd, bool loop) {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd.get(), &st) != 0) return {};
     return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' +
            std::to_string(st.st_size) + ':' + std::to_string(st.st_mtim.tv_sec) + '.' +

@@ -24,14 +24,14 @@ inline constexpr std::size_t kMaxDecodedSeconds = 300;
 
 // Used by one thread at a time.
 class SoundCache {
-public:
+  public:
     // Everything cached together stays below this; past it the cache starts over
     // (sounds still playing keep their own reference).
     static constexpr std::size_t kMaxSamples = 32u << 20; // 128 MB of floats
 
     DecodedSound get(UniqueFd fd, bool loop);
 
-private:
+  private:
     std::map<std::string, DecodedSound> sounds_;
     std::size_t samples_ = 0;
 };

@@ -7,7 +7,9 @@
 
 namespace zenka::sound {
 
-void SoundFile::Closer::operator()(sf_private_tag* file) const { sf_close(file); }
+void SoundFile::Closer::operator()(sf_private_tag* file) const {
+    sf_close(file);
+}
 
 SoundFile::SoundFile(UniqueFd fd) : fd_(std::move(fd)) {
     if (!fd_) return;
@@ -31,7 +33,8 @@ namespace {
 
 // Float files may hold anything; the mix takes only finite samples in [-1, 1].
 void tame(std::span<float> samples) {
-    for (float& v : samples) v = std::isfinite(v) ? std::clamp(v, -1.0f, 1.0f) : 0.0f;
+    for (float& v : samples)
+        v = std::isfinite(v) ? std::clamp(v, -1.0f, 1.0f) : 0.0f;
 }
 
 } // namespace
@@ -39,7 +42,8 @@ void tame(std::span<float> samples) {
 std::size_t SoundFile::read_mono(std::span<float> out) {
     if (!file_ || out.empty()) return 0;
     if (channels_ == 1) {
-        const sf_count_t n = sf_readf_float(file_.get(), out.data(), static_cast<sf_count_t>(out.size()));
+        const sf_count_t n =
+            sf_readf_float(file_.get(), out.data(), static_cast<sf_count_t>(out.size()));
         if (n <= 0) return 0;
         tame(out.first(static_cast<std::size_t>(n)));
         return static_cast<std::size_t>(n);
@@ -53,7 +57,8 @@ std::size_t SoundFile::read_mono(std::span<float> out) {
     const float scale = 1.0f / static_cast<float>(channels);
     for (std::size_t i = 0; i < frames; ++i) {
         float sum = 0.0f;
-        for (std::size_t c = 0; c < channels; ++c) sum += interleaved_[i * channels + c];
+        for (std::size_t c = 0; c < channels; ++c)
+            sum += interleaved_[i * channels + c];
         out[i] = sum * scale;
     }
     tame(out.first(frames));

@@ -17,7 +17,7 @@ struct sf_private_tag; // libsndfile's SNDFILE
 namespace zenka::sound {
 
 class SoundFile {
-public:
+  public:
     static constexpr int kMinRate = 200;
     static constexpr int kMaxRate = 384000;
     static constexpr int kMaxChannels = 16;
@@ -36,7 +36,7 @@ public:
     // Lets go of the file at once.
     void close();
 
-private:
+  private:
     struct Closer {
         void operator()(sf_private_tag* file) const;
     };

@@ -12,7 +12,7 @@ namespace {
 UniqueFd keep_if_regular(int fd) {
     UniqueFd owned(fd);
     if (!owned) return owned;
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return UniqueFd();
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return UniqueFd();

@@ -8,7 +8,7 @@
 namespace zenka::sound {
 
 class UniqueFd {
-public:
+  public:
     UniqueFd() = default;
     explicit UniqueFd(int fd) : fd_(fd) {}
     ~UniqueFd() { reset(); }
@@ -27,7 +27,7 @@ public:
     explicit operator bool() const { return fd_ >= 0; }
     void reset();
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -12,7 +12,7 @@
 namespace zenka::sound {
 
 class Voice {
-public:
+  public:
     Voice(DecodedSound sound, bool loop) : sound_(std::move(sound)), loop_(loop) {}
 
     // Audio thread: adds the next out.size() samples times `gain` onto `out`.
@@ -21,7 +21,8 @@ public:
         std::size_t done = 0;
         while (done < out.size() && at_ < s.size()) {
             const std::size_t n = std::min(out.size() - done, s.size() - at_);
-            for (std::size_t i = 0; i < n; ++i) out[done + i] += gain * s[at_ + i];
+            for (std::size_t i = 0; i < n; ++i)
+                out[done + i] += gain * s[at_ + i];
             done += n;
             at_ += n;
             if (at_ == s.size() && loop_) at_ = 0;
@@ -32,7 +33,7 @@ public:
     // A sound played once has come to its end.
     bool finished() const noexcept { return finished_.load(std::memory_order_relaxed); }
 
-private:
+  private:
     DecodedSound sound_; // never empty
     bool loop_;
     std::size_t at_ = 0;

@@ -11,7 +11,7 @@
 namespace zenka::sound {
 
 class Worker {
-public:
+  public:
     Worker(std::function<void()> job, std::chrono::milliseconds period);
     ~Worker(); // stops the thread and waits for it
     Worker(const Worker&) = delete;
@@ -20,7 +20,7 @@ public:
     // Runs the job soon (once more if it is running now).
     void wake();
 
-private:
+  private:
     void run();
 
     std::function<void()> job_;

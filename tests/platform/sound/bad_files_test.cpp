@@ -30,21 +30,38 @@ std::string header_with(std::uint32_t rate, int bits, int channels, std::uint32_
 const BadCase kBadCases[] = {
     {"missing", [](const std::filesystem::path&) {}},
     {"empty", [](const std::filesystem::path& p) { write_bytes(p, ""); }},
-    {"cut_in_header", [](const std::filesystem::path& p) { write_bytes(p, wav_header(8000, 8, 1000).substr(0, 20)); }},
-    {"header_without_data", [](const std::filesystem::path& p) { write_bytes(p, wav_header(8000, 8, 1000)); }},
-    {"garbage", [](const std::filesystem::path& p) {
+    {"cut_in_header",
+     [](const std::filesystem::path& p) {
+         write_bytes(p, wav_header(8000, 8, 1000).substr(0, 20));
+     }},
+    {"header_without_data",
+     [](const std::filesystem::path& p) { write_bytes(p, wav_header(8000, 8, 1000)); }},
+    {"garbage",
+     [](const std::filesystem::path& p) {
          std::string s(4000, '\0');
-         for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<char>((i * 7919u) >> 3);
+         for (std::size_t i = 0; i < s.size(); ++i)
+             s[i] = static_cast<char>((i * 7919u) >> 3);
          write_bytes(p, s);
      }},
-    {"riff_with_garbage_format", [](const std::filesystem::path& p) {
+    {"riff_with_garbage_format",
+     [](const std::filesystem::path& p) {
          std::string s = wav_header(8000, 8, 100);
-         for (std::size_t i = 20; i < 36; ++i) s[i] = static_cast<char>(0xEE);
+         for (std::size_t i = 20; i < 36; ++i)
+             s[i] = static_cast<char>(0xEE);
          write_bytes(p, s + std::string(100, 'x'));
      }},
-    {"zero_channels", [](const std::filesystem::path& p) { write_bytes(p, header_with(8000, 8, 0, 100) + std::string(100, 'x')); }},
-    {"zero_rate", [](const std::filesystem::path& p) { write_bytes(p, wav_header(0, 8, 100) + std::string(100, 'x')); }},
-    {"rate_too_low", [](const std::filesystem::path& p) { write_bytes(p, wav_header(3, 8, 100) + std::string(100, 'x')); }},
+    {"zero_channels",
+     [](const std::filesystem::path& p) {
+         write_bytes(p, header_with(8000, 8, 0, 100) + std::string(100, 'x'));
+     }},
+    {"zero_rate",
+     [](const std::filesystem::path& p) {
+         write_bytes(p, wav_header(0, 8, 100) + std::string(100, 'x'));
+     }},
+    {"rate_too_low",
+     [](const std::filesystem::path& p) {
+         write_bytes(p, wav_header(3, 8, 100) + std::string(100, 'x'));
+     }},
     {"folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }},
     {"fifo", [](const std::filesystem::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
 };
@@ -94,7 +111,9 @@ TEST_P(BadRecording, IsSilentAndTheRestPlaysOn) {
     EXPECT_EQ(render(folder, script(true)), render(folder, script(false)));
 }
 
-std::string case_name(const ::testing::TestParamInfo<BadCase>& info) { return info.param.name; }
+std::string case_name(const ::testing::TestParamInfo<BadCase>& info) {
+    return info.param.name;
+}
 
 INSTANTIATE_TEST_SUITE_P(Kinds, BadChannelFile, ::testing::ValuesIn(kBadCases), case_name);
 INSTANTIATE_TEST_SUITE_P(Kinds, BadRecording, ::testing::ValuesIn(kBadCases), case_name);
@@ -111,8 +130,10 @@ TEST(TruncatedChannelFile, PlaysWhatIsThereThenFallsSilent) {
         s.advance_samples(5000);
     });
     ASSERT_EQ(out.size(), 5000u);
-    for (std::size_t i = 4; i < 1004; ++i) ASSERT_EQ(out[i], sound::kChannelGain * level8(0xA0)) << i;
-    for (std::size_t i = 1004; i < out.size(); ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 4; i < 1004; ++i)
+        ASSERT_EQ(out[i], sound::kChannelGain * level8(0xA0)) << i;
+    for (std::size_t i = 1004; i < out.size(); ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
 }
 
 TEST(FileSoundOutput, UnwritableOutputHasNoDeviceAndAcceptsEverything) {

@@ -15,7 +15,8 @@ namespace {
 Samples8 keyed_tone(std::size_t cycles) {
     static const Samples8 kCycle = {128, 176, 224, 176, 128, 80, 32, 80};
     Samples8 s;
-    for (std::size_t i = 0; i < cycles; ++i) s.insert(s.end(), kCycle.begin(), kCycle.end());
+    for (std::size_t i = 0; i < cycles; ++i)
+        s.insert(s.end(), kCycle.begin(), kCycle.end());
     return s;
 }
 
@@ -57,9 +58,11 @@ TEST_P(ChannelPitch, ToneKeepsItsPitchAndLength) {
     const Samples8 cycle = keyed_tone(1);
     double fundamental = 0.0;
     for (std::size_t n = 0; n < 8; ++n)
-        fundamental += 0.25 * level8(cycle[n]) * std::sin(2.0 * std::numbers::pi * static_cast<double>(n) / 8.0);
+        fundamental += 0.25 * level8(cycle[n]) *
+                       std::sin(2.0 * std::numbers::pi * static_cast<double>(n) / 8.0);
     const double amplitude = 2.0 * std::sqrt(goertzel(out, from, count, pitch, 48000.0)) / count;
-    EXPECT_NEAR(amplitude, sound::kChannelGain * fundamental, 0.02 * sound::kChannelGain * fundamental);
+    EXPECT_NEAR(amplitude, sound::kChannelGain * fundamental,
+                0.02 * sound::kChannelGain * fundamental);
 
     // Length: four silent head samples, then 2 s of tone, then silence.
     const double start = 4.0 * 48000.0 / rate;
@@ -69,10 +72,12 @@ TEST_P(ChannelPitch, ToneKeepsItsPitchAndLength) {
         if (std::fabs(out[i]) > 0.01f) last = i;
     }
     EXPECT_NEAR(static_cast<double>(last), end, 48000.0 / rate + 48.0);
-    for (std::size_t i = static_cast<std::size_t>(end) + 480; i < out.size(); ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = static_cast<std::size_t>(end) + 480; i < out.size(); ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, ChannelPitch, ::testing::Values(1500u, 6000u, 8000u, 11025u, 16000u));
+INSTANTIATE_TEST_SUITE_P(Rates, ChannelPitch,
+                         ::testing::Values(1500u, 6000u, 8000u, 11025u, 16000u));
 
 } // namespace
 } // namespace zenka::test

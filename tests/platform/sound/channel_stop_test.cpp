@@ -30,11 +30,14 @@ TEST_P(StopAnywhere, SilenceFromTheStopOn) {
         s.advance_samples(24000);
     });
     ASSERT_EQ(stopped.size(), whole.size());
-    for (std::size_t i = 0; i < stop; ++i) ASSERT_EQ(stopped[i], whole[i]) << i;
-    for (std::size_t i = stop; i < stopped.size(); ++i) ASSERT_EQ(stopped[i], 0.0f) << i;
+    for (std::size_t i = 0; i < stop; ++i)
+        ASSERT_EQ(stopped[i], whole[i]) << i;
+    for (std::size_t i = stop; i < stopped.size(); ++i)
+        ASSERT_EQ(stopped[i], 0.0f) << i;
     // The tone was still going where it was cut off.
     float after = 0.0f;
-    for (std::size_t i = stop; i < stop + 100; ++i) after = std::max(after, std::fabs(whole[i]));
+    for (std::size_t i = stop; i < stop + 100; ++i)
+        after = std::max(after, std::fabs(whole[i]));
     EXPECT_GT(after, 0.1f);
 }
 
@@ -52,7 +55,8 @@ TEST(ChannelStop, ClosingWhatIsNotOpenIsHarmless) {
         s.advance_samples(1000);
     });
     ASSERT_EQ(out.size(), 1000u);
-    for (const float v : out) ASSERT_EQ(v, 0.0f);
+    for (const float v : out)
+        ASSERT_EQ(v, 0.0f);
 }
 
 TEST(ChannelStop, EmissionPlaysOnceThenTheChannelIsSilent) {
@@ -65,9 +69,12 @@ TEST(ChannelStop, EmissionPlaysOnceThenTheChannelIsSilent) {
         s.advance_samples(100);
     });
     ASSERT_EQ(out.size(), 100u);
-    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(out[i], 0.0f); // the four head samples
-    for (std::size_t i = 0; i < data.size(); ++i) EXPECT_EQ(out[4 + i], sound::kChannelGain * level8(data[i]));
-    for (std::size_t i = 4 + data.size(); i < out.size(); ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(out[i], 0.0f); // the four head samples
+    for (std::size_t i = 0; i < data.size(); ++i)
+        EXPECT_EQ(out[4 + i], sound::kChannelGain * level8(data[i]));
+    for (std::size_t i = 4 + data.size(); i < out.size(); ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
 }
 
 TEST(ChannelReopen, FileRewrittenAfterCloseIsPlayedAnewFromItsStart) {
@@ -93,7 +100,8 @@ TEST(ChannelReopen, FileRewrittenAfterCloseIsPlayedAnewFromItsStart) {
     });
     ASSERT_EQ(out.size(), 37000u);
     ASSERT_EQ(fresh.size(), 30000u);
-    for (std::size_t i = 0; i < fresh.size(); ++i) ASSERT_EQ(out[7000 + i], fresh[i]) << i;
+    for (std::size_t i = 0; i < fresh.size(); ++i)
+        ASSERT_EQ(out[7000 + i], fresh[i]) << i;
 }
 
 TEST(ChannelReopen, OpeningAnOpenChannelReplacesItsStream) {
@@ -109,9 +117,12 @@ TEST(ChannelReopen, OpeningAnOpenChannelReplacesItsStream) {
         s.advance_samples(1000);
     });
     ASSERT_EQ(out.size(), 2000u);
-    for (std::size_t i = 4; i < 1000; ++i) ASSERT_EQ(out[i], sound::kChannelGain * level8(200)) << i;
-    for (std::size_t i = 1000; i < 1004; ++i) ASSERT_EQ(out[i], 0.0f) << i;
-    for (std::size_t i = 1004; i < 2000; ++i) ASSERT_EQ(out[i], sound::kChannelGain * level8(64)) << i;
+    for (std::size_t i = 4; i < 1000; ++i)
+        ASSERT_EQ(out[i], sound::kChannelGain * level8(200)) << i;
+    for (std::size_t i = 1000; i < 1004; ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 1004; i < 2000; ++i)
+        ASSERT_EQ(out[i], sound::kChannelGain * level8(64)) << i;
 }
 
 } // namespace
@@ -129,8 +140,10 @@ TEST(ChannelOpen, PlaysFromTheVeryNextBlockWithoutWaitingForTheFeeder) {
     // No feed(): what open_channel converted itself carries the first blocks.
     std::vector<float> out(sound::ChannelStream::kPrefill);
     mixer.mix(out);
-    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(out[i], 0.0f);
-    for (std::size_t i = 4; i < out.size(); ++i) ASSERT_EQ(out[i], sound::kChannelGain * level8(0x90)) << i;
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(out[i], 0.0f);
+    for (std::size_t i = 4; i < out.size(); ++i)
+        ASSERT_EQ(out[i], sound::kChannelGain * level8(0x90)) << i;
     EXPECT_EQ(mixer.channel_heard(6).block, 1u);
     EXPECT_EQ(mixer.blocks_started(), 1u);
 }

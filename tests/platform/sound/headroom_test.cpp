@@ -14,7 +14,8 @@ namespace {
 using sound::soft_limit;
 
 TEST(SoftLimit, LeavesQuietSumsAlone) {
-    for (const float x : {0.0f, 0.1f, -0.1f, 0.25f, -0.33f, 0.4999f, 0.5f, -0.5f}) EXPECT_EQ(soft_limit(x), x);
+    for (const float x : {0.0f, 0.1f, -0.1f, 0.25f, -0.33f, 0.4999f, 0.5f, -0.5f})
+        EXPECT_EQ(soft_limit(x), x);
 }
 
 TEST(SoftLimit, BendsSmoothlyAndMonotonicallyBelowFullScale) {
@@ -43,7 +44,8 @@ TEST(SoftLimit, BendsSmoothlyAndMonotonicallyBelowFullScale) {
 // A square wave at 0.75 full scale (8-bit +-96), `period` samples long.
 Samples8 square(std::size_t count, std::size_t period) {
     Samples8 s(count);
-    for (std::size_t i = 0; i < count; ++i) s[i] = (i % period) < period / 2 ? 224 : 32;
+    for (std::size_t i = 0; i < count; ++i)
+        s[i] = (i % period) < period / 2 ? 224 : 32;
     return s;
 }
 
@@ -57,16 +59,19 @@ TEST(Headroom, EverythingAtOnceIsTheLimitedSumOfItsParts) {
     }
     // Noise, carrier and recording at full scale, in phase with the stations.
     std::vector<std::int16_t> noise(9600);
-    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = (i % 96) < 48 ? 32767 : -32767;
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = (i % 96) < 48 ? 32767 : -32767;
     write_wav16(folder / "fone/noise.wav", 48000, noise);
     Samples8 loud(9600);
-    for (std::size_t i = 0; i < loud.size(); ++i) loud[i] = (i % 96) < 48 ? 255 : 1;
+    for (std::size_t i = 0; i < loud.size(); ++i)
+        loud[i] = (i % 96) < 48 ? 255 : 1;
     write_wav8(folder / "carrier.wav", 48000, loud);
     write_wav8(folder / "fone/rtt-001.wav", 48000, loud);
 
     constexpr std::uint64_t kLength = 48000;
     const auto all = render(folder, [&](sound::FileSound& s) {
-        for (int k = 0; k < 7; ++k) s.open_channel(k, channels[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < 7; ++k)
+            s.open_channel(k, channels[static_cast<std::size_t>(k)]);
         s.start_noise();
         s.loop_carrier(folder / "carrier.wav");
         s.play_recording("fone/rtt-001.wav");

@@ -19,7 +19,8 @@ Samples8 random8(std::size_t n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> byte(1, 255);
     Samples8 s(n);
-    for (auto& b : s) b = static_cast<std::uint8_t>(byte(gen));
+    for (auto& b : s)
+        b = static_cast<std::uint8_t>(byte(gen));
     return s;
 }
 
@@ -27,7 +28,8 @@ std::vector<std::int16_t> random16(std::size_t n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> value(-32767, 32767);
     std::vector<std::int16_t> s(n);
-    for (auto& v : s) v = static_cast<std::int16_t>(value(gen));
+    for (auto& v : s)
+        v = static_cast<std::int16_t>(value(gen));
     return s;
 }
 
@@ -71,11 +73,13 @@ TEST(LoopSeam, CarrierAt8kHzLoopsAsAContinuousSine) {
     });
     ASSERT_EQ(out.size(), 24000u);
     // One period of the loop is 80 * 6 = 480 samples at 48 kHz ...
-    for (std::size_t i = 480; i < out.size(); ++i) ASSERT_EQ(out[i], out[i - 480]) << i;
+    for (std::size_t i = 480; i < out.size(); ++i)
+        ASSERT_EQ(out[i], out[i - 480]) << i;
     // ... and it is the sine itself, across every seam (8-bit steps are 1/128).
     const double peak = sound::kCarrierGain * 100.0 / 128.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double ideal = peak * std::sin(2.0 * std::numbers::pi * 1000.0 * static_cast<double>(i) / 48000.0);
+        const double ideal =
+            peak * std::sin(2.0 * std::numbers::pi * 1000.0 * static_cast<double>(i) / 48000.0);
         ASSERT_NEAR(out[i], ideal, sound::kCarrierGain * 1.0 / 128.0) << i;
     }
 }
@@ -87,7 +91,8 @@ TEST(LoopSeam, NoiseAtAnUnevenRateRepeatsWithoutAStep) {
     // 4353.7 output samples, so the loop is 4354 samples long.
     std::vector<std::int16_t> loop(1000);
     for (std::size_t i = 0; i < loop.size(); ++i)
-        loop[i] = static_cast<std::int16_t>(std::lround(20000.0 * std::sin(2.0 * std::numbers::pi * 3.0 * i / 1000.0)));
+        loop[i] = static_cast<std::int16_t>(
+            std::lround(20000.0 * std::sin(2.0 * std::numbers::pi * 3.0 * i / 1000.0)));
     write_wav16(folder / "fone/noise.wav", 11025, loop);
     const auto out = render(folder, [&](sound::FileSound& s) {
         s.start_noise();
@@ -95,10 +100,12 @@ TEST(LoopSeam, NoiseAtAnUnevenRateRepeatsWithoutAStep) {
     });
     ASSERT_EQ(out.size(), 48000u);
     constexpr std::size_t kPeriod = 4354;
-    for (std::size_t i = kPeriod; i < out.size(); ++i) ASSERT_EQ(out[i], out[i - kPeriod]) << i;
+    for (std::size_t i = kPeriod; i < out.size(); ++i)
+        ASSERT_EQ(out[i], out[i - kPeriod]) << i;
     // The step across a seam is no larger than the steps inside the loop.
     float largest_inside = 0.0f;
-    for (std::size_t i = 1; i < kPeriod; ++i) largest_inside = std::max(largest_inside, std::fabs(out[i] - out[i - 1]));
+    for (std::size_t i = 1; i < kPeriod; ++i)
+        largest_inside = std::max(largest_inside, std::fabs(out[i] - out[i - 1]));
     EXPECT_GT(largest_inside, 0.0f);
     for (std::size_t seam = kPeriod; seam < out.size(); seam += kPeriod)
         EXPECT_LE(std::fabs(out[seam] - out[seam - 1]), largest_inside * 1.001f) << seam;
@@ -106,7 +113,8 @@ TEST(LoopSeam, NoiseAtAnUnevenRateRepeatsWithoutAStep) {
 
 TEST(LoopSeam, ResampledLoopHasTheRoundedLengthAndTheSourceShape) {
     std::vector<float> loop(100);
-    for (std::size_t i = 0; i < loop.size(); ++i) loop[i] = static_cast<float>(std::sin(2.0 * std::numbers::pi * i / 100.0));
+    for (std::size_t i = 0; i < loop.size(); ++i)
+        loop[i] = static_cast<float>(std::sin(2.0 * std::numbers::pi * i / 100.0));
     const auto twice = sound::resample_loop(loop, 2.0, sound::Quality::Medium);
     ASSERT_EQ(twice.size(), 200u);
     for (std::size_t i = 0; i < twice.size(); ++i)
@@ -150,8 +158,10 @@ TEST(LoopSeam, StoppedCarrierIsSilentAndRestartsFromItsStart) {
         s.advance_samples(100);
     });
     ASSERT_EQ(out.size(), 3100u);
-    for (std::size_t i = 0; i < 1000; ++i) ASSERT_EQ(out[i], sound::kCarrierGain * level8(a[i % a.size()])) << i;
-    for (std::size_t i = 1000; i < 2000; ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 0; i < 1000; ++i)
+        ASSERT_EQ(out[i], sound::kCarrierGain * level8(a[i % a.size()])) << i;
+    for (std::size_t i = 1000; i < 2000; ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
     for (std::size_t i = 2000; i < 3100; ++i)
         ASSERT_EQ(out[i], sound::kCarrierGain * level8(a[(i - 2000) % a.size()])) << i;
 }

@@ -2,8 +2,8 @@
 // control calls coming from other threads: a closed channel is never heard
 // again, even when its file is rewritten and opened at once.
 
-#include "platform/sound/mixer.h"
 #include "platform/sound/mix_levels.h"
+#include "platform/sound/mixer.h"
 #include "platform/sound/sound_files.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ struct BlockSeen {
 // Runs a mixer as a device would, on threads of its own, and keeps what every
 // block held.
 class RunningMixer {
-public:
+  public:
     static constexpr std::size_t kBlocks = 400000;
     static constexpr std::size_t kBlock = 512;
 
@@ -74,13 +74,14 @@ public:
     }
     const std::vector<BlockSeen>& seen() const { return seen_; }
 
-private:
+  private:
     static void note(BlockSeen& seen, const std::array<float, kBlock>& block) {
         for (const float v : block) {
             if (!std::isfinite(v) || std::fabs(v) > 1.0f) seen.wild = true;
             if (v == 0.0f) continue;
             bool known = false;
-            for (int i = 0; i < seen.count; ++i) known = known || seen.values[static_cast<std::size_t>(i)] == v;
+            for (int i = 0; i < seen.count; ++i)
+                known = known || seen.values[static_cast<std::size_t>(i)] == v;
             if (!known && seen.count < 4) seen.values[static_cast<std::size_t>(seen.count++)] = v;
         }
     }
@@ -93,8 +94,7 @@ private:
     std::thread loader_;
 };
 
-template <typename F>
-bool eventually(F done) {
+template <typename F> bool eventually(F done) {
     const auto until = std::chrono::steady_clock::now() + 10s;
     while (!done()) {
         if (std::chrono::steady_clock::now() > until) return false;
@@ -107,8 +107,8 @@ TEST(MixerThreads, RewrittenChannelFileIsNeverHeardAfterClose) {
     TempFolder folder;
     const auto file = folder / "ZENKA00.WAV";
     constexpr int kRounds = 50;
-    std::array<std::uint64_t, kRounds> opened{};   // blocks begun before open_channel
-    std::array<std::uint64_t, kRounds> closed{};   // blocks begun when close_channel returned
+    std::array<std::uint64_t, kRounds> opened{}; // blocks begun before open_channel
+    std::array<std::uint64_t, kRounds> closed{}; // blocks begun when close_channel returned
     RunningMixer running(folder / "fone");
     sound::Mixer& m = running.mixer();
     std::uint64_t heard = 0;
@@ -144,7 +144,8 @@ TEST(MixerThreads, RewrittenChannelFileIsNeverHeardAfterClose) {
             found[round] = true;
         }
     }
-    for (int i = 0; i < kRounds; ++i) EXPECT_TRUE(found[static_cast<std::size_t>(i)]) << "round " << i;
+    for (int i = 0; i < kRounds; ++i)
+        EXPECT_TRUE(found[static_cast<std::size_t>(i)]) << "round " << i;
 }
 
 TEST(MixerThreads, ControlCallsFromSeveralThreadsAtOnce) {
@@ -153,13 +154,15 @@ TEST(MixerThreads, ControlCallsFromSeveralThreadsAtOnce) {
     std::vector<std::filesystem::path> files;
     for (int k = 0; k < 7; ++k) {
         files.push_back(folder / ("ZENKA0" + std::to_string(k) + ".WAV"));
-        write_channel_file(files.back(), 4000 + 2000 * static_cast<std::uint32_t>(k), tone8(600.0, 16000, 30000, 96));
+        write_channel_file(files.back(), 4000 + 2000 * static_cast<std::uint32_t>(k),
+                           tone8(600.0, 16000, 30000, 96));
     }
     write_wav8(folder / "carrier.wav", 8000, tone8(1000.0, 8000, 80, 96));
     write_wav8(folder / "fone/noise.wav", 11025, tone8(300.0, 11025, 11025, 127));
     write_wav8(folder / "fone/rtt-001.wav", 22050, tone8(500.0, 22050, 22050, 127));
     write_wav8(folder / "fone/ssb-002.wav", 8000, tone8(800.0, 8000, 8000, 127));
-    const char* names[] = {"fone/rtt-001.wav", "fone/ssb-002.wav", "fone/missing.wav", "fone/../carrier.wav"};
+    const char* names[] = {"fone/rtt-001.wav", "fone/ssb-002.wav", "fone/missing.wav",
+                           "fone/../carrier.wav"};
 
     RunningMixer running(folder / "fone");
     sound::Mixer& m = running.mixer();
@@ -171,23 +174,37 @@ TEST(MixerThreads, ControlCallsFromSeveralThreadsAtOnce) {
                 const int k = static_cast<int>(gen() % 7);
                 switch (gen() % 7) {
                 case 0:
-                case 1: m.open_channel(k, files[static_cast<std::size_t>(k)]); break;
-                case 2: m.close_channel(k); break;
-                case 3: gen() % 2 ? m.loop_carrier(folder / "carrier.wav") : m.stop_carrier(); break;
-                case 4: gen() % 2 ? m.start_noise() : m.stop_noise(); break;
-                case 5: m.play_recording(names[gen() % 4]); break;
-                default: m.close_recording(names[gen() % 4]);
+                case 1:
+                    m.open_channel(k, files[static_cast<std::size_t>(k)]);
+                    break;
+                case 2:
+                    m.close_channel(k);
+                    break;
+                case 3:
+                    gen() % 2 ? m.loop_carrier(folder / "carrier.wav") : m.stop_carrier();
+                    break;
+                case 4:
+                    gen() % 2 ? m.start_noise() : m.stop_noise();
+                    break;
+                case 5:
+                    m.play_recording(names[gen() % 4]);
+                    break;
+                default:
+                    m.close_recording(names[gen() % 4]);
                 }
                 if (gen() % 8 == 0) std::this_thread::sleep_for(500us);
             }
         });
     }
-    for (auto& t : threads) t.join();
+    for (auto& t : threads)
+        t.join();
     // Everything stopped: from the next block on, silence.
-    for (int k = 0; k < 7; ++k) m.close_channel(k);
+    for (int k = 0; k < 7; ++k)
+        m.close_channel(k);
     m.stop_carrier();
     m.stop_noise();
-    for (const char* name : names) m.close_recording(name);
+    for (const char* name : names)
+        m.close_recording(name);
     const std::uint64_t quiet_from = m.blocks_started() + 1;
     ASSERT_TRUE(eventually([&] { return m.blocks_started() > quiet_from + 3; }));
     running.stop();

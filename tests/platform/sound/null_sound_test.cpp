@@ -61,19 +61,24 @@ TEST(NullSound, CallsFromManyThreadsAreAllKept) {
             }
         });
     }
-    for (auto& t : threads) t.join();
+    for (auto& t : threads)
+        t.join();
     const auto calls = s.calls();
     ASSERT_EQ(calls.size(), static_cast<std::size_t>(kThreads * kCalls * 2));
     for (int t = 0; t < kThreads; ++t) {
         // Each thread's own calls keep their order.
         std::vector<std::string> mine;
-        std::copy_if(calls.begin(), calls.end(), std::back_inserter(mine), [t](const std::string& c) {
-            return c.starts_with("open_channel " + std::to_string(t) + ' ') || c == "close_channel " + std::to_string(t);
-        });
+        std::copy_if(calls.begin(), calls.end(), std::back_inserter(mine),
+                     [t](const std::string& c) {
+                         return c.starts_with("open_channel " + std::to_string(t) + ' ') ||
+                                c == "close_channel " + std::to_string(t);
+                     });
         ASSERT_EQ(mine.size(), static_cast<std::size_t>(kCalls * 2));
         for (int i = 0; i < kCalls; ++i) {
-            EXPECT_EQ(mine[static_cast<std::size_t>(2 * i)], "open_channel " + std::to_string(t) + " /f" + std::to_string(i));
-            EXPECT_EQ(mine[static_cast<std::size_t>(2 * i + 1)], "close_channel " + std::to_string(t));
+            EXPECT_EQ(mine[static_cast<std::size_t>(2 * i)],
+                      "open_channel " + std::to_string(t) + " /f" + std::to_string(i));
+            EXPECT_EQ(mine[static_cast<std::size_t>(2 * i + 1)],
+                      "close_channel " + std::to_string(t));
         }
     }
 }

@@ -15,11 +15,12 @@ namespace {
 using sound::RecordingsFolder;
 
 TEST(RecordingName, OnlyPlainFileNamesInTheFolderAreValid) {
-    for (const char* good : {"fone/rtt-001.wav", "fone/noise.wav", "fone/x", "fone/..x", "fone/a b.mp3", "fone/.hidden"})
+    for (const char* good : {"fone/rtt-001.wav", "fone/noise.wav", "fone/x", "fone/..x",
+                             "fone/a b.mp3", "fone/.hidden"})
         EXPECT_TRUE(RecordingsFolder::valid_name(good)) << good;
-    for (const char* bad : {"", "fone/", "fone", "fone/.", "fone/..", "fone/../x.wav", "fone/a/b.wav",
-                            "fone//x.wav", "/fone/x.wav", "/etc/passwd", "other/x.wav", "x.wav", "./fone/x.wav",
-                            "FONE/x.wav", "fone/x.wav/"})
+    for (const char* bad : {"", "fone/", "fone", "fone/.", "fone/..", "fone/../x.wav",
+                            "fone/a/b.wav", "fone//x.wav", "/fone/x.wav", "/etc/passwd",
+                            "other/x.wav", "x.wav", "./fone/x.wav", "FONE/x.wav", "fone/x.wav/"})
         EXPECT_FALSE(RecordingsFolder::valid_name(bad)) << bad;
     EXPECT_FALSE(RecordingsFolder::valid_name(std::string_view("fone/a\0b", 8)));
 }
@@ -32,7 +33,8 @@ TEST(RecordingsFolderChoice, EnvironmentThenExecutableThenDataThenWorkingFolder)
     // Neither beside the executable nor installed: "./fone".
     EXPECT_EQ(RecordingsFolder::choose(nullptr, exe.path(), none), "fone");
     EXPECT_EQ(RecordingsFolder::choose(nullptr, exe.path(), data.path()), data.path());
-    EXPECT_EQ(RecordingsFolder::choose("", exe.path(), data.path()), data.path()); // empty counts as unset
+    EXPECT_EQ(RecordingsFolder::choose("", exe.path(), data.path()),
+              data.path()); // empty counts as unset
     std::filesystem::create_directory(exe / "fone");
     EXPECT_EQ(RecordingsFolder::choose(nullptr, exe.path(), data.path()), exe / "fone");
     EXPECT_EQ(RecordingsFolder::choose("/some/where", exe.path(), data.path()), "/some/where");
@@ -50,7 +52,7 @@ TEST(RecordingsFolderChoice, LocateReadsTheEnvironment) {
 }
 
 class RecordingsFolderOpen : public ::testing::Test {
-protected:
+  protected:
     RecordingsFolderOpen() {
         std::filesystem::create_directory(root_ / "fone");
         write_wav8(root_ / "fone/inside.wav", 48000, Samples8(100, 200));
@@ -64,18 +66,22 @@ protected:
     RecordingsFolder folder_{root_ / "fone"};
 };
 
-TEST_F(RecordingsFolderOpen, OpensAPlainFileInside) { EXPECT_TRUE(folder_.open("fone/inside.wav")); }
+TEST_F(RecordingsFolderOpen, OpensAPlainFileInside) {
+    EXPECT_TRUE(folder_.open("fone/inside.wav"));
+}
 
 TEST_F(RecordingsFolderOpen, RefusesEverythingElse) {
-    for (const char* name : {"fone/../secret.wav", "fone/link.wav", "fone/relative-link.wav", "fone/sub",
-                             "fone/sub/deeper.wav", "fone/missing.wav", "fone/", "fone/..", "secret.wav"})
+    for (const char* name :
+         {"fone/../secret.wav", "fone/link.wav", "fone/relative-link.wav", "fone/sub",
+          "fone/sub/deeper.wav", "fone/missing.wav", "fone/", "fone/..", "secret.wav"})
         EXPECT_FALSE(folder_.open(name)) << name;
     EXPECT_FALSE(folder_.open((root_ / "secret.wav").string())) << "absolute path";
     EXPECT_FALSE(RecordingsFolder(root_ / "no-such-folder").open("fone/inside.wav"));
 }
 
 TEST_F(RecordingsFolderOpen, RefusedNamesAreNeverPlayed) {
-    for (const char* name : {"fone/../secret.wav", "fone/link.wav", "fone/relative-link.wav", "fone/sub/deeper.wav"}) {
+    for (const char* name :
+         {"fone/../secret.wav", "fone/link.wav", "fone/relative-link.wav", "fone/sub/deeper.wav"}) {
         const auto out = render(
             root_,
             [&](sound::FileSound& s) {
@@ -84,7 +90,8 @@ TEST_F(RecordingsFolderOpen, RefusedNamesAreNeverPlayed) {
             },
             root_ / "fone");
         ASSERT_EQ(out.size(), 200u);
-        for (const float v : out) ASSERT_EQ(v, 0.0f) << name;
+        for (const float v : out)
+            ASSERT_EQ(v, 0.0f) << name;
     }
     // The same sound inside the folder does play.
     const auto out = render(
@@ -95,15 +102,18 @@ TEST_F(RecordingsFolderOpen, RefusedNamesAreNeverPlayed) {
         },
         root_ / "fone");
     ASSERT_EQ(out.size(), 200u);
-    for (std::size_t i = 0; i < 100; ++i) ASSERT_EQ(out[i], sound::kRecordingGain * level8(200)) << i;
-    for (std::size_t i = 100; i < 200; ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 0; i < 100; ++i)
+        ASSERT_EQ(out[i], sound::kRecordingGain * level8(200)) << i;
+    for (std::size_t i = 100; i < 200; ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
 }
 
 class RecordingPlayback : public ::testing::Test {
-protected:
+  protected:
     RecordingPlayback() {
         std::filesystem::create_directory(root_ / "fone");
-        for (std::size_t i = 0; i < a_.size(); ++i) a_[i] = static_cast<std::uint8_t>(1 + (i * 37) % 254);
+        for (std::size_t i = 0; i < a_.size(); ++i)
+            a_[i] = static_cast<std::uint8_t>(1 + (i * 37) % 254);
         write_wav8(root_ / "fone/rtt-001.wav", 48000, a_);
         write_wav8(root_ / "fone/ssb-002.wav", 48000, Samples8(300, 100));
     }
@@ -121,8 +131,10 @@ TEST_F(RecordingPlayback, PlaysOnceFromItsStart) {
         s.advance_samples(1500);
     });
     ASSERT_EQ(out.size(), 1500u);
-    for (std::size_t i = 0; i < 1000; ++i) ASSERT_EQ(out[i], a(i)) << i;
-    for (std::size_t i = 1000; i < 1500; ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 0; i < 1000; ++i)
+        ASSERT_EQ(out[i], a(i)) << i;
+    for (std::size_t i = 1000; i < 1500; ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
 }
 
 TEST_F(RecordingPlayback, CloseStopsItAndOnlyIt) {
@@ -136,9 +148,12 @@ TEST_F(RecordingPlayback, CloseStopsItAndOnlyIt) {
     });
     ASSERT_EQ(out.size(), 500u);
     const float b = sound::kRecordingGain * level8(100);
-    for (std::size_t i = 0; i < 100; ++i) ASSERT_EQ(out[i], sound::soft_limit(a(i) + b)) << i;
-    for (std::size_t i = 100; i < 300; ++i) ASSERT_EQ(out[i], b) << i;
-    for (std::size_t i = 300; i < 500; ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 0; i < 100; ++i)
+        ASSERT_EQ(out[i], sound::soft_limit(a(i) + b)) << i;
+    for (std::size_t i = 100; i < 300; ++i)
+        ASSERT_EQ(out[i], b) << i;
+    for (std::size_t i = 300; i < 500; ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
 }
 
 TEST_F(RecordingPlayback, PlayingAgainStartsOver) {
@@ -149,8 +164,10 @@ TEST_F(RecordingPlayback, PlayingAgainStartsOver) {
         s.advance_samples(1000);
     });
     ASSERT_EQ(out.size(), 1600u);
-    for (std::size_t i = 0; i < 600; ++i) ASSERT_EQ(out[i], a(i)) << i;
-    for (std::size_t i = 600; i < 1600; ++i) ASSERT_EQ(out[i], a(i - 600)) << i;
+    for (std::size_t i = 0; i < 600; ++i)
+        ASSERT_EQ(out[i], a(i)) << i;
+    for (std::size_t i = 600; i < 1600; ++i)
+        ASSERT_EQ(out[i], a(i - 600)) << i;
 }
 
 TEST_F(RecordingPlayback, ChangedFileIsDecodedAgain) {
@@ -162,9 +179,12 @@ TEST_F(RecordingPlayback, ChangedFileIsDecodedAgain) {
         s.advance_samples(600);
     });
     ASSERT_EQ(out.size(), 1000u);
-    for (std::size_t i = 0; i < 300; ++i) ASSERT_EQ(out[i], sound::kRecordingGain * level8(100)) << i;
-    for (std::size_t i = 400; i < 900; ++i) ASSERT_EQ(out[i], sound::kRecordingGain * level8(160)) << i;
-    for (std::size_t i = 900; i < 1000; ++i) ASSERT_EQ(out[i], 0.0f) << i;
+    for (std::size_t i = 0; i < 300; ++i)
+        ASSERT_EQ(out[i], sound::kRecordingGain * level8(100)) << i;
+    for (std::size_t i = 400; i < 900; ++i)
+        ASSERT_EQ(out[i], sound::kRecordingGain * level8(160)) << i;
+    for (std::size_t i = 900; i < 1000; ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
 }
 
 TEST_F(RecordingPlayback, ResampledRecordingKeepsItsLength) {
@@ -194,7 +214,8 @@ TEST_F(RecordingPlayback, Mp3RecordingPlays) {
     ASSERT_NE(f, nullptr) << "libsndfile cannot write MP3 here";
     std::vector<float> tone(22050);
     for (std::size_t i = 0; i < tone.size(); ++i)
-        tone[i] = 0.5f * static_cast<float>(std::sin(2.0 * std::numbers::pi * 441.0 * static_cast<double>(i) / 22050.0));
+        tone[i] = 0.5f * static_cast<float>(std::sin(2.0 * std::numbers::pi * 441.0 *
+                                                     static_cast<double>(i) / 22050.0));
     sf_write_float(f, tone.data(), static_cast<sf_count_t>(tone.size()));
     sf_close(f);
 
@@ -205,8 +226,10 @@ TEST_F(RecordingPlayback, Mp3RecordingPlays) {
     ASSERT_EQ(out.size(), 60000u);
     const double amplitude = 2.0 * std::sqrt(goertzel(out, 4800, 38400, 441.0, 48000.0)) / 38400.0;
     EXPECT_NEAR(amplitude, sound::kRecordingGain * 0.5, 0.03);
-    EXPECT_LT(goertzel(out, 4800, 38400, 470.0, 48000.0), goertzel(out, 4800, 38400, 441.0, 48000.0) * 1e-2);
-    for (std::size_t i = 50000; i < out.size(); ++i) ASSERT_EQ(out[i], 0.0f) << i; // played once
+    EXPECT_LT(goertzel(out, 4800, 38400, 470.0, 48000.0),
+              goertzel(out, 4800, 38400, 441.0, 48000.0) * 1e-2);
+    for (std::size_t i = 50000; i < out.size(); ++i)
+        ASSERT_EQ(out[i], 0.0f) << i; // played once
 }
 
 } // namespace

@@ -44,7 +44,8 @@ TEST(SampleRing, OneProducerOneConsumerSeeEverySampleOnce) {
         std::vector<float> chunk;
         while (next < kTotal) {
             chunk.clear();
-            for (std::size_t i = 0; i < 17 && next + i < kTotal; ++i) chunk.push_back(static_cast<float>(next + i));
+            for (std::size_t i = 0; i < 17 && next + i < kTotal; ++i)
+                chunk.push_back(static_cast<float>(next + i));
             next += ring.push(chunk);
         }
     });
@@ -53,7 +54,8 @@ TEST(SampleRing, OneProducerOneConsumerSeeEverySampleOnce) {
     while (expected < kTotal) {
         std::fill(out.begin(), out.end(), 0.0f);
         const std::size_t n = ring.pop_add(out, 1.0f);
-        for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(out[i], static_cast<float>(expected++));
+        for (std::size_t i = 0; i < n; ++i)
+            ASSERT_EQ(out[i], static_cast<float>(expected++));
     }
     producer.join();
     EXPECT_EQ(ring.available(), 0u);

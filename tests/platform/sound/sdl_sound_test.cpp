@@ -17,8 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // Waits (at most five seconds) for `done`.
-template <typename F>
-bool eventually(F done) {
+template <typename F> bool eventually(F done) {
     const auto until = std::chrono::steady_clock::now() + 5s;
     while (!done()) {
         if (std::chrono::steady_clock::now() > until) return false;
@@ -28,7 +27,7 @@ bool eventually(F done) {
 }
 
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
         ::setenv(name, value, 1);
@@ -42,7 +41,7 @@ public:
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     const char* name_;
     std::string old_;
 };
@@ -90,7 +89,8 @@ TEST(SdlSound, OpenAndCloseFromSeveralThreadsAtOnce) {
     std::vector<std::filesystem::path> files;
     for (int k = 0; k < 7; ++k) {
         files.push_back(folder / ("ZENKA0" + std::to_string(k) + ".WAV"));
-        write_channel_file(files.back(), 6000 + 1000 * static_cast<std::uint32_t>(k), tone8(700.0, 8000, 40000, 80));
+        write_channel_file(files.back(), 6000 + 1000 * static_cast<std::uint32_t>(k),
+                           tone8(700.0, 8000, 40000, 80));
     }
     write_wav8(folder / "carrier.wav", 8000, tone8(1000.0, 8000, 80, 40));
     write_wav8(folder / "fone/noise.wav", 11025, tone8(300.0, 11025, 11025, 20));
@@ -106,17 +106,28 @@ TEST(SdlSound, OpenAndCloseFromSeveralThreadsAtOnce) {
                     const int k = static_cast<int>(gen() % 7);
                     switch (gen() % 6) {
                     case 0:
-                    case 1: s.open_channel(k, files[static_cast<std::size_t>(k)]); break;
-                    case 2: s.close_channel(k); break;
-                    case 3: gen() % 2 ? s.loop_carrier(folder / "carrier.wav") : s.stop_carrier(); break;
-                    case 4: gen() % 2 ? s.start_noise() : s.stop_noise(); break;
-                    default: gen() % 2 ? s.play_recording("fone/rtt-001.wav") : s.close_recording("fone/rtt-001.wav");
+                    case 1:
+                        s.open_channel(k, files[static_cast<std::size_t>(k)]);
+                        break;
+                    case 2:
+                        s.close_channel(k);
+                        break;
+                    case 3:
+                        gen() % 2 ? s.loop_carrier(folder / "carrier.wav") : s.stop_carrier();
+                        break;
+                    case 4:
+                        gen() % 2 ? s.start_noise() : s.stop_noise();
+                        break;
+                    default:
+                        gen() % 2 ? s.play_recording("fone/rtt-001.wav")
+                                  : s.close_recording("fone/rtt-001.wav");
                     }
                     if (gen() % 4 == 0) std::this_thread::sleep_for(1ms);
                 }
             });
         }
-        for (auto& t : threads) t.join();
+        for (auto& t : threads)
+            t.join();
         EXPECT_GT(s.mixer()->blocks_started(), 0u);
     } // destroyed with sounds still playing
 }

@@ -21,7 +21,8 @@ namespace zenka::test {
 using Samples8 = std::vector<std::uint8_t>;
 
 inline void put_le(std::string& out, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 // A PCM WAV header for `data_bytes` of `bits`-bit mono samples.
@@ -48,7 +49,8 @@ inline void write_bytes(const std::filesystem::path& file, const std::string& by
 
 // A channel file: 44-byte header whose data chunk also counts the four silent
 // samples at offsets 44..47, then `samples`.
-inline void write_channel_file(const std::filesystem::path& file, std::uint32_t rate, const Samples8& samples) {
+inline void write_channel_file(const std::filesystem::path& file, std::uint32_t rate,
+                               const Samples8& samples) {
     std::string bytes = wav_header(rate, 8, static_cast<std::uint32_t>(samples.size() + 4));
     bytes += std::string(4, static_cast<char>(0x80));
     bytes.append(samples.begin(), samples.end());
@@ -56,16 +58,19 @@ inline void write_channel_file(const std::filesystem::path& file, std::uint32_t 
 }
 
 // A plain 8-bit WAV (carrier, recordings).
-inline void write_wav8(const std::filesystem::path& file, std::uint32_t rate, const Samples8& samples) {
+inline void write_wav8(const std::filesystem::path& file, std::uint32_t rate,
+                       const Samples8& samples) {
     std::string bytes = wav_header(rate, 8, static_cast<std::uint32_t>(samples.size()));
     bytes.append(samples.begin(), samples.end());
     write_bytes(file, bytes);
 }
 
 // A plain 16-bit WAV (noise).
-inline void write_wav16(const std::filesystem::path& file, std::uint32_t rate, const std::vector<std::int16_t>& samples) {
+inline void write_wav16(const std::filesystem::path& file, std::uint32_t rate,
+                        const std::vector<std::int16_t>& samples) {
     std::string bytes = wav_header(rate, 16, static_cast<std::uint32_t>(samples.size() * 2));
-    for (const std::int16_t s : samples) put_le(bytes, static_cast<std::uint16_t>(s), 2);
+    for (const std::int16_t s : samples)
+        put_le(bytes, static_cast<std::uint16_t>(s), 2);
     write_bytes(file, bytes);
 }
 
@@ -73,40 +78,46 @@ inline void write_wav16(const std::filesystem::path& file, std::uint32_t rate, c
 inline Samples8 tone8(double hz, std::uint32_t rate, std::size_t count, int amplitude) {
     Samples8 s(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const double v = amplitude * std::sin(2.0 * std::numbers::pi * hz * static_cast<double>(i) / rate);
+        const double v =
+            amplitude * std::sin(2.0 * std::numbers::pi * hz * static_cast<double>(i) / rate);
         s[i] = static_cast<std::uint8_t>(128 + std::lround(v));
     }
     return s;
 }
 
 // What the mixer makes of an 8-bit sample.
-inline float level8(std::uint8_t b) { return (static_cast<float>(b) - 128.0f) / 128.0f; }
+inline float level8(std::uint8_t b) {
+    return (static_cast<float>(b) - 128.0f) / 128.0f;
+}
 
 inline std::vector<float> read_wav(const std::filesystem::path& file) {
     SF_INFO info{};
     SNDFILE* f = sf_open(file.c_str(), SFM_READ, &info);
     if (f == nullptr) return {};
-    std::vector<float> s(static_cast<std::size_t>(info.frames) * static_cast<std::size_t>(info.channels));
+    std::vector<float> s(static_cast<std::size_t>(info.frames) *
+                         static_cast<std::size_t>(info.channels));
     s.resize(static_cast<std::size_t>(sf_readf_float(f, s.data(), info.frames)));
     sf_close(f);
     return s;
 }
 
 // Runs `script` on a FileSound writing float samples and returns what it wrote.
-inline std::vector<float> render(const TempFolder& folder, const std::function<void(sound::FileSound&)>& script,
+inline std::vector<float> render(const TempFolder& folder,
+                                 const std::function<void(sound::FileSound&)>& script,
                                  const std::filesystem::path& recordings = {}) {
     const auto out = folder / "mix.wav";
     {
-        sound::FileSound sound(out, sound::RecordingsFolder(recordings.empty() ? folder / "fone" : recordings),
-                               sound::FileSound::Format::Float);
+        sound::FileSound sound(
+            out, sound::RecordingsFolder(recordings.empty() ? folder / "fone" : recordings),
+            sound::FileSound::Format::Float);
         script(sound);
     }
     return read_wav(out);
 }
 
 // Power of `hz` in `samples` at `rate` (Goertzel).
-inline double goertzel(const std::vector<float>& samples, std::size_t from, std::size_t count, double hz,
-                       double rate) {
+inline double goertzel(const std::vector<float>& samples, std::size_t from, std::size_t count,
+                       double hz, double rate) {
     const double w = 2.0 * std::numbers::pi * hz / rate;
     const double c = 2.0 * std::cos(w);
     double s1 = 0.0;
@@ -120,7 +131,8 @@ inline double goertzel(const std::vector<float>& samples, std::size_t from, std:
 }
 
 inline std::vector<float> slice(const std::vector<float>& s, std::size_t from, std::size_t count) {
-    return {s.begin() + static_cast<std::ptrdiff_t>(from), s.begin() + static_cast<std::ptrdiff_t>(from + count)};
+    return {s.begin() + static_cast<std::ptrdiff_t>(from),
+            s.begin() + static_cast<std::ptrdiff_t>(from + count)};
 }
 
 } // namespace zenka::test
