@@ -31,7 +31,7 @@ CLI::App* add_render_command(CLI::App& app, RenderOptions& o) {
 namespace {
 
 // Passes on only one channel's playback; every other sound stays silent.
-class OneChannel final : public SoundOutput {
+class OneChannel final : public SilentOutput {
   public:
     OneChannel(SoundOutput& out, int channel) : out_(out), channel_(channel) {}
     int device_count() const override { return out_.device_count(); }
@@ -41,12 +41,6 @@ class OneChannel final : public SoundOutput {
     void close_channel(int k) override {
         if (k == channel_) out_.close_channel(k);
     }
-    void loop_carrier(const std::filesystem::path&) override {}
-    void stop_carrier() override {}
-    void play_recording(std::string_view) override {}
-    void close_recording(std::string_view) override {}
-    void start_noise() override {}
-    void stop_noise() override {}
 
   private:
     SoundOutput& out_;

@@ -21,6 +21,8 @@
 #include "platform/sound/mixer.h"
 #include "platform/sound/sdl_sound.h"
 
+#include "heap_count.h"
+
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -39,39 +41,6 @@
 #include <sys/resource.h>
 #include <thread>
 #include <vector>
-
-// ---------------------------------------------------------------------------
-// Heap accounting: operator new counts while this thread mixes.
-
-namespace {
-thread_local bool t_count_heap = false;
-std::atomic<std::uint64_t> g_mix_allocations{0};
-
-void* counted_alloc(std::size_t size) {
-    if (t_count_heap) g_mix_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-} // namespace
-
-void* operator new(std::size_t size) {
-    return counted_alloc(size);
-}
-void* operator new[](std::size_t size) {
-    return counted_alloc(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -221,9 +190,9 @@ void run_mixer(Mixer& m, std::uint64_t samples, MixClock* clock) {
         const auto t0 = std::chrono::steady_clock::now();
         m.feed();
         const auto t1 = std::chrono::steady_clock::now();
-        t_count_heap = true;
+        zenka::bench::count_heap(true);
         m.mix(std::span<float>(block.data(), n));
-        t_count_heap = false;
+        zenka::bench::count_heap(false);
         const auto t2 = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(block.data());
         if (clock != nullptr) {
@@ -259,7 +228,7 @@ void BM_MixCpu(benchmark::State& state) {
     restart();
     MixClock clock;
     std::uint64_t played = 0;
-    g_mix_allocations = 0;
+    zenka::bench::reset_heap_count();
     for (auto _ : state) {
         if (played + kSecond > 25 * kSecond) { // the emissions last 30 s
             state.PauseTiming();
@@ -280,7 +249,7 @@ void BM_MixCpu(benchmark::State& state) {
     state.counters["core_%"] = g_core_pct;
     state.counters["mix_%"] = g_mix_pct;
     state.counters["feed_%"] = g_feed_pct;
-    state.counters["mix_allocs"] = static_cast<double>(g_mix_allocations.load());
+    state.counters["mix_allocs"] = static_cast<double>(zenka::bench::heap_count().calls);
     for (const auto& f : files)
         fs::remove(f);
 }
@@ -400,8 +369,9 @@ int main(int argc, char** argv) {
                   g_core_pct, g_mix_pct, g_feed_pct);
     met &= report_goal(g_core_pct >= 0, g_core_pct <= 5.0, line);
     std::snprintf(line, sizeof line, "heap allocations in the audio callback: %llu (goal 0)",
-                  static_cast<unsigned long long>(g_mix_allocations.load()));
-    met &= report_goal(g_core_pct >= 0 || g_long_played, g_mix_allocations.load() == 0, line);
+                  static_cast<unsigned long long>(zenka::bench::heap_count().calls));
+    met &=
+        report_goal(g_core_pct >= 0 || g_long_played, zenka::bench::heap_count().calls == 0, line);
     std::snprintf(line, sizeof line,
                   "open_channel to first audio: at most %.0f period(s), %.2f ms (goal <= 1 period)",
                   g_latency_periods_max, g_latency_ms_max);

@@ -21,6 +21,8 @@
 #include "synth/morse_table.h"
 #include "synth/wave_header.h"
 
+#include "heap_count.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -36,45 +38,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
-
-// ---------------------------------------------------------------------------
-// Heap accounting: every operator new is counted while `g_count_heap` is set.
-
-namespace {
-
-std::atomic<bool> g_count_heap{false};
-std::atomic<std::uint64_t> g_heap_bytes{0};
-std::atomic<std::uint64_t> g_heap_calls{0};
-
-void* counted_alloc(std::size_t size) {
-    if (g_count_heap.load(std::memory_order_relaxed)) {
-        g_heap_bytes.fetch_add(size, std::memory_order_relaxed);
-        g_heap_calls.fetch_add(1, std::memory_order_relaxed);
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return counted_alloc(size);
-}
-void* operator new[](std::size_t size) {
-    return counted_alloc(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -440,18 +403,17 @@ void BM_SevenSlots(benchmark::State& state) {
             return;
         }
         // Heap use of one more render of slot 0, over the whole call.
-        g_heap_bytes = 0;
-        g_heap_calls = 0;
+        zenka::bench::reset_heap_count();
         key_with(a, kSlot);
-        g_count_heap = true;
+        zenka::bench::count_heap(true);
         const auto ms = a.CreateWave(0, g_slots[0]);
-        g_count_heap = false;
+        zenka::bench::count_heap(false);
         if (ms == 0) {
             state.SkipWithError("slot 0 could not be rendered");
             return;
         }
-        g_render_heap_bytes = g_heap_bytes;
-        g_render_heap_calls = g_heap_calls;
+        g_render_heap_bytes = zenka::bench::heap_count().bytes;
+        g_render_heap_calls = zenka::bench::heap_count().calls;
         primed = true;
     }
     for (auto _ : state) {

@@ -500,33 +500,41 @@ void eaf_ipa(Air& a) {
     if (a.m(25)) announce(a, "EAF", "TFC LIST QSW 511.5 KCS");
 }
 
+// A general call at its minute, keyed by hand and heard only now and then.
+struct MinuteCall {
+    int minute;
+    int spd, ton, qsa;
+    const char* text;
+};
+
+// clang-format off
+// 512.0 kHz, the calls of every hour.
+constexpr MinuteCall k512Calls[] = {
+    {10, 27, 1555, 1, "CQ CQ CQ DE RUZU RUZU K            "},
+    {11, 23, 1333, 2, "CQ CQ CQ DE XVG XVG XVG QRU? PSE UP 454 K            "},
+    {25, 27, 1888, 1, "CQ CQ CQ DE UGE2 UGE2 K            "},
+    {35, 23, 1333, 2, "CQ CQ CQ DE XVT XVT XVT QRU? PSE UP 425 K            "},
+    {49, 27, 1888, 2, "CQ CQ CQ DE CBS CBS CBS QRU? K"},
+};
+// 512.0 kHz, the Soviet calls in hours divisible by 6.
+constexpr MinuteCall k512SovietCalls[] = {
+    {45, 27, 1777, 1, "CQ CQ CQ DE UBA UBA OBS? K            "},
+    {46, 27, 1999, 1, "CQ CQ CQ DE UMA4 UMA4 QSX 8373 QSS 512 K"},
+    {47, 27, 1333, 1, "CQ CQ CQ DE UDY UDY QSX 8373 QSS 512 OBS? K"},
+};
+// clang-format on
+
+void cond_call(Air& a, const MinuteCall& c) {
+    on_air(a, c.spd, c.ton, c.qsa);
+    a.send_cond(c.text);
+}
+
 // 512.0 kHz, a working frequency: general calls by minute, the Argentine
 // warnings by the clock and the Soviet calls in hours divisible by 6.
 void working_512(Air& a) {
-    switch (a.t.minute) {
-    case 10:
-        on_air(a, 27, 1555, 1);
-        a.send_cond("CQ CQ CQ DE RUZU RUZU K            ");
-        break;
-    case 11:
-        on_air(a, 23, 1333, 2);
-        a.send_cond("CQ CQ CQ DE XVG XVG XVG QRU? PSE UP 454 K            ");
-        break;
-    case 25:
-        on_air(a, 27, 1888, 1);
-        a.send_cond("CQ CQ CQ DE UGE2 UGE2 K            ");
-        break;
-    case 35:
-        on_air(a, 23, 1333, 2);
-        a.send_cond("CQ CQ CQ DE XVT XVT XVT QRU? PSE UP 425 K            ");
-        break;
-    case 49:
-        on_air(a, 27, 1888, 2);
-        a.send_cond("CQ CQ CQ DE CBS CBS CBS QRU? K");
-        break;
-    default:
-        break;
-    }
+    const int minute = a.t.minute;
+    for (const MinuteCall& c : k512Calls)
+        if (c.minute == minute) cond_call(a, c);
     if (a.sked(1330)) {
         on_air(a, 17, 1444, 2);
         a.send_stack("TTT TTT TTT DE LPC2 LPC2 LPC2 AVISOS A LOS NAVEGANTES");
@@ -542,18 +550,8 @@ void working_512(Air& a) {
             "TTT TTT TTT DE LPM LPM LPM AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES LOS RIOS");
     }
     if (a.t.hour % 6 != 0) return;
-    if (a.m(45)) {
-        on_air(a, 27, 1777, 1);
-        a.send_cond("CQ CQ CQ DE UBA UBA OBS? K            ");
-    }
-    if (a.m(46)) {
-        on_air(a, 27, 1999, 1);
-        a.send_cond("CQ CQ CQ DE UMA4 UMA4 QSX 8373 QSS 512 K");
-    }
-    if (a.m(47)) {
-        on_air(a, 27, 1333, 1);
-        a.send_cond("CQ CQ CQ DE UDY UDY QSX 8373 QSS 512 OBS? K");
-    }
+    for (const MinuteCall& c : k512SovietCalls)
+        if (a.m(c.minute)) cond_call(a, c);
 }
 
 // 512.5 kHz.
