@@ -1,10 +1,11 @@
 #include "key_command.h"
 
-#include "air.h"
 #include "platform/clock.h"
+#include "platform/random_source.h"
 #include "platform/sound/null_sound.h"
 #include "platform/sound/sdl_sound.h"
 #include "platform/work_folder.h"
+#include "playout/playout.h"
 
 #include <atomic>
 #include <chrono>
@@ -28,14 +29,15 @@ void on_interrupt(int) {
 }
 
 // Plays `file` on channel 0 until its deadline frees the channel, or until Ctrl-C.
-void play_on_channel_zero(Air& a, const std::filesystem::path& file, std::uint32_t duration_ms) {
+void play_on_channel_zero(Playout& playout, const std::filesystem::path& file,
+                          std::uint32_t duration_ms) {
     interrupted = false;
     const auto previous = std::signal(SIGINT, on_interrupt);
-    a.channels.sound(0, file);
-    a.timer0_start(duration_ms);
-    while (a.channels.timer(0) != 0 && !interrupted)
+    playout.channels.sound(0, file);
+    playout.channels.timer_start(0, duration_ms);
+    while (playout.channels.timer(0) != 0 && !interrupted)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    a.stop_all_devs();
+    playout.stop_all();
     std::signal(SIGINT, previous);
 }
 
@@ -114,32 +116,36 @@ int run_key(const KeyOptions& o) {
             return 1;
         }
     }
-    Air a(*clock, *output, work ? work->path() : std::filesystem::path("."));
-    if (file.empty()) file = a.channel_file(0);
-    if (o.seed) a.seed_runtime(*o.seed);
-    a.spd = o.wpm;
-    a.ton = o.tone;
-    a.qsa = o.strength;
-    a.hand = o.hand;
-    a.rto = o.bug;
-    a.spark = o.spark;
-    a._f1 = o.f1;
-    a.bw = o.inverted;
-    a.katokana = o.kana;
-    a.sz = o.cut_zero;
-    a.spacing = o.spacing;
-    a.sampling = o.sampling;
-    a.filter = o.filter;
-    a.att = o.att;
-    a.freq = o.freq_khz ? static_cast<int>(std::lround(*o.freq_khz * 10)) : 0;
+    RandomSource random;
+    if (o.seed) random.seed_runtime(*o.seed);
+    Playout playout(*output, *clock, random, work ? work->path() : std::filesystem::path("."));
+    if (file.empty()) file = playout.channel_file(0);
+    EmissionParams p;
+    p.spd = o.wpm;
+    p.ton = o.tone;
+    p.qsa = o.strength;
+    p.hand = o.hand;
+    p.rto = o.bug;
+    p.spark = o.spark;
+    p._f1 = o.f1;
+    p.bw = o.inverted;
+    p.katokana = o.kana;
+    p.sz = o.cut_zero;
+    p.spacing = o.spacing;
+    KeyerSetup setup;
+    setup.sampling = o.sampling;
+    setup.filter = o.filter;
+    setup.att = o.att;
+    setup.freq = o.freq_khz ? static_cast<int>(std::lround(*o.freq_khz * 10)) : 0;
 
     const std::string name = o.out.empty() ? "the text" : o.out;
-    const RenderResult r = a.keyer.render(file, o.text);
+    const RenderResult r = playout.keyer.render(file, o.text, p, setup);
     switch (r.outcome) {
     case RenderResult::Outcome::Written:
         std::printf("%s: %u ms\n", name.c_str(), r.duration_ms);
         std::fflush(stdout);
-        if (o.play && a.out.device_count() > 0) play_on_channel_zero(a, file, r.duration_ms);
+        if (o.play && output->device_count() > 0)
+            play_on_channel_zero(playout, file, r.duration_ms);
         return 0;
     case RenderResult::Outcome::Suppressed:
         std::fprintf(stderr, "zenka key: %s left empty: strength 0 does not pass the attenuator\n",

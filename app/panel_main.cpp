@@ -1,11 +1,10 @@
 #include "panel_main.h"
 
-#include "air.h"
 #include "band/dispatcher.h"
+#include "panel/panel.h"
 #include "platform/clock.h"
 #include "platform/sound/sdl_sound.h"
 #include "platform/work_folder.h"
-#include "shell/panel.h"
 #include "shell/receiver.h"
 
 #include <QApplication>
@@ -248,11 +247,14 @@ int run_panel(const char* argv0, const PanelOptions& options) {
     sound::SdlSound sdl;
     // Without a working folder every channel file fails to open ("/dev/null" is
     // no folder), so the stations stay silent while the panel and noise work.
-    Air a(*clock, sdl, work.ok() ? work.path() : fs::path("/dev/null"));
-    a.debug = options.debug_log ? 1 : 0;
+    DiagnosticLog log;
+    log.set_enabled(options.debug_log);
+    log.statistics();
+    RandomSource random;
+    Playout playout(sdl, *clock, random, work.ok() ? work.path() : fs::path("/dev/null"), &log);
 
-    Panel panel(a);
-    Receiver rx(a, panel, [](Air& air) { band(air); });
+    Panel panel;
+    Receiver rx(*clock, random, playout, panel, [](Air& a) { band(a); });
     panel.attach(rx);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 

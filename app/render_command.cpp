@@ -80,12 +80,12 @@ int run_render(const RenderOptions& o) {
         SoundOutput& out = filter ? static_cast<SoundOutput&>(*filter) : file;
 
         FixedClock clock = fixed_clock(o.world);
-        Air a(clock, out, work.path());
-        apply(o.world, a);
-        a.freq = *parse_khz(o.freq);
+        RandomSource random = random_source(o.world);
+        Playout playout(out, clock, random, work.path());
         NoPanel panel;
-        Receiver rx(a, panel, [](Air& air) { band(air); });
-        if (a.qrn) out.start_noise();
+        Receiver rx(clock, random, playout, panel, [](Air& a) { band(a); });
+        rx.settings = settings(o.world, *parse_khz(o.freq));
+        if (rx.settings.qrn) out.start_noise();
         rx.dsp_freq();
 
         const bool terminal = ::isatty(STDERR_FILENO) == 1;
@@ -96,7 +96,7 @@ int run_render(const RenderOptions& o) {
             if (terminal) progress(static_cast<double>(done + kStep), static_cast<double>(total));
         }
         if (terminal) std::fputs("\n", stderr);
-        a.stop_all_devs();
+        playout.stop_all();
         written = true;
     }
     std::error_code ec;

@@ -1,7 +1,6 @@
 #include "band/dispatcher.h"
+#include "compose/pass.h"
 #include "headless_commands.h"
-#include "platform/work_folder.h"
-#include "shell/receiver.h"
 #include "shell/retune_report.h"
 
 #include <cstdio>
@@ -49,25 +48,18 @@ int run_survey(const SurveyOptions& o) {
                      o.to.c_str());
         return 2;
     }
-    WorkFolder work;
-    if (!work.ok()) {
-        std::fprintf(stderr, "zenka survey: %s\n", work.error().c_str());
-        return 2;
-    }
     FixedClock clock = fixed_clock(o.world);
-    NoPanel panel;
     bool first = true;
     if (o.json) std::fputs("[", stdout);
     for (int freq = from; freq <= to; ++freq) {
-        // A fresh context for every frequency: each line is what `zenka text` shows there.
-        SoundCapture capture;
-        Air a(clock, capture, work.path());
-        apply(o.world, a);
-        a.freq = freq;
-        Receiver rx(a, panel, [](Air& air) { band(air); });
-        rx.compose();
-        const RetuneReport r = report(a, capture);
-        if (r.send_call == 0 && r.sounds.empty()) continue;
+        // A fresh random source for every frequency: each line is what `zenka text`
+        // shows there.
+        RandomSource random = random_source(o.world);
+        const Composition c =
+            compose(clock, random, settings(o.world, freq), [](Air& a) { band(a); });
+        if (c.empty()) continue;
+        Keyer keyer(clock, random);
+        const RetuneReport r = report(c, keyer);
         if (o.json) {
             std::fputs(((first ? "\n" : ",\n") + to_json(r)).c_str(), stdout);
         } else {

@@ -1,7 +1,6 @@
 #include "band/dispatcher.h"
+#include "compose/pass.h"
 #include "headless_commands.h"
-#include "platform/work_folder.h"
-#include "shell/receiver.h"
 #include "shell/retune_report.h"
 
 #include <cstdio>
@@ -19,21 +18,13 @@ CLI::App* add_text_command(CLI::App& app, TextOptions& o) {
 }
 
 int run_text(const TextOptions& o) {
-    WorkFolder work;
-    if (!work.ok()) {
-        std::fprintf(stderr, "zenka text: %s\n", work.error().c_str());
-        return 2;
-    }
     FixedClock clock = fixed_clock(o.world);
-    SoundCapture capture;
-    Air a(clock, capture, work.path());
-    apply(o.world, a);
-    a.freq = *parse_khz(o.freq);
-    NoPanel panel;
-    Receiver rx(a, panel, [](Air& air) { band(air); });
-    rx.dsp_freq();
-    a.stop_all_devs();
-    const RetuneReport r = report(a, capture);
+    RandomSource random = random_source(o.world);
+    const Composition c =
+        compose(clock, random, settings(o.world, *parse_khz(o.freq)), [](Air& a) { band(a); });
+    // Keyed after composing, from the same random source, as the panel would key them.
+    Keyer keyer(clock, random);
+    const RetuneReport r = report(c, keyer);
     std::fputs((o.json ? to_json(r) + "\n" : to_text(r)).c_str(), stdout);
     return 0;
 }

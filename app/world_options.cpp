@@ -33,15 +33,22 @@ FixedClock fixed_clock(const WorldOptions& o) {
     return FixedClock(o.at.empty() ? SystemClock{}.now() : *parse_utc(o.at));
 }
 
-void apply(const WorldOptions& o, Air& a) {
-    a.hist = o.hist == "on";
-    a.bkgnd = o.bgnd == "on";
-    a.att = o.att == "on";
-    a.filter = o.filter == 1 ? 1 : 0;
-    a.sampling = o.sampling;
-    a.qrn = o.qrn == "on";
-    if (o.seed) a.seed_runtime(*o.seed);
-    a.t = a.clock.utc();
+ReceiverSettings settings(const WorldOptions& o, int freq) {
+    ReceiverSettings s;
+    s.freq = freq;
+    s.hist = o.hist == "on";
+    s.bkgnd = o.bgnd == "on";
+    s.att = o.att == "on";
+    s.filter = o.filter == 1 ? 1 : 0;
+    s.sampling = o.sampling;
+    s.qrn = o.qrn == "on";
+    return s;
+}
+
+RandomSource random_source(const WorldOptions& o) {
+    RandomSource r;
+    if (o.seed) r.seed_runtime(*o.seed);
+    return r;
 }
 
 std::optional<int> parse_khz(const std::string& text) {

@@ -2,8 +2,9 @@
 // The options every headless subcommand shares: the instant, the random start
 // and the receiver switches, and the frequency to tune.
 
-#include "air.h"
+#include "compose/settings.h"
 #include "platform/clock.h"
+#include "platform/random_source.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,8 +29,10 @@ void add_world_options(CLI::App* command, WorldOptions& options);
 
 // The instant the options name, held still for the whole command.
 FixedClock fixed_clock(const WorldOptions& options);
-// Sets the switches and the random start on a fresh context.
-void apply(const WorldOptions& options, Air& a);
+// The switches the options set, tuned to `freq`.
+ReceiverSettings settings(const WorldOptions& options, int freq);
+// A random source in the state the options name.
+RandomSource random_source(const WorldOptions& options);
 
 // "500.0" or "500" -> 5000; an empty result for anything outside 10.0 - 1000.0 kHz
 // or not on the 0.1 kHz raster.

@@ -4,7 +4,8 @@
 //   BM_NaiveRender   the same file written one sample at a time with fputc: the
 //                    baseline (checked byte for byte against the keyer first)
 //   BM_SevenSlots    seven 9,999-character texts at 5 wpm (~120 MB each) through
-//                    Air::CreateWave, rewritten in place every iteration
+//                    the keyer into their channel files, as the playout does,
+//                    rewritten in place every iteration
 //
 // All files go to a private folder under the system temp folder, removed at the
 // end. After the run a summary compares the figures with what the receiver needs:
@@ -15,9 +16,10 @@
 // The exit status is 1 when the output check fails or a goal that was measured is
 // missed.
 
-#include "air.h"
 #include "platform/clock.h"
+#include "platform/random_source.h"
 #include "synth/emission.h"
+#include "synth/keyer.h"
 #include "synth/morse_table.h"
 #include "synth/wave_header.h"
 
@@ -76,14 +78,28 @@ struct Keying {
 constexpr Keying kTraffic{20, 1000, 3};
 constexpr Keying kSlot{5, 1000, 3};
 constexpr std::size_t kTrafficChars = 4000;
+constexpr std::size_t kSlotChars = 9999; // the most a slot holds
 
-// The keyer doubles the tone request and may change the strength while it
-// renders, and the gap after a space carries over: every render starts from the
-// same state.
-void key_with(zenka::Air& a, Keying k) {
-    a.spd = k.spd;
-    a.ton = k.ton;
-    a.qsa = k.qsa;
+// A keyer with its clock, random source, the parameters of the next render and
+// the receiver's settings (sampling 4, wide filter).
+struct Rig {
+    zenka::FixedClock clock{zenka::UtcInstant{}};
+    zenka::RandomSource random;
+    zenka::Keyer keyer{clock, random};
+    zenka::EmissionParams p;
+    zenka::KeyerSetup rx;
+
+    zenka::RenderResult render(const fs::path& file, std::string_view text) {
+        return keyer.render(file, text, p, rx);
+    }
+};
+
+// The gap after a space carries over from one render to the next: every render
+// starts from the same state.
+void key_with(Rig& a, Keying k) {
+    a.p.spd = k.spd;
+    a.p.ton = k.ton;
+    a.p.qsa = k.qsa;
     a.keyer.last_space = 0;
 }
 
@@ -150,16 +166,16 @@ std::string slot_text(std::uint32_t seed) {
         "STATE", "SEND", "ME",   "HE",  "WE",   "AN",   "AS",   "ON",   "NO",   "SO"};
     TextRng rng(seed);
     std::string t;
-    while (t.size() < zenka::Air::kSlotChars) {
+    while (t.size() < kSlotChars) {
         t += rng.pick(kWords);
         t += ' ';
     }
-    t.resize(zenka::Air::kSlotChars);
+    t.resize(kSlotChars);
     return t;
 }
 
 std::string g_traffic;
-std::array<std::string, zenka::Air::kSlots> g_slots;
+std::array<std::string, 7> g_slots;
 
 // ---------------------------------------------------------------------------
 // The baseline: plain keying written sample by sample through stdio.
@@ -309,15 +325,14 @@ void expect_same_files(const fs::path& got, const fs::path& want, const std::str
 
 // One render of each kind into the scratch folder, compared byte for byte.
 void check_output(const fs::path& name, std::string_view text, Keying k, const std::string& what) {
-    zenka::FixedClock clock(zenka::UtcInstant{});
-    zenka::Air a(clock, g_folder);
+    Rig a;
     key_with(a, k);
     const fs::path keyer_file = g_folder / (name.string() + "-keyer.wav");
     const fs::path naive_file = g_folder / (name.string() + "-naive.wav");
-    const auto rendered = a.keyer.render(keyer_file, text);
+    const auto rendered = a.render(keyer_file, text);
     if (rendered.outcome != zenka::RenderResult::Outcome::Written)
         fail(what + ": the keyer did not write its file: " + rendered.error);
-    const NaiveResult naive = naive_render(naive_file, text, k, a.sampling, a.spacing);
+    const NaiveResult naive = naive_render(naive_file, text, k, a.rx.sampling, a.p.spacing);
     if (!naive.ok) fail(what + ": the naive renderer could not write its file");
     expect_same_files(keyer_file, naive_file, what);
     std::printf("output check (%s): %llu samples, identical\n", what.c_str(),
@@ -338,12 +353,11 @@ long g_rss_after_slots = 0;
 // Benchmarks.
 
 void BM_KeyerRender(benchmark::State& state) {
-    zenka::FixedClock clock(zenka::UtcInstant{});
-    zenka::Air a(clock, g_folder);
+    Rig a;
     const fs::path file = g_folder / "traffic-keyer.wav";
     for (auto _ : state) {
         key_with(a, kTraffic);
-        const auto r = a.keyer.render(file, g_traffic);
+        const auto r = a.render(file, g_traffic);
         if (r.outcome != zenka::RenderResult::Outcome::Written) {
             state.SkipWithError(("render failed: " + r.error).c_str());
             return;
@@ -375,27 +389,29 @@ void BM_NaiveRender(benchmark::State& state) {
 }
 BENCHMARK(BM_NaiveRender)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-bool render_slots(zenka::Air& a) {
-    for (int k = 0; k < zenka::Air::kSlots; ++k) {
-        zenka::EmissionParams p;
-        p.spd = kSlot.spd;
-        p.ton = kSlot.ton;
-        p.qsa = kSlot.qsa;
-        a.slot_params[static_cast<std::size_t>(k)] = p;
-        a.emission_nr = k;
-        a.load_cw_param();
-        a.keyer.last_space = 0;
-        if (a.CreateWave(k, g_slots[static_cast<std::size_t>(k)]) == 0) return false;
-    }
+constexpr int kSlots = 7;
+
+fs::path slot_file(int k) {
+    return g_folder / "slots" / ("ZENKA0" + std::to_string(k) + ".WAV");
+}
+
+// Slot k's text into channel k's file, as the playout renders a composition.
+std::uint32_t render_slot(Rig& a, int k) {
+    key_with(a, kSlot);
+    return a.render(slot_file(k), g_slots[static_cast<std::size_t>(k)]).duration_ms;
+}
+
+bool render_slots(Rig& a) {
+    for (int k = 0; k < kSlots; ++k)
+        if (render_slot(a, k) == 0) return false;
     return true;
 }
 
 void BM_SevenSlots(benchmark::State& state) {
-    static zenka::FixedClock clock(zenka::UtcInstant{});
-    static zenka::Air a(clock, g_folder / "slots");
+    static Rig a;
     static bool primed = false;
     if (!primed) {
-        fs::create_directories(a.workdir);
+        fs::create_directories(g_folder / "slots");
         g_rss_before_slots = max_rss_kib();
         // The files exist from here on: the timed renders rewrite them in place.
         if (!render_slots(a)) {
@@ -404,9 +420,8 @@ void BM_SevenSlots(benchmark::State& state) {
         }
         // Heap use of one more render of slot 0, over the whole call.
         zenka::bench::reset_heap_count();
-        key_with(a, kSlot);
         zenka::bench::count_heap(true);
-        const auto ms = a.CreateWave(0, g_slots[0]);
+        const auto ms = render_slot(a, 0);
         zenka::bench::count_heap(false);
         if (ms == 0) {
             state.SkipWithError("slot 0 could not be rendered");
@@ -424,14 +439,14 @@ void BM_SevenSlots(benchmark::State& state) {
     }
     g_rss_after_slots = max_rss_kib();
     g_slot_bytes = 0;
-    for (int k = 0; k < zenka::Air::kSlots; ++k)
-        g_slot_bytes += size_of(a.channel_file(k));
-    state.counters["slot0_MB"] = static_cast<double>(size_of(a.channel_file(0))) / 1e6;
+    for (int k = 0; k < kSlots; ++k)
+        g_slot_bytes += size_of(slot_file(k));
+    state.counters["slot0_MB"] = static_cast<double>(size_of(slot_file(0))) / 1e6;
     state.counters["all_MB"] = static_cast<double>(g_slot_bytes) / 1e6;
-    state.counters["samples"] = benchmark::Counter(
-        static_cast<double>(g_slot_bytes - zenka::Air::kSlots * zenka::WaveHeader::kSize) *
-            static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate);
+    state.counters["samples"] =
+        benchmark::Counter(static_cast<double>(g_slot_bytes - kSlots * zenka::WaveHeader::kSize) *
+                               static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
     state.counters["heap_B_per_render"] = static_cast<double>(g_render_heap_bytes);
     state.counters["maxrss_growth_KiB"] =
         static_cast<double>(g_rss_after_slots - g_rss_before_slots);

@@ -4,11 +4,11 @@
 // Reports the time from the start of a retune to its last channel started, as
 // median, 99th percentile and maximum; the exit status is 1 when the p99 goal
 // (20 ms) is missed. Then the survey: composing (without rendering) the whole band
-// at one instant with a fresh context per frequency, as `zenka survey` does;
+// at one instant with a fresh random source per frequency, as `zenka survey` does;
 // goal under 5 s.
 
-#include "air.h"
 #include "band/dispatcher.h"
+#include "platform/silent_output.h"
 #include "platform/work_folder.h"
 #include "shell/receiver.h"
 
@@ -38,18 +38,20 @@ int main() {
     std::vector<double> ms, with_station; // every retune; those that started a station
     for (const char* when : times) {
         zenka::FixedClock clock(*zenka::parse_utc(when));
-        zenka::Air a(clock, work.path()); // silent: plays nothing, keeps nothing
+        zenka::RandomSource random;
+        zenka::SilentOutput out; // plays nothing, keeps nothing
+        zenka::Playout playout(out, clock, random, work.path());
         zenka::NoPanel view;
-        zenka::Receiver rx(a, view, [](zenka::Air& air) { zenka::band(air); });
+        zenka::Receiver rx(clock, random, playout, view, [](zenka::Air& a) { zenka::band(a); });
         for (int freq = 100; freq <= 10000; ++freq) {
-            a.freq = freq;
+            rx.settings.freq = freq;
             const auto start = std::chrono::steady_clock::now();
             rx.dsp_freq();
             const auto end = std::chrono::steady_clock::now();
             ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-            if (a.send_call > 0) with_station.push_back(ms.back());
+            if (rx.last().send_call > 0) with_station.push_back(ms.back());
         }
-        a.stop_all_devs();
+        playout.stop_all();
     }
     const std::size_t n = ms.size();
     const double median = percentile(ms, 0.5), p99 = percentile(ms, 0.99), max = ms.back();
@@ -67,13 +69,13 @@ int main() {
     int on_air = 0;
     {
         zenka::FixedClock clock(*zenka::parse_utc(times[1]));
-        zenka::NoPanel view;
         for (int freq = 100; freq <= 10000; ++freq) {
-            zenka::Air a(clock, work.path());
-            a.freq = freq;
-            zenka::Receiver rx(a, view, [](zenka::Air& air) { zenka::band(air); });
-            rx.compose();
-            on_air += a.send_call > 0;
+            zenka::RandomSource random;
+            zenka::ReceiverSettings settings;
+            settings.freq = freq;
+            const zenka::Composition c =
+                zenka::compose(clock, random, settings, [](zenka::Air& a) { zenka::band(a); });
+            on_air += c.send_call > 0;
         }
     }
     const double survey_s =

@@ -1,7 +1,7 @@
 #include "band/announcements_500khz.h"
 
-#include "air.h"
 #include "band/rule_kit.h"
+#include "compose/air.h"
 
 namespace zenka {
 namespace {

@@ -1,6 +1,6 @@
 #include "band/beacon_tables.h"
 
-#include "air.h"
+#include "compose/air.h"
 
 #include <initializer_list>
 

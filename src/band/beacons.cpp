@@ -1,6 +1,7 @@
-#include "air.h"
 #include "band/beacon_tables.h"
 #include "band/dispatcher.h"
+#include "compose/air.h"
+#include "traffic/toolkit/calling.h"
 
 #include <string>
 
@@ -65,108 +66,108 @@ void key_pattern(Air& a, std::string_view call, int type) {
     switch (type) {
     case 1:
         for (int i = 0; i < 3; ++i) {
-            a.send_times(c, 5);
-            a.send_times(l, 45);
+            send_times(a, c, 5);
+            send_times(a, l, 45);
             a.send(" " + name + blanks(12));
         }
         break;
     case 2:
-        a.send_times(c, 20);
-        a.send_times(l, 33);
-        a.send_times(c, 21);
-        a.send_times(l, 33);
+        send_times(a, c, 20);
+        send_times(a, l, 33);
+        send_times(a, c, 21);
+        send_times(a, l, 33);
         a.send(" " + name);
         break;
     case 3:
         for (int half = 0; half < 2; ++half) {
-            a.send_times(c, 4);
+            send_times(a, c, 4);
             for (int i = 0; i < 6; ++i) {
-                a.send_times(l, 24);
+                send_times(a, l, 24);
                 a.send(" ");
             }
         }
         break;
     case 4:
-        a.send_times(c, 25);
-        a.send_times(l, 28);
+        send_times(a, c, 25);
+        send_times(a, l, 28);
         a.send(" " + name);
         break;
     case 5:
-        a.send_times(c, 13);
-        a.send_times(l, 40);
-        a.send_times(c, 14);
-        a.send_times(l, 40);
+        send_times(a, c, 13);
+        send_times(a, l, 40);
+        send_times(a, c, 14);
+        send_times(a, l, 40);
         a.send(" " + name);
         break;
     case 6:
-        a.send_times(c, 3);
-        a.send_times(l, 40);
+        send_times(a, c, 3);
+        send_times(a, l, 40);
         for (int i = 0; i < 7; ++i)
             a.send(name + " " + longs(4) + " ");
-        a.send_times(c, 2);
+        send_times(a, c, 2);
         break;
     case 7:
         for (int i = 0; i < 2; ++i) {
-            a.send_times(c, 4);
-            a.send_times(l, 24);
-            a.send_times(c, 4);
-            a.send_times(l, 24);
+            send_times(a, c, 4);
+            send_times(a, l, 24);
+            send_times(a, c, 4);
+            send_times(a, l, 24);
             a.send(" " + name + blanks(4));
         }
         break;
     case 8:
     case 9:
         for (int i = 0; i < 3; ++i) {
-            a.send_times(c, 5);
-            a.send_times(l, 44);
+            send_times(a, c, 5);
+            send_times(a, l, 44);
             a.send(" " + name + blanks(type == 8 ? 4 : 1));
         }
         break;
     case 10:
         for (int i = 0; i < 3; ++i) {
-            a.send_times(c, 3);
-            a.send_times(l, 28);
+            send_times(a, c, 3);
+            send_times(a, l, 28);
             a.wait(2);
         }
         break;
     case 11:
-        a.send_times(c, 20);
-        a.send_times(l, 39);
+        send_times(a, c, 20);
+        send_times(a, l, 39);
         a.send(c);
         a.wait(14);
         a.send(name + " " + name);
-        a.send_times(l, 6);
-        a.send_times("e   ", 20);
+        send_times(a, l, 6);
+        send_times(a, "e   ", 20);
         break;
     case 12:
-        a.send_times(c, 4);
-        a.send_times("T T T T T T T T T T T  ", 12);
+        send_times(a, c, 4);
+        send_times(a, "T T T T T T T T T T T  ", 12);
         a.send(name + " " + name);
         break;
     case 13:
         a.send(name + "  " + name + " ");
         a.send(blanks(8));
-        a.send_times(l, 18);
+        send_times(a, l, 18);
         a.send(blanks(8));
         a.send(c);
         break;
     case 14:
-        a.send_times(l, 7);
+        send_times(a, l, 7);
         a.send(blanks(2));
         a.send(c);
         a.send(blanks(2));
-        a.send_times(l, 3);
+        send_times(a, l, 3);
         a.send("  E E E E E E E E E E E E E E E E E E E E E E E E E  ");
-        a.send_times(l, 5);
+        send_times(a, l, 5);
         a.send(" ");
-        a.send_times("\x07 ", 6);
+        send_times(a, "\x07 ", 6);
         a.send(blanks(2));
         a.send(c);
         break;
     case 15:
         a.send(longs(2) + " " + longs(2) + " ");
         a.send("EEEEEEEEEEEEEEEEEEEEEEEEE  ");
-        a.send_times(l, 5);
+        send_times(a, l, 5);
         a.send(" ");
         a.send("E E E E E E E E E E E E E E E E E E E E E E E E E E E E E E      ");
         a.send(name + " " + name);
@@ -190,7 +191,7 @@ void group_beacon(Air& a, const GroupBeacon& b) {
         if (b.n == 1)
             a.send(b.text);
         else
-            a.send_times(b.text, b.n);
+            send_times(a, b.text, b.n);
         a.send_stack("");
         break;
     }
@@ -203,7 +204,7 @@ void marine_beacon(Air& a, char c, int schedule) {
     a.spd = 12;
     a.ton = 752;
     a.qsa = 0;
-    a.send_times(std::string(1, c) + blanks(5), 25);
+    send_times(a, std::string(1, c) + blanks(5), 25);
     a.send_stack("");
 }
 
@@ -227,7 +228,7 @@ void ussr_beacon(Air& a, std::string_view call, char c) {
     a.ton = 800;
     a.qsa = 1;
     const std::string letter(1, c);
-    a.send_times(letter + " " + letter + " " + letter + " ", 33);
+    send_times(a, letter + " " + letter + " " + letter + " ", 33);
     const std::string name(call);
     a.send(name + " " + name + " " + name + "  va");
     a.send_stack("");
@@ -240,8 +241,8 @@ void consol(Air& a, std::string_view call) {
     a.qsa = 4;
     a.send(call);
     a.wait(2);
-    a.send_times(longs(3), 20);
-    a.send_times("E E E ", 18);
+    send_times(a, longs(3), 20);
+    send_times(a, "E E E ", 18);
     a.send_stack("");
 }
 
@@ -288,7 +289,7 @@ void beacons(Air& a) {
         a.spd = 10 + static_cast<int>(a.myrand() % 3);
         a.ton = 1000 + static_cast<int>(a.myrand() % 1000);
         a.qsa = 0;
-        a.send_times(std::string(ndb.call) + blanks(17), 50);
+        send_times(a, std::string(ndb.call) + blanks(17), 50);
         a.send_stack("");
     }
 }

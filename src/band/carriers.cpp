@@ -1,6 +1,6 @@
-#include "air.h"
+#include "band/background.h"
 #include "band/dispatcher.h"
-#include "shell/background.h"
+#include "compose/air.h"
 
 namespace zenka {
 namespace {

@@ -1,7 +1,7 @@
 #include "band/dispatcher.h"
 
-#include "air.h"
 #include "band/catalogue.h"
+#include "compose/air.h"
 
 namespace zenka {
 namespace {

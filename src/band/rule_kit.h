@@ -1,9 +1,10 @@
 #pragma once
 // Small shapes that many station rules share.
 
-#include "air.h"
 #include "band/station_voices.h"
-#include "traffic/calls.h"
+#include "compose/air.h"
+#include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/calls.h"
 
 #include <string_view>
 
@@ -40,7 +41,7 @@ inline void marker_or_auto(Air& a, Station s, std::string_view marker, int divis
 
 // A text repeated `n` times, closed as one emission.
 inline void times(Air& a, std::string_view text, int n) {
-    a.send_times(text, n);
+    send_times(a, text, n);
     a.send_stack("");
 }
 
@@ -65,7 +66,7 @@ inline void message(Air& a, Station s, std::string_view text) {
 // A spark transmission, heard only with the historical stations on.
 inline void spark(Air& a, Station s, std::string_view text) {
     on_air(a, s);
-    a.send_spark(text);
+    send_spark(a, text);
 }
 
 // The station's time signal: its call, "TIME" and the second marks.

@@ -231,7 +231,7 @@ void wny(Air& a) {
 void whi(Air& a) {
     if (a.t.minute % 15 != 0) return;
     on_air(a, "WHI");
-    a.clg_cond("WHE", "WHI", 3);
+    clg_cond(a, "WHE", "WHI", 3);
 }
 
 // 185.0 kHz: the navy markers by the clock, NAP's spark call in minutes 50 - 54.
@@ -273,13 +273,13 @@ void kfn_spark(Air& a) {
     if (a.cond(5)) {
         a.spd = 17;
         a.ton = 888;
-        a.send_spark("KFC  KFC  KFC DE KFN K");
+        send_spark(a, "KFC  KFC  KFC DE KFN K");
     }
 }
 
 // 196.0 kHz: HPN2 asking for reports in the first half hour, ALB in the second.
 void hpn2(Air& a) {
-    if (a.ml(30)) a.send_vvv("HPN2");
+    if (a.ml(30)) send_vvv(a, "HPN2");
 }
 
 void alb(Air& a) {
@@ -288,11 +288,11 @@ void alb(Air& a) {
 
 // 200.0 kHz, the old calling wave: each station in its own minutes of the hour.
 void wyv(Air& a) {
-    if (a.min_period(35, 45)) a.send_vvv("WYV");
+    if (a.min_period(35, 45)) send_vvv(a, "WYV");
 }
 
 void wyw(Air& a) {
-    if (a.min_period(40, 50)) a.send_vvv("WYW");
+    if (a.min_period(40, 50)) send_vvv(a, "WYW");
 }
 
 // clang-format off
@@ -371,10 +371,10 @@ const Rule kRules[] = {
     {at(1870), "PJA cond", pja_lfr},
     {at(1870), "PJA cond", pja_qsa},
     {at(1875), "KAA marker, auto", kaa},
-    {at(1880), "WAR vvv", [](Air& a) { if (a.ct(1200, 1800)) a.send_vvv("WAR"); }},
+    {at(1880), "WAR vvv", [](Air& a) { if (a.ct(1200, 1800)) send_vvv(a, "WAR"); }},
     {between(1890, 1910), "KFN spark", kfn_spark},
     {at(1930), "VWK text", [](Air& a) { if (a.h_3(5)) message(a, "VWK", "CQ CQ CQ DE VWK VWK VWK QRU? K"); }},
-    {at(1940), "WAR vvv", [](Air& a) { if (a.ct(1800, 1200)) a.send_vvv("WAR"); }},
+    {at(1940), "WAR vvv", [](Air& a) { if (a.ct(1800, 1200)) send_vvv(a, "WAR"); }},
     {at(1940), "VWK anm", [](Air& a) { if (a.eh_sked(40)) announce(a, "VWK", "HR TFC LIST QSW 193 KCS +"); }},
     {at(1950), "LOL text", [](Air& a) { if (a.sked(1455) || a.sked(2055)) message(a, "LOL", "CQ CQ CQ DE LOL LOL LOL HORA OFICIAL = "); }},
     {at(1960), "HPN2 vvv", hpn2},

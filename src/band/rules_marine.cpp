@@ -1,8 +1,8 @@
-#include "air.h"
 #include "band/announcements_500khz.h"
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
-#include "traffic/calls.h"
+#include "compose/air.h"
+#include "traffic/toolkit/calls.h"
 
 #include <array>
 #include <string>

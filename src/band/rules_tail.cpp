@@ -1,6 +1,7 @@
-#include "air.h"
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "compose/air.h"
+#include "traffic/toolkit/calling.h"
 
 #include <cstdio>
 #include <string_view>
@@ -331,7 +332,7 @@ void cla_wx(Air& a) {
 void xae(Air& a) {
     if (a.ct(0, 15) || a.ct(1600, 1615)) {
         on_air(a, 16, 500, 1);
-        a.send_spark("CQ CQ CQ DE XAE XAE XAE METEO              ");
+        send_spark(a, "CQ CQ CQ DE XAE XAE XAE METEO              ");
     }
 }
 
@@ -534,14 +535,14 @@ void kat(Air& a) {
     if (a.min_period(0, 30) && a.cond(3)) {
         on_air(a, 17, 590, 4);
         a.qrh = 1;
-        a.send_spark("CQ CQ CQ V KAT KAT KAT UP 6TT K");
+        send_spark(a, "CQ CQ CQ V KAT KAT KAT UP 6TT K");
     }
 }
 
 void kau(Air& a) {
     if (a.min_period(30, 0) && a.cond(3)) {
         on_air(a, 16, 510, 4);
-        a.send_spark("CQ CQ CQ V KAU KAU KAU UP 6TT K");
+        send_spark(a, "CQ CQ CQ V KAU KAU KAU UP 6TT K");
     }
 }
 
@@ -549,7 +550,7 @@ void fsm(Air& a) {
     if (a.min_period(0, 30) && a.cond(3)) {
         on_air(a, 15, 550, 3);
         a.hand = 1;
-        a.send_spark("< FEI FEI FEU FEU V FSM FSM FSM QTE? K");
+        send_spark(a, "< FEI FEI FEU FEU V FSM FSM FSM QTE? K");
     }
 }
 
@@ -583,7 +584,7 @@ void sac(Air& a) {
 void hand_spark(Air& a, int spd, int ton, int qsa, std::string_view text) {
     on_air(a, spd, ton, qsa);
     a.hand = 1;
-    a.send_spark(text);
+    send_spark(a, text);
 }
 
 void kag(Air& a) {
@@ -610,7 +611,7 @@ void kbc(Air& a) {
     if (a.min_period(30, 40)) {
         on_air(a, 12, 530, 4);
         a.bug();
-        a.send_spark("<  KBW KBW KBW V KBC K");
+        send_spark(a, "<  KBW KBW KBW V KBC K");
     }
 }
 
@@ -628,8 +629,8 @@ const Rule kRules[] = {
     {at(2145), "EGK text", egk},
     {any_of({2150, 6000}), "FQF marker", fqf},
     {at(2175), "FLE cond", fle},
-    {at(2210), "DENNE vvv", [](Air& a) { if (a.min_period(0, 30)) a.send_vvv("DENNE"); }},
-    {at(2220), "WUP vvv", [](Air& a) { if (a.min_period(0, 20)) a.send_vvv("WUP"); }},
+    {at(2210), "DENNE vvv", [](Air& a) { if (a.min_period(0, 30)) send_vvv(a, "DENNE"); }},
+    {at(2220), "WUP vvv", [](Air& a) { if (a.min_period(0, 20)) send_vvv(a, "WUP"); }},
     {at(2220), "AEX text", aex},
     {at(2310), "RAO cond", rao_cq},
     {at(2310), "RAO cond", rao_rba},
@@ -641,7 +642,7 @@ const Rule kRules[] = {
     {at(2310), "EGQ text", egq},
     {at(2310), "EGH text", egh_231},
     {at(2310), "EGM text", egm},
-    {at(2320), "WZQ vvv", [](Air& a) { if (a.min_period(20, 40)) a.send_vvv("WZQ"); }},
+    {at(2320), "WZQ vvv", [](Air& a) { if (a.min_period(20, 40)) send_vvv(a, "WZQ"); }},
     {at(2330), "FNT marker", fnt},
     {at(2330), "FWU marker", fwu},
     {at(2345), "wva spark", wva},
@@ -650,10 +651,10 @@ const Rule kRules[] = {
     {at(2400), "KBM spark", kbm},
     {at(2400), "F@L spark", fal},
     {at(2400), "EGF marker", egf},
-    {at(2400), "HPN2 vvv", [](Air& a) { if (a.min_period(45, 0)) a.send_vvv("HPN2"); }},
+    {at(2400), "HPN2 vvv", [](Air& a) { if (a.min_period(45, 0)) send_vvv(a, "HPN2"); }},
     {at(2460), "CNM marker", cnm_day},
     {at(2460), "CNM marker", cnm_night},
-    {at(2499), "WHL vvv", [](Air& a) { if (a.min_period(30, 0)) a.send_vvv("WHL"); }},
+    {at(2499), "WHL vvv", [](Air& a) { if (a.min_period(30, 0)) send_vvv(a, "WHL"); }},
     {at(2500), "VYR anm", vyr},
     {at(2500), "ESB marker", esb},
     {at(2500), "FIA text", fia},
@@ -670,11 +671,11 @@ const Rule kRules[] = {
     {at(2725), "CQO marker", cqo},
     {at(2730), "EGH cond", egh_273},
     {at(2730), "RIC spark", ric},
-    {at(2730), "DENNE vvv", [](Air& a) { if (a.min_period(40, 0)) a.send_vvv("DENNE"); }},
+    {at(2730), "DENNE vvv", [](Air& a) { if (a.min_period(40, 0)) send_vvv(a, "DENNE"); }},
     {at(2750), "UPV text", upv_wx},
     {at(2750), "UPV text", upv_nw},
     {at(2760), "TFA marker", tfa},
-    {at(2780), "CSY vvv", [](Air& a) { if (a.min_period(30, 0)) a.send_vvv("CSY"); }},
+    {at(2780), "CSY vvv", [](Air& a) { if (a.min_period(30, 0)) send_vvv(a, "CSY"); }},
     {at(2800), "OPO marker", opo},
     {at(2850), "LOL marker", lol_marker},
     {at(2850), "LOL ts2", lol_ts2},
@@ -697,9 +698,9 @@ const Rule kRules[] = {
     {at(3550), "UHY marker", uhy_marker},
     {at(3550), "RAO marker", rao_marker},
     {at(3550), "NPU marker", npu},
-    {at(3550), "TIKC vvv", [](Air& a) { if (a.min_period(45, 0)) a.send_vvv("TIKC"); }},
+    {at(3550), "TIKC vvv", [](Air& a) { if (a.min_period(45, 0)) send_vvv(a, "TIKC"); }},
     {any_of({3610, 3940}), "FFM anm", ffm},
-    {at(3630), "HHP vvv", [](Air& a) { if (a.min_period(0, 15)) a.send_vvv("HHP"); }},
+    {at(3630), "HHP vvv", [](Air& a) { if (a.min_period(0, 15)) send_vvv(a, "HHP"); }},
     {at(3705), "UIX marker", uix},
     {at(3740), "nato_call3", aircraft_report},
     {at(3750), "ZKN text", zkn},

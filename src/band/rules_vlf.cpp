@@ -209,12 +209,12 @@ const Rule kRules[] = {
     {at(196), "GBZ text, GBZ marker", gbz},
     {at(196), "RYRYRY rtty", [](Air& a) { if (a.ct(800, 1200)) a.rtlx("RYRYRYRYRYRYRYRYRYRY", 850, 50); }},
     {at(196), "JAA text, JAA marker", jaa_196},
-    {at(197), "YN spark", [](Air& a) { if (a.ct(0, 300) && a.cond(3)) { on_air(a, "YN"); a.send_spark("FYN FYN FYN DE YN YN YN K"); } }},
+    {at(197), "YN spark", [](Air& a) { if (a.ct(0, 300) && a.cond(3)) { on_air(a, "YN"); send_spark(a, "FYN FYN FYN DE YN YN YN K"); } }},
     {at(197), "FYN marker", [](Air& a) { if (a.ct(300, 1200)) marker(a, "FYN", "VVV VVV VVV DE FYN FYN FYN            "); }},
     {at(197), "FYN marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "FYN", "FYN FYN FYN  V V V  FYN FYN FYN           "); }},
     {at(199), "ts", [](Air& a) { if (a.mh(54)) { a.qsa = 3; a.ts(); } }},
-    {at(200), "ICC spark", [](Air& a) { if (a.ct(0, 1200) && a.ml(30)) { on_air(a, "ICC"); a.send_spark("CQ CQ CQ DE ICC ICC ICC QTC K"); } }},
-    {at(200), "ICC spark", [](Air& a) { if (a.ct(1200, 0) && a.ml(30)) { on_air(a, "ICC"); a.send_spark("VVV VVV VVV DE ICC ICC ICC STAMPA = ROMA "); } }},
+    {at(200), "ICC spark", [](Air& a) { if (a.ct(0, 1200) && a.ml(30)) { on_air(a, "ICC"); send_spark(a, "CQ CQ CQ DE ICC ICC ICC QTC K"); } }},
+    {at(200), "ICC spark", [](Air& a) { if (a.ct(1200, 0) && a.ml(30)) { on_air(a, "ICC"); send_spark(a, "VVV VVV VVV DE ICC ICC ICC STAMPA = ROMA "); } }},
     {at(204), "!DA marker, !DA text", [](Air& a) {
         if (a.min_period(30, 35)) message(a, "!DA", "CQ CQ CQ DE !DA !DA !DA = NAVAREA 1 = + K");
         else marker(a, "!DA", "VVV VVV VVV DE !DA !DA !DA            ");

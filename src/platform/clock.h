@@ -24,6 +24,11 @@ struct SystemTime {
     friend bool operator==(const SystemTime&, const SystemTime&) = default;
 };
 
+// Daytime on the path: the hours 06 to 17 UTC, both included.
+constexpr bool daytime(const SystemTime& t) {
+    return t.hour >= 6 && t.hour <= 17;
+}
+
 using UtcInstant = std::chrono::sys_time<std::chrono::milliseconds>;
 
 SystemTime to_system_time(UtcInstant instant);

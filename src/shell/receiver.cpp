@@ -46,14 +46,15 @@ int stepped(int f, Receiver::Step s) {
 
 } // namespace
 
-Receiver::Receiver(Air& air, PanelView& view, std::function<void(Air&)> band)
-    : a(air), view_(view), band_(std::move(band)) {
-    a.on_smetr = [this] { view_.show_smeter(meter(a.qsa)); };
+Receiver::Receiver(const Clock& clock, RandomSource& random, Playout& playout, PanelView& view,
+                   BandPass band)
+    : clock_(clock), random_(random), playout_(playout), view_(view), band_(std::move(band)) {
+    playout_.on_meter = [this](int qsa) { view_.show_smeter(meter(qsa)); };
 }
 
 // The meter hook points back here: it goes with the receiver.
 Receiver::~Receiver() {
-    a.on_smetr = nullptr;
+    playout_.on_meter = nullptr;
 }
 
 std::string Receiver::readout(int freq) {
@@ -70,124 +71,110 @@ std::string Receiver::meter(int qsa) {
 }
 
 void Receiver::clr_smetr() {
-    a.qsa = 0;
     view_.show_smeter(meter(0));
 }
 
 void Receiver::show_fine_steps() {
-    if (a.freq <= 1999)
+    if (settings.freq <= 1999)
         view_.show_fine_steps("< 100", "100 >");
     else
         view_.show_fine_steps("< 500", "500 >");
 }
 
 bool Receiver::start() {
-    if (a.qrn) a.out.start_noise();
-    a.t = a.clock.utc();
-    a.get_statistics();
-    a.freq = static_cast<int>(a.myrand() % 490) * 10 + kLowest;
-    view_.show_frequency(readout(a.freq));
+    if (settings.qrn) playout_.out.start_noise();
+    settings.freq = static_cast<int>(random_.next(clock_.utc()) % 490) * 10 + kLowest;
+    view_.show_frequency(readout(settings.freq));
     clr_smetr();
-    a.stop_all_devs();
+    playout_.stop_all();
     show_fine_steps();
-    a.stn();
-    return a.out.device_count() > 0;
+    return playout_.out.device_count() > 0;
 }
 
 void Receiver::shutdown() {
-    a.stop_all_devs();
-    a.out.stop_noise();
-    a.close_files();
+    playout_.stop_all();
+    playout_.out.stop_noise();
+    playout_.close_files();
 }
 
 void Receiver::dsp_freq() {
-    compose();
-    a.Activate_Send_Stack();
-}
-
-void Receiver::compose() {
-    view_.show_frequency(readout(a.freq));
+    view_.show_frequency(readout(settings.freq));
     clr_smetr();
-    a.stop_all_devs();
+    playout_.stop_all();
     show_fine_steps();
-    a.stn();
-    a.emission_time = 0;
-    a.coast_opchat = 0;
-    a.send_call = 0;
-    a.send_buf[0].clear();
-    a.qtc = a.qsu = a.qru = a.qru_imi = a.qsa_imi = a.gb = a.qtp = 0;
-    if (band_) band_(a);
+    last_ = compose(clock_, random_, settings, band_);
+    last_play_ = playout_.play(last_);
 }
 
 void Receiver::step(Step s) {
-    a.scan = 0;
-    a.freq = stepped(a.freq, s);
+    settings.scan = 0;
+    settings.freq = stepped(settings.freq, s);
     dsp_freq();
 }
 
 void Receiver::add_memory(int index) {
     if (index < 0 || index >= static_cast<int>(mem_.size())) return;
-    a.scan = 0;
+    settings.scan = 0;
     int& slot = mem_[static_cast<std::size_t>(index)];
     if (slot == 0) {
         // A one-time memory: stored once, never overwritten.
-        slot = a.freq;
+        slot = settings.freq;
         char caption[16];
         std::snprintf(caption, sizeof caption, "%d.%d", slot / 10, slot - slot / 10 * 10);
         view_.show_memory(index, caption);
         return;
     }
-    a.freq = slot;
+    settings.freq = slot;
     dsp_freq();
 }
 
 void Receiver::scan_step() {
-    if (!a.scan) return;
-    a.freq += fine_step(a.freq);
-    if (a.freq > kHighest) a.freq = kLowest;
+    if (!settings.scan) return;
+    settings.freq += fine_step(settings.freq);
+    if (settings.freq > kHighest) settings.freq = kLowest;
     dsp_freq();
 }
 
 void Receiver::toggle_scan() {
-    a.scan = !a.scan;
+    settings.scan = !settings.scan;
 }
 
 void Receiver::toggle_att() {
-    a.att = !a.att;
+    settings.att = !settings.att;
     dsp_freq();
 }
 
 void Receiver::toggle_filter() {
-    a.filter = a.filter == 1 ? 0 : 1;
-    view_.show_filter(a.filter ? "FLT1" : "FLT2");
+    settings.filter = settings.filter == 1 ? 0 : 1;
+    view_.show_filter(settings.filter ? "FLT1" : "FLT2");
     dsp_freq();
 }
 
 void Receiver::toggle_hist() {
-    a.hist = !a.hist;
+    settings.hist = !settings.hist;
     dsp_freq();
 }
 
 void Receiver::toggle_clips() {
-    a.clips = !a.clips;
+    settings.clips = !settings.clips;
     dsp_freq();
 }
 
 void Receiver::toggle_bkgnd() {
-    a.bkgnd = !a.bkgnd;
+    settings.bkgnd = !settings.bkgnd;
     dsp_freq();
 }
 
 void Receiver::toggle_qrn() {
-    a.qrn = !a.qrn;
-    if (a.qrn)
-        a.out.start_noise();
+    settings.qrn = !settings.qrn;
+    if (settings.qrn)
+        playout_.out.start_noise();
     else
-        a.out.stop_noise();
+        playout_.out.stop_noise();
 }
 
 void Receiver::toggle_sampling() {
-    a.sampling = a.sampling == 3 ? 4 : 3;
+    settings.sampling = settings.sampling == 3 ? 4 : 3;
     dsp_freq();
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // The receiver: the tuned frequency and how every button and key changes it, the
 // one-time memories, the scan, the switches, and the retune cycle that runs on
-// every change. Pure engine code: what to show goes to a PanelView.
+// every change: compose a pass, then play it. Pure engine code: what to show
+// goes to a PanelView.
 
-#include "air.h"
+#include "compose/pass.h"
+#include "playout/playout.h"
 #include "shell/panel_view.h"
 
 #include <array>
-#include <functional>
 #include <string>
 
 namespace zenka {
@@ -29,18 +30,19 @@ class Receiver {
         High
     };
 
-    // `band` is the dispatcher run by every retune.
-    Receiver(Air& air, PanelView& view, std::function<void(Air&)> band);
+    // `band` is the dispatcher run by every retune; `playout` plays what it composes.
+    Receiver(const Clock& clock, RandomSource& random, Playout& playout, PanelView& view,
+             BandPass band);
     ~Receiver();
     Receiver(const Receiver&) = delete;
     Receiver& operator=(const Receiver&) = delete;
 
     // Start-up: draws the first frequency (a whole kHz in 10.0 - 499.0), shows it,
-    // empties the meter, stops everything, puts up the fine steps, draws fresh
-    // parameters and starts the band noise when QRN is on. No station plays yet.
-    // Returns false when there is no sound output device (the panel warns).
+    // empties the meter, stops everything, puts up the fine steps and starts the
+    // band noise when QRN is on. No station plays yet. Returns false when there is
+    // no sound output device (the panel warns).
     bool start();
-    // Stops everything and the noise (the working files go with the context's folder).
+    // Stops everything and the noise, and deletes the working files.
     void shutdown();
 
     // A step button or key: stops the scan, steps with the wrap rules, retunes.
@@ -59,11 +61,8 @@ class Receiver {
     void toggle_qrn();
     void toggle_sampling();
 
-    // Shows the frequency and runs the retune cycle.
+    // Shows the frequency and runs the retune cycle: stop, compose, play.
     void dsp_freq();
-    // The retune cycle up to the dispatcher's pass: the stations are composed and
-    // the carriers and recordings started, but no channel is rendered or played.
-    void compose();
 
     // The read-out text for a frequency, "   %s.%d kHz".
     static std::string readout(int freq);
@@ -71,15 +70,25 @@ class Receiver {
     static std::string meter(int qsa);
 
     const std::array<int, 12>& memories() const { return mem_; }
+    // What the last retune composed and how its channels played.
+    const Composition& last() const { return last_; }
+    const PlayReport& last_play() const { return last_play_; }
+
+    // The tuned frequency and the switches; a retune composes with a copy.
+    ReceiverSettings settings;
 
   private:
     void clr_smetr();
     void show_fine_steps();
 
-    Air& a;
+    const Clock& clock_;
+    RandomSource& random_;
+    Playout& playout_;
     PanelView& view_;
-    std::function<void(Air&)> band_;
+    BandPass band_;
     std::array<int, 12> mem_{};
+    Composition last_;
+    PlayReport last_play_;
 };
 
 } // namespace zenka

@@ -1,21 +1,12 @@
 #include "shell/retune_report.h"
 
-#include "air.h"
+#include "playout/carrier_file.h"
 
 #include <cstdio>
-#include <fstream>
 #include <utility>
 
 namespace zenka {
 namespace {
-
-// Carrier amplitude back to the strength step that gives it (6 for a silent carrier).
-int carrier_strength(int amplitude) {
-    constexpr int kAmplitude[] = {1, 8, 16, 32, 64, 126};
-    for (int q = 0; q < 6; ++q)
-        if (kAmplitude[q] == amplitude) return q;
-    return 6;
-}
 
 std::string format(const char* fmt, auto... args) {
     char buf[256];
@@ -41,51 +32,47 @@ void json_string(std::string& out, std::string_view s) {
 
 } // namespace
 
-void SoundCapture::loop_carrier(const std::filesystem::path& file) {
-    unsigned char head[49] = {};
-    std::ifstream in(file, std::ios::binary);
-    in.read(reinterpret_cast<char*>(head), sizeof head);
-    const std::uint32_t rate =
-        head[24] | head[25] << 8 | head[26] << 16 | static_cast<std::uint32_t>(head[27]) << 24;
-    const std::lock_guard lock(mutex_);
-    carriers_.push_back({rate, in ? head[48] - 128 : 0});
-    SoundReport carrier;
-    carrier.kind = SoundReport::Kind::Carrier;
-    carrier.tone = static_cast<int>(carriers_.size() - 1); // resolved in take()
-    sounds_.push_back(carrier);
-}
+namespace {
 
-void SoundCapture::play_recording(std::string_view name) {
-    const std::lock_guard lock(mutex_);
-    SoundReport clip;
-    clip.path = name;
-    sounds_.push_back(clip);
-}
-
-std::vector<SoundReport> SoundCapture::take(int sampling) {
-    const std::lock_guard lock(mutex_);
-    for (SoundReport& s : sounds_) {
-        if (s.kind != SoundReport::Kind::Carrier) continue;
-        const Carrier& c = carriers_[static_cast<std::size_t>(s.tone)];
-        s.tone = sampling > 0 ? static_cast<int>(c.rate) / sampling : 0;
-        s.qsa = carrier_strength(c.amplitude);
-    }
-    carriers_.clear();
-    return std::exchange(sounds_, {});
-}
-
-RetuneReport report(const Air& a, SoundCapture& capture) {
+RetuneReport common(const Composition& c) {
     RetuneReport r;
-    r.freq = a.freq;
-    r.utc = format("%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", unsigned{a.t.year}, unsigned{a.t.month},
-                   unsigned{a.t.day}, unsigned{a.t.hour}, unsigned{a.t.minute},
-                   unsigned{a.t.second}, unsigned{a.t.milliseconds});
-    r.send_call = a.send_call;
-    for (int k = 0; k < a.send_call && k < Air::kSlots; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        r.slots.push_back({k, a.slot_params[i], a.slot_duration[i], a.send_buf[i]});
+    r.freq = c.settings.freq;
+    r.utc = format("%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", unsigned{c.t.year}, unsigned{c.t.month},
+                   unsigned{c.t.day}, unsigned{c.t.hour}, unsigned{c.t.minute},
+                   unsigned{c.t.second}, unsigned{c.t.milliseconds});
+    r.send_call = c.send_call;
+    for (std::size_t k = 0; k < c.slots.size(); ++k)
+        r.slots.push_back({static_cast<int>(k), c.slots[k].params, 0, c.slots[k].text});
+    for (const SoundRequest& s : c.sounds) {
+        SoundReport sound;
+        sound.started = s.started;
+        if (s.kind == SoundRequest::Kind::Carrier) {
+            sound.kind = SoundReport::Kind::Carrier;
+            // A silent carrier's file reads back as strength 6.
+            sound.tone = s.tone;
+            sound.qsa = carrier_amplitude(s.qsa) == 0 ? 6 : s.qsa;
+        } else {
+            sound.path = s.name;
+        }
+        r.sounds.push_back(std::move(sound));
     }
-    r.sounds = capture.take(a.sampling);
+    return r;
+}
+
+} // namespace
+
+RetuneReport report(const Composition& c, Keyer& keyer) {
+    RetuneReport r = common(c);
+    const KeyerSetup setup = keyer_setup(c.settings);
+    for (SlotReport& s : r.slots)
+        s.duration_ms = keyer.measure(s.text, s.params, setup).duration_ms;
+    return r;
+}
+
+RetuneReport report(const Composition& c, const PlayReport& played) {
+    RetuneReport r = common(c);
+    for (SlotReport& s : r.slots)
+        s.duration_ms = played.duration_ms[static_cast<std::size_t>(s.channel)];
     return r;
 }
 
@@ -133,11 +120,12 @@ std::string to_json(const RetuneReport& r) {
         const SoundReport& s = r.sounds[i];
         if (i) out += ", ";
         if (s.kind == SoundReport::Kind::Carrier) {
-            out += format("{\"kind\": \"carrier\", \"tone\": %d, \"qsa\": %d}", s.tone, s.qsa);
+            out += format("{\"kind\": \"carrier\", \"tone\": %d, \"qsa\": %d, \"started\": %s}",
+                          s.tone, s.qsa, s.started ? "true" : "false");
         } else {
             out += "{\"kind\": \"clip\", \"path\": ";
             json_string(out, s.path);
-            out += '}';
+            out += format(", \"started\": %s}", s.started ? "true" : "false");
         }
     }
     return out + "]}";
@@ -156,7 +144,8 @@ std::string to_text(const RetuneReport& r) {
     }
     for (const SoundReport& s : r.sounds) {
         if (s.kind == SoundReport::Kind::Carrier)
-            out += format("carrier  tone %d qsa %d\n", s.tone, s.qsa);
+            out += format("carrier  tone %d qsa %d%s\n", s.tone, s.qsa,
+                          s.started ? "" : "  (not started: a carrier sounds)");
         else
             out += "clip  " + s.path + "\n";
     }

@@ -1,20 +1,19 @@
 #pragma once
 // What one retune put on the air, for the headless front ends: each closed slot
 // with its emission parameters, duration and text, and the other sounds started
-// (carriers and recordings).
+// (carriers and recordings), each marked started or not.
 
-#include "platform/silent_output.h"
+#include "compose/composition.h"
+#include "playout/playout.h"
 #include "synth/emission.h"
+#include "synth/keyer.h"
 
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zenka {
-
-class Air;
 
 struct SlotReport {
     int channel = 0;
@@ -26,9 +25,10 @@ struct SlotReport {
 struct SoundReport {
     enum class Kind { Carrier, Clip };
     Kind kind = Kind::Clip;
-    int tone = 0;     // carrier: the tone it was started with
-    int qsa = 0;      // carrier: its strength step
-    std::string path; // clip: the recording's name, "fone/..."
+    int tone = 0;         // carrier: the tone it was started with
+    int qsa = 0;          // carrier: its strength step
+    std::string path;     // clip: the recording's name, "fone/..."
+    bool started = false; // a later carrier of the pass finds the first one sounding
 };
 
 struct RetuneReport {
@@ -39,35 +39,11 @@ struct RetuneReport {
     std::vector<SoundReport> sounds;
 };
 
-// A sound output that plays nothing and notes the carriers and recordings started.
-class SoundCapture final : public SoundOutput {
-  public:
-    int device_count() const override { return 1; }
-    void open_channel(int, const std::filesystem::path&) override {}
-    void close_channel(int) override {}
-    void loop_carrier(const std::filesystem::path& file) override;
-    void stop_carrier() override {}
-    void play_recording(std::string_view name) override;
-    void close_recording(std::string_view) override {}
-    void start_noise() override {}
-    void stop_noise() override {}
-
-    // The carriers and clips since the last take; a carrier's tone comes from its
-    // file's sample rate divided by `sampling`.
-    std::vector<SoundReport> take(int sampling);
-
-  private:
-    struct Carrier {
-        std::uint32_t rate;
-        int amplitude;
-    };
-    std::mutex mutex_;
-    std::vector<SoundReport> sounds_;
-    std::vector<Carrier> carriers_; // by the index of their entry in sounds_
-};
-
-// The slots the last retune of `a` closed, with the sounds `capture` saw.
-RetuneReport report(const Air& a, SoundCapture& capture);
+// The report of a composition. A slot's duration is what keying its text gives
+// (measured by `keyer`, which draws hand keying from its random source as playing
+// would); `played`, when given, holds the durations the playout had instead.
+RetuneReport report(const Composition& c, Keyer& keyer);
+RetuneReport report(const Composition& c, const PlayReport& played);
 
 // A text with its control bytes spelled out: <spd 30>, <ton 1200>, <qsa 2>, <tune>.
 std::string readable(std::string_view text);

@@ -1,6 +1,5 @@
 #include "synth/keyer.h"
 
-#include "air.h"
 #include "synth/morse_table.h"
 
 #include <algorithm>
@@ -20,31 +19,41 @@ std::uint64_t units(int v) {
 
 } // namespace
 
-RenderResult Keyer::render(const std::filesystem::path& path, std::string_view text) {
-    RenderResult result;
+void Keyer::start(const EmissionParams& params, const KeyerSetup& setup) {
+    p = params;
+    rx = setup;
+    // A spark transmitter is always heard through the narrow filter.
+    if (p.spark) rx.filter = 1;
     prop();
     load_params(ParamChange::Render);
-    wavehdr.set_format(a.channel, static_cast<std::uint32_t>(a.sampling * a.ton));
+    wavehdr.set_format(rx.channel, static_cast<std::uint32_t>(rx.sampling * p.ton));
+}
 
-    if (!file_.open(path)) {
-        restore_filter();
-        return {RenderResult::Outcome::FileError, 0, file_.error()};
-    }
-    if (a.att) {
-        if (a.qsa == 0) {
-            // Too weak to be heard through the attenuator: the file is left empty.
-            const bool emptied = file_.finish(0);
-            restore_filter();
-            if (!emptied) return {RenderResult::Outcome::FileError, 0, file_.error()};
-            return {RenderResult::Outcome::Suppressed, 0, {}};
-        }
-        --a.qsa;
-    }
-
-    out_.begin(file_, WaveHeader::kSize, kMaxSamples);
+void Keyer::key(std::string_view text) {
     letter(' ', dot_size);
     walk(text);
+}
 
+std::uint32_t Keyer::duration_ms() const {
+    if (wavehdr.byte_rate == 0) return 0;
+    return static_cast<std::uint32_t>(std::uint64_t{wavehdr.data_size} * 1000 / wavehdr.byte_rate);
+}
+
+RenderResult Keyer::render(const std::filesystem::path& path, std::string_view text,
+                           const EmissionParams& params, const KeyerSetup& setup) {
+    start(params, setup);
+    if (!file_.open(path)) return {RenderResult::Outcome::FileError, 0, file_.error(), p.qsa};
+    if (rx.att) {
+        if (p.qsa == 0) {
+            // Too weak to be heard through the attenuator: the file is left empty.
+            if (!file_.finish(0)) return {RenderResult::Outcome::FileError, 0, file_.error(), 0};
+            return {RenderResult::Outcome::Suppressed, 0, {}, 0};
+        }
+        --p.qsa;
+    }
+
+    out_.begin(&file_, WaveHeader::kSize, kMaxSamples);
+    key(text);
     bool ok = out_.end();
     wavehdr.set_samples(out_.written());
     if (ok) {
@@ -54,46 +63,47 @@ RenderResult Keyer::render(const std::filesystem::path& path, std::string_view t
     }
     if (!ok) {
         // A half-written file must not be played as if it were whole.
-        result = {RenderResult::Outcome::FileError, 0, file_.error()};
+        RenderResult failed{RenderResult::Outcome::FileError, 0, file_.error(), p.qsa};
         if (file_.is_open()) file_.finish(0);
+        return failed;
     }
-    a.smetr();
-    restore_filter();
-    if (ok && wavehdr.byte_rate != 0)
-        result.duration_ms =
-            static_cast<std::uint32_t>(std::uint64_t{wavehdr.data_size} * 1000 / wavehdr.byte_rate);
-    return result;
+    return {RenderResult::Outcome::Written, duration_ms(), {}, p.qsa};
+}
+
+RenderResult Keyer::measure(std::string_view text, const EmissionParams& params,
+                            const KeyerSetup& setup) {
+    start(params, setup);
+    if (rx.att) {
+        if (p.qsa == 0) return {RenderResult::Outcome::Suppressed, 0, {}, 0};
+        --p.qsa;
+    }
+    out_.begin(nullptr, WaveHeader::kSize, kMaxSamples);
+    key(text);
+    out_.end();
+    wavehdr.set_samples(out_.written());
+    return {RenderResult::Outcome::Written, duration_ms(), {}, p.qsa};
 }
 
 void Keyer::prop() {
-    if (a.qsa > 0 && a.freq >= 1001 && a.freq <= 3999 && a.day()) --a.qsa;
-    if (a.qsa > 0 && a.freq > 10000 && a.night()) --a.qsa;
-}
-
-void Keyer::restore_filter() {
-    if (filter_forced_) a.filter = old_flt;
-    filter_forced_ = false;
+    const bool day = daytime(clock_.utc());
+    if (p.qsa > 0 && rx.freq >= 1001 && rx.freq <= 3999 && day) --p.qsa;
+    if (p.qsa > 0 && rx.freq > 10000 && !day) --p.qsa;
 }
 
 void Keyer::load_params(ParamChange change) {
     const bool new_render = change == ParamChange::Render;
-    if ((new_render || change == ParamChange::Speed) && a.rto != 0) a.spd += 1;
-    if (new_render && a.spark && !filter_forced_) {
-        old_flt = a.filter;
-        a.filter = 1;
-        filter_forced_ = true;
-    }
+    if ((new_render || change == ParamChange::Speed) && p.rto != 0) p.spd += 1;
 
-    const int dot = a.sampling * 150 / std::max(a.spd, 1);
+    const int dot = rx.sampling * 150 / std::max(p.spd, 1);
     int sized = 0;
-    if (a.filter == 0) {
-        std::int64_t tone = a.ton;
+    if (rx.filter == 0) {
+        std::int64_t tone = p.ton;
         if (new_render || change == ParamChange::Tone) tone *= 2;
-        a.ton = static_cast<int>(std::clamp<std::int64_t>(tone, 500, 4000));
-        sized = a.ton >= 2000 ? dot * a.ton / 1000 : dot * 200 / (200000 / a.ton);
+        p.ton = static_cast<int>(std::clamp<std::int64_t>(tone, 500, 4000));
+        sized = p.ton >= 2000 ? dot * p.ton / 1000 : dot * 200 / (200000 / p.ton);
     } else {
-        a.ton = std::clamp(a.ton, 500, 2000);
-        sized = a.ton >= 1000 ? dot * a.ton / 1000 : dot * 100 / (100000 / a.ton);
+        p.ton = std::clamp(p.ton, 500, 2000);
+        sized = p.ton >= 1000 ? dot * p.ton / 1000 : dot * 100 / (100000 / p.ton);
     }
     dot_size = static_cast<std::uint32_t>(std::max(sized, 0));
 }
@@ -107,18 +117,18 @@ void Keyer::walk(std::string_view text) {
         switch (const unsigned char c = byte(i); c) {
         case kSpeedSwitch:
             if (i + 1 >= text.size()) return;
-            a.spd = byte(++i);
+            p.spd = byte(++i);
             load_params(ParamChange::Speed);
             break;
         case kToneSwitch:
             if (i + 2 >= text.size()) return;
-            a.ton = byte(i + 1) + 256 * byte(i + 2);
+            p.ton = byte(i + 1) + 256 * byte(i + 2);
             i += 2;
             load_params(ParamChange::Tone);
             break;
         case kStrengthSwitch:
             if (i + 1 >= text.size()) return;
-            a.qsa = byte(++i);
+            p.qsa = byte(++i);
             load_params(ParamChange::Strength);
             break;
         default:
@@ -128,7 +138,7 @@ void Keyer::walk(std::string_view text) {
 }
 
 void Keyer::letter(unsigned char ch, std::uint32_t n) {
-    if (a.qsa > 5) a.qsa = 0;
+    if (p.qsa > 5) p.qsa = 0;
     if (ch == kTuning) {
         tuning_flag = 1;
         dash(80 * n);
@@ -137,17 +147,17 @@ void Keyer::letter(unsigned char ch, std::uint32_t n) {
     tuning_flag = 0;
 
     if (ch == ' ') {
-        const std::uint64_t gap = (units(a.spacing) + (last_space ? 3 : 0)) * n;
-        if (a._f1) space_f1(gap);
-        if (a.bw) space_inv(gap);
-        if (!a._f1 && !a.bw) space(gap);
+        const std::uint64_t gap = (units(p.spacing) + (last_space ? 3 : 0)) * n;
+        if (p._f1) space_f1(gap);
+        if (p.bw) space_inv(gap);
+        if (!p._f1 && !p.bw) space(gap);
         last_space = 1;
         return;
     }
     last_space = 0;
 
-    if (!a.katokana && ch >= 0x61 && ch <= 0x7F) ch = static_cast<unsigned char>(ch - 0x20);
-    if (a.sz && ch == '0') ch = 'T';
+    if (!p.katokana && ch >= 0x61 && ch <= 0x7F) ch = static_cast<unsigned char>(ch - 0x20);
+    if (p.sz && ch == '0') ch = 'T';
 
     if (ch <= 0x7F) {
         const std::uint32_t code = cw_table[ch];
@@ -156,41 +166,41 @@ void Keyer::letter(unsigned char ch, std::uint32_t n) {
             --top;
         for (int bit = top - 1; bit >= 0; --bit) {
             const bool is_dash = code & (1u << bit);
-            if (a.bw)
+            if (p.bw)
                 is_dash ? dash_inv(n) : dot_inv(n);
             else
                 is_dash ? dash(n) : dot(n);
         }
     }
 
-    const std::uint64_t gap = units(a.spacing) * n;
-    if (a._f1)
+    const std::uint64_t gap = units(p.spacing) * n;
+    if (p._f1)
         space_f1(gap);
-    else if (a.bw)
+    else if (p.bw)
         space_inv(gap);
     else
         space(gap);
 }
 
 std::uint64_t Keyer::draw_below(std::uint64_t m) {
-    const std::uint32_t r = a.myrand();
+    const std::uint32_t r = random_.next(clock_.utc());
     return m == 0 ? 0 : r % m;
 }
 
 std::uint64_t Keyer::hand_extension(std::uint64_t m) {
-    return a.hand ? draw_below(m / 2) : 0;
+    return p.hand ? draw_below(m / 2) : 0;
 }
 
 void Keyer::dot(std::uint32_t n) {
     const std::uint64_t e = hand_extension(n);
     rto_rand = static_cast<std::uint32_t>(e);
-    if (a.spark) {
+    if (p.spark) {
         spark_dot(e);
         space(n);
         return;
     }
-    out_.repeat(mark_pattern(a.qsa), dot_size + e);
-    if (a._f1)
+    out_.repeat(mark_pattern(p.qsa), dot_size + e);
+    if (p._f1)
         space_f1(n);
     else
         space(n);
@@ -198,18 +208,18 @@ void Keyer::dot(std::uint32_t n) {
 
 void Keyer::dash(std::uint32_t n) {
     std::uint64_t e = hand_extension(n);
-    if (a.rto >= 1 && a.rto <= 20)
+    if (p.rto >= 1 && p.rto <= 20)
         e = n + draw_below(n / 2);
-    else if (a.rto > 20)
+    else if (p.rto > 20)
         e = n + draw_below(n);
     rto_rand = static_cast<std::uint32_t>(e);
-    if (a.spark) {
+    if (p.spark) {
         spark_dash(e);
         space(n);
         return;
     }
-    out_.repeat(mark_pattern(a.qsa), 3ull * dot_size + e);
-    if (a._f1)
+    out_.repeat(mark_pattern(p.qsa), 3ull * dot_size + e);
+    if (p._f1)
         space_f1(n);
     else if (!tuning_flag)
         space(n); // tuning characters join into one continuous tone
@@ -232,20 +242,20 @@ void Keyer::dash_inv(std::uint32_t n) {
 
 void Keyer::space_inv(std::uint64_t n) {
     const std::uint64_t e = hand_extension(n);
-    out_.repeat(mark_pattern(a.qsa), dot_size + e);
+    out_.repeat(mark_pattern(p.qsa), dot_size + e);
 }
 
 void Keyer::space_f1(std::uint64_t n) {
     const std::uint64_t e = hand_extension(n);
-    out_.repeat(f1_pattern(a.qsa), dot_size + e);
+    out_.repeat(f1_pattern(p.qsa), dot_size + e);
 }
 
 void Keyer::spark_dot(std::uint64_t e) {
-    out_.repeat(spark_pattern(a.qsa), dot_size / 2 + e);
+    out_.repeat(spark_pattern(p.qsa), dot_size / 2 + e);
 }
 
 void Keyer::spark_dash(std::uint64_t e) {
-    out_.repeat(spark_pattern(a.qsa), 3ull * (dot_size / 2) + e);
+    out_.repeat(spark_pattern(p.qsa), 3ull * (dot_size / 2) + e);
 }
 
 } // namespace zenka

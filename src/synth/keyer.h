@@ -1,8 +1,12 @@
 #pragma once
 // Renders a text as Morse telegraphy into a channel file: character by
-// character, element by element, with the emission parameters of the context.
+// character, element by element, with one slot's emission parameters and the
+// receiver's settings.
 
+#include "platform/clock.h"
+#include "platform/random_source.h"
 #include "platform/rewrite_file.h"
+#include "synth/emission.h"
 #include "synth/sample_sink.h"
 #include "synth/wave_header.h"
 
@@ -13,13 +17,21 @@
 
 namespace zenka {
 
-class Air;
+// What the keyer needs of the receiver.
+struct KeyerSetup {
+    int freq = 0;     // tuned frequency in units of 100 Hz: weakens by path and time
+    int sampling = 4; // playback rate multiplier
+    int filter = 0;   // narrow audio filter
+    int att = 0;      // attenuator
+    int channel = 1;  // audio channels written into the file header
+};
 
 struct RenderResult {
     enum class Outcome { Written, Suppressed, FileError };
     Outcome outcome = Outcome::Written;
     std::uint32_t duration_ms = 0; // playing time of the file; 0 unless Written
     std::string error;             // what went wrong with the file
+    int qsa = 0;                   // strength at the end, for the S-meter
 };
 
 // What changed since the keying quantities were last derived.
@@ -27,32 +39,47 @@ enum class ParamChange { Render, Speed, Tone, Strength };
 
 class Keyer {
   public:
-    explicit Keyer(Air& air) : a(air) {}
+    // Hand keying draws from `random`, mixing in the time `clock` gives; the path
+    // weakening reads the hour from it.
+    Keyer(const Clock& clock, RandomSource& random) : clock_(clock), random_(random) {}
     Keyer(const Keyer&) = delete;
     Keyer& operator=(const Keyer&) = delete;
 
-    // Renders `text` (up to its first zero byte) into `file` with the current
-    // parameters of the context.
-    RenderResult render(const std::filesystem::path& file, std::string_view text);
+    // Renders `text` (up to its first zero byte) into `file`.
+    RenderResult render(const std::filesystem::path& file, std::string_view text,
+                        const EmissionParams& params, const KeyerSetup& setup);
+
+    // The same without a file: what the render would give, its duration above all.
+    // It draws from the random source as the render does.
+    RenderResult measure(std::string_view text, const EmissionParams& params,
+                         const KeyerSetup& setup);
 
     // Derives dot_size (and the final tone) from spd, ton, sampling and filter.
     void load_params(ParamChange change);
+
+    // The parameters and settings of the render under way (or the last one), as
+    // the in-band switches, the attenuator and the path have changed them.
+    EmissionParams p;
+    KeyerSetup rx;
 
     // Render state; last_space and tuning_flag carry over from one render to the next.
     int last_space = 0;
     int tuning_flag = 0;
     std::uint32_t rto_rand = 0; // extension of the element being written, in cycles
     std::uint32_t dot_size = 0; // waveform cycles per dot unit
-    int old_flt = 0;            // the receiver's filter while a spark render forces it on
     WaveHeader wavehdr;
 
     // Largest number of samples a file can hold (its sizes are 32-bit).
     static constexpr std::uint64_t kMaxSamples = 0xFFFFFFFFull - 36 - 4;
 
   private:
+    // Takes the slot's parameters and settings and derives the keying quantities.
+    void start(const EmissionParams& params, const KeyerSetup& setup);
+    // Keys the text into out_ after the leading space.
+    void key(std::string_view text);
+    std::uint32_t duration_ms() const;
     void prop();
     void walk(std::string_view text);
-    void restore_filter();
 
     void letter(unsigned char ch, std::uint32_t n);
     void dot(std::uint32_t n);
@@ -70,10 +97,10 @@ class Keyer {
     // myrand() mod m, or 0 when m is 0.
     std::uint64_t draw_below(std::uint64_t m);
 
-    Air& a;
+    const Clock& clock_;
+    RandomSource& random_;
     RewriteFile file_;
     SampleSink out_;
-    bool filter_forced_ = false;
 };
 
 } // namespace zenka

@@ -4,8 +4,8 @@
 
 namespace zenka {
 
-void SampleSink::begin(RewriteFile& file, std::uint64_t offset, std::uint64_t limit) {
-    file_ = &file;
+void SampleSink::begin(RewriteFile* file, std::uint64_t offset, std::uint64_t limit) {
+    file_ = file;
     offset_ = offset;
     written_ = 0;
     limit_ = limit;
@@ -40,7 +40,9 @@ void SampleSink::flush() {
     std::uint64_t size = 0;
     for (std::size_t i = 0; i < pending_; ++i)
         size += runs_[i].size;
-    if (!file_->write_at(offset_, std::span<const ByteRun>(runs_.data(), pending_))) failed_ = true;
+    if (file_ != nullptr &&
+        !file_->write_at(offset_, std::span<const ByteRun>(runs_.data(), pending_)))
+        failed_ = true;
     offset_ += size;
     pending_ = 0;
 }

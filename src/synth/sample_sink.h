@@ -13,8 +13,9 @@ namespace zenka {
 
 class SampleSink {
   public:
-    // Starts writing at `offset` of `file`; at most `limit` bytes are kept.
-    void begin(RewriteFile& file, std::uint64_t offset, std::uint64_t limit);
+    // Starts writing at `offset` of `file`; at most `limit` bytes are kept. With no
+    // file the sink only counts.
+    void begin(RewriteFile* file, std::uint64_t offset, std::uint64_t limit);
     // `cycles` whole periods of `pattern`; a null pattern writes nothing.
     void repeat(const Pattern* pattern, std::uint64_t cycles);
     void silence(std::uint64_t samples) { repeat(&silence_pattern(), samples); }

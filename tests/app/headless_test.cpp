@@ -70,8 +70,18 @@ TEST(TextCommand, ReadableLinesAndSounds) {
     ASSERT_EQ(r.status, 0);
     const std::regex expected(
         "540\\.0 kHz  2026-12-08T23:00:00\\.000Z  0 slots\n"
-        "carrier  tone 1[01][0-9][0-9] qsa [2-5]\ncarrier  tone 1[3-8][0-9][0-9] qsa [01]\n");
+        "carrier  tone 1[01][0-9][0-9] qsa [2-5]\n"
+        "carrier  tone 1[3-8][0-9][0-9] qsa [01]  \\(not started: a carrier sounds\\)\n");
     EXPECT_TRUE(std::regex_match(r.out, expected)) << r.out;
+    // The first carrier of the pass is the one heard, in both forms of the report.
+    const std::regex started("\"kind\": \"carrier\", \"tone\": [0-9]+, \"qsa\": [0-9], "
+                             "\"started\": true\\}, \\{\"kind\": \"carrier\", "
+                             "\"tone\": [0-9]+, \"qsa\": [0-9], \"started\": false\\}");
+    const Ran json = run(zenka("text --freq 540 --at 2026-12-08T23:00:00Z --json"), false);
+    EXPECT_TRUE(std::regex_search(json.out, started)) << json.out;
+    const Ran survey =
+        run(zenka("survey --from 540 --to 540 --at 2026-12-08T23:00:00Z --json"), false);
+    EXPECT_TRUE(std::regex_search(survey.out, started)) << survey.out;
     const Ran tuning = run(zenka("text --freq 500 --at 2026-12-08T10:21:41Z"), false);
     EXPECT_NE(tuning.out.find("<tune><tune><tune>"), std::string::npos) << tuning.out;
 }

@@ -1,8 +1,7 @@
-#include "air.h"
 #include "band/beacon_tables.h"
 #include "band/dispatcher.h"
+#include "compose/air.h"
 #include "support/sound_calls.h"
-#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +32,9 @@ class Beacons : public ::testing::Test {
     // A context at `when` tuned to `freq` (units of 100 Hz), as a retune leaves it.
     std::unique_ptr<Air> tuned(int freq, const char* when) {
         clock.set(*parse_utc(when));
-        auto a = std::make_unique<Air>(clock, out, folder.path());
-        a->on_log = [this](std::string_view f, std::string_view, std::uint32_t) {
-            log.push_back(std::string(f));
-        };
-        a->freq = freq;
+        ReceiverSettings s;
+        s.freq = freq;
+        auto a = std::make_unique<Air>(clock, s);
         a->stn();
         return a;
     }
@@ -60,10 +57,15 @@ class Beacons : public ::testing::Test {
         EXPECT_EQ(p.qsa, qsa) << "slot " << k;
     }
 
-    test::TempFolder folder;
-    sound::NullSound out;
+    // The functions of the context's diagnostic records.
+    static std::vector<std::string> log(const Air& a) {
+        std::vector<std::string> functions;
+        for (const LogRecord& r : a.so_far().log)
+            functions.push_back(r.function);
+        return functions;
+    }
+
     FixedClock clock{UtcInstant{}};
-    std::vector<std::string> log;
 };
 
 // --- The non-directional beacon table ---
@@ -106,13 +108,10 @@ TEST_F(Beacons, NdbTableMakeUp) {
 TEST_F(Beacons, EveryNdbSlotHoldsItsIdent) {
     // 12:10:00: a second divisible by 6, an even second and a minute no other
     // beacon of the NDB frequencies keys in.
-    auto a = tuned(0, "2026-12-08T12:10:00Z");
     std::set<int> done;
     for (const Ndb& n : ndb_table) {
         if (!done.insert(n.freq).second) continue;
-        a->freq = n.freq;
-        a->send_call = 0;
-        a->send_buf[0].clear();
+        auto a = tuned(n.freq, "2026-12-08T12:10:00Z");
         beacons(*a);
         std::vector<std::string> expected;
         for (const Ndb& m : ndb_table)
@@ -197,7 +196,7 @@ TEST_F(Beacons, OmegaIsSilent) {
     EXPECT_EQ(a->send_call, 0);
     EXPECT_TRUE(a->send_buf[0].empty());
     EXPECT_EQ(a->params(), before);
-    EXPECT_TRUE(test::calls(out, folder.path()).empty());
+    EXPECT_TRUE(a->so_far().sounds.empty());
 }
 
 // --- The individual idents ---
@@ -503,33 +502,33 @@ TEST_F(Beacons, VozOnlyWhenTheConditionHolds) {
 TEST_F(Beacons, At315kHzACarrierAndAPauseWithoutRetune) {
     const std::string nu = times("NU  " + blanks(20) + blanks(4), 15) + kClose;
     auto a = tuned(3150, "2026-12-08T12:05:00Z");
-    int smetr = 0;
-    a->on_smetr = [&smetr] { ++smetr; };
-    log.clear();
     band(*a);
     ASSERT_EQ(texts(*a), std::vector<std::string>{nu});
     expect_params(*a, 0, 16, 1500, 1);
-    // Fifteen carriers started, one pass of the dispatcher: no retune from inside it.
-    EXPECT_EQ(test::take(out, folder.path()),
-              std::vector<std::string>(15, "loop_carrier ZENKA09.WAV"));
-    EXPECT_EQ(std::count(log.begin(), log.end(), "band start 0 MHz"), 1);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "band end 0 MHz"), 1);
-    EXPECT_GE(smetr, 15);
-    const auto bytes = test::read_bytes(a->carrier_file());
-    ASSERT_GT(bytes.size(), 50u);
-    EXPECT_EQ(bytes[24] | bytes[25] << 8, 6000); // four times the tone of 1500 Hz
-    EXPECT_EQ(bytes[48], 128 + 8);               // strength 1
+    // Fifteen carriers asked for, one pass of the dispatcher: no retune from inside it.
+    const std::vector<SoundRequest>& sounds = a->so_far().sounds;
+    EXPECT_EQ(test::sound_lines(sounds), std::vector<std::string>(15, "loop_carrier ZENKA09.WAV"));
+    const std::vector<std::string> functions = log(*a);
+    EXPECT_EQ(std::count(functions.begin(), functions.end(), "band start 0 MHz"), 1);
+    EXPECT_EQ(std::count(functions.begin(), functions.end(), "band end 0 MHz"), 1);
+    EXPECT_GE(a->so_far().meter.size(), 15u);
+    // The first is heard, at 1500 Hz and strength 1.
+    EXPECT_TRUE(sounds[0].started);
+    EXPECT_EQ(sounds[0].tone, 1500);
+    EXPECT_EQ(sounds[0].qsa, 1);
+    EXPECT_EQ(std::count_if(sounds.begin(), sounds.end(),
+                            [](const SoundRequest& r) { return r.started; }),
+              1);
 
     // Minutes 10 - 19 in odd seconds: the "P" group member comes first.
     auto b = tuned(3150, "2026-12-08T12:10:01Z");
     beacons(*b);
     EXPECT_EQ(texts(*b),
               (std::vector<std::string>{"P  P  P  TTTTTTTTTTTTTTTTTT P  P  P" + kClose, nu}));
-    test::take(out, folder.path());
     auto c = tuned(3150, "2026-12-08T12:11:00Z");
     beacons(*c);
     EXPECT_EQ(c->send_call, 0);
-    EXPECT_TRUE(test::take(out, folder.path()).empty());
+    EXPECT_TRUE(c->so_far().sounds.empty());
 }
 
 } // namespace

@@ -1,8 +1,7 @@
-#include "air.h"
 #include "band/catalogue.h"
 #include "band/dispatcher.h"
+#include "compose/air.h"
 #include "support/sound_calls.h"
-#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +11,27 @@ namespace {
 class Dispatcher : public ::testing::Test {
   protected:
     // A context at `when` tuned to `freq` (units of 100 Hz), as a retune leaves it.
-    std::unique_ptr<Air> tuned(int freq, const char* when) {
+    std::unique_ptr<Air> tuned(int freq, const char* when, ReceiverSettings s = {}) {
         clock.set(*parse_utc(when));
-        auto a = std::make_unique<Air>(clock, out, folder.path());
-        a->on_log = [this](std::string_view f, std::string_view i, std::uint32_t p) {
-            log.push_back(std::string(f) + "|" + std::string(i) + "|" + std::to_string(p));
-        };
-        a->freq = freq;
+        s.freq = freq;
+        auto a = std::make_unique<Air>(clock, s);
         a->stn();
+        air = a.get();
         return a;
     }
 
-    std::vector<std::string> sounds() { return test::take(out, folder.path()); }
+    // The sounds the last context asked for.
+    std::vector<std::string> sounds() const { return test::sound_lines(air->so_far().sounds); }
+    // Its diagnostic records, "function|info|param".
+    std::vector<std::string> log() const {
+        std::vector<std::string> lines;
+        for (const LogRecord& r : air->so_far().log)
+            lines.push_back(r.function + "|" + r.info + "|" + std::to_string(r.param));
+        return lines;
+    }
 
-    test::TempFolder folder;
-    sound::NullSound out;
     FixedClock clock{UtcInstant{}};
-    std::vector<std::string> log;
+    Air* air = nullptr;
 };
 
 // Records which block a pass evaluated.
@@ -78,16 +81,16 @@ TEST_F(Dispatcher, FrequencyConditions) {
 TEST_F(Dispatcher, LogsTheStartAndTheSlotsFilled) {
     auto a = tuned(5000, "2026-12-08T06:13:02Z"); // the distress call and the tuning
     band(*a);
-    ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log.front(), "band start 0 MHz||0");
-    EXPECT_EQ(log.back(), "band end 0 MHz|send_call|2");
+    ASSERT_GE(log().size(), 2u);
+    EXPECT_EQ(log().front(), "band start 0 MHz||0");
+    EXPECT_EQ(log().back(), "band end 0 MHz|send_call|2");
 }
 
 TEST_F(Dispatcher, AFrequencyWithNothingOnItFillsNoSlot) {
     auto a = tuned(3333, "2026-12-08T12:00:00Z");
     band(*a);
     EXPECT_EQ(a->send_call, 0);
-    EXPECT_EQ(log.back(), "band end 0 MHz|send_call|0");
+    EXPECT_EQ(log().back(), "band end 0 MHz|send_call|0");
     EXPECT_TRUE(sounds().empty());
 }
 
@@ -159,6 +162,13 @@ TEST_F(Dispatcher, CarriersOfTheMediumWaveRasters) {
     auto night = tuned(5400, "2026-12-08T23:00:00Z"); // 540.0 kHz: both rasters
     band(*night);
     EXPECT_EQ(sounds(), std::vector<std::string>(2, "loop_carrier ZENKA09.WAV"));
+    // The first carrier is the one heard; the second finds it sounding.
+    const std::vector<SoundRequest>& both = night->so_far().sounds;
+    EXPECT_TRUE(both[0].started);
+    EXPECT_FALSE(both[1].started);
+    EXPECT_GE(both[0].tone, 1000);
+    EXPECT_LT(both[0].tone, 1200); // the 9 kHz raster's carrier comes first
+    EXPECT_GE(both[1].tone, 1300);
     auto day = tuned(5400, "2026-12-08T12:00:00Z");
     band(*day);
     EXPECT_EQ(sounds(), std::vector<std::string>(1, "loop_carrier ZENKA09.WAV"));
@@ -173,24 +183,24 @@ TEST_F(Dispatcher, CarriersOfTheMediumWaveRasters) {
 TEST_F(Dispatcher, LongWaveBroadcastCarriers) {
     auto a = tuned(2250, "2026-12-08T12:00:00Z"); // 225.0 kHz at strength 5, tone 1000
     band(*a);
-    EXPECT_EQ(sounds(), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
-    const auto bytes = test::read_bytes(a->carrier_file());
-    ASSERT_GT(bytes.size(), 50u);
-    EXPECT_EQ(bytes[24] | bytes[25] << 8, 4000);
-    EXPECT_EQ(bytes[48], 254); // strength 5
+    ASSERT_EQ(sounds(), std::vector<std::string>{"loop_carrier ZENKA09.WAV"});
+    const SoundRequest& carrier = a->so_far().sounds[0];
+    EXPECT_EQ(carrier.tone, 1000);
+    EXPECT_EQ(carrier.qsa, 5);
+    EXPECT_EQ(carrier.count, 30000);
+    EXPECT_TRUE(carrier.started);
 }
 
 TEST_F(Dispatcher, BackgroundOffSilencesCarriersButNotStations) {
-    auto a = tuned(5400, "2026-12-08T23:00:00Z");
-    a->bkgnd = 0;
+    ReceiverSettings off;
+    off.bkgnd = 0;
+    auto a = tuned(5400, "2026-12-08T23:00:00Z", off);
     band(*a);
     EXPECT_TRUE(sounds().empty());
-    auto b = tuned(5000, "2026-12-08T10:21:41Z");
-    b->bkgnd = 0;
+    auto b = tuned(5000, "2026-12-08T10:21:41Z", off);
     band(*b);
     EXPECT_EQ(b->send_call, 1);
-    auto c = tuned(600, "2026-12-08T10:21:42Z"); // a background voice clip's frequency
-    c->bkgnd = 0;
+    auto c = tuned(600, "2026-12-08T10:21:42Z", off); // a background voice clip's frequency
     band(*c);
     EXPECT_TRUE(sounds().empty());
 }

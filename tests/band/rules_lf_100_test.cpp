@@ -1,5 +1,5 @@
-#include "air.h"
 #include "band/catalogue.h"
+#include "compose/air.h"
 #include "support/band_pass.h"
 
 #include <gtest/gtest.h>
@@ -34,10 +34,12 @@ class Rules_lf_100 : public test::BandPass {
     // pass also starts the background).
     std::unique_ptr<Air> pass_heard(int freq, const std::string& when, int bkgnd = 1) {
         out.clear();
-        auto a = tuned(freq, when);
-        a->bkgnd = bkgnd;
+        ReceiverSettings s;
+        s.bkgnd = bkgnd;
+        auto a = tuned(freq, when, s);
         for (const Rule& rule : lf_100_rules())
             if (rule.freq.contains(freq)) rule.act(*a);
+        out.add(*a);
         return a;
     }
 
@@ -85,9 +87,9 @@ TEST_F(Rules_lf_100, TimeSignalAndIqzSparkShare100kHz) {
     EXPECT_EQ(pass(1000, "2024-01-07T09:30:00Z")->send_call, 0);
 
     // Without HIST the spark calls are not heard.
-    auto e = tuned(1000, "2024-01-07T06:25:00Z");
-    e->hist = 0;
-    band(*e);
+    ReceiverSettings no_hist;
+    no_hist.hist = 0;
+    auto e = pass(1000, "2024-01-07T06:25:00Z", no_hist);
     EXPECT_EQ(e->send_call, 0);
 }
 

@@ -187,9 +187,9 @@ TEST_F(Rules_lf_140, DgSparkOnSundaysOnly) {
         EXPECT_EQ(at(1540, h, m)->send_call, 0) << h << ":" << m;
     EXPECT_EQ(at(1540, 7, 5, 0, 0, "2024-01-08")->send_call, 0);   // Monday
     EXPECT_EQ(at(1540, 13, 30, 0, 0, "2024-01-13")->send_call, 0); // Saturday
-    auto quiet = tuned(1540, "2024-01-07T07:30:00Z");
-    quiet->hist = 0;
-    band(*quiet);
+    ReceiverSettings no_hist;
+    no_hist.hist = 0;
+    auto quiet = pass(1540, "2024-01-07T07:30:00Z", no_hist);
     EXPECT_EQ(quiet->send_call, 0);
 }
 

@@ -150,9 +150,9 @@ TEST_F(Rules_lf, SparkOnlyWithTheHistoricalStations) {
     EXPECT_EQ(at(438, "12:30:00")->send_call, 0);
     EXPECT_EQ(at(438, "13:20:00")->send_call, 0);
 
-    auto off = tuned(438, "2024-01-07T12:20:00Z");
-    off->hist = 0;
-    band(*off);
+    ReceiverSettings no_hist;
+    no_hist.hist = 0;
+    auto off = pass(438, "2024-01-07T12:20:00Z", no_hist);
     EXPECT_EQ(off->send_call, 0);
 }
 

@@ -1,6 +1,6 @@
-#include "air.h"
 #include "band/announcements_500khz.h"
 #include "band/catalogue.h"
+#include "compose/air.h"
 #include "support/band_pass.h"
 
 #include <gtest/gtest.h>

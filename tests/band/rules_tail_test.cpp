@@ -1,6 +1,6 @@
-#include "air.h"
 #include "band/catalogue.h"
 #include "band/station_voices.h"
+#include "compose/air.h"
 #include "support/band_pass.h"
 
 #include <gtest/gtest.h>
@@ -164,9 +164,9 @@ TEST_F(Rules_tail, SparkWeatherNetFrom999kHzUp) {
     }
 
     // Without the historical stations the band is silent.
-    auto quiet = tuned(9990, at_time(12, 45));
-    quiet->hist = 0;
-    band(*quiet);
+    ReceiverSettings no_hist;
+    no_hist.hist = 0;
+    auto quiet = pass(9990, at_time(12, 45), no_hist);
     EXPECT_EQ(quiet->send_call, 0);
 }
 
@@ -178,7 +178,7 @@ TEST_F(Rules_tail, DirectionFindingCallsOn375kHzByChance) {
     for (int seed = 0; seed < passes; ++seed) {
         // The random state as earlier retunes left it.
         auto a = tuned(3750, at_time(9, seed % 60, seed % 53));
-        a->rand_seed = static_cast<std::uint32_t>(seed) * 2654435761u;
+        a->random.seed = static_cast<std::uint32_t>(seed) * 2654435761u;
         for (const Rule& rule : tail_block())
             if (rule.freq.contains(3750)) rule.act(*a);
         const std::vector<std::string> s = slots(*a);

@@ -1,5 +1,5 @@
-#include "air.h"
 #include "band/catalogue.h"
+#include "compose/air.h"
 #include "support/band_pass.h"
 
 #include <gtest/gtest.h>

@@ -445,9 +445,9 @@ TEST_F(Rules_vlf, IccSparkMorningAndAfternoon) {
     EXPECT_EQ(pass(200, at(12, 30))->send_call, 0);
 
     // Without the historical stations, nothing.
-    auto quiet = tuned(200, at(12, 0));
-    quiet->hist = 0;
-    band(*quiet);
+    ReceiverSettings no_hist;
+    no_hist.hist = 0;
+    auto quiet = pass(200, at(12, 0), no_hist);
     EXPECT_EQ(quiet->send_call, 0);
 }
 

@@ -31,22 +31,23 @@ struct RecordingView : PanelView {
 class ReceiverTest : public ::testing::Test {
   protected:
     ReceiverTest()
-        : clock(*parse_utc("2026-12-08T10:21:30Z")), a(clock, out, folder.path()),
-          rx(a, view, [this](Air& air) {
+        : clock(*parse_utc("2026-12-08T10:21:30Z")), playout(out, clock, random, folder.path()),
+          rx(clock, random, playout, view, [this](Air& air) {
               ++passes;
               seen_send_call = air.send_call;
               seen_qsa = air.qsa;
           }) {}
 
     void tune(int freq) {
-        a.freq = freq;
+        rx.settings.freq = freq;
         rx.dsp_freq();
     }
 
     test::TempFolder folder;
     sound::NullSound out;
     FixedClock clock;
-    Air a;
+    RandomSource random;
+    Playout playout;
     RecordingView view;
     int passes = 0;
     int seen_send_call = -1;
@@ -73,9 +74,9 @@ TEST_F(ReceiverTest, StepTableWithItsWraps) {
                           Case{1101, S::Down100k, 101},  Case{9000, S::Up100k, 100},
                           Case{8999, S::Up100k, 9999},   Case{4321, S::Low, 100},
                           Case{4321, S::Mid, 5000},      Case{4321, S::High, 10000}}) {
-        a.freq = c.from;
+        rx.settings.freq = c.from;
         rx.step(c.step);
-        EXPECT_EQ(a.freq, c.to) << c.from << " step " << static_cast<int>(c.step);
+        EXPECT_EQ(rx.settings.freq, c.to) << c.from << " step " << static_cast<int>(c.step);
     }
 }
 
@@ -103,28 +104,28 @@ TEST_F(ReceiverTest, OneTimeMemories) {
     EXPECT_EQ(passes, 1); // stored without a retune
     tune(1234);
     rx.add_memory(4); // recall
-    EXPECT_EQ(a.freq, 5000);
+    EXPECT_EQ(rx.settings.freq, 5000);
     EXPECT_EQ(view.frequency, "   500.0 kHz");
     EXPECT_EQ(passes, 3);
     tune(777);
     rx.add_memory(4); // still 500.0: a slot is written once
-    EXPECT_EQ(a.freq, 5000);
+    EXPECT_EQ(rx.settings.freq, 5000);
     rx.add_memory(12); // no such button
-    EXPECT_EQ(a.freq, 5000);
+    EXPECT_EQ(rx.settings.freq, 5000);
 }
 
 TEST_F(ReceiverTest, ScanStepsUpAndRoundTheBand) {
     tune(9995);
     rx.toggle_scan();
     rx.scan_step();
-    EXPECT_EQ(a.freq, 10000);
+    EXPECT_EQ(rx.settings.freq, 10000);
     rx.scan_step();
-    EXPECT_EQ(a.freq, 100);
+    EXPECT_EQ(rx.settings.freq, 100);
     rx.scan_step();
-    EXPECT_EQ(a.freq, 101);
+    EXPECT_EQ(rx.settings.freq, 101);
     rx.toggle_scan();
     rx.scan_step(); // stopped: nothing moves
-    EXPECT_EQ(a.freq, 101);
+    EXPECT_EQ(rx.settings.freq, 101);
 }
 
 TEST_F(ReceiverTest, StepsAndMemoriesStopTheScanButSwitchesDoNot) {
@@ -133,18 +134,18 @@ TEST_F(ReceiverTest, StepsAndMemoriesStopTheScanButSwitchesDoNot) {
         [&] { rx.toggle_clips(); }, [&] { rx.toggle_bkgnd(); },  [&] { rx.toggle_sampling(); },
         [&] { rx.toggle_qrn(); }};
     for (const auto& press : switches) {
-        a.scan = 1;
+        rx.settings.scan = 1;
         press();
-        EXPECT_EQ(a.scan, 1);
+        EXPECT_EQ(rx.settings.scan, 1);
     }
     for (S s : {S::FineUp, S::Down1k, S::Up10k, S::Down100k, S::Low, S::Mid, S::High}) {
-        a.scan = 1;
+        rx.settings.scan = 1;
         rx.step(s);
-        EXPECT_EQ(a.scan, 0);
+        EXPECT_EQ(rx.settings.scan, 0);
     }
-    a.scan = 1;
+    rx.settings.scan = 1;
     rx.add_memory(0);
-    EXPECT_EQ(a.scan, 0);
+    EXPECT_EQ(rx.settings.scan, 0);
 }
 
 TEST_F(ReceiverTest, SwitchesRetuneWithoutMovingTheReadout) {
@@ -157,20 +158,20 @@ TEST_F(ReceiverTest, SwitchesRetuneWithoutMovingTheReadout) {
     rx.toggle_sampling();
     EXPECT_EQ(passes, before + 5);
     EXPECT_EQ(view.frequency, "   500.0 kHz");
-    EXPECT_EQ(a.att, 1);
-    EXPECT_EQ(a.hist, 0);
-    EXPECT_EQ(a.clips, 0);
-    EXPECT_EQ(a.bkgnd, 0);
-    EXPECT_EQ(a.sampling, 3);
+    EXPECT_EQ(rx.settings.att, 1);
+    EXPECT_EQ(rx.settings.hist, 0);
+    EXPECT_EQ(rx.settings.clips, 0);
+    EXPECT_EQ(rx.settings.bkgnd, 0);
+    EXPECT_EQ(rx.settings.sampling, 3);
     rx.toggle_sampling();
-    EXPECT_EQ(a.sampling, 4);
+    EXPECT_EQ(rx.settings.sampling, 4);
 
     rx.toggle_filter();
     EXPECT_EQ(view.filter, "FLT1");
-    EXPECT_EQ(a.filter, 1);
+    EXPECT_EQ(rx.settings.filter, 1);
     rx.toggle_filter();
     EXPECT_EQ(view.filter, "FLT2");
-    EXPECT_EQ(a.filter, 0);
+    EXPECT_EQ(rx.settings.filter, 0);
 
     out.clear();
     const int passes_before_qrn = passes;
@@ -181,31 +182,39 @@ TEST_F(ReceiverTest, SwitchesRetuneWithoutMovingTheReadout) {
 }
 
 TEST_F(ReceiverTest, RetuneStopsEverythingAndStartsFresh) {
-    a.send_call = 5;
-    a.send_buf[0] = "LEFT OVER";
-    a.qtc = 3;
-    a.qsa = 5;
+    int qtc = -1, qsa1 = -1;
+    Receiver live(clock, random, playout, view, [&](Air& air) {
+        seen_send_call = air.send_call;
+        seen_qsa = air.qsa;
+        qsa1 = air.qsa1;
+        qtc = air.qtc;
+        air.qtc = 3; // what one pass leaves behind does not reach the next
+        air.send_stack("LEFT OVER");
+        air.send("OPEN");
+    });
+    live.settings.freq = 5000;
+    live.dsp_freq();
     out.clear();
-    tune(5000);
+    live.dsp_freq();
     EXPECT_EQ(seen_send_call, 0);
-    EXPECT_EQ(a.send_buf[0], "");
-    EXPECT_EQ(a.qtc, 0);
-    EXPECT_EQ(seen_qsa, a.qsa1); // fresh parameters, voice 1 current
-    EXPECT_EQ(view.smeter, "     ");
+    EXPECT_EQ(qtc, 0);
+    EXPECT_EQ(seen_qsa, qsa1); // fresh parameters, voice 1 current
+    EXPECT_EQ(live.last().slots.size(), 1u);
     EXPECT_EQ(out.calls().front(), "stop_carrier");
 }
 
 TEST_F(ReceiverTest, TheRetuneRendersAndPlaysWhatTheDispatcherComposed) {
-    Receiver live(a, view, [](Air& air) {
+    Receiver live(clock, random, playout, view, [](Air& air) {
         air.qsa = 3;
         air.send_stack("CQ");
     });
     out.clear();
-    a.freq = 4000;
+    live.settings.freq = 4000;
     live.dsp_freq();
     const auto calls = test::calls(out, folder.path());
     EXPECT_EQ(calls.back(), "open_channel 0 ZENKA00.WAV");
     EXPECT_EQ(view.smeter, ">>>  "); // the meter shows the signal just rendered
+    EXPECT_GT(live.last_play().duration_ms[0], 0u);
 }
 
 TEST_F(ReceiverTest, MeterNeverWritesPastItsFiveCells) {
@@ -219,10 +228,10 @@ TEST_F(ReceiverTest, MeterNeverWritesPastItsFiveCells) {
 TEST_F(ReceiverTest, StartUpShowsAWholeKilohertzAndPlaysNothing) {
     out.clear();
     EXPECT_TRUE(rx.start());
-    EXPECT_EQ(a.freq % 10, 0);
-    EXPECT_GE(a.freq, 100);
-    EXPECT_LE(a.freq, 4990);
-    EXPECT_EQ(view.frequency, Receiver::readout(a.freq));
+    EXPECT_EQ(rx.settings.freq % 10, 0);
+    EXPECT_GE(rx.settings.freq, 100);
+    EXPECT_LE(rx.settings.freq, 4990);
+    EXPECT_EQ(view.frequency, Receiver::readout(rx.settings.freq));
     EXPECT_TRUE(view.frequency.ends_with(".0 kHz"));
     EXPECT_EQ(view.smeter, "     ");
     EXPECT_EQ(passes, 0);
@@ -232,26 +241,26 @@ TEST_F(ReceiverTest, StartUpShowsAWholeKilohertzAndPlaysNothing) {
         EXPECT_FALSE(c.starts_with("open_channel")) << c;
 
     sound::NullSound silent(0);
-    Air quiet(clock, silent, folder.path());
-    Receiver no_device(quiet, view, {});
+    Playout quiet(silent, clock, random, folder.path());
+    Receiver no_device(clock, random, quiet, view, {});
     EXPECT_FALSE(no_device.start());
 }
 
 TEST_F(ReceiverTest, ShutdownLeavesNoChannelFile) {
-    Receiver live(a, view, [](Air& air) {
+    Receiver live(clock, random, playout, view, [](Air& air) {
         air.send_stack("CQ");
         air.send_stack("DE");
         air.qsa = 3;
         air.n0n(1000);
     });
-    a.freq = 4000;
+    live.settings.freq = 4000;
     live.dsp_freq();
-    ASSERT_TRUE(std::filesystem::exists(a.channel_file(1)));
-    ASSERT_TRUE(std::filesystem::exists(a.carrier_file()));
+    ASSERT_TRUE(std::filesystem::exists(playout.channel_file(1)));
+    ASSERT_TRUE(std::filesystem::exists(playout.carrier_file()));
     live.shutdown();
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
     for (int k = 0; k < 7; ++k)
-        EXPECT_EQ(a.channels.timer(k), 0u);
+        EXPECT_EQ(playout.channels.timer(k), 0u);
 }
 
 } // namespace

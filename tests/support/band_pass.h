@@ -2,11 +2,10 @@
 // A receiver context at a chosen instant and frequency, for tests of the station
 // rules: as a retune leaves it, or after one dispatcher pass.
 
-#include "air.h"
 #include "band/dispatcher.h"
+#include "compose/air.h"
 #include "platform/clock.h"
-#include "platform/sound/null_sound.h"
-#include "support/temp_folder.h"
+#include "support/sound_calls.h"
 
 #include <gtest/gtest.h>
 
@@ -17,27 +16,42 @@ namespace zenka::test {
 
 inline const std::string kStackTail(20, ' '); // send_stack's pause
 
+// The sounds the passes of a test asked for, in order, as lines like those of a
+// NullSound ("play_recording fone/rtt-001.wav").
+class HeardSounds {
+  public:
+    void add(const Air& a) {
+        const std::vector<std::string> lines = sound_lines(a.so_far().sounds);
+        lines_.insert(lines_.end(), lines.begin(), lines.end());
+    }
+    const std::vector<std::string>& calls() const { return lines_; }
+    void clear() { lines_.clear(); }
+
+  private:
+    std::vector<std::string> lines_;
+};
+
 class BandPass : public ::testing::Test {
   protected:
     // A context at `when` ("2024-01-07T12:00:00Z") tuned to `freq` (units of 100 Hz).
-    std::unique_ptr<Air> tuned(int freq, const std::string& when) {
+    std::unique_ptr<Air> tuned(int freq, const std::string& when, ReceiverSettings s = {}) {
         clock.set(*parse_utc(when));
-        auto a = std::make_unique<Air>(clock, out, folder.path());
-        a->freq = freq;
+        s.freq = freq;
+        auto a = std::make_unique<Air>(clock, s);
         a->stn();
         return a;
     }
 
     // The same, after one dispatcher pass.
-    std::unique_ptr<Air> pass(int freq, const std::string& when) {
-        auto a = tuned(freq, when);
+    std::unique_ptr<Air> pass(int freq, const std::string& when, ReceiverSettings s = {}) {
+        auto a = tuned(freq, when, s);
         band(*a);
+        out.add(*a);
         return a;
     }
 
-    TempFolder folder;
-    sound::NullSound out;
     FixedClock clock{UtcInstant{}};
+    HeardSounds out; // the sounds of every pass since the last clear()
 };
 
 // A marker run by send_still: the marker from some point, then 20 times whole,

@@ -3,13 +3,11 @@
 // days (a winter Sunday and a summer Wednesday; the second and the millisecond
 // move through the minute), until the caller has seen what it looks for.
 
-#include "air.h"
 #include "band/catalogue.h"
+#include "compose/air.h"
 #include "platform/clock.h"
-#include "platform/sound/null_sound.h"
 
 #include <chrono>
-#include <filesystem>
 #include <optional>
 
 namespace zenka::test {
@@ -22,17 +20,15 @@ inline int first_frequency(const Rule& rule) {
     return f;
 }
 
-// `look(a)` sees the context after each run of the rule, with the slots the run
-// closed (send_call of them) and the NullSound's calls; it returns true to stop.
-// The result is the instant of the run that stopped the sweep.
-template <class Look>
-std::optional<UtcInstant> sweep_rule(const Rule& rule, const std::filesystem::path& folder,
-                                     Look look) {
-    sound::NullSound out;
+// `look(a)` sees the context of each run of the rule, with the slots the run
+// closed (send_call of them) and the sounds it asked for (a.so_far().sounds); it
+// returns true to stop. The result is the instant of the run that stopped the sweep.
+template <class Look> std::optional<UtcInstant> sweep_rule(const Rule& rule, Look look) {
     FixedClock clock{UtcInstant{}};
-    Air a(clock, out, folder);
-    a.hist = 1;
-    a.freq = first_frequency(rule);
+    RandomSource random;
+    ReceiverSettings settings;
+    settings.hist = 1;
+    settings.freq = first_frequency(rule);
     for (int day = 0; day < 2; ++day) {
         const UtcInstant midnight =
             *parse_utc(day == 0 ? "2024-01-07T00:00:00Z" : "2024-07-10T00:00:00Z");
@@ -42,13 +38,10 @@ std::optional<UtcInstant> sweep_rule(const Rule& rule, const std::filesystem::pa
                                     std::chrono::seconds(minute * 13 % 60) +
                                     std::chrono::milliseconds((minute * 7 + day) % 1000);
             clock.set(when);
-            a.t = clock.utc();
-            a.send_call = 0;
-            for (std::string& buf : a.send_buf)
-                buf.clear();
-            out.clear();
+            Air a(clock, random, settings);
+            a.stn(); // as a retune starts every pass
             rule.act(a);
-            if (look(a, out)) return when;
+            if (look(a)) return when;
         }
     }
     return std::nullopt;

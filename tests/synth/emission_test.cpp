@@ -1,4 +1,5 @@
-#include "air.h"
+#include "compose/air.h"
+#include "synth/keyer.h"
 
 #include <gtest/gtest.h>
 
@@ -109,12 +110,15 @@ class LoadParams : public ::testing::TestWithParam<Derived> {};
 TEST_P(LoadParams, DerivesToneAndDotSize) {
     const Derived& d = GetParam();
     FixedClock clock(morning());
-    Air a(clock);
-    a.spd = d.spd, a.ton = d.ton, a.sampling = d.sampling, a.filter = d.filter, a.rto = d.rto;
-    a.keyer.load_params(ParamChange::Render);
-    EXPECT_EQ(a.ton, d.final_ton);
-    EXPECT_EQ(a.keyer.dot_size, d.dot_size);
-    EXPECT_EQ(a.spd, d.final_spd);
+    RandomSource random;
+    Keyer keyer(clock, random);
+    EmissionParams& p = keyer.p;
+    p.spd = d.spd, p.ton = d.ton, p.rto = d.rto;
+    keyer.rx.sampling = d.sampling, keyer.rx.filter = d.filter;
+    keyer.load_params(ParamChange::Render);
+    EXPECT_EQ(p.ton, d.final_ton);
+    EXPECT_EQ(keyer.dot_size, d.dot_size);
+    EXPECT_EQ(p.spd, d.final_spd);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -133,26 +137,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LoadParams, SwitchesAdjustOnlyWhatChanged) {
     FixedClock clock(morning());
-    Air a(clock);
+    RandomSource random;
+    Keyer keyer(clock, random);
+    EmissionParams& a = keyer.p;
     a.spd = 20, a.ton = 1000, a.rto = 5;
-    a.keyer.load_params(ParamChange::Render);
+    keyer.load_params(ParamChange::Render);
     EXPECT_EQ(a.spd, 21);
     EXPECT_EQ(a.ton, 2000);
 
-    a.keyer.load_params(ParamChange::Strength); // nothing is raised or doubled again
+    keyer.load_params(ParamChange::Strength); // nothing is raised or doubled again
     EXPECT_EQ(a.spd, 21);
     EXPECT_EQ(a.ton, 2000);
 
     a.spd = 18;
-    a.keyer.load_params(ParamChange::Speed);
+    keyer.load_params(ParamChange::Speed);
     EXPECT_EQ(a.spd, 19);
     EXPECT_EQ(a.ton, 2000);
 
     a.ton = 700;
-    a.keyer.load_params(ParamChange::Tone);
+    keyer.load_params(ParamChange::Tone);
     EXPECT_EQ(a.ton, 1400);
     EXPECT_EQ(a.spd, 19);
-    EXPECT_EQ(a.keyer.dot_size, 600u / 19 * 200 / (200000 / 1400));
+    EXPECT_EQ(keyer.dot_size, 600u / 19 * 200 / (200000 / 1400));
 }
 
 TEST(CreateParams, AppendsTheSevenSwitchBytes) {
@@ -170,19 +176,6 @@ TEST(CreateParams, AZeroByteEndsTheSwitchLikeAnyText) {
     a.spd = 22, a.ton = 1280, a.qsa = 2; // 1280 = 5 * 256: the low byte is zero
     a.create_params();
     EXPECT_EQ(a.send_buf[0], std::string("\x01\x16\x02"));
-}
-
-TEST(LoadCwParam, CopiesTheRenderedSlotsSet) {
-    FixedClock clock(morning());
-    Air a(clock);
-    EmissionParams slot;
-    slot.spd = 31, slot.qsa = 4, slot.ton = 777, slot.rto = 12, slot._f1 = 1, slot.sz = 1;
-    slot.qrh = 2, slot.qsb = 1, slot.katokana = 1, slot.bw = 1, slot.hand = 1, slot.spark = 1;
-    slot.spacing = 3;
-    a.slot_params[4] = slot;
-    a.emission_nr = 4;
-    a.load_cw_param();
-    EXPECT_EQ(a.params(), slot);
 }
 
 TEST(Send, KeepsASlotWithinItsLengthAndStopsAtAZeroByte) {

@@ -1,4 +1,5 @@
-#include "air.h"
+#include "support/temp_folder.h"
+#include "synth/keyer.h"
 #include "synth/wave_bytes.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +19,21 @@ using test::tone;
 // 20 wpm, tone request 1000, strength 5: sample rate 8000, dot_size 60.
 class Keyer : public ::testing::Test {
   protected:
-    Keyer() : clock(*parse_utc("2026-12-08T22:30:00Z")), a(clock, folder.path()) {
+    Keyer() : clock(*parse_utc("2026-12-08T22:30:00Z")), keyer(clock, random) {
         p.spd = 20, p.ton = 1000, p.qsa = 5;
     }
 
-    RenderResult render(std::string_view text) {
-        a.params() = p;
-        return a.keyer.render(file(), text);
-    }
+    RenderResult render(std::string_view text) { return keyer.render(file(), text, p, rx); }
     std::filesystem::path file() const { return folder / "out.wav"; }
     Bytes bytes() const { return test::read_bytes(file()); }
     Bytes samples() const { return test::samples_of(bytes()); }
 
     test::TempFolder folder;
     FixedClock clock;
-    Air a;
+    RandomSource random;
+    ::zenka::Keyer keyer;
     EmissionParams p;
+    KeyerSetup rx;
 };
 
 TEST_F(Keyer, RendersTheLetterEExactly) {
@@ -61,10 +61,10 @@ TEST_F(Keyer, DotSizeFollowsFilterAndSampling) {
     };
     for (const Case& c : {Case{4, 0, 60, 8000, 360}, Case{4, 1, 30, 4000, 361},
                           Case{3, 0, 44, 6000, 352}, Case{3, 1, 22, 3000, 353}}) {
-        p.spd = 20, p.ton = 1000, p.qsa = 5, a.sampling = c.sampling, a.filter = c.filter;
-        a.keyer.last_space = 0;
+        p.spd = 20, p.ton = 1000, p.qsa = 5, rx.sampling = c.sampling, rx.filter = c.filter;
+        keyer.last_space = 0;
         EXPECT_EQ(render("E").duration_ms, c.duration) << c.sampling << c.filter;
-        EXPECT_EQ(a.keyer.wavehdr.sample_rate, c.rate);
+        EXPECT_EQ(keyer.wavehdr.sample_rate, c.rate);
         EXPECT_EQ(samples(), silent(16 * c.dot) + keyed(".", c.dot, 5));
     }
 }
@@ -72,11 +72,11 @@ TEST_F(Keyer, DotSizeFollowsFilterAndSampling) {
 TEST_F(Keyer, LeadingSpaceCarriesOverFromThePreviousRender) {
     render("");
     EXPECT_EQ(samples(), silent(960)); // the previous render did not end in a space
-    EXPECT_EQ(a.keyer.last_space, 1);
+    EXPECT_EQ(keyer.last_space, 1);
     render("");
     EXPECT_EQ(samples(), silent(2400)); // 5 units after a space
     render("E");
-    EXPECT_EQ(a.keyer.last_space, 0);
+    EXPECT_EQ(keyer.last_space, 0);
     render("T ");
     EXPECT_EQ(samples(), silent(960) + keyed("-", 60, 5) + silent(960));
 }
@@ -89,16 +89,16 @@ TEST_F(Keyer, EachFurtherSpaceAddsThreeUnits) {
 TEST_F(Keyer, FoldsLowerCaseUnlessKanaIsOn) {
     render("e");
     const Bytes folded = samples();
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("E");
     EXPECT_EQ(folded, samples());
 
     p.katokana = 1;
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("e");
     EXPECT_EQ(samples(), silent(960) + keyed("-..--", 60, 5));
 
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("~\x7F"); // kana signs above "z"
     EXPECT_EQ(samples(), silent(960) + keyed("--.-", 60, 5) + keyed("..--", 60, 5));
 }
@@ -106,7 +106,7 @@ TEST_F(Keyer, FoldsLowerCaseUnlessKanaIsOn) {
 TEST_F(Keyer, WithoutKanaTheCodesAboveZFoldToPunctuation) {
     render("{|}~\x7F");
     const Bytes folded = samples();
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("[\\]^_");
     EXPECT_EQ(folded, samples());
 }
@@ -116,56 +116,53 @@ TEST_F(Keyer, CutZeroKeysZeroAsT) {
     render("0");
     EXPECT_EQ(samples(), silent(960) + keyed("-", 60, 5));
     p.sz = 0;
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("0");
     EXPECT_EQ(samples(), silent(960) + keyed("-----", 60, 5));
 }
 
 TEST_F(Keyer, AttenuatorSilencesStrengthZeroAndWeakensTheRest) {
-    a.att = 1;
+    rx.att = 1;
     p.qsa = 0;
     render("LONG TEXT THAT WAS THERE BEFORE"); // the file existed and had content
-    a.att = 0, p.qsa = 3;
+    rx.att = 0, p.qsa = 3;
     render("LONG TEXT");
     ASSERT_GT(bytes().size(), 48u);
 
-    a.att = 1, p.qsa = 0;
+    rx.att = 1, p.qsa = 0;
     const RenderResult r = render("E");
     EXPECT_EQ(r.outcome, RenderResult::Outcome::Suppressed);
     EXPECT_EQ(r.duration_ms, 0u);
     EXPECT_EQ(bytes().size(), 0u);
 
     p.qsa = 3;
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("E");
     EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 2));
 }
 
 TEST_F(Keyer, PropagationWeakensLowFrequenciesByDayAndNothingAtNight) {
     clock.set(*parse_utc("2026-12-08T12:00:00Z"));
-    a.t = clock.utc();
-    a.freq = 2000; // 200.0 kHz
+    rx.freq = 2000; // 200.0 kHz
     p.qsa = 3;
     render("E");
     EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 2));
 
     clock.set(*parse_utc("2026-12-08T22:00:00Z"));
-    a.t = clock.utc();
     p.qsa = 3;
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("E");
     EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 3));
 
-    a.freq = 1000; // 100.0 kHz is below the weakened range
+    rx.freq = 1000; // 100.0 kHz is below the weakened range
     clock.set(*parse_utc("2026-12-08T12:00:00Z"));
-    a.t = clock.utc();
     p.qsa = 3;
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("E");
     EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 3));
 
     // By day a strength 1 station at 200 kHz drops to 0 and the attenuator removes it.
-    a.freq = 2000, p.qsa = 1, a.att = 1;
+    rx.freq = 2000, p.qsa = 1, rx.att = 1;
     EXPECT_EQ(render("E").outcome, RenderResult::Outcome::Suppressed);
 }
 
@@ -174,15 +171,15 @@ TEST_F(Keyer, SwitchBytesChangeSpeedToneAndStrengthMidText) {
            "E");
     // The leading space at 20 wpm (dot_size 60), the E at 12 wpm: 600 / 12 * 2 = 100.
     EXPECT_EQ(samples(), silent(960) + keyed(".", 100, 5));
-    EXPECT_EQ(a.keyer.wavehdr.sample_rate, 8000u);
+    EXPECT_EQ(keyer.wavehdr.sample_rate, 8000u);
 
     p.spd = 20, p.qsa = 5, p.ton = 1000;
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("E\x03\x02"
            "E\x02\xF4\x01"
            "E"); // strength 2, then tone 500 (doubled to 1000: 30 * 200 / 200)
     EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 5) + keyed(".", 60, 2) + keyed(".", 30, 2));
-    EXPECT_EQ(a.keyer.wavehdr.sample_rate, 8000u); // the file's rate stays that of the start
+    EXPECT_EQ(keyer.wavehdr.sample_rate, 8000u); // the file's rate stays that of the start
 }
 
 TEST_F(Keyer, ASwitchCutOffByTheEndOfTheTextEndsTheRender) {
@@ -192,7 +189,7 @@ TEST_F(Keyer, ASwitchCutOffByTheEndOfTheTextEndsTheRender) {
          {std::string_view("E\x01"), std::string_view("E\x02"), std::string_view("E\x02\x10"),
           std::string_view("E\x03"), std::string_view("E\x02\x10\0\x10T", 6)}) {
         p.spd = 20, p.ton = 1000, p.qsa = 5;
-        a.keyer.last_space = 0;
+        keyer.last_space = 0;
         render(text);
         EXPECT_EQ(samples(), plain) << text.size();
     }
@@ -202,7 +199,7 @@ TEST_F(Keyer, StrengthSixKeysAtStrengthZero) {
     p.qsa = 6;
     render("E");
     EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 0));
-    EXPECT_EQ(a.qsa, 0);
+    EXPECT_EQ(keyer.p.qsa, 0);
 }
 
 TEST_F(Keyer, NegativeStrengthWritesNoMarks) {
@@ -214,7 +211,7 @@ TEST_F(Keyer, NegativeStrengthWritesNoMarks) {
 TEST_F(Keyer, CodesAboveSevenBitsGiveOnlyTheLetterGap) {
     render("\xC4\xFF");
     EXPECT_EQ(samples(), silent(960) + silent(960) + silent(960));
-    EXPECT_EQ(a.keyer.last_space, 0);
+    EXPECT_EQ(keyer.last_space, 0);
 }
 
 TEST_F(Keyer, LongestCodeHasTenElements) {
@@ -227,7 +224,7 @@ TEST_F(Keyer, TuningCharactersJoinIntoOneCarrier) {
     // The tuning characters leave last_space as the leading space set it: the space
     // after them is a further space of 5 units.
     EXPECT_EQ(samples(), silent(960) + tone(360, 5) + silent(2400) + keyed(".", 60, 5));
-    EXPECT_EQ(a.keyer.tuning_flag, 0);
+    EXPECT_EQ(keyer.tuning_flag, 0);
 }
 
 TEST_F(Keyer, BugKeyLengthensTheTuningCarrier) {
@@ -251,7 +248,7 @@ TEST_F(Keyer, HandKeyingStretchesEachElementByLessThanHalf) {
     long longest_dash = 0;
     for (int i = 0; i < 30; ++i) {
         p.spd = 20, p.ton = 1000, p.qsa = 5;
-        a.keyer.last_space = 0;
+        keyer.last_space = 0;
         clock.advance(std::chrono::milliseconds(7));
         render("T");
         const auto runs = test::cycle_runs(samples());
@@ -288,9 +285,7 @@ TEST_F(Keyer, InvertedKeyingDropsTheToneForTheMarks) {
 }
 
 TEST_F(Keyer, AFileThatCannotBeCreatedGivesNothingToPlay) {
-    a.workdir = folder / "missing" / "deeper";
-    EXPECT_EQ(a.CreateWave(0, "E"), 0u);
-    const RenderResult r = a.keyer.render(folder / "missing" / "x.wav", "E");
+    const RenderResult r = keyer.render(folder / "missing" / "x.wav", "E", p, rx);
     EXPECT_EQ(r.outcome, RenderResult::Outcome::FileError);
     EXPECT_FALSE(r.error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
@@ -300,7 +295,7 @@ TEST_F(Keyer, RewritesALongerFileInPlaceToItsNewLength) {
     render(std::string(400, 'H'));
     struct stat before {};
     ASSERT_EQ(::stat(file().c_str(), &before), 0);
-    a.keyer.last_space = 0;
+    keyer.last_space = 0;
     render("E");
     struct stat after {};
     ASSERT_EQ(::stat(file().c_str(), &after), 0);
@@ -309,13 +304,31 @@ TEST_F(Keyer, RewritesALongerFileInPlaceToItsNewLength) {
     EXPECT_EQ(samples(), silent(960) + keyed(".", 60, 5));
 }
 
-TEST_F(Keyer, CreateWaveWritesTheChannelFileAndAsksForTheMeter) {
-    int redraws = 0;
-    a.on_smetr = [&] { ++redraws; };
-    a.params() = p;
-    EXPECT_EQ(a.CreateWave(3, "E"), 360u);
-    EXPECT_EQ(redraws, 1);
-    EXPECT_EQ(test::read_bytes(folder / "ZENKA03.WAV").size(), 48u + 2880u);
+// Measuring keys the same text without a file: the same duration, the same draws.
+TEST_F(Keyer, MeasureGivesTheRendersDurationWithoutAFile) {
+    for (const char* text : {"E", "CQ CQ DE DDK K",
+                             "\x01\x0C"
+                             "E",
+                             "\x04\x04 VVV"}) {
+        for (int hand : {0, 1}) {
+            p.hand = hand;
+            random = RandomSource{};
+            RandomSource twin_random;
+            ::zenka::Keyer twin(clock, twin_random);
+            const RenderResult written = keyer.render(file(), text, p, rx);
+            const RenderResult measured = twin.measure(text, p, rx);
+            EXPECT_EQ(measured.duration_ms, written.duration_ms) << text;
+            EXPECT_EQ(measured.qsa, written.qsa) << text;
+            EXPECT_EQ(twin_random.seed, random.seed) << text;
+            keyer.last_space = twin.last_space = 0;
+        }
+    }
+    rx.att = 1, p.qsa = 0;
+    EXPECT_EQ(keyer.measure("E", p, rx).outcome, RenderResult::Outcome::Suppressed);
+    std::filesystem::remove(file());
+    rx.att = 0;
+    keyer.measure("E", p, rx);
+    EXPECT_FALSE(std::filesystem::exists(file()));
 }
 
 TEST_F(Keyer, DurationOfLongFilesDoesNotOverflow) {

@@ -1,4 +1,5 @@
-#include "air.h"
+#include "support/temp_folder.h"
+#include "synth/keyer.h"
 #include "synth/wave_bytes.h"
 
 #include <gtest/gtest.h>
@@ -14,19 +15,20 @@ using test::tone;
 
 class SparkAndF1 : public ::testing::Test {
   protected:
-    SparkAndF1() : clock(*parse_utc("2026-12-08T22:30:00Z")), a(clock, folder.path()) {}
+    SparkAndF1() : clock(*parse_utc("2026-12-08T22:30:00Z")), keyer(clock, random) {}
 
     Bytes render(std::string_view text) {
-        a.params() = p;
-        a.keyer.last_space = 0;
-        a.keyer.render(folder / "out.wav", text);
+        keyer.last_space = 0;
+        keyer.render(folder / "out.wav", text, p, rx);
         return test::samples_of(test::read_bytes(folder / "out.wav"));
     }
 
     test::TempFolder folder;
     FixedClock clock;
-    Air a;
+    RandomSource random;
+    Keyer keyer;
     EmissionParams p; // 20 wpm
+    KeyerSetup rx;
 };
 
 Bytes burst(int qsa) {
@@ -64,28 +66,24 @@ TEST_F(SparkAndF1, SparkDashAndOddDotSizes) {
     p.spark = 1, p.spd = 19, p.ton = 1970, p.qsa = 3; // 31 * 1970 / 1000 = 61: still 30 bursts
     EXPECT_EQ(render("A"), silent(976) + repeated(burst(3), 30) + silent(488) +
                                repeated(burst(3), 90) + silent(488) + silent(976));
-    EXPECT_EQ(a.keyer.wavehdr.sample_rate, 7880u);
+    EXPECT_EQ(keyer.wavehdr.sample_rate, 7880u);
 }
 
 TEST_F(SparkAndF1, SparkLeavesTheFilterAsItWas) {
-    p.spark = 1, p.ton = 2000, p.qsa = 3, a.filter = 0;
+    p.spark = 1, p.ton = 2000, p.qsa = 3, rx.filter = 0;
     render("E");
-    EXPECT_EQ(a.filter, 0);
+    EXPECT_EQ(keyer.rx.filter, 1); // rendered through the narrow filter
+    EXPECT_EQ(rx.filter, 0);       // the receiver's own setting is a copy
 
-    // Also when the attenuator swallows the emission, or the file cannot be made.
-    a.att = 1, p.qsa = 0;
-    a.params() = p;
-    EXPECT_EQ(a.keyer.render(folder / "out.wav", "E").outcome, RenderResult::Outcome::Suppressed);
-    EXPECT_EQ(a.filter, 0);
-    p.qsa = 3;
-    a.params() = p;
-    EXPECT_EQ(a.keyer.render(folder / "none" / "out.wav", "E").outcome,
-              RenderResult::Outcome::FileError);
-    EXPECT_EQ(a.filter, 0);
+    // The next emission without spark keys with the receiver's filter again.
+    p.spark = 0;
+    render("E");
+    EXPECT_EQ(keyer.rx.filter, 0);
+    EXPECT_EQ(keyer.wavehdr.sample_rate, 16000u); // tone doubled without the filter
 }
 
 TEST_F(SparkAndF1, F1FillsEveryGapWithTheLowerTone) {
-    p._f1 = 1, a.filter = 1, p.ton = 1000, p.qsa = 1; // dot_size 30
+    p._f1 = 1, rx.filter = 1, p.ton = 1000, p.qsa = 1; // dot_size 30
     // Leading space, mark, element gap, letter gap: every gap is dot_size cycles of 12.
     EXPECT_EQ(render("E"), f1_cycles(30, 1) + tone(30, 1) + f1_cycles(30, 1) + f1_cycles(30, 1));
     p.ton = 1000, p.qsa = 4;
@@ -94,7 +92,7 @@ TEST_F(SparkAndF1, F1FillsEveryGapWithTheLowerTone) {
 }
 
 TEST_F(SparkAndF1, F1WithInvertedKeyingWritesBothToneFillsForASpace) {
-    p._f1 = 1, p.bw = 1, a.filter = 1, p.ton = 1000, p.qsa = 2; // dot_size 30
+    p._f1 = 1, p.bw = 1, rx.filter = 1, p.ton = 1000, p.qsa = 2; // dot_size 30
     // The word space is the F1 gap and then the inverted tone; the letter gap is F1 only.
     EXPECT_EQ(render("E"),
               f1_cycles(30, 2) + tone(30, 2) + silent(30) + tone(30, 2) + f1_cycles(30, 2));

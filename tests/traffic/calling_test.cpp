@@ -1,5 +1,5 @@
-#include "air.h"
-#include "support/temp_folder.h"
+#include "compose/air.h"
+#include "traffic/toolkit/calling.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +25,11 @@ class CallingProcedures : public ::testing::Test {
     CallingProcedures() : clock(*parse_utc("2026-12-08T09:18:07.250Z")) {}
 
     std::unique_ptr<Air> fresh(std::uint32_t seed = 11111) {
-        auto air = std::make_unique<Air>(clock, folder.path());
-        air->rand_seed = seed;
+        auto air = std::make_unique<Air>(clock);
+        air->random.seed = seed;
         return air;
     }
 
-    test::TempFolder folder;
     FixedClock clock;
 };
 
@@ -45,7 +44,7 @@ TEST_F(CallingProcedures, HelloAtTheHourBoundaries) {
     };
     for (const auto& [when, greeting] : cases) {
         a->t = at(when);
-        a->hello();
+        hello(*a);
         EXPECT_EQ(a->str2, greeting) << when;
     }
     EXPECT_EQ(a->send_buf[0], ""); // nothing sent
@@ -61,7 +60,7 @@ TEST_F(CallingProcedures, FrenchHelloByDayAndNight) {
     };
     for (const auto& [when, greeting] : cases) {
         a->t = at(when);
-        a->french_hello();
+        french_hello(*a);
         EXPECT_EQ(a->str2, greeting) << when;
     }
 }
@@ -69,18 +68,18 @@ TEST_F(CallingProcedures, FrenchHelloByDayAndNight) {
 TEST_F(CallingProcedures, NextDayReadsTheClockAndWrapsAfterThe30th) {
     const auto a = fresh();
     clock.set(*parse_utc("2026-02-28T10:00:00Z"));
-    EXPECT_EQ(a->next_day(), 29);
+    EXPECT_EQ(next_day(*a), 29);
     EXPECT_EQ(a->t.day, 28);
     EXPECT_EQ(a->t.month, 2);
     clock.set(*parse_utc("2026-03-29T10:00:00Z"));
-    EXPECT_EQ(a->next_day(), 30);
+    EXPECT_EQ(next_day(*a), 30);
     clock.set(*parse_utc("2026-04-30T10:00:00Z"));
-    EXPECT_EQ(a->next_day(), 1);
+    EXPECT_EQ(next_day(*a), 1);
     clock.set(*parse_utc("2026-03-31T10:00:00Z"));
-    EXPECT_EQ(a->next_day(), 1);
+    EXPECT_EQ(next_day(*a), 1);
     clock.set(*parse_utc("2026-12-08T10:00:00Z"));
-    EXPECT_EQ(a->next_day(), 9);
-    EXPECT_EQ(a->rand_seed, 11111u); // no draw
+    EXPECT_EQ(next_day(*a), 9);
+    EXPECT_EQ(a->random.seed, 11111u); // no draw
 }
 
 TEST_F(CallingProcedures, ClgCondFormsInTheSlot) {
@@ -98,7 +97,7 @@ TEST_F(CallingProcedures, ClgCondFormsInTheSlot) {
     };
     for (const auto& [form, text] : forms) {
         const auto a = fresh(); // first draw 12945: odd, a pause before the text
-        a->clg_cond("DDA", "PCH", form);
+        clg_cond(*a, "DDA", "PCH", form);
         EXPECT_EQ(a->str, text) << form;
         EXPECT_EQ(a->send_call, 1) << form;
         EXPECT_EQ(a->send_buf[0], "    " + text + kLongTail) << form;
@@ -108,7 +107,7 @@ TEST_F(CallingProcedures, ClgCondFormsInTheSlot) {
 
 TEST_F(CallingProcedures, ClgCondInEvenMillisecondsClosesAnEmptySlot) {
     const auto a = fresh(); // first draw 12938: even, no pause; 250 ms: no text
-    a->clg_cond("DDA", "PCH", 2);
+    clg_cond(*a, "DDA", "PCH", 2);
     EXPECT_EQ(a->str, "DDA DDA DE PCH PCH K");
     EXPECT_EQ(a->send_call, 1);
     EXPECT_EQ(a->send_buf[0], kLongTail);
@@ -119,12 +118,12 @@ TEST_F(CallingProcedures, ClgCondWithAnUnknownFormDoesNothing) {
     const auto a = fresh();
     a->str = "KEEP";
     for (const int form : {-1, 5, 101, 105, 199, 201}) {
-        a->clg_cond("DDA", "PCH", form);
+        clg_cond(*a, "DDA", "PCH", form);
         EXPECT_EQ(a->str, "KEEP") << form;
         EXPECT_EQ(a->send_call, 0) << form;
         EXPECT_EQ(a->send_buf[0], "") << form;
     }
-    EXPECT_EQ(a->rand_seed, 11111u);
+    EXPECT_EQ(a->random.seed, 11111u);
 }
 
 TEST_F(CallingProcedures, SendVvvOutsideItsSecondsDoesNothing) {
@@ -132,10 +131,10 @@ TEST_F(CallingProcedures, SendVvvOutsideItsSecondsDoesNothing) {
     for (const char* when : {"2026-12-08T09:18:07.251Z", "2026-12-08T09:18:58.250Z"}) {
         a->t = at(when);
         a->send("OPEN");
-        a->send_vvv("DDA");
+        send_vvv(*a, "DDA");
         EXPECT_EQ(a->send_buf[0], "OPEN") << when;
         EXPECT_EQ(a->send_call, 0) << when;
-        EXPECT_EQ(a->rand_seed, 11111u) << when;
+        EXPECT_EQ(a->random.seed, 11111u) << when;
         a->send_buf[0].clear();
     }
 }
@@ -145,7 +144,7 @@ TEST_F(CallingProcedures, SendVvvTestTransmission) {
     clock.set(*parse_utc("2026-12-08T09:18:06.251Z"));
     const auto a = fresh();
     a->t = clock.utc();
-    a->send_vvv("DDA");
+    send_vvv(*a, "DDA");
     ASSERT_EQ(a->send_call, 1);
     const std::string tail = a->slot_params[0].rto != 0 ? kLongTail : kTail;
     std::smatch m;
@@ -160,7 +159,7 @@ TEST_F(CallingProcedures, SendVvvTestTransmission) {
     clock.set(*parse_utc("2026-12-08T09:18:09.250Z"));
     const auto b = fresh();
     b->t = clock.utc();
-    b->send_vvv("PCH");
+    send_vvv(*b, "PCH");
     ASSERT_EQ(b->send_call, 1);
     const std::string tail_b = b->slot_params[0].rto != 0 ? kLongTail : kTail;
     EXPECT_TRUE(
@@ -170,13 +169,13 @@ TEST_F(CallingProcedures, SendVvvTestTransmission) {
 
 TEST_F(CallingProcedures, VvvLengthsFromTheRuntimeGenerator) {
     const auto a = fresh();
-    EXPECT_EQ(a->vvv(), "VVVV ");       // 41 mod 10 = 1
-    EXPECT_EQ(a->vvv(), "VVVVVVVVVV "); // 18467 mod 10 = 7
-    EXPECT_EQ(&a->vvv(), &a->str);
-    EXPECT_EQ(a->rand_seed, 11111u); // not a myrand draw
+    EXPECT_EQ(vvv(*a), "VVVV ");       // 41 mod 10 = 1
+    EXPECT_EQ(vvv(*a), "VVVVVVVVVV "); // 18467 mod 10 = 7
+    EXPECT_EQ(&vvv(*a), &a->str);
+    EXPECT_EQ(a->random.seed, 11111u); // not a myrand draw
     int shortest = 99, longest = 0;
     for (int i = 0; i < 1000; ++i) {
-        const std::string& v = a->vvv();
+        const std::string& v = vvv(*a);
         const int n = static_cast<int>(v.size()) - 1;
         ASSERT_EQ(v, std::string(static_cast<std::size_t>(n), 'V') + " ");
         shortest = std::min(shortest, n);
@@ -187,20 +186,19 @@ TEST_F(CallingProcedures, VvvLengthsFromTheRuntimeGenerator) {
 }
 
 // The break of qtc_qsk for every break point, predicted from an identical context.
-void check_qsk(test::TempFolder& folder, FixedClock& clock, const std::string& text,
-               const std::vector<std::string>& resume) {
+void check_qsk(FixedClock& clock, const std::string& text, const std::vector<std::string>& resume) {
     const std::uint32_t span = static_cast<std::uint32_t>(resume.size());
     std::vector<bool> seen(resume.size(), false);
     for (std::uint32_t seed = 0; seed < 3 * span; ++seed) {
-        Air twin(clock, folder.path());
-        twin.rand_seed = seed;
+        Air twin(clock);
+        twin.random.seed = seed;
         const std::uint32_t cut = twin.myrand() % span;
         const char garbled = static_cast<char>('A' + twin.myrand() % 26);
         const bool own = (twin.myrand() & 31) % 2 == 0;
 
-        Air a(clock, folder.path());
-        a.rand_seed = seed;
-        a.qtc_qsk(text);
+        Air a(clock);
+        a.random.seed = seed;
+        qtc_qsk(a, text);
         const std::string expected =
             text.substr(0, cut) + garbled + "    " + (own ? "II II    " : "\"    ") + resume[cut];
         EXPECT_EQ(a.send_buf[0], expected) << "cut " << cut;
@@ -216,50 +214,51 @@ TEST_F(CallingProcedures, QtcQskOnTenCharactersBreaksInTheFirstEight) {
     const std::string whole = "AB CD EF G";
     const std::string back = " CD EF G";
     // Fewer than two spaces before the break: from the beginning.
-    check_qsk(folder, clock, whole, {whole, whole, whole, whole, whole, whole, back, back});
+    check_qsk(clock, whole, {whole, whole, whole, whole, whole, whole, back, back});
 }
 
 TEST_F(CallingProcedures, QtcQskResumesWithTheWordBeforeTheBreak) {
     const std::string whole = "ONE TWO THREE FOUR"; // 18 characters: cut 0 .. 15
     const std::string two = " TWO THREE FOUR";
     const std::string three = " THREE FOUR";
-    check_qsk(folder, clock, whole,
+    check_qsk(clock, whole,
               {whole, whole, whole, whole, whole, whole, whole, whole, two, two, two, two, two, two,
                three, three});
 }
 
 TEST_F(CallingProcedures, QtcQskSendsShortTextsWhole) {
     const auto a = fresh();
-    a->qtc_qsk("QRU");
-    a->qtc_qsk("");
+    qtc_qsk(*a, "QRU");
+    qtc_qsk(*a, "");
     EXPECT_EQ(a->send_buf[0], "QRU");
     EXPECT_EQ(a->send_call, 0);
-    EXPECT_EQ(a->rand_seed, 11111u);
+    EXPECT_EQ(a->random.seed, 11111u);
 }
 
 TEST_F(CallingProcedures, SendTimesRepeatsTheText) {
     const auto a = fresh();
-    a->send_times("GLWV  ", 3);
+    send_times(*a, "GLWV  ", 3);
     EXPECT_EQ(a->send_buf[0], "GLWV  GLWV  GLWV  ");
-    a->send_times("X", 0);
+    send_times(*a, "X", 0);
     EXPECT_EQ(a->send_buf[0], "GLWV  GLWV  GLWV  ");
     a->str = "AB ";
-    a->send_times(a->str, 2);
+    send_times(*a, a->str, 2);
     EXPECT_EQ(a->send_buf[0], "GLWV  GLWV  GLWV  AB AB ");
     EXPECT_EQ(a->send_call, 0);
 }
 
 TEST_F(CallingProcedures, SendSparkOnlyWithHistoricalStations) {
-    const auto off = fresh();
-    off->hist = 0;
+    ReceiverSettings no_hist;
+    no_hist.hist = 0;
+    const auto off = std::make_unique<Air>(clock, no_hist);
     off->send("OPEN");
-    off->send_spark("KFN");
+    send_spark(*off, "KFN");
     EXPECT_EQ(off->send_buf[0], "OPEN");
     EXPECT_EQ(off->send_call, 0);
     EXPECT_EQ(off->spark, 0);
 
     const auto on = fresh();
-    on->send_spark("KFN");
+    send_spark(*on, "KFN");
     EXPECT_EQ(on->send_call, 1);
     EXPECT_EQ(on->send_buf[0], std::string(120, ' ') + "KFN" + kTail);
     EXPECT_EQ(on->slot_params[0].spark, 1);

@@ -1,7 +1,6 @@
-#include "traffic/calls.h"
+#include "traffic/toolkit/calls.h"
 
-#include "air.h"
-#include "support/temp_folder.h"
+#include "compose/air.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +25,8 @@ class CqCalls : public ::testing::Test {
     CqCalls() : clock(*parse_utc("2026-12-08T09:18:07.250Z")) {}
 
     std::unique_ptr<Air> fresh(std::uint32_t seed) {
-        auto air = std::make_unique<Air>(clock, folder.path());
-        air->rand_seed = seed;
+        auto air = std::make_unique<Air>(clock);
+        air->random.seed = seed;
         air->stn();
         air->spd = 23;
         air->ton = 777;
@@ -35,7 +34,6 @@ class CqCalls : public ::testing::Test {
         return air;
     }
 
-    test::TempFolder folder;
     FixedClock clock;
 };
 

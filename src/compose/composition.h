@@ -1,0 +1,66 @@
+#pragma once
+// What one retune puts on the air, as a value: the closed slots with their
+// emission parameters, the sounds requested in order, the S-meter readings shown
+// while composing and the diagnostic records. Composing makes it; playing turns
+// it into sound; the headless commands print it.
+
+#include "compose/settings.h"
+#include "platform/clock.h"
+#include "synth/emission.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zenka {
+
+// One closed slot of the send stack: slot k plays on channel k.
+struct Slot {
+    std::string text;
+    EmissionParams params;
+
+    friend bool operator==(const Slot&, const Slot&) = default;
+};
+
+// A carrier or a recording asked for by a station.
+struct SoundRequest {
+    enum class Kind { Carrier, Recording };
+    Kind kind = Kind::Recording;
+    int tone = 0;     // carrier: the tone number; its file's rate is sampling x tone
+    int qsa = 0;      // carrier: the strength step
+    int count = 0;    // carrier: pairs of samples in its file
+    std::string name; // recording: "fone/..."
+    // The first carrier of a pass sounds; a later one finds it sounding and changes
+    // nothing. A recording always (re)starts.
+    bool started = false;
+
+    friend bool operator==(const SoundRequest&, const SoundRequest&) = default;
+};
+
+// A diagnostic record with the values it was made with.
+struct LogRecord {
+    std::string function;
+    std::string info;
+    std::uint32_t param = 0;
+    int freq = 0;
+    EmissionParams params; // the emission parameters at the time of the record
+    int spacing = 2;       // the spacing of the first slot, as the record prints it
+    SystemTime time{};
+    std::uint32_t ticks = 0;
+};
+
+struct Composition {
+    static constexpr int kSlots = 7;
+
+    ReceiverSettings settings; // what the pass was composed with (freq among them)
+    SystemTime t{};            // the clock snapshot when the pass ended
+    std::vector<Slot> slots;   // at most kSlots, in channel order
+    int send_call = 0;         // slots closed, as the send stack counts them
+    std::vector<SoundRequest> sounds;
+    std::vector<int> meter;     // S-meter strengths shown while composing, in order
+    std::vector<LogRecord> log; // records made while composing, in order
+
+    bool empty() const { return slots.empty() && sounds.empty(); }
+};
+
+} // namespace zenka

@@ -1,0 +1,87 @@
+#include "playout/playout.h"
+
+#include "playout/carrier_file.h"
+
+#include <cstdio>
+#include <system_error>
+
+namespace zenka {
+
+KeyerSetup keyer_setup(const ReceiverSettings& s) {
+    return {s.freq, s.sampling, s.filter, s.att, s.channel};
+}
+
+Playout::Playout(SoundOutput& o, const Clock& c, RandomSource& random, std::filesystem::path folder,
+                 DiagnosticLog* log)
+    : out(o), clock(c), workdir(std::move(folder)), keyer(c, random), log_(log),
+      channels(o, c, [this](const LogRecord& r) { this->log(r); }) {}
+
+Playout::~Playout() = default;
+
+std::filesystem::path Playout::channel_file(int k) const {
+    char name[16];
+    std::snprintf(name, sizeof name, "ZENKA0%d.WAV", k);
+    return workdir / name;
+}
+
+std::filesystem::path Playout::carrier_file() const {
+    return workdir / "ZENKA09.WAV";
+}
+
+void Playout::meter(int qsa) {
+    if (on_meter) on_meter(qsa);
+}
+
+void Playout::log(const LogRecord& r) {
+    if (log_ != nullptr) log_->write(r);
+}
+
+PlayReport Playout::play(const Composition& c) {
+    PlayReport report;
+    for (const LogRecord& r : c.log)
+        log(r);
+    for (const int qsa : c.meter)
+        meter(qsa);
+    for (const SoundRequest& s : c.sounds) {
+        if (!s.started) continue;
+        if (s.kind == SoundRequest::Kind::Recording) {
+            out.play_recording(s.name);
+        } else if (write_carrier_file(carrier_file(), s, c.settings.sampling, c.settings.channel)) {
+            out.loop_carrier(carrier_file());
+        } else {
+            report.errors.push_back("cannot write " + carrier_file().string());
+        }
+    }
+    for (int k = 0; k < static_cast<int>(c.slots.size()) && k < Composition::kSlots; ++k) {
+        if (channels.timer(k) != 0) continue; // still busy with an earlier emission
+        const RenderResult r = start_channel(k, c.slots[static_cast<std::size_t>(k)], c.settings);
+        report.duration_ms[static_cast<std::size_t>(k)] = r.duration_ms;
+        if (r.outcome == RenderResult::Outcome::FileError)
+            report.errors.push_back(channel_file(k).string() + ": " + r.error);
+    }
+    return report;
+}
+
+RenderResult Playout::start_channel(int k, const Slot& slot, const ReceiverSettings& settings) {
+    const RenderResult r =
+        keyer.render(channel_file(k), slot.text, slot.params, keyer_setup(settings));
+    if (r.outcome == RenderResult::Outcome::Written) meter(r.qsa);
+    if (r.duration_ms == 0) return r;
+    channels.sound(k, channel_file(k));
+    LogRecord record;
+    record.freq = settings.freq;
+    record.params = slot.params;
+    record.spacing = slot.params.spacing;
+    channels.timer_start(k, r.duration_ms, std::move(record));
+    return r;
+}
+
+void Playout::close_files() {
+    stop_all();
+    for (int k = 0; k <= 9; ++k) {
+        std::error_code ignored; // a missing file is skipped
+        std::filesystem::remove(k == 9 ? carrier_file() : channel_file(k), ignored);
+    }
+}
+
+} // namespace zenka
