@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <utility>
 
 namespace zenka::sound {
@@ -23,9 +24,6 @@ std::int64_t steady_ns() noexcept {
 
 Mixer::Mixer(RecordingsFolder folder, Wake wake)
     : folder_(std::move(folder)), wake_(std::move(wake)) {
-    carrier_.in_folder = false;
-    carrier_.loop = true;
-    carrier_.gain = kCarrierGain;
     noise_.loop = true;
     noise_.gain = kNoiseGain;
     for (auto& r : recordings_)
@@ -107,23 +105,33 @@ void Mixer::request(VoiceSlot& slot, std::string source, std::shared_ptr<void>& 
 
 void Mixer::loop_carrier(const std::filesystem::path& file) noexcept {
     try {
-        std::shared_ptr<void> old;
+        std::uint64_t stops = 0;
         {
             const std::lock_guard lock(control_);
-            if (carrier_.wanted) return; // a carrier already sounds
-            request(carrier_, file.string(), old);
+            if (carrier_.sounding) return;
+            stops = carrier_.stops;
         }
-        epoch_.retire(std::move(old));
-        wake(wake_.loader);
+        const std::optional<CarrierWave> wave = read_carrier_wave(file);
+        if (!wave) return; // nothing sounds, so a later request may try again
+        auto tone = wave->audible() ? std::make_shared<CarrierTone>(*wave) : nullptr;
+        const std::lock_guard lock(control_);
+        // Another request got there first, or a stop came while the file was read.
+        if (carrier_.sounding || carrier_.stops != stops) return;
+        carrier_.sounding = true;
+        carrier_.live.store(tone.get(), std::memory_order_seq_cst);
+        carrier_.tone = std::move(tone); // the slot held nothing: nothing to retire
     } catch (...) {}
 }
 
 void Mixer::stop_carrier() noexcept {
     try {
-        std::shared_ptr<void> old;
+        std::shared_ptr<CarrierTone> old;
         {
             const std::lock_guard lock(control_);
-            silence(carrier_, old);
+            carrier_.sounding = false;
+            ++carrier_.stops;
+            carrier_.live.store(nullptr, std::memory_order_seq_cst);
+            old = std::exchange(carrier_.tone, nullptr);
         }
         epoch_.retire(std::move(old));
     } catch (...) {}
@@ -210,8 +218,7 @@ void Mixer::load(VoiceSlot& slot) {
         source = slot.source;
         generation = slot.generation;
     }
-    UniqueFd fd = slot.in_folder ? folder_.open(source) : open_regular(source);
-    DecodedSound sound = cache_.get(std::move(fd), slot.loop);
+    DecodedSound sound = cache_.get(folder_.open(source), slot.loop);
     auto voice = sound ? std::make_shared<Voice>(std::move(sound), slot.loop) : nullptr;
     std::shared_ptr<void> old;
     {
@@ -230,7 +237,6 @@ void Mixer::load(VoiceSlot& slot) {
 void Mixer::load() noexcept {
     try {
         const std::lock_guard loading(loading_);
-        load(carrier_);
         load(noise_);
         for (auto& r : recordings_)
             load(r);
@@ -269,9 +275,8 @@ void Mixer::mix(std::span<float> out) noexcept {
             slot.heard_block.store(block, std::memory_order_release);
         }
     }
-    for (VoiceSlot* slot : {&carrier_, &noise_}) {
-        if (Voice* v = slot->live.load(std::memory_order_seq_cst)) v->add(out, slot->gain);
-    }
+    if (CarrierTone* c = carrier_.live.load(std::memory_order_seq_cst)) c->add(out);
+    if (Voice* v = noise_.live.load(std::memory_order_seq_cst)) v->add(out, noise_.gain);
     for (auto& slot : recordings_) {
         if (Voice* v = slot.live.load(std::memory_order_seq_cst)) v->add(out, slot.gain);
     }

@@ -1,22 +1,24 @@
 #pragma once
-// The receiver's own mixer at 48 kHz float: seven channel streams, the looped
-// carrier, the looped band noise and recordings from the recordings folder,
+// The receiver's own mixer at 48 kHz float: seven channel streams, the steady
+// carrier tone, the looped band noise and recordings from the recordings folder,
 // each with a fixed gain, summed through a soft limiter.
 //
 // Threads:
 // - control calls (open_channel ... stop_noise): any thread, concurrently; they
 //   only publish and unpublish sources, holding a short lock that the audio
-//   thread never takes;
+//   thread never takes; loop_carrier reads the small carrier file first, on the
+//   calling thread, so what the file held at the request is what sounds;
 // - mix(): the audio thread, one block at a time, never concurrently with
 //   itself; it does not allocate, do file I/O or lock;
 // - feed(): the feeder, which tops up the channel streams and frees what the
 //   audio thread has let go of;
-// - load(): the loader, which decodes the requested recordings, carrier and
-//   noise (slow the first time, so kept apart from the feeder).
+// - load(): the loader, which decodes the requested recordings and the noise
+//   (slow the first time, so kept apart from the feeder).
 // A backend with real-time output runs feed() and load() on threads of its
 // own; a rendering backend calls them before every block.
 
 #include "platform/sound/audio_epoch.h"
+#include "platform/sound/carrier_tone.h"
 #include "platform/sound/channel_stream.h"
 #include "platform/sound/recordings_folder.h"
 #include "platform/sound/sound_cache.h"
@@ -59,6 +61,11 @@ class Mixer {
     void open_channel(int k, const std::filesystem::path& file) noexcept;
     // After this returns no block that starts later plays the old stream.
     void close_channel(int k) noexcept;
+    // Measures the carrier file now and plays its tone from the next block,
+    // unless a carrier already sounds (then the file is not even read). A file
+    // that holds no sound leaves no carrier; one with a flat wave or a pitch the
+    // output cannot carry gives a silent carrier, which counts as sounding all
+    // the same. A stop_carrier while the file is read cancels the request.
     void loop_carrier(const std::filesystem::path& file) noexcept;
     void stop_carrier() noexcept;
     void play_recording(std::string_view name) noexcept;
@@ -89,13 +96,20 @@ class Mixer {
         std::atomic<std::int64_t> heard_ns{0};
     };
 
-    // The carrier, the noise or one recording. in_folder, loop and gain are set
-    // once by the constructor; the rest but `live` is guarded by control_.
+    // The carrier; all but `live` is guarded by control_.
+    struct CarrierSlot {
+        bool sounding = false;
+        std::uint64_t stops = 0;           // stop_carrier calls so far
+        std::shared_ptr<CarrierTone> tone; // null for a silent carrier
+        std::atomic<CarrierTone*> live{nullptr};
+    };
+
+    // The noise or one recording. loop and gain are set once by the
+    // constructor; the rest but `live` is guarded by control_.
     struct VoiceSlot {
-        bool in_folder = true; // `source` is a recording name
         bool loop = false;
         float gain = 0.0f;
-        std::string source;   // recording name or carrier path; empty when free
+        std::string source;   // recording name; empty when free
         bool wanted = false;  // requested and not stopped (or failed)
         bool pending = false; // waiting for the loader
         std::uint64_t generation = 0;
@@ -116,7 +130,7 @@ class Mixer {
 
     std::mutex control_;
     std::array<ChannelSlot, kChannels> channels_;
-    VoiceSlot carrier_;
+    CarrierSlot carrier_;
     VoiceSlot noise_;
     std::array<VoiceSlot, kRecordings> recordings_;
 

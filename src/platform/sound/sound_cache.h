@@ -1,5 +1,5 @@
 #pragma once
-// Whole sounds (recordings, carrier, noise) decoded once to 48 kHz mono and kept
+// Whole sounds (recordings, noise) decoded once to 48 kHz mono and kept
 // for the next time the same file is played. A file is the same while its
 // device, inode, size and modification time are.
 

@@ -1,4 +1,4 @@
-// A channel file or recording that is missing, empty, truncated or corrupt is
+// A channel file, carrier file or recording that is missing, empty, truncated or corrupt is
 // silent, and everything else plays on exactly as without it.
 
 #include "platform/sound/mix_levels.h"
@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <cmath>
 #include <functional>
 
 namespace zenka::test {
@@ -111,12 +112,37 @@ TEST_P(BadRecording, IsSilentAndTheRestPlaysOn) {
     EXPECT_EQ(render(folder, script(true)), render(folder, script(false)));
 }
 
+class BadCarrier : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadCarrier, IsSilentAndLeavesTheWayFreeForTheNextCarrier) {
+    TempFolder folder;
+    const auto good = folder / "carrier.wav";
+    write_wav8(good, 8000, tone8(1000.0, 8000, 40, 30));
+    const auto bad = folder / "ZENKA09.WAV";
+    GetParam().make(bad);
+    const auto script = [&](bool with_bad) {
+        return [&, with_bad](sound::FileSound& s) {
+            if (with_bad) s.loop_carrier(bad);
+            s.advance_samples(5000);
+            s.loop_carrier(good);
+            s.advance_samples(5000);
+        };
+    };
+    const auto out = render(folder, script(true));
+    ASSERT_EQ(out.size(), 10000u);
+    for (std::size_t i = 0; i < 5000; ++i)
+        ASSERT_EQ(out[i], 0.0f) << i;
+    EXPECT_EQ(out, render(folder, script(false)));
+    EXPECT_GT(std::fabs(out[5012]), 0.05f); // a quarter period in: near the peak
+}
+
 std::string case_name(const ::testing::TestParamInfo<BadCase>& info) {
     return info.param.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, BadChannelFile, ::testing::ValuesIn(kBadCases), case_name);
 INSTANTIATE_TEST_SUITE_P(Kinds, BadRecording, ::testing::ValuesIn(kBadCases), case_name);
+INSTANTIATE_TEST_SUITE_P(Kinds, BadCarrier, ::testing::ValuesIn(kBadCases), case_name);
 
 TEST(TruncatedChannelFile, PlaysWhatIsThereThenFallsSilent) {
     TempFolder folder;

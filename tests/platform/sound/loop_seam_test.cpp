@@ -1,4 +1,4 @@
-// The carrier and the band noise loop with no gap and no repeated sample.
+// The band noise loops with no gap and no repeated sample.
 
 #include "platform/sound/mix_levels.h"
 #include "platform/sound/resampler.h"
@@ -15,15 +15,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-Samples8 random8(std::size_t n, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::uniform_int_distribution<int> byte(1, 255);
-    Samples8 s(n);
-    for (auto& b : s)
-        b = static_cast<std::uint8_t>(byte(gen));
-    return s;
-}
-
 std::vector<std::int16_t> random16(std::size_t n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> value(-32767, 32767);
@@ -31,20 +22,6 @@ std::vector<std::int16_t> random16(std::size_t n, unsigned seed) {
     for (auto& v : s)
         v = static_cast<std::int16_t>(value(gen));
     return s;
-}
-
-TEST(LoopSeam, CarrierAt48kHzIsTheSourceRepeatedExactly) {
-    TempFolder folder;
-    const auto carrier = folder / "carrier.wav";
-    const Samples8 loop = random8(317, 1); // 317 does not divide any block size
-    write_wav8(carrier, 48000, loop);
-    const auto out = render(folder, [&](sound::FileSound& s) {
-        s.loop_carrier(carrier);
-        s.advance(milliseconds(1000));
-    });
-    ASSERT_EQ(out.size(), 48000u);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        ASSERT_EQ(out[i], sound::kCarrierGain * level8(loop[i % loop.size()])) << "sample " << i;
 }
 
 TEST(LoopSeam, NoiseAt48kHzIsTheSourceRepeatedExactly) {
@@ -60,27 +37,6 @@ TEST(LoopSeam, NoiseAt48kHzIsTheSourceRepeatedExactly) {
     for (std::size_t i = 0; i < out.size(); ++i) {
         const float source = static_cast<float>(noise[i % noise.size()]) / 32768.0f;
         ASSERT_EQ(out[i], sound::kNoiseGain * source) << "sample " << i;
-    }
-}
-
-TEST(LoopSeam, CarrierAt8kHzLoopsAsAContinuousSine) {
-    TempFolder folder;
-    const auto carrier = folder / "carrier.wav";
-    write_wav8(carrier, 8000, tone8(1000.0, 8000, 80, 100)); // ten whole cycles
-    const auto out = render(folder, [&](sound::FileSound& s) {
-        s.loop_carrier(carrier);
-        s.advance(milliseconds(500));
-    });
-    ASSERT_EQ(out.size(), 24000u);
-    // One period of the loop is 80 * 6 = 480 samples at 48 kHz ...
-    for (std::size_t i = 480; i < out.size(); ++i)
-        ASSERT_EQ(out[i], out[i - 480]) << i;
-    // ... and it is the sine itself, across every seam (8-bit steps are 1/128).
-    const double peak = sound::kCarrierGain * 100.0 / 128.0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double ideal =
-            peak * std::sin(2.0 * std::numbers::pi * 1000.0 * static_cast<double>(i) / 48000.0);
-        ASSERT_NEAR(out[i], ideal, sound::kCarrierGain * 1.0 / 128.0) << i;
     }
 }
 
@@ -122,48 +78,6 @@ TEST(LoopSeam, ResampledLoopHasTheRoundedLengthAndTheSourceShape) {
     EXPECT_EQ(sound::resample_loop(loop, 48000.0 / 11025.0, sound::Quality::Medium).size(), 435u);
     EXPECT_EQ(sound::resample_loop(loop, 1.0, sound::Quality::Medium), loop);
     EXPECT_TRUE(sound::resample_loop({}, 2.0, sound::Quality::Medium).empty());
-}
-
-TEST(LoopSeam, SecondCarrierRequestLeavesTheSoundingOneAlone) {
-    TempFolder folder;
-    const auto first = folder / "first.wav";
-    const auto second = folder / "second.wav";
-    const Samples8 a = random8(301, 3);
-    write_wav8(first, 48000, a);
-    write_wav8(second, 48000, random8(257, 4));
-    const auto out = render(folder, [&](sound::FileSound& s) {
-        s.loop_carrier(first);
-        s.advance(milliseconds(100));
-        s.loop_carrier(second);
-        s.advance(milliseconds(100));
-    });
-    ASSERT_EQ(out.size(), 9600u);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        ASSERT_EQ(out[i], sound::kCarrierGain * level8(a[i % a.size()])) << i;
-}
-
-TEST(LoopSeam, StoppedCarrierIsSilentAndRestartsFromItsStart) {
-    TempFolder folder;
-    const auto carrier = folder / "carrier.wav";
-    const Samples8 a = random8(301, 5);
-    write_wav8(carrier, 48000, a);
-    const auto out = render(folder, [&](sound::FileSound& s) {
-        s.loop_carrier(carrier);
-        s.advance_samples(1000);
-        s.stop_carrier();
-        s.advance_samples(1000);
-        s.loop_carrier(carrier);
-        s.advance_samples(1000);
-        s.stop_noise(); // nothing to stop: harmless
-        s.advance_samples(100);
-    });
-    ASSERT_EQ(out.size(), 3100u);
-    for (std::size_t i = 0; i < 1000; ++i)
-        ASSERT_EQ(out[i], sound::kCarrierGain * level8(a[i % a.size()])) << i;
-    for (std::size_t i = 1000; i < 2000; ++i)
-        ASSERT_EQ(out[i], 0.0f) << i;
-    for (std::size_t i = 2000; i < 3100; ++i)
-        ASSERT_EQ(out[i], sound::kCarrierGain * level8(a[(i - 2000) % a.size()])) << i;
 }
 
 } // namespace
