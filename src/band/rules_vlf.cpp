@@ -63,8 +63,8 @@ void gbr(Air& a) {
         if (hour == 0 || hour == 12 || hour == 20)
             a.send_still("CQ CQ CQ DE GBR GBR GBR  BRITISH OFFICIAL WIRELESS *           ");
     } else if (hour == 2 || hour == 8 || hour == 14 || hour == 20) {
-        times(a, "GBR TIME ", 20);
-        on_air(a, 18, 800, 5);
+        // The announcement and the time signal go out as one emission.
+        send_times(a, "GBR TIME ", 20);
         a.ts2("GBR");
     } else {
         a.send_still("VVV VVV VVV DE GBR GBR GBR                ");
