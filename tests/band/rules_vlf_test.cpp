@@ -13,13 +13,10 @@ namespace {
 using test::expect_voice;
 
 using test::expect_still;
+using test::two;
 const std::string& kTail = test::kStackTail;
 
 class Rules_vlf : public test::BandPass {};
-
-std::string two(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
 
 std::string at(int hour, int minute, int second = 17) {
     return "2024-01-07T" + two(hour) + ":" + two(minute) + ":" + two(second) + "Z";
