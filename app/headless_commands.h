@@ -34,7 +34,7 @@ int run_render(const RenderOptions& options);
 struct SurveyOptions {
     WorldOptions world;
     std::string from = "10.0";
-    std::string to = "1000.0";
+    std::string to = "1000.4";
     bool json = false;
 };
 CLI::App* add_survey_command(CLI::App& app, SurveyOptions& options);

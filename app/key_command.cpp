@@ -6,6 +6,7 @@
 #include "platform/sound/sdl_sound.h"
 #include "platform/work_folder.h"
 #include "playout/playout.h"
+#include "world_options.h"
 
 #include <atomic>
 #include <chrono>
@@ -77,7 +78,7 @@ CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
     key->add_option("--freq", o.freq_khz,
                     "Tuned frequency in kHz: weakens the signal as "
                     "propagation would at that time")
-        ->check(CLI::Range(10.0, 1000.0));
+        ->check(CLI::Range(kDialLowest / 10.0, kDialHighest / 10.0));
     key->add_option("--at", o.at, "UTC time for propagation and randomness (default now)")
         ->check(check_time);
     key->add_option("--seed", o.seed,

@@ -15,7 +15,7 @@ namespace zenka::app {
 
 CLI::App* add_render_command(CLI::App& app, RenderOptions& o) {
     CLI::App* c = app.add_subcommand("render", "Write what the listener hears to a WAV file");
-    c->add_option("--freq", o.freq, "Frequency in kHz (10.0 - 1000.0)")
+    c->add_option("--freq", o.freq, std::string("Frequency in kHz (") + kDialKhz + ")")
         ->required()
         ->check(check_khz);
     c->add_option("--seconds", o.seconds, "How much to write")

@@ -9,7 +9,7 @@ namespace zenka::app {
 
 CLI::App* add_text_command(CLI::App& app, TextOptions& o) {
     CLI::App* c = app.add_subcommand("text", "Print what one retune puts on the air");
-    c->add_option("--freq", o.freq, "Frequency in kHz (10.0 - 1000.0)")
+    c->add_option("--freq", o.freq, std::string("Frequency in kHz (") + kDialKhz + ")")
         ->required()
         ->check(check_khz);
     c->add_flag("--json", o.json, "One JSON object instead of lines of text");

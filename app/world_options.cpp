@@ -57,13 +57,15 @@ std::optional<int> parse_khz(const std::string& text) {
     if (text.empty() || end == nullptr || *end != '\0' || !std::isfinite(khz)) return std::nullopt;
     const double tenths = khz * 10;
     const double rounded = std::round(tenths);
-    if (std::fabs(tenths - rounded) > 1e-6 || rounded < 100 || rounded > 10000) return std::nullopt;
+    if (std::fabs(tenths - rounded) > 1e-6 || rounded < kDialLowest || rounded > kDialHighest)
+        return std::nullopt;
     return static_cast<int>(rounded);
 }
 
 std::string check_khz(const std::string& text) {
     return parse_khz(text) ? std::string{}
-                           : "not a frequency of 10.0 - 1000.0 kHz in steps of 0.1 kHz: " + text;
+                           : std::string("not a frequency of ") + kDialKhz +
+                                 " kHz in steps of 0.1 kHz: " + text;
 }
 
 } // namespace zenka::app

@@ -132,12 +132,12 @@ void jaa_196(Air& a) {
         marker(a, "JAA", "VVV VVV VVV DE JAA JAA JAA          ");
 }
 
-// 24.3 kHz, GBL: traffic in minutes 0 - 4, the test in minutes divisible by 6, else the marker.
+// 24.3 kHz, GBL: traffic in minutes 0 - 4, the test in minutes divisible by 3, else the marker.
 void gbl(Air& a) {
     if (a.ml(5))
         message(a, "GBL", "CQ CQ CQ DE GBL GBL GBL QTC 3 MSGS = QSX 34.3 KCS + K");
     else
-        marker_or_auto(a, "GBL", "VVV VVV VVV DE GBL GBL GBL          ", 6, 100);
+        marker_or_auto(a, "GBL", "VVV VVV VVV DE GBL GBL GBL          ", 3, 100);
 }
 
 // clang-format off
@@ -244,7 +244,7 @@ const Rule kRules[] = {
     {at(248), "V marker, auto", [](Air& a) {
         if (!a.ct(1200, 0)) return;
         on_air(a, 25, 1130, 2);
-        marker_or_auto(a, "VVV VVV VVV VVV VVV VVV            ", 5, 150);
+        marker_or_auto(a, "VVV VVV VVV VVV VVV VVV            ", 3, 150);
     }},
     {at(250), "RJH69 times", [](Air& a) { if (a.sked(700) || a.sked(1900)) { on_air(a, "RJH69"); times(a, "VVV RJH69 ", 12); } }},
     {at(250), "RJH90 times", [](Air& a) { if (a.sked(800) || a.sked(2000)) { on_air(a, "RJH90"); times(a, "VVV RJH90 ", 12); } }},

@@ -2,6 +2,13 @@
 // The private folder of one run, where the channel files are written: made under
 // $XDG_RUNTIME_DIR (or the system temp folder) with mode 0700, and removed with
 // everything in it when the run ends.
+//
+// A run holds a lock on the file `lock` in its folder for as long as it lives;
+// the system lets it go however the run ends. A run that was killed cannot
+// remove its folder, so every new WorkFolder first removes the folders beside
+// it whose lock is free: those of runs that are gone, and no others.
+
+#include "platform/sound/unique_fd.h"
 
 #include <filesystem>
 #include <string>
@@ -24,6 +31,7 @@ class WorkFolder {
   private:
     std::filesystem::path path_;
     std::string error_;
+    sound::UniqueFd lock_; // let go after the folder is removed
 };
 
 } // namespace zenka

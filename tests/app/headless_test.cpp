@@ -138,6 +138,33 @@ TEST(SurveyCommand, AgreesWithTextFrequencyByFrequency) {
                          "    53.8 kHz  0  | fone/ssb-002.wav\n");
 }
 
+// The panel's fine step up from 999.9 kHz shows 1000.4 kHz; the commands take every
+// frequency the panel can show, and only those.
+TEST(HeadlessCommands, TheDialRunsFrom10To1000_4) {
+    test::TempFolder folder;
+    const std::string at = " --at 2026-12-08T23:00:00Z";
+    for (const std::string freq : {"10.0", "1000.4"}) {
+        const Ran text = run(zenka("text --freq " + freq + at), false);
+        EXPECT_EQ(text.status, 0) << freq;
+        EXPECT_TRUE(text.out.starts_with(freq + " kHz  2026-12-08T23:00:00.000Z  ")) << text.out;
+        const Ran key = run(zenka("key --freq " + freq + at + " --out " +
+                                  (folder / (freq + ".wav")).string() + " E"));
+        EXPECT_EQ(key.status, 0) << key.out;
+    }
+    for (const std::string freq : {"9.9", "1000.5"}) {
+        const Ran text = run(zenka("text --freq " + freq + at));
+        EXPECT_EQ(text.status, 2) << freq;
+        EXPECT_NE(
+            text.out.find("not a frequency of 10.0 - 1000.4 kHz in steps of 0.1 kHz: " + freq),
+            std::string::npos)
+            << text.out;
+        EXPECT_EQ(run(zenka("key --freq " + freq + " E")).status, 2) << freq;
+    }
+    // A survey runs to the top of the dial unless told otherwise.
+    const Ran top = run(zenka("survey --from 1000.4" + at), false);
+    EXPECT_EQ(top.status, 0) << top.out;
+}
+
 TEST(HeadlessCommands, BadInputIsOneLineAndStatusTwo) {
     test::TempFolder folder;
     struct Case {
@@ -146,7 +173,7 @@ TEST(HeadlessCommands, BadInputIsOneLineAndStatusTwo) {
     for (const Case& c : {
              Case{"text --freq 500 --at 2026-12-08T25:00:00Z", "--at"},
              Case{"text --freq 9.9", "--freq"},
-             Case{"text --freq 1000.1", "--freq"},
+             Case{"text --freq 1000.5", "--freq"},
              Case{"text --freq 500.05", "--freq"},
              Case{"text --freq loud", "--freq"},
              Case{"text --freq 500 --bgnd maybe", "--bgnd"},

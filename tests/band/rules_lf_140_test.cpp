@@ -13,6 +13,7 @@ namespace {
 using test::expect_voice;
 
 using test::expect_still;
+using test::two;
 using HM = std::pair<int, int>; // hour and minute
 using test::slots;
 const std::string& kTail = test::kStackTail;
@@ -25,10 +26,8 @@ class Rules_lf_140 : public test::BandPass {
     std::unique_ptr<Air> at(int freq, int hh, int mm, int ss = 0, int ms = 0,
                             const std::string& date = "2024-01-07") {
         return pass(freq, date + "T" + two(hh) + ":" + two(mm) + ":" + two(ss) + "." +
-                              std::string(ms < 10 ? "00" : "0") + std::to_string(ms) + "Z");
+                              std::to_string(ms / 100) + two(ms % 100) + "Z");
     }
-
-    static std::string two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
     bool played(const std::string& recording) const {
         const auto calls = out.calls();

@@ -14,14 +14,11 @@ namespace zenka {
 namespace {
 
 using test::expect_still;
+using test::two;
 const std::string& kTail = test::kStackTail;
 const std::string kHandTail = kTail + std::string(160, ' '); // a hand-keyed or bug emission
 
 class Rules_marine : public test::BandPass {};
-
-std::string two(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
 
 std::string at_time(const std::string& day, int hour, int minute, int second) {
     return day + "T" + two(hour) + ":" + two(minute) + ":" + two(second) + "Z";

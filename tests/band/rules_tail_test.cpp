@@ -15,6 +15,7 @@ namespace zenka {
 namespace {
 
 using test::expect_still;
+using test::two;
 using test::slots;
 const std::string& kTail = test::kStackTail;
 
@@ -28,10 +29,6 @@ class Rules_tail : public test::BandPass {
         return a;
     }
 };
-
-std::string two(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
 
 std::string at_time(int hour, int minute, int second = 0) {
     return "2024-01-07T" + two(hour) + ":" + two(minute) + ":" + two(second) + "Z";

@@ -14,13 +14,10 @@ namespace zenka {
 namespace {
 
 using test::expect_still;
+using test::two;
 const std::string& kTail = test::kStackTail;
 
 class CatalogueRules : public test::BandPass {};
-
-std::string two(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
 
 TEST_F(CatalogueRules, LouMarkerOrAutomaticMorseByMinute) {
     const std::string marker = "VVV  VVV  VVV  V  LOU  LOU  LOU  +            ";

@@ -1,11 +1,15 @@
+#include "band/catalogue.h"
 #include "support/band_pass.h"
+#include "support/rule_sweep.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 #include <regex>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace zenka {
 namespace {
@@ -13,13 +17,10 @@ namespace {
 using test::expect_voice;
 
 using test::expect_still;
+using test::two;
 const std::string& kTail = test::kStackTail;
 
 class Rules_vlf : public test::BandPass {};
-
-std::string two(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
 
 std::string at(int hour, int minute, int second = 17) {
     return "2024-01-07T" + two(hour) + ":" + two(minute) + ":" + two(second) + "Z";
@@ -541,12 +542,69 @@ TEST_F(Rules_vlf, GblTrafficTestAndMarkerAt24_3) {
     auto list = pass(243, at(9, 4));
     ASSERT_EQ(list->send_call, 1);
     expect_message(*list, 0, "CQ CQ CQ DE GBL GBL GBL QTC 3 MSGS = QSX 34.3 KCS + K", 22, 932, 3);
-    auto test = pass(243, at(9, 6));
-    ASSERT_EQ(test->send_call, 1);
-    expect_marker(*test, 0, automatic(100), 100, 932, 3);
-    auto marker = pass(243, at(9, 5));
-    ASSERT_EQ(marker->send_call, 1);
-    expect_marker(*marker, 0, "VVV VVV VVV DE GBL GBL GBL          ", 22, 932, 3);
+    for (int minute : {6, 9, 57}) {
+        auto test = pass(243, at(9, minute));
+        ASSERT_EQ(test->send_call, 1) << minute;
+        expect_marker(*test, 0, automatic(100), 100, 932, 3);
+    }
+    for (int minute : {5, 8, 58}) {
+        auto marker = pass(243, at(9, minute));
+        ASSERT_EQ(marker->send_call, 1) << minute;
+        expect_marker(*marker, 0, "VVV VVV VVV DE GBL GBL GBL          ", 22, 932, 3);
+    }
+}
+
+// The unidentified station at 24.8 kHz, after noon: the test every third minute.
+TEST_F(Rules_vlf, UnidentifiedMarkerAndTestAt24_8) {
+    const auto rules = vlf_rules();
+    const auto v = std::find_if(rules.begin(), rules.end(), [](const Rule& r) {
+        return r.freq.contains(248) && r.label == "V marker, auto";
+    });
+    ASSERT_NE(v, rules.end());
+    auto alone = [&](int hour, int minute) { // without NPM on the same frequency
+        auto a = tuned(248, at(hour, minute));
+        v->act(*a);
+        return a;
+    };
+    EXPECT_EQ(alone(11, 59)->send_call, 0);
+    for (int minute : {0, 3, 9, 57}) {
+        auto test = alone(12, minute);
+        ASSERT_EQ(test->send_call, 1) << minute;
+        expect_marker(*test, 0, automatic(150), 150, 1130, 2);
+    }
+    for (int minute : {5, 10, 59}) {
+        auto marker = alone(23, minute);
+        ASSERT_EQ(marker->send_call, 1) << minute;
+        expect_marker(*marker, 0, "VVV VVV VVV VVV VVV VVV            ", 25, 1130, 2);
+    }
+}
+
+// Every marker-and-test station of these frequencies sends its automatic Morse
+// test every third or every fourth minute of the hour, on the minutes that divide
+// by that step, through to the end of the hour.
+TEST(Rules_vlf_sweep, MarkerStationsTestEveryThirdOrFourthMinute) {
+    int stations = 0;
+    for (const Rule& rule : vlf_rules()) {
+        if (!rule.label.ends_with("marker, auto")) continue;
+        ++stations;
+        std::set<int> minutes;
+        test::sweep_rule(rule, [&](const Air& a) {
+            for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
+                if (a.send_buf[static_cast<std::size_t>(k)].find("AUTOMATIC MORSE") !=
+                    std::string::npos)
+                    minutes.insert(a.t.minute);
+            return false;
+        });
+        const std::vector<int> tested(minutes.begin(), minutes.end());
+        ASSERT_GE(tested.size(), 2u) << rule.label << " at " << test::first_frequency(rule);
+        const int step = tested[1] - tested[0];
+        EXPECT_TRUE(step == 3 || step == 4) << rule.label << " at " << test::first_frequency(rule);
+        EXPECT_EQ(tested.front() % step, 0) << rule.label;
+        for (std::size_t i = 1; i < tested.size(); ++i)
+            EXPECT_EQ(tested[i] - tested[i - 1], step) << rule.label << " minute " << tested[i];
+        EXPECT_GE(tested.back() + step, 60) << rule.label;
+    }
+    EXPECT_EQ(stations, 31);
 }
 
 } // namespace

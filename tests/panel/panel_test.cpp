@@ -680,6 +680,7 @@ TEST(PanelOff, CloseBoxDoesTheSame) {
 
 using test::Ran;
 using test::run;
+using test::names_in;
 
 // Starts `env ARGS... zenka` with its output into `log`.
 pid_t start(const std::vector<std::string>& env_args, const fs::path& log) {
@@ -713,14 +714,6 @@ int finish(pid_t pid, std::chrono::milliseconds limit) {
         std::this_thread::sleep_for(10ms);
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::vector<std::string> names_in(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 TEST(PanelProgram, ASecondReceiverEndsAtOnceAndTheFirstCleansUpOnTerm) {

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder per test, removed with everything in it afterwards.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +34,15 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
+
+// The names in a folder, sorted.
+inline std::vector<std::string> names_in(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 inline std::vector<std::uint8_t> read_bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
