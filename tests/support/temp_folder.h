@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,9 +35,22 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// The names of the entries of `folder`.
+inline std::set<std::string> names_in(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
 inline std::vector<std::uint8_t> read_bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::string read_text(const std::filesystem::path& file) {
+    const auto bytes = read_bytes(file);
+    return {bytes.begin(), bytes.end()};
 }
 
 } // namespace zenka::test

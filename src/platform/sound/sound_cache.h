@@ -20,7 +20,7 @@ using DecodedSound = std::shared_ptr<const std::vector<float>>;
 // decoded.
 DecodedSound decode_whole(UniqueFd fd, bool loop);
 
-inline constexpr std::size_t kMaxDecodedSeconds = 300;
+inline constexpr std::size_t kMaxDecodedSeconds = 120;
 
 // Used by one thread at a time.
 class SoundCache {

@@ -1,0 +1,98 @@
+#include "platform/atomic_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zenka {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The process's file creation mask, read without a window in which it is changed
+// for other threads' files: from /proc when it is there.
+mode_t creation_mask() {
+    if (std::FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[128];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, f) != nullptr)
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(f);
+        if (found) return static_cast<mode_t>(mask);
+    }
+    return 022;
+}
+
+} // namespace
+
+bool AtomicFile::fail(const std::string& what) {
+    error_ = what + ": " + std::strerror(errno);
+    return false;
+}
+
+bool AtomicFile::open(const fs::path& target) {
+    discard();
+    error_.clear();
+    target_ = target;
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
+        if (!S_ISCHR(st.st_mode) && !S_ISBLK(st.st_mode)) {
+            errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+            return fail("not a file or device");
+        }
+        // A device is written where it is; O_NOFOLLOW and the second look keep a
+        // link or a file swapped in meanwhile from being written instead.
+        fd_ = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+        if (fd_ < 0) return fail("cannot open");
+        if (::fstat(fd_, &st) != 0 || (!S_ISCHR(st.st_mode) && !S_ISBLK(st.st_mode))) {
+            ::close(fd_);
+            fd_ = -1;
+            errno = EINVAL;
+            return fail("not a file or device");
+        }
+        direct_ = true;
+        writing_ = target;
+        return true;
+    }
+    // A link at the target is replaced, never followed.
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd_ < 0) return fail("cannot create a file in " + folder.string());
+    writing_ = pattern;
+    ::fchmod(fd_, 0666 & ~creation_mask());
+    return true;
+}
+
+bool AtomicFile::commit() {
+    if (fd_ < 0) {
+        errno = EBADF;
+        return fail("not open");
+    }
+    bool ok = true;
+    if (!direct_ && ::fsync(fd_) != 0) ok = fail("cannot write");
+    if (::close(fd_) != 0 && ok) ok = fail("cannot write");
+    fd_ = -1;
+    if (ok && !direct_ && ::rename(writing_.c_str(), target_.c_str()) != 0)
+        ok = fail("cannot replace");
+    if (!ok) {
+        discard();
+        return false;
+    }
+    writing_.clear();
+    return true;
+}
+
+void AtomicFile::discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!direct_ && !writing_.empty()) ::unlink(writing_.c_str());
+    writing_.clear();
+    direct_ = false;
+}
+
+} // namespace zenka
