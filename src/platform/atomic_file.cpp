@@ -27,6 +27,10 @@ mode_t creation_mask() {
     return 022;
 }
 
+bool is_device(const struct stat& st) {
+    return S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
+}
+
 } // namespace
 
 bool AtomicFile::fail(const std::string& what) {
@@ -39,16 +43,21 @@ bool AtomicFile::open(const fs::path& target) {
     error_.clear();
     target_ = target;
     struct stat st {};
-    if (::lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
-        if (!S_ISCHR(st.st_mode) && !S_ISBLK(st.st_mode)) {
+    const bool exists = ::lstat(target.c_str(), &st) == 0;
+    // A link is looked through: one to a device (/dev/stdout on a terminal) is
+    // written through, one to anything else is replaced below, never followed.
+    const bool link = exists && S_ISLNK(st.st_mode);
+    if (link && (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode))) st.st_mode = S_IFREG;
+    if (exists && !S_ISREG(st.st_mode)) {
+        if (!is_device(st)) {
             errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
             return fail("not a file or device");
         }
-        // A device is written where it is; O_NOFOLLOW and the second look keep a
-        // link or a file swapped in meanwhile from being written instead.
-        fd_ = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+        // A device is written where it is; the second look keeps a file swapped
+        // in meanwhile from being written instead.
+        fd_ = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (link ? 0 : O_NOFOLLOW));
         if (fd_ < 0) return fail("cannot open");
-        if (::fstat(fd_, &st) != 0 || (!S_ISCHR(st.st_mode) && !S_ISBLK(st.st_mode))) {
+        if (::fstat(fd_, &st) != 0 || !is_device(st)) {
             ::close(fd_);
             fd_ = -1;
             errno = EINVAL;
@@ -58,7 +67,6 @@ bool AtomicFile::open(const fs::path& target) {
         writing_ = target;
         return true;
     }
-    // A link at the target is replaced, never followed.
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);

@@ -2,8 +2,9 @@
 // Writing a file so that the old one survives every failure. A regular file (or
 // a new one) is written under an unpredictable name beside the target, made
 // with O_EXCL so no planted link or file is ever opened, then synced and renamed
-// over the target. A device such as /dev/null is written in place; any other
-// kind of target (folder, FIFO, socket) is refused. Until commit() succeeds, the
+// over the target (a link there is replaced, not followed). A device such as
+// /dev/null, or a link to one, is written in place; any other kind of target
+// (folder, FIFO, socket) is refused. Until commit() succeeds, the
 // destructor removes what was written.
 
 #include <filesystem>

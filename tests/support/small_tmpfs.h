@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -47,10 +46,5 @@ class SmallTmpfs {
     TempFolder folder_;
     bool mounted_ = false;
 };
-
-// `content` into `file`.
-inline void write_text(const std::filesystem::path& file, const std::string& content) {
-    std::ofstream(file, std::ios::binary) << content;
-}
 
 } // namespace zenka::test

@@ -53,4 +53,9 @@ inline std::string read_text(const std::filesystem::path& file) {
     return {bytes.begin(), bytes.end()};
 }
 
+// `content` into `file`.
+inline void write_text(const std::filesystem::path& file, const std::string& content) {
+    std::ofstream(file, std::ios::binary) << content;
+}
+
 } // namespace zenka::test
