@@ -80,11 +80,19 @@ TEST(RecordingLimits, AFileAboveTheByteBudgetIsNotOpened) {
 TEST(RecordingLimits, ALongRecordingIsDecodedOnlyUpToItsLimit) {
     test::TempFolder folder;
     const fs::path file = folder / "long.wav";
-    constexpr int kRate = 1000;
-    write_wave(file, kRate, 1, (kMaxDecodedSeconds + 30) * kRate);
-    const DecodedSound sound = decode_whole(open_regular(file), false);
-    ASSERT_TRUE(sound);
-    EXPECT_NEAR(static_cast<double>(sound->size()), kMaxDecodedSeconds * 48000.0, 48.0);
+    struct Case {
+        int rate;
+        double decoded_seconds;
+    };
+    // Low rates stop at the length limit, high ones at the frame budget.
+    for (const Case& c : {Case{1000, static_cast<double>(kMaxDecodedSeconds)},
+                          Case{192000, static_cast<double>(kMaxSourceFrames) / 192000}}) {
+        write_wave(file, c.rate, 1, static_cast<std::size_t>((c.decoded_seconds + 5) * c.rate));
+        const DecodedSound sound = decode_whole(open_regular(file), false);
+        ASSERT_TRUE(sound);
+        EXPECT_NEAR(static_cast<double>(sound->size()), c.decoded_seconds * 48000.0, 48.0)
+            << c.rate;
+    }
 }
 
 } // namespace
