@@ -89,10 +89,11 @@ TEST(UserInput, MessagesShowControlBytesEscaped) {
 }
 
 TEST(StandardOutput, AReportThatCannotBeDeliveredIsAFailure) {
+    test::TempFolder folder;
     for (const std::string& args :
          {std::string("survey --json --at 2026-12-08T09:18:00Z --from 500 --to 520"),
           std::string("text --freq 500 --at 2026-12-08T06:13:02Z"), std::string("--help"),
-          std::string("key --help")}) {
+          std::string("key --help"), "key --out " + (folder / "e.wav").string() + " E"}) {
         for (const char* redirect : {" > /dev/full", " >&-"}) {
             // Standard error to the pipe read here, standard output away.
             const Ran r = run("sh -c " + test::quoted(zenka(args) + " 2>&1" + redirect));
