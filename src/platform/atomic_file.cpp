@@ -50,8 +50,9 @@ bool AtomicFile::open(const fs::path& target) {
     if (link && (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode))) st.st_mode = S_IFREG;
     if (exists && !S_ISREG(st.st_mode)) {
         if (!is_device(st)) {
-            errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-            return fail("not a file or device");
+            error_ = S_ISDIR(st.st_mode) ? "not a file or device but a folder"
+                                         : "not a file or device but a FIFO or socket";
+            return false;
         }
         // A device is written where it is; the second look keeps a file swapped
         // in meanwhile from being written instead.
@@ -60,8 +61,8 @@ bool AtomicFile::open(const fs::path& target) {
         if (::fstat(fd_, &st) != 0 || !is_device(st)) {
             ::close(fd_);
             fd_ = -1;
-            errno = EINVAL;
-            return fail("not a file or device");
+            error_ = "not a file or device";
+            return false;
         }
         direct_ = true;
         writing_ = target;
