@@ -4,12 +4,18 @@
 #include "headless_commands.h"
 #include "key_command.h"
 #include "panel_main.h"
+#include "user_input.h"
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <iostream>
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     CLI::App app{"Zenka: a 10 - 1000 kHz receiver of historical telegraphy"};
     app.set_version_flag("--version", "zenka 4.29");
     app.require_subcommand(0, 1);
@@ -33,7 +39,7 @@ int main(int argc, char** argv) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         // One line that names the option; 2 like any other usage error.
-        std::fprintf(stderr, "zenka: %s\n", e.what());
+        std::fprintf(stderr, "zenka: %s\n", zenka::app::printable(e.what()).c_str());
         return 2;
     }
 
@@ -48,4 +54,25 @@ int main(int argc, char** argv) {
     if (render->parsed()) return zenka::app::run_render(render_options);
     if (survey->parsed()) return zenka::app::run_survey(survey_options);
     return zenka::app::run_panel(argv[0], panel_options);
+}
+
+// A report that did not reach its reader is a failure, not a success: standard
+// output full, closed or gone.
+bool output_delivered() {
+    errno = 0;
+    std::cout.flush();
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout) && std::cout.good()) return true;
+    std::fprintf(stderr, "zenka: cannot write the output: %s\n",
+                 std::strerror(error != 0 ? error : EIO));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(argc, argv);
+    if (!output_delivered()) return status != 0 ? status : 1;
+    return status;
 }

@@ -3,26 +3,25 @@
 #include "band/dispatcher.h"
 #include "panel/panel.h"
 #include "platform/clock.h"
+#include "platform/private_folder.h"
 #include "platform/sound/sdl_sound.h"
+#include "platform/termination_signals.h"
 #include "platform/work_folder.h"
 #include "shell/receiver.h"
+#include "user_input.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QObject>
 #include <QSocketNotifier>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -129,75 +128,6 @@ bool find_display() {
     return false;
 }
 
-// --- One receiver at a time ----------------------------------------------------
-// A lock on a file in the user's runtime folder, held for the life of the
-// process (and let go by the system however it ends).
-
-class InstanceLock {
-  public:
-    InstanceLock() {
-        fs::path file;
-        if (const std::string runtime = env("XDG_RUNTIME_DIR"); !runtime.empty()) {
-            file = fs::path(runtime) / "zenka.lock";
-        } else {
-            std::error_code ec;
-            fs::path temp = fs::temp_directory_path(ec);
-            if (ec) temp = "/tmp";
-            file = temp / ("zenka-" + std::to_string(::getuid()) + ".lock");
-        }
-        fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd_ < 0) {
-            error_ = "cannot open " + file.string() + ": " + std::strerror(errno);
-            return;
-        }
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
-        if (errno == EWOULDBLOCK)
-            busy_ = true;
-        else
-            error_ = "cannot lock " + file.string() + ": " + std::strerror(errno);
-    }
-    ~InstanceLock() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    InstanceLock(const InstanceLock&) = delete;
-    InstanceLock& operator=(const InstanceLock&) = delete;
-
-    // Another receiver holds the lock.
-    bool busy() const { return busy_; }
-    // Why the check could not be made; empty when it was.
-    const std::string& error() const { return error_; }
-
-  private:
-    int fd_ = -1;
-    bool busy_ = false;
-    std::string error_;
-};
-
-// --- Termination signals ---------------------------------------------------------
-// SIGINT, SIGTERM and SIGHUP switch the receiver off like the OFF button, so the
-// working folder is removed. The handler only writes a byte into a pipe that the
-// event loop watches.
-
-int g_signal_pipe[2] = {-1, -1};
-
-extern "C" void on_termination_signal(int) {
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(g_signal_pipe[1], &byte, 1);
-    errno = saved;
-}
-
-bool catch_termination_signals() {
-    if (::pipe2(g_signal_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
-    struct sigaction action {};
-    action.sa_handler = on_termination_signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int sig : {SIGINT, SIGTERM, SIGHUP})
-        ::sigaction(sig, &action, nullptr);
-    return true;
-}
-
 } // namespace
 
 void add_panel_options(CLI::App& app, PanelOptions& options) {
@@ -207,8 +137,9 @@ void add_panel_options(CLI::App& app, PanelOptions& options) {
         ->option_text("TIME")
         ->check(
             [](const std::string& text) {
-                return parse_utc(text) ? std::string{}
-                                       : "not a UTC time such as 2026-12-08T09:18:07Z: " + text;
+                return parse_utc(text)
+                           ? std::string{}
+                           : "not a UTC time such as 2026-12-08T09:18:07Z: " + quote_input(text);
             },
             "TIME");
     app.add_flag("--debug-log", options.debug_log,
@@ -216,7 +147,10 @@ void add_panel_options(CLI::App& app, PanelOptions& options) {
                  "the current folder");
 }
 
-int run_panel(const char* argv0, const PanelOptions& options) {
+namespace {
+
+int run_receiver(const char* argv0, const PanelOptions& options,
+                 const TerminationSignals& termination) {
     if (!find_display()) {
         std::fputs("zenka: no display to show the panel on; the subcommands work without one: "
                    "zenka key --out FILE TEXT\n",
@@ -225,10 +159,15 @@ int run_panel(const char* argv0, const PanelOptions& options) {
     }
 
     const InstanceLock lock;
-    if (lock.busy()) return 0; // a receiver is already running: that one is the receiver
+    if (lock.busy()) {
+        // That one is the receiver.
+        std::fputs("zenka: another receiver is already running\n", stderr);
+        return 0;
+    }
     if (!lock.error().empty())
         std::fprintf(stderr, "zenka: %s; not checking for another receiver\n",
-                     lock.error().c_str());
+                     printable(lock.error()).c_str());
+    if (TerminationSignals::caught() != 0) return 1;
 
     int qt_argc = 1;
     std::string name = argv0 != nullptr ? argv0 : "zenka";
@@ -243,7 +182,8 @@ int run_panel(const char* argv0, const PanelOptions& options) {
 
     const WorkFolder work;
     if (!work.ok())
-        std::fprintf(stderr, "zenka: %s; the stations stay silent\n", work.error().c_str());
+        std::fprintf(stderr, "zenka: %s; the stations stay silent\n",
+                     printable(work.error()).c_str());
     sound::SdlSound sdl;
     // Without a working folder every channel file fails to open ("/dev/null" is
     // no folder), so the stations stay silent while the panel and noise work.
@@ -258,20 +198,33 @@ int run_panel(const char* argv0, const PanelOptions& options) {
     panel.attach(rx);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 
-    // After the sound output has started, whose library may have set handlers of its own.
+    // A signal that came at any time since start-up has left a byte in the pipe,
+    // so the panel closes as soon as the event loop runs.
     std::unique_ptr<QSocketNotifier> signal_watch;
-    if (catch_termination_signals()) {
-        signal_watch = std::make_unique<QSocketNotifier>(g_signal_pipe[0], QSocketNotifier::Read);
-        QObject::connect(signal_watch.get(), &QSocketNotifier::activated, &panel, [&panel] {
-            char bytes[16];
-            while (::read(g_signal_pipe[0], bytes, sizeof bytes) > 0) {}
-            panel.close();
-        });
+    if (termination.wake_fd() >= 0) {
+        signal_watch =
+            std::make_unique<QSocketNotifier>(termination.wake_fd(), QSocketNotifier::Read);
+        QObject::connect(signal_watch.get(), &QSocketNotifier::activated, &panel,
+                         [&panel, &termination] {
+                             termination.drain();
+                             panel.close();
+                         });
     }
 
     panel.show();
     panel.power_on();
     return qt.exec();
+}
+
+} // namespace
+
+int run_panel(const char* argv0, const PanelOptions& options) {
+    // SIGINT, SIGTERM and SIGHUP switch the receiver off like the OFF button, so
+    // the working folder is removed; caught from the start (SDL is told to leave
+    // the handlers alone).
+    return run_to_end_or_signal([&](const TerminationSignals& termination) {
+        return run_receiver(argv0, options, termination);
+    });
 }
 
 } // namespace zenka::app

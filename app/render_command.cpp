@@ -1,9 +1,12 @@
 #include "band/dispatcher.h"
 #include "headless_commands.h"
+#include "platform/atomic_file.h"
 #include "platform/silent_output.h"
 #include "platform/sound/file_sound.h"
+#include "platform/termination_signals.h"
 #include "platform/work_folder.h"
 #include "shell/receiver.h"
+#include "user_input.h"
 
 #include <chrono>
 #include <cstdio>
@@ -19,10 +22,12 @@ CLI::App* add_render_command(CLI::App& app, RenderOptions& o) {
         ->required()
         ->check(check_khz);
     c->add_option("--seconds", o.seconds, "How much to write")
+        ->check(decimal(true))
         ->check(CLI::Range(0.1, 86400.0))
         ->capture_default_str();
     c->add_option("--out", o.out, "WAV file to write (48 kHz, 16-bit, mono)")->required();
     c->add_option("--channel", o.channel, "Write only this channel's audio (0 - 6)")
+        ->check(decimal(false))
         ->check(CLI::Range(0, 6));
     add_world_options(c, o.world);
     return c;
@@ -55,59 +60,78 @@ void progress(double done, double total) {
                  total > 0 ? static_cast<int>(100 * done / total) : 100);
 }
 
+// Renders into `file`; false when a write failed or a signal ended the render.
+bool render_into(sound::FileSound& file, const RenderOptions& o, const WorkFolder& work) {
+    std::unique_ptr<OneChannel> filter;
+    if (o.channel) filter = std::make_unique<OneChannel>(file, *o.channel);
+    SoundOutput& out = filter ? static_cast<SoundOutput&>(*filter) : file;
+
+    FixedClock clock = fixed_clock(o.world);
+    RandomSource random = random_source(o.world);
+    Playout playout(out, clock, random, work.path());
+    NoPanel panel;
+    Receiver rx(clock, random, playout, panel, [](Air& a) { band(a); });
+    rx.settings = settings(o.world, *parse_khz(o.freq));
+    if (rx.settings.qrn) out.start_noise();
+    rx.dsp_freq();
+    // A channel file that could not be written would leave its station silent:
+    // the render would not be what the listener hears.
+    for (const std::string& error : rx.last_play().errors)
+        std::fprintf(stderr, "zenka render: %s\n", printable(error).c_str());
+    if (!rx.last_play().errors.empty()) return false;
+
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const auto total = static_cast<std::uint64_t>(o.seconds * 48000);
+    constexpr std::uint64_t kStep = 4800; // a tenth of a second
+    for (std::uint64_t done = 0;
+         done < total && !file.failed() && TerminationSignals::caught() == 0; done += kStep) {
+        file.advance_samples(std::min(kStep, total - done));
+        if (terminal) progress(static_cast<double>(done + kStep), static_cast<double>(total));
+    }
+    if (terminal) std::fputs("\n", stderr);
+    playout.stop_all();
+    return TerminationSignals::caught() == 0 && file.finish();
+}
+
+// Writes the render into a file beside the target that replaces it once complete,
+// so a failure leaves neither a half-written file nor a damaged target.
+int render(const RenderOptions& o) {
+    WorkFolder work;
+    if (!work.ok()) {
+        std::fprintf(stderr, "zenka render: %s\n", printable(work.error()).c_str());
+        return 2;
+    }
+    const std::string name = quote_input(o.out);
+    AtomicFile target;
+    if (!target.open(o.out)) {
+        std::fprintf(stderr, "zenka render: cannot write %s: %s\n", name.c_str(),
+                     target.error().c_str());
+        return 2;
+    }
+    bool written = false;
+    {
+        sound::FileSound file(target.fd(), sound::RecordingsFolder::locate());
+        if (file.device_count() == 0) {
+            std::fprintf(stderr, "zenka render: %s: cannot write a WAV file there\n", name.c_str());
+            return 2;
+        }
+        written = render_into(file, o, work);
+        if (!written && file.failed())
+            std::fprintf(stderr, "zenka render: %s: %s\n", name.c_str(), file.error().c_str());
+    }
+    if (!written) return 2;
+    if (!target.commit()) {
+        std::fprintf(stderr, "zenka render: %s: %s\n", name.c_str(), target.error().c_str());
+        return 2;
+    }
+    std::printf("%s: %.1f s\n", printable(o.out).c_str(), o.seconds);
+    return 0;
+}
+
 } // namespace
 
 int run_render(const RenderOptions& o) {
-    namespace fs = std::filesystem;
-    WorkFolder work;
-    if (!work.ok()) {
-        std::fprintf(stderr, "zenka render: %s\n", work.error().c_str());
-        return 2;
-    }
-    // Written beside the target under another name, and moved there when complete,
-    // so that no half-written file is ever left at the target.
-    const fs::path target = o.out;
-    const fs::path partial = target.string() + ".part";
-    bool written = false;
-    {
-        sound::FileSound file(partial, sound::RecordingsFolder::locate());
-        if (file.device_count() == 0) {
-            std::fprintf(stderr, "zenka render: cannot write %s\n", o.out.c_str());
-            return 2;
-        }
-        std::unique_ptr<OneChannel> filter;
-        if (o.channel) filter = std::make_unique<OneChannel>(file, *o.channel);
-        SoundOutput& out = filter ? static_cast<SoundOutput&>(*filter) : file;
-
-        FixedClock clock = fixed_clock(o.world);
-        RandomSource random = random_source(o.world);
-        Playout playout(out, clock, random, work.path());
-        NoPanel panel;
-        Receiver rx(clock, random, playout, panel, [](Air& a) { band(a); });
-        rx.settings = settings(o.world, *parse_khz(o.freq));
-        if (rx.settings.qrn) out.start_noise();
-        rx.dsp_freq();
-
-        const bool terminal = ::isatty(STDERR_FILENO) == 1;
-        const auto total = static_cast<std::uint64_t>(o.seconds * 48000);
-        constexpr std::uint64_t kStep = 4800; // a tenth of a second
-        for (std::uint64_t done = 0; done < total; done += kStep) {
-            file.advance_samples(std::min(kStep, total - done));
-            if (terminal) progress(static_cast<double>(done + kStep), static_cast<double>(total));
-        }
-        if (terminal) std::fputs("\n", stderr);
-        playout.stop_all();
-        written = true;
-    }
-    std::error_code ec;
-    if (written) fs::rename(partial, target, ec);
-    if (!written || ec) {
-        fs::remove(partial, ec);
-        std::fprintf(stderr, "zenka render: cannot write %s\n", o.out.c_str());
-        return 2;
-    }
-    std::printf("%s: %.1f s\n", o.out.c_str(), o.seconds);
-    return 0;
+    return run_to_end_or_signal([&o](const TerminationSignals&) { return render(o); });
 }
 
 } // namespace zenka::app

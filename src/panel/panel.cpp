@@ -216,6 +216,21 @@ void Panel::show_filter(const std::string& caption) {
     on_thread_of(this, [this, t = text_of(caption)] { set_caption(kFilter, t); });
 }
 
+void Panel::show_file_errors(const std::vector<std::string>& errors) {
+    if (errors.empty()) return;
+    on_thread_of(this, [this, first = text_of(errors.front())] {
+        if (file_errors_shown_) return;
+        file_errors_shown_ = true;
+        // From the event loop, as the device warning: never in the way of a quit.
+        QTimer::singleShot(0, this, [this, first] {
+            QMessageBox::warning(this, QStringLiteral("Error!"),
+                                 QStringLiteral("Cannot write the channel files; stations stay "
+                                                "silent.\n") +
+                                     first);
+        });
+    });
+}
+
 void Panel::scan_tick() {
     if (rx_ == nullptr || off_ || !rx_->settings.scan) return;
     if (QApplication::activeModalWidget() != nullptr) return; // a box is open

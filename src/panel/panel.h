@@ -57,6 +57,8 @@ class Panel final : public QWidget, public PanelView {
     void show_fine_steps(const std::string& down, const std::string& up) override;
     void show_memory(int index, const std::string& caption) override;
     void show_filter(const std::string& caption) override;
+    // Once a session: a box saying that stations stay silent for want of their files.
+    void show_file_errors(const std::vector<std::string>& errors) override;
 
   public slots:
     // One tick of the scan timer: a scan step while the scan is on and no modal
@@ -82,6 +84,7 @@ class Panel final : public QWidget, public PanelView {
     Receiver* rx_ = nullptr;
     QTimer scan_timer_;
     bool off_ = false;
+    bool file_errors_shown_ = false;
 };
 
 } // namespace zenka

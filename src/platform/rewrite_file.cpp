@@ -27,6 +27,14 @@ bool RewriteFile::open(const std::filesystem::path& path) {
     return true;
 }
 
+bool RewriteFile::adopt(int fd) {
+    close();
+    error_.clear();
+    fd_ = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (fd_ < 0) return fail("cannot write");
+    return true;
+}
+
 bool RewriteFile::write_at(std::uint64_t offset, std::span<const ByteRun> runs) {
     if (fd_ < 0) return false;
     constexpr std::size_t kBatch = 1024; // IOV_MAX on Linux
@@ -78,7 +86,7 @@ bool RewriteFile::finish(std::uint64_t size) {
     bool ok = true;
     if (::fstat(fd_, &st) != 0)
         ok = fail("cannot examine");
-    else if (static_cast<std::uint64_t>(st.st_size) != size &&
+    else if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) != size &&
              ::ftruncate(fd_, static_cast<off_t>(size)) != 0)
         ok = fail("cannot set the length");
     if (::close(fd_) != 0 && ok) ok = fail("cannot close");

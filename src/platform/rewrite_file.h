@@ -25,6 +25,8 @@ class RewriteFile {
 
     // Opens for writing, creating the file if needed; its contents stay until overwritten.
     bool open(const std::filesystem::path& path);
+    // Writes through a duplicate of the open descriptor `fd`, which stays the caller's.
+    bool adopt(int fd);
     bool is_open() const { return fd_ >= 0; }
 
     // Writes all runs back to back from `offset`; false (and nothing more is
@@ -32,7 +34,7 @@ class RewriteFile {
     bool write_at(std::uint64_t offset, std::span<const ByteRun> runs);
     bool write_at(std::uint64_t offset, const void* data, std::size_t size);
 
-    // Makes `size` the file's length and closes it.
+    // Makes `size` the file's length (a regular file's) and closes it.
     bool finish(std::uint64_t size);
     void close();
 

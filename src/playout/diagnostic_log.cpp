@@ -1,15 +1,38 @@
 #include "playout/diagnostic_log.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zenka {
+namespace {
+
+// Opens the log for appending: never through a link, and only a regular file
+// of the user's own, so a planted RX_LOG.TXT cannot send the records elsewhere.
+std::FILE* open_log(const std::filesystem::path& file) {
+    const int fd = ::open(
+        file.c_str(),
+        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE* f = ::fdopen(fd, "a");
+    if (f == nullptr) ::close(fd);
+    return f;
+}
+
+} // namespace
 
 void DiagnosticLog::write(const LogRecord& r) {
     const std::lock_guard lock(mutex_);
     if (observer) observer(r);
     if (!enabled_) return;
-    std::FILE* f = std::fopen(file_.c_str(), "a");
+    std::FILE* f = open_log(file_);
     if (f == nullptr) return; // the record is lost, as a log must never stop the receiver
     const EmissionParams& p = r.params;
     std::fprintf(
@@ -26,7 +49,7 @@ void DiagnosticLog::write(const LogRecord& r) {
 void DiagnosticLog::statistics() {
     const std::lock_guard lock(mutex_);
     if (!enabled_) return;
-    std::FILE* f = std::fopen(file_.c_str(), "a");
+    std::FILE* f = open_log(file_);
     if (f == nullptr) return;
     std::fprintf(f,
                  "\n ZENKA Version: %d.%02d\n Resource statistics\n Background: %d\n Beacons: %d",

@@ -3,6 +3,7 @@
 // receiver never touches a widget.
 
 #include <string>
+#include <vector>
 
 namespace zenka {
 
@@ -19,6 +20,8 @@ class PanelView {
     virtual void show_memory(int index, const std::string& caption) = 0;
     // The filter button: "FLT2" or "FLT1".
     virtual void show_filter(const std::string& caption) = 0;
+    // Files of a retune that could not be written (their stations stay silent).
+    virtual void show_file_errors(const std::vector<std::string>& /*errors*/) {}
 };
 
 // A panel nobody looks at, for the headless front ends.

@@ -104,6 +104,7 @@ void Receiver::dsp_freq() {
     show_fine_steps();
     last_ = compose(clock_, random_, settings, band_);
     last_play_ = playout_.play(last_);
+    if (!last_play_.errors.empty()) view_.show_file_errors(last_play_.errors);
 }
 
 void Receiver::step(Step s) {

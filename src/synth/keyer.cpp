@@ -43,6 +43,17 @@ RenderResult Keyer::render(const std::filesystem::path& path, std::string_view t
                            const EmissionParams& params, const KeyerSetup& setup) {
     start(params, setup);
     if (!file_.open(path)) return {RenderResult::Outcome::FileError, 0, file_.error(), p.qsa};
+    return render_open(text);
+}
+
+RenderResult Keyer::render(int fd, std::string_view text, const EmissionParams& params,
+                           const KeyerSetup& setup) {
+    start(params, setup);
+    if (!file_.adopt(fd)) return {RenderResult::Outcome::FileError, 0, file_.error(), p.qsa};
+    return render_open(text);
+}
+
+RenderResult Keyer::render_open(std::string_view text) {
     if (rx.att) {
         if (p.qsa == 0) {
             // Too weak to be heard through the attenuator: the file is left empty.

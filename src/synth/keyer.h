@@ -48,6 +48,9 @@ class Keyer {
     // Renders `text` (up to its first zero byte) into `file`.
     RenderResult render(const std::filesystem::path& file, std::string_view text,
                         const EmissionParams& params, const KeyerSetup& setup);
+    // The same into the open descriptor `fd`, which stays the caller's.
+    RenderResult render(int fd, std::string_view text, const EmissionParams& params,
+                        const KeyerSetup& setup);
 
     // The same without a file: what the render would give, its duration above all.
     // It draws from the random source as the render does.
@@ -75,6 +78,8 @@ class Keyer {
   private:
     // Takes the slot's parameters and settings and derives the keying quantities.
     void start(const EmissionParams& params, const KeyerSetup& setup);
+    // Keys the text into the open file_ and completes it.
+    RenderResult render_open(std::string_view text);
     // Keys the text into out_ after the leading space.
     void key(std::string_view text);
     std::uint32_t duration_ms() const;

@@ -154,9 +154,9 @@ TEST(HeadlessCommands, TheDialRunsFrom10To1000_4) {
     for (const std::string freq : {"9.9", "1000.5"}) {
         const Ran text = run(zenka("text --freq " + freq + at));
         EXPECT_EQ(text.status, 2) << freq;
-        EXPECT_NE(
-            text.out.find("not a frequency of 10.0 - 1000.4 kHz in steps of 0.1 kHz: " + freq),
-            std::string::npos)
+        EXPECT_NE(text.out.find("not a frequency of 10.0 - 1000.4 kHz in steps of 0.1 kHz: \"" +
+                                freq + "\""),
+                  std::string::npos)
             << text.out;
         EXPECT_EQ(run(zenka("key --freq " + freq + " E")).status, 2) << freq;
     }

@@ -7,6 +7,7 @@
 #include "platform/sound/null_sound.h"
 #include "shell/receiver.h"
 #include "support/run_command.h"
+#include "support/spawn_zenka.h"
 #include "support/temp_folder.h"
 
 #include <QApplication>
@@ -31,13 +32,12 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace zenka {
 namespace {
@@ -261,6 +261,24 @@ TEST(PanelStart, WithoutASoundDeviceWarnsAndCarriesOn) {
     r.tune(5000);
     r.key(Qt::Key_Up);
     EXPECT_EQ(r.readout(), "   501.0 kHz");
+}
+
+TEST(PanelStart, ChannelFilesThatCannotBeWrittenAreShownOncePerSession) {
+    Rig r;
+    fs::remove_all(r.folder.path()); // no working folder: every channel file fails
+    QString text;
+    EXPECT_TRUE(answer_box([&] { r.tune(5000); }, [&](QMessageBox& box) { text = box.text(); }));
+    EXPECT_TRUE(text.startsWith("Cannot write the channel files; stations stay silent.\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("ZENKA00.WAV")) << text.toStdString();
+    // Later retunes fail the same way without another box.
+    EXPECT_FALSE(answer_box(
+        [&] {
+            r.tune(5010);
+            r.key(Qt::Key_Up);
+        },
+        [](QMessageBox&) {}));
+    EXPECT_EQ(r.readout(), "   502.0 kHz");
 }
 
 // --- Tuning -------------------------------------------------------------------------
@@ -678,49 +696,15 @@ TEST(PanelOff, CloseBoxDoesTheSame) {
 
 // --- The built program ----------------------------------------------------------------------
 
+using test::names_in;
 using test::Ran;
 using test::run;
-using test::names_in;
-
-// Starts `env ARGS... zenka` with its output into `log`.
-pid_t start(const std::vector<std::string>& env_args, const fs::path& log) {
-    std::vector<std::string> args = {"env"};
-    args.insert(args.end(), env_args.begin(), env_args.end());
-    args.emplace_back(ZENKA_EXE);
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid = -1;
-    if (::posix_spawnp(&pid, "env", &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-// The exit status of `pid`, or -1 if it has not ended within `limit` (it is then killed).
-int finish(pid_t pid, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (::waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > end) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 TEST(PanelProgram, ASecondReceiverEndsAtOnceAndTheFirstCleansUpOnTerm) {
     test::TempFolder runtime;
     const std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy",
                                           "XDG_RUNTIME_DIR=" + runtime.path().string()};
-    const pid_t first = start(env, runtime / "first.log");
+    const pid_t first = test::start_zenka(env, {}, runtime / "first.log");
     ASSERT_GT(first, 0);
     // The first has its lock once its working folder is there.
     auto working = [&] {
@@ -733,17 +717,20 @@ TEST(PanelProgram, ASecondReceiverEndsAtOnceAndTheFirstCleansUpOnTerm) {
     ASSERT_EQ(working(), 1);
 
     const auto began = std::chrono::steady_clock::now();
-    const pid_t second = start(env, runtime / "second.log");
+    const pid_t second = test::start_zenka(env, {}, runtime / "second.log");
     ASSERT_GT(second, 0);
-    EXPECT_EQ(finish(second, 10s), 0);
+    EXPECT_EQ(test::finish(second, 10s), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - began, 5s);
-    EXPECT_EQ(test::read_bytes(runtime / "second.log").size(), 0u);
+    const auto said = test::read_bytes(runtime / "second.log");
+    EXPECT_EQ(std::string(said.begin(), said.end()),
+              "zenka: another receiver is already running\n");
     EXPECT_EQ(working(), 1); // the second made no working folder
 
+    // Switched off, cleaned up, and ended by the signal as the shell expects.
     ::kill(first, SIGTERM);
-    EXPECT_EQ(finish(first, 10s), 0);
+    EXPECT_EQ(test::finish(first, 10s), 128 + SIGTERM);
     EXPECT_EQ(names_in(runtime.path()),
-              (std::vector<std::string>{"first.log", "second.log", "zenka.lock"}));
+              (std::set<std::string>{"first.log", "second.log", "zenka.lock"}));
 }
 
 TEST(PanelProgram, WithoutADisplayItSaysSoInOneLine) {

@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace zenka {
 namespace {
@@ -86,6 +90,32 @@ TEST_F(Diagnostics, ALogThatCannotBeOpenedIsLostQuietly) {
     lost.write(a.so_far().log[0]);
     lost.statistics();
     EXPECT_FALSE(std::filesystem::exists(folder / "no"));
+}
+
+TEST_F(Diagnostics, APlantedLinkFifoOrForeignFileNeverReceivesTheRecords) {
+    namespace fs = std::filesystem;
+    std::ofstream(folder / "victim") << "precious";
+    fs::create_symlink(folder / "victim", folder / "link.txt");
+    ASSERT_EQ(::mkfifo((folder / "fifo.txt").c_str(), 0600), 0);
+    std::vector<fs::path> refused = {folder / "link.txt", folder / "fifo.txt"};
+    if (::geteuid() == 0) {
+        std::ofstream(folder / "foreign.txt") << "theirs";
+        ASSERT_EQ(::chown((folder / "foreign.txt").c_str(), 65534, 65534), 0);
+        refused.push_back(folder / "foreign.txt");
+    }
+    Air a(clock);
+    a.Log("F", "I", 1);
+    for (const fs::path& file : refused) {
+        DiagnosticLog planted(file);
+        planted.set_enabled(true);
+        planted.write(a.so_far().log[0]);
+        planted.statistics();
+    }
+    EXPECT_EQ(text_of(folder / "victim"), "precious");
+    if (::geteuid() == 0) {
+        EXPECT_EQ(text_of(folder / "foreign.txt"), "theirs");
+    }
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo.txt"));
 }
 
 TEST_F(Diagnostics, CloseFilesRemovesEveryChannelFile) {

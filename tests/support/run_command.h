@@ -35,4 +35,11 @@ inline std::string quoted(const std::string& s) {
     return q + "'";
 }
 
+#ifdef ZENKA_EXE
+// The zenka executable under test with `args`.
+inline std::string zenka(const std::string& args) {
+    return std::string(ZENKA_EXE) + " " + args;
+}
+#endif
+
 } // namespace zenka::test

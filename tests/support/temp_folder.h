@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,18 +36,27 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-// The names in a folder, sorted.
-inline std::vector<std::string> names_in(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+// The names of the entries of `folder`.
+inline std::set<std::string> names_in(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.insert(e.path().filename().string());
     return names;
 }
 
 inline std::vector<std::uint8_t> read_bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::string read_text(const std::filesystem::path& file) {
+    const auto bytes = read_bytes(file);
+    return {bytes.begin(), bytes.end()};
+}
+
+// `content` into `file`.
+inline void write_text(const std::filesystem::path& file, const std::string& content) {
+    std::ofstream(file, std::ios::binary) << content;
 }
 
 } // namespace zenka::test

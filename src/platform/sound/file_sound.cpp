@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 namespace zenka::sound {
 
@@ -13,13 +15,32 @@ void FileSound::Closer::operator()(sf_private_tag* file) const {
     sf_close(file);
 }
 
-FileSound::FileSound(const std::filesystem::path& out, RecordingsFolder folder, Format format)
-    : mixer_(std::move(folder)) {
+namespace {
+
+SF_INFO wave_format(FileSound::Format format) {
     SF_INFO info{};
     info.samplerate = kMixRate;
     info.channels = 1;
-    info.format = SF_FORMAT_WAV | (format == Format::Float ? SF_FORMAT_FLOAT : SF_FORMAT_PCM_16);
-    file_.reset(sf_open(out.c_str(), SFM_WRITE, &info));
+    info.format =
+        SF_FORMAT_WAV | (format == FileSound::Format::Float ? SF_FORMAT_FLOAT : SF_FORMAT_PCM_16);
+    return info;
+}
+
+} // namespace
+
+FileSound::FileSound(const std::filesystem::path& out, RecordingsFolder folder, Format format)
+    : mixer_(std::move(folder)) {
+    SF_INFO info = wave_format(format);
+    start(sf_open(out.c_str(), SFM_WRITE, &info));
+}
+
+FileSound::FileSound(int fd, RecordingsFolder folder, Format format) : mixer_(std::move(folder)) {
+    SF_INFO info = wave_format(format);
+    start(sf_open_fd(fd, SFM_WRITE, &info, SF_FALSE));
+}
+
+void FileSound::start(sf_private_tag* file) {
+    file_.reset(file);
     if (file_) sf_command(file_.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
 }
 
@@ -32,17 +53,37 @@ void FileSound::advance(std::chrono::milliseconds span) {
 
 void FileSound::advance_samples(std::uint64_t samples) {
     const std::lock_guard lock(rendering_);
-    if (!file_) return;
+    if (!file_ || failed_) return;
     std::array<float, kBlock> block{};
     while (samples > 0) {
         const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(samples, kBlock));
         mixer_.load();
         mixer_.feed();
         mixer_.mix(std::span<float>(block.data(), n));
-        sf_write_float(file_.get(), block.data(), static_cast<sf_count_t>(n));
+        errno = 0;
+        if (sf_write_float(file_.get(), block.data(), static_cast<sf_count_t>(n)) !=
+            static_cast<sf_count_t>(n)) {
+            fail("cannot write");
+            return;
+        }
         samples -= n;
         position_ += n;
     }
+}
+
+bool FileSound::finish() {
+    const std::lock_guard lock(rendering_);
+    if (!file_) return false;
+    // Closing writes the final sizes into the header.
+    errno = 0;
+    if (sf_close(file_.release()) != 0 && !failed_) fail("cannot complete the file");
+    return !failed_;
+}
+
+void FileSound::fail(const char* what) {
+    failed_ = true;
+    error_ = what;
+    if (errno != 0) error_ += std::string(": ") + std::strerror(errno);
 }
 
 std::uint64_t FileSound::position() const {

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <string>
 
 struct sf_private_tag; // libsndfile's SNDFILE
 
@@ -27,6 +28,8 @@ class FileSound final : public SoundOutput {
     // advance() doing nothing.
     FileSound(const std::filesystem::path& out, RecordingsFolder folder,
               Format format = Format::Pcm16);
+    // Writes into the open descriptor `fd`, which stays the caller's.
+    FileSound(int fd, RecordingsFolder folder, Format format = Format::Pcm16);
     ~FileSound() override; // completes the file
     FileSound(const FileSound&) = delete;
     FileSound& operator=(const FileSound&) = delete;
@@ -50,7 +53,17 @@ class FileSound final : public SoundOutput {
     // Samples rendered so far.
     std::uint64_t position() const;
 
+    // Completes the file; false when any write failed (from the first failure on,
+    // nothing more is written).
+    bool finish();
+    bool failed() const { return failed_; }
+    // What failed, empty while nothing has.
+    const std::string& error() const { return error_; }
+
   private:
+    void start(sf_private_tag* file);
+    void fail(const char* what);
+
     struct Closer {
         void operator()(sf_private_tag* file) const;
     };
@@ -59,6 +72,8 @@ class FileSound final : public SoundOutput {
     mutable std::mutex rendering_;
     std::unique_ptr<sf_private_tag, Closer> file_;
     std::uint64_t position_ = 0;
+    bool failed_ = false;
+    std::string error_;
 };
 
 } // namespace zenka::sound

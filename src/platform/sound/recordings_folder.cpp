@@ -1,5 +1,7 @@
 #include "platform/sound/recordings_folder.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -47,7 +49,10 @@ bool RecordingsFolder::valid_name(std::string_view name) {
 UniqueFd RecordingsFolder::open(std::string_view name) const {
     if (!valid_name(name)) return UniqueFd();
     const std::string file(name.substr(kPrefix.size()));
-    return open_regular_in(open_folder(folder_), file.c_str());
+    UniqueFd fd = open_regular_in(open_folder(folder_), file.c_str());
+    struct stat st {};
+    if (fd && (::fstat(fd.get(), &st) != 0 || st.st_size > kMaxBytes)) return UniqueFd();
+    return fd;
 }
 
 } // namespace zenka::sound

@@ -14,6 +14,8 @@ namespace zenka::sound {
 class RecordingsFolder {
   public:
     static constexpr std::string_view kPrefix = "fone/";
+    // Larger files are refused: a recording is a clip of seconds, not an album.
+    static constexpr long long kMaxBytes = 64ll << 20;
 
     explicit RecordingsFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
@@ -31,7 +33,7 @@ class RecordingsFolder {
     static bool valid_name(std::string_view name);
 
     // Opens the recording called `name`; invalid when the name is refused or
-    // the file is missing, not a regular file, or a symbolic link.
+    // the file is missing, not a regular file, a symbolic link, or above kMaxBytes.
     UniqueFd open(std::string_view name) const;
 
   private:

@@ -26,7 +26,8 @@ std::string identity(const UniqueFd& fd, bool loop) {
 DecodedSound decode_whole(UniqueFd fd, bool loop) {
     SoundFile file(std::move(fd));
     if (!file) return nullptr;
-    const auto limit = static_cast<std::size_t>(file.rate()) * kMaxDecodedSeconds;
+    const auto limit =
+        std::min(static_cast<std::size_t>(file.rate()) * kMaxDecodedSeconds, kMaxSourceFrames);
     const auto claimed = static_cast<std::size_t>(std::max<std::int64_t>(file.frames(), 0));
     std::vector<float> source(std::min(claimed, limit));
     source.resize(file.read_mono(source));

@@ -15,12 +15,14 @@ namespace zenka::sound {
 
 using DecodedSound = std::shared_ptr<const std::vector<float>>;
 
-// Decodes all of `fd` to 48 kHz, at most kMaxDecodedSeconds of it. A `loop` is
+// Decodes all of `fd` to 48 kHz, at most kMaxDecodedSeconds of it and at most
+// kMaxSourceFrames of the file (so a high rate costs no more). A `loop` is
 // converted as one period of an endless repetition. Null when nothing can be
 // decoded.
 DecodedSound decode_whole(UniqueFd fd, bool loop);
 
-inline constexpr std::size_t kMaxDecodedSeconds = 300;
+inline constexpr std::size_t kMaxDecodedSeconds = 120;
+inline constexpr std::size_t kMaxSourceFrames = 48000 * kMaxDecodedSeconds;
 
 // Used by one thread at a time.
 class SoundCache {

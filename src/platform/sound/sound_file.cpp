@@ -48,21 +48,29 @@ std::size_t SoundFile::read_mono(std::span<float> out) {
         tame(out.first(static_cast<std::size_t>(n)));
         return static_cast<std::size_t>(n);
     }
+    // A bounded block at a time, however much is asked for.
+    constexpr std::size_t kBlockFrames = 8192;
     const auto channels = static_cast<std::size_t>(channels_);
-    interleaved_.resize(out.size() * channels);
-    const sf_count_t n =
-        sf_readf_float(file_.get(), interleaved_.data(), static_cast<sf_count_t>(out.size()));
-    if (n <= 0) return 0;
-    const auto frames = static_cast<std::size_t>(n);
     const float scale = 1.0f / static_cast<float>(channels);
-    for (std::size_t i = 0; i < frames; ++i) {
-        float sum = 0.0f;
-        for (std::size_t c = 0; c < channels; ++c)
-            sum += interleaved_[i * channels + c];
-        out[i] = sum * scale;
+    interleaved_.resize(kBlockFrames * channels);
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const std::size_t want = std::min(kBlockFrames, out.size() - done);
+        const sf_count_t n =
+            sf_readf_float(file_.get(), interleaved_.data(), static_cast<sf_count_t>(want));
+        if (n <= 0) break;
+        const auto frames = static_cast<std::size_t>(n);
+        for (std::size_t i = 0; i < frames; ++i) {
+            float sum = 0.0f;
+            for (std::size_t c = 0; c < channels; ++c)
+                sum += interleaved_[i * channels + c];
+            out[done + i] = sum * scale;
+        }
+        done += frames;
+        if (frames < want) break;
     }
-    tame(out.first(frames));
-    return frames;
+    tame(out.first(done));
+    return done;
 }
 
 void SoundFile::close() {

@@ -19,8 +19,9 @@ namespace zenka::sound {
 class SoundFile {
   public:
     static constexpr int kMinRate = 200;
-    static constexpr int kMaxRate = 384000;
-    static constexpr int kMaxChannels = 16;
+    // A sound beyond these costs more to read than any recording is worth.
+    static constexpr int kMaxRate = 192000;
+    static constexpr int kMaxChannels = 2;
 
     SoundFile() = default;
     explicit SoundFile(UniqueFd fd);
@@ -46,7 +47,7 @@ class SoundFile {
     int rate_ = 0;
     int channels_ = 0;
     std::int64_t frames_ = 0;
-    std::vector<float> interleaved_; // for files with several channels
+    std::vector<float> interleaved_; // for files with several channels, a block at a time
 };
 
 } // namespace zenka::sound

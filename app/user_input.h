@@ -1,0 +1,29 @@
+#pragma once
+// What the user typed, checked and shown back: numbers only in plain decimal
+// notation, and input repeated in messages on one line with its control bytes
+// escaped.
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zenka::app {
+
+// "500", "-3", "12.5", ".5": digits with an optional sign and at most one point.
+// Nothing else: no exponent, hexadecimal, "nan", "inf" or surrounding blanks.
+bool is_decimal(std::string_view text, bool fraction);
+// The value of a decimal number, empty for anything is_decimal() refuses.
+std::optional<double> parse_decimal(std::string_view text);
+
+// A CLI11 check that the option's text is_decimal(); a whole number unless
+// `fraction`.
+CLI::Validator decimal(bool fraction);
+
+// `text` in double quotes with \", \\, \n, \t, \r and \xNN for other control bytes.
+std::string quote_input(std::string_view text);
+// `text` with its control bytes written as \n, \t, \r or \xNN: one line.
+std::string printable(std::string_view text);
+
+} // namespace zenka::app

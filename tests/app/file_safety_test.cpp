@@ -1,0 +1,121 @@
+// What `render` and `key` do to the files around them when things go wrong: a
+// full disk, a device or FIFO as the target, planted links, a working folder
+// that cannot take the channel files.
+
+#include "support/run_command.h"
+#include "support/small_tmpfs.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace zenka {
+namespace {
+
+namespace fs = std::filesystem;
+using test::names_in;
+using test::Ran;
+using test::run;
+using test::write_text;
+using test::zenka;
+
+long lines(const std::string& s) {
+    return std::count(s.begin(), s.end(), '\n');
+}
+
+const std::string kRender = "render --freq 500 --at 2026-12-08T06:13:02Z --seed 5 ";
+const std::string kKey = "key --wpm 5 --tone 2000 --out ";
+const std::string kLongText = std::string(400, 'H');
+
+TEST(FileSafety, AFullDiskFailsLoudlyAndKeepsTheGoodFile) {
+    test::SmallTmpfs disk;
+    if (!disk.ok()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    write_text(disk / "out.wav", "a good render");
+    write_text(disk / "cq.wav", "a good keying");
+    disk.fill("ballast", 16 * 1024);
+    struct Case {
+        std::string args, target, before;
+        int status;
+    };
+    for (const Case& c : {Case{kRender + "--seconds 5 --out " + (disk / "out.wav").string(),
+                               "out.wav", "a good render", 2},
+                          Case{kKey + (disk / "cq.wav").string() + " " + kLongText, "cq.wav",
+                               "a good keying", 1}}) {
+        const Ran r = run(zenka(c.args));
+        EXPECT_EQ(r.status, c.status) << c.args << ": " << r.out;
+        EXPECT_EQ(lines(r.out), 1) << r.out;
+        EXPECT_NE(r.out.find(c.target), std::string::npos) << r.out;
+        EXPECT_EQ(test::read_text(disk / c.target), c.before);
+    }
+    EXPECT_EQ(names_in(disk.path()), (std::set<std::string>{"out.wav", "cq.wav", "ballast"}));
+}
+
+TEST(FileSafety, ADeviceTargetStaysADeviceAndAFifoIsRefused) {
+    test::TempFolder folder;
+    const fs::path null = folder / "null";
+    if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "cannot make a device node here";
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    for (const std::string& args :
+         {kRender + "--seconds 1 --out " + null.string(), kKey + null.string() + " CQ"}) {
+        const Ran r = run(zenka(args));
+        EXPECT_EQ(r.status, 0) << args << ": " << r.out;
+        EXPECT_TRUE(fs::is_character_file(null)) << args;
+    }
+    for (const std::string& args : {kRender + "--seconds 1 --out " + (folder / "fifo").string(),
+                                    kKey + (folder / "fifo").string() + " CQ"}) {
+        const Ran r = run(zenka(args));
+        EXPECT_NE(r.status, 0) << args;
+        EXPECT_EQ(lines(r.out), 1) << r.out;
+        EXPECT_NE(r.out.find("not a file or device"), std::string::npos) << r.out;
+        EXPECT_TRUE(fs::is_fifo(folder / "fifo")) << args;
+    }
+    EXPECT_EQ(names_in(folder.path()), (std::set<std::string>{"null", "fifo"}));
+}
+
+TEST(FileSafety, PlantedPartLinksAndTheUsersPartFilesAreLeftAlone) {
+    test::TempFolder folder;
+    write_text(folder / "victim", "precious");
+    write_text(folder / "song.wav.part", "the user's own");
+    fs::create_symlink(folder / "victim", folder / "out.wav.part");
+    fs::create_symlink(folder / "victim", folder / "cq.wav.part");
+    for (const std::string& args : {kRender + "--seconds 1 --out " + (folder / "out.wav").string(),
+                                    kRender + "--seconds 1 --out " + (folder / "song.wav").string(),
+                                    kKey + (folder / "cq.wav").string() + " CQ"}) {
+        const Ran r = run(zenka(args));
+        EXPECT_EQ(r.status, 0) << args << ": " << r.out;
+    }
+    EXPECT_EQ(test::read_text(folder / "victim"), "precious");
+    EXPECT_EQ(test::read_text(folder / "song.wav.part"), "the user's own");
+    EXPECT_EQ(names_in(folder.path()),
+              (std::set<std::string>{"victim", "song.wav.part", "out.wav.part", "cq.wav.part",
+                                     "out.wav", "song.wav", "cq.wav"}));
+    EXPECT_GT(fs::file_size(folder / "out.wav"), 48000u);
+}
+
+TEST(FileSafety, ChannelFilesThatCannotBeWrittenAreReportedOneLineEach) {
+    test::SmallTmpfs runtime;
+    if (!runtime.ok()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    runtime.fill("ballast");
+    test::TempFolder out;
+    write_text(out / "distress.wav", "a good render");
+    // 500 kHz at this instant closes two slots: both channel files fail.
+    const Ran r = run("XDG_RUNTIME_DIR=" + runtime.path().string() + " " +
+                      zenka(kRender + "--seconds 2 --out " + (out / "distress.wav").string()));
+    EXPECT_EQ(r.status, 2) << r.out;
+    EXPECT_EQ(lines(r.out), 2) << r.out;
+    for (const char* file : {"ZENKA00.WAV", "ZENKA01.WAV"})
+        EXPECT_NE(r.out.find(file), std::string::npos) << r.out;
+    EXPECT_EQ(test::read_text(out / "distress.wav"), "a good render");
+    EXPECT_EQ(names_in(out.path()), std::set<std::string>{"distress.wav"});
+    EXPECT_EQ(names_in(runtime.path()), std::set<std::string>{"ballast"});
+}
+
+} // namespace
+} // namespace zenka
