@@ -1,7 +1,9 @@
 #include "band/announcements_500khz.h"
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "band/ship_channels.h"
 #include "compose/air.h"
+#include "traffic/maritime/maritime.h"
 #include "traffic/toolkit/calls.h"
 
 #include <array>
@@ -109,11 +111,14 @@ void ebb(Air& a) {
     if (a.m(10) || a.m(40)) announce(a, "EBB", "WX QSW 414 =");
 }
 
-// 415.5 kHz, VWA2 calls a ship, then gives its traffic.
+// 415.5 kHz, VWA2 calls a ship of the register, then again with its traffic.
 void vwa2(Air& a) {
     if (!a.ms(30)) return;
+    get_vsl(a);
+    const std::string ship = a.__vsl + " ";
     on_air(a, "VWA2");
-    const std::string ship = a.call4l();
+    a.send_stack(ship + "DE VWA2 K");
+    on_air(a, "VWA2");
     a.send(ship + ship + "DE VWA2 VWA2 ");
     a.send_stack("QTC 1 K");
 }
@@ -315,6 +320,7 @@ void working_454(Air& a) {
         on_air(a, 17, 1888, 1);
         send_cq(a, "YSA");
     }
+    ships_454(a);
 }
 
 // 458.0 kHz.
@@ -431,6 +437,7 @@ void working_480(Air& a) {
         on_air(a, 24, 1222, 1);
         send_cq(a, "9MP3");
     }
+    ships_480(a);
 }
 
 // 482.0 kHz.
@@ -532,6 +539,7 @@ void cond_call(Air& a, const MinuteCall& c) {
 // 512.0 kHz, a working frequency: general calls by minute, the Argentine
 // warnings by the clock and the Soviet calls in hours divisible by 6.
 void working_512(Air& a) {
+    ships_512(a);
     const int minute = a.t.minute;
     for (const MinuteCall& c : k512Calls)
         if (c.minute == minute) cond_call(a, c);
@@ -625,6 +633,7 @@ const Rule kRules[] = {
     {at(4200), "wx_anm VFN, wx_anm VAP, VAJ anm, VAJ marker", vaj},
     {at(4205), "coast_station_mf_bug JCK/KOBE, small_coast_station VWZ, VIT anm, VIT marker", vit},
     {at(4215), "CWA times, tfc_list CWA, coast_station_mf CWA/CERITO", cwa_call},
+    {at(4250), "vsl_clg_coast_mf, obs_tfc_mf, obs_special_tfc_mf, clg_cond S3K, clg_cond 4YP, port_wave, russian_vsl, marine_tuning", ships_425},
     {at(4285), "LPY text, LPY6 text, UCI cq, LPY marker", lpy_uci},
     {at(4290), "navarea_iv XFC, EAL marker, IGJ marker, XFC anm", eal_igj},
     {at(4300), "PKK anm, tfc_list PKK, tfc_list PKD, PKD anm", pkk_pkd},
@@ -656,6 +665,7 @@ const Rule kRules[] = {
     {at(4640), "VCO marker, TXZ marker, tfc_list ZDK, ZDK anm", vco_txz},
     {at(4650), "PKF marker, PNK marker, tfc_list PKF, PKF anm", pkf_pnk},
     {at(4680), "CBT anm, coast_station_mf UBJ/BAKU", cbt},
+    {at(4680), "vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, clg_cond 4YP, CBI cq", ships_468},
     {at(4700), "PKE anm, rcvg_obs_msg HLM, navarea_viii VWC, VWC anm", pke_vwc},
     {at(4710), "LPA2 marker", lpa2},
     {at(4720), "navarea_vii FJY4, FJY text, UGK2 anm, FJY4 anm", fjy_ugk2},
