@@ -1,5 +1,6 @@
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "traffic/maritime/maritime.h"
 
 namespace zenka {
 namespace {
@@ -161,7 +162,7 @@ const Rule kRules[] = {
     {at(1320), "NEV marker", [](Air& a) { if (a.ct(2100, 0) && before_signal(a)) marker(a, "NEV", "VVV VVV VVV DE NEV NEV NEV            "); }},
     {at(1330), "FNSM text", [](Air& a) { if (a.eh() && a.ms(10)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM QRU? K"); }},
     {between(1333, 1335), "data", [](Air& a) { if (a.ml(50)) burst(a, 1300, 2); }},
-    {at(1333), "VRT anm, marine_qte VRT", [](Air& a) { if (a.min_period(50, 52)) { on_air(a, "VRT"); send_cq_anm(a, "VRT", "TFC LIST QSW 143 KCS"); } }},
+    {at(1333), "VRT anm, marine_qte VRT", [](Air& a) { if (a.min_period(50, 52)) { on_air(a, "VRT"); send_cq_anm(a, "VRT", "TFC LIST QSW 143 KCS"); } if (a.cond(8)) marine_qte(a, 3, "VRT"); }},
     {at(1350), "NHC condF1", [](Air& a) { if (a.min_period(40, 45)) a.send_cond_bug_f1("VVV VVV DE NHC NHC QTC? K"); }},
     {at(1356), "data", [](Air& a) { if (a.oh()) burst(a, 900, 1); }},
     {at(1360), "FNSM text", [](Air& a) { if (a.sked(600) || a.sked(1800)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM METEO K"); }},

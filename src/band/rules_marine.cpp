@@ -95,9 +95,10 @@ void calling_and_distress(Air& a) {
     }
 }
 
-// 410.0 kHz, S2LW calls for traffic in minutes 20 - 24 of even hours.
+// 410.0 kHz, S2LW calls for traffic in minutes 20 - 24 of even hours; ships ask bearings in odd hours.
 void s2lw(Air& a) {
     if (a.eh() && a.ms(20)) message(a, "S2LW", "CQ CQ CQ DE S2LW S2LW S2LW QTC? QSW 410 K");
+    if (a.oh() && a.cond(5)) marine_qte(a, 0, "");
 }
 
 // 411.0 kHz, VRP's traffic list in odd hours, LOH's call in minutes 40 - 44.
@@ -674,6 +675,7 @@ const Rule kRules[] = {
     {at(4770), "LSQ9 text, CCP marker, coast_station_mf JYO/AQABA", lsq9_ccp},
     {at(4775), "XVN anm", xvn},
     {at(4780), "VON anm, nav_wng_anm VON, VAE anm, VAE marker", von_vae},
+    {at(4790), "port_radio YKI", [](Air& a) { if (a.cond(3)) port_radio(a, "YKI"); }},
     {at(4800), "9MK3 cq, 9MP3 cq, vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, port_wave", working_480},
     {at(4820), "4PB times, navarea_viii 4PB, coast_station_mf_bug 4PB/COLOMBO, 4PB anm", fourpb},
     {at(4840), "tfc_list A7D, 4XO anm, HLN anm, A7D anm", fourxo_hln},
