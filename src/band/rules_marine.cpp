@@ -1,5 +1,6 @@
 #include "band/announcements_500khz.h"
 #include "band/catalogue.h"
+#include "band/coast_working.h"
 #include "band/rule_kit.h"
 #include "band/ship_channels.h"
 #include "compose/air.h"
@@ -95,7 +96,8 @@ void calling_and_distress(Air& a) {
     }
 }
 
-// 410.0 kHz, S2LW calls for traffic in minutes 20 - 24 of even hours; ships ask bearings in odd hours.
+// 410.0 kHz, S2LW calls for traffic in minutes 20 - 24 of even hours; ships ask bearings in odd
+// hours.
 void s2lw(Air& a) {
     if (a.eh() && a.ms(20)) message(a, "S2LW", "CQ CQ CQ DE S2LW S2LW S2LW QTC? QSW 410 K");
     if (a.oh() && a.cond(5)) marine_qte(a, 0, "");
@@ -532,6 +534,16 @@ constexpr MinuteCall k512SovietCalls[] = {
 };
 // clang-format on
 
+// 512.0 kHz, the Indian coast stations' working at their minutes.
+struct IndianCoast {
+    int minute, spd, ton;
+    const char* call;
+    const char* place;
+};
+constexpr IndianCoast k512IndianCoast[] = {{13, 21, 588, "VWM", "MADRAS"},
+                                           {23, 20, 520, "VWC", "CALCUTTA"},
+                                           {33, 21, 540, "VWB", "BOMBAY"}};
+
 void cond_call(Air& a, const MinuteCall& c) {
     on_air(a, c.spd, c.ton, c.qsa);
     a.send_cond(c.text);
@@ -544,6 +556,13 @@ void working_512(Air& a) {
     const int minute = a.t.minute;
     for (const MinuteCall& c : k512Calls)
         if (c.minute == minute) cond_call(a, c);
+    // The Indian coast stations work their ships by hand at their minutes.
+    for (const IndianCoast& c : k512IndianCoast)
+        if (c.minute == minute) {
+            on_air(a, c.spd, c.ton, 3);
+            a.hand = 1;
+            coast_station_mf(a, c.call, c.place);
+        }
     if (a.sked(1330)) {
         on_air(a, 17, 1444, 2);
         a.send_stack("TTT TTT TTT DE LPC2 LPC2 LPC2 AVISOS A LOS NAVEGANTES");
@@ -625,28 +644,52 @@ void tna_lom(Air& a) {
 const Rule kRules[] = {
     {at(4100), "S2LW text, marine_qte", s2lw},
     {at(4110), "VRP anm, LOH times", vrp_loh},
+    {at(4120), "small_coast_station 3VX", [](Air& a) { small_coast(a, "3VX"); }},
     {at(4140), "EBB anm", ebb},
     {at(4155), "VWA2 text, send_stack", vwa2},
     {at(4160), "meteo_anm 7TA, coast_station_mf_bug 7TA/ALGER, CNW anm, CNW marker", cnw},
+    {at(4165), "coast_station_mf_bug FJP/NOUMEA, coast_station_mf_bug JIT/OITA", [](Air& a) { coast_mf(a, "FJP", "NOUMEA", true); coast_mf(a, "JIT", "OITA", true); }},
     {at(4170), "coast_station_mf_bug YVG/GUAIRA, VIG anm, VIJ anm, YVG anm", vig_vij},
     {at(4175), "XVT anm, UCZ anm, navarea_viii VWG, VWG anm", xvt_ucz},
+    {at(4185), "coast_station_mf JCS/CHIOSHI", [](Air& a) { coast_mf(a, "JCS", "CHIOSHI", false); }},
     {at(4195), "FFQ marker, coast_station_mf 9VG/SINGAPORE", ffq},
     {at(4200), "wx_anm VFN, wx_anm VAP, VAJ anm, VAJ marker", vaj},
     {at(4205), "coast_station_mf_bug JCK/KOBE, small_coast_station VWZ, VIT anm, VIT marker", vit},
+    {at(4210), "tfc_anmt PCH, tfc_list PCH, coast_station_mf PCH/SCHEVENINGEN ...", [](Air& a) { announced_list(a, "PCH"); coast_mf(a, "PCH", "SCHEVENINGEN", false); }},
     {at(4215), "CWA times, tfc_list CWA, coast_station_mf CWA/CERITO", cwa_call},
+    {at(4220), "navarea_iv 8RB, small_coast_station 8RB, small_coast_station 9KK ...", [](Air& a) { small_coast(a, "8RB"); small_coast(a, "9KK"); }},
+    {at(4225), "coast_station_mf_bug JCG/SHIMONOSEKI", [](Air& a) { coast_mf(a, "JCG", "SHIMONOSEKI", true); }},
     {at(4250), "vsl_clg_coast_mf, obs_tfc_mf, obs_special_tfc_mf, clg_cond S3K, clg_cond 4YP, port_wave, russian_vsl, marine_tuning", ships_425},
+    {at(4260), "navarea_iv C6N, rcvg_obs_msg C6N, tfc_list KPH ...", [](Air& a) { obs_receiving(a, "C6N"); traffic_list(a, "KPH"); }},
+    {at(4270), "coast_station_mf NJN/ARGENTIA", [](Air& a) { coast_mf(a, "NJN", "ARGENTIA", false); }},
+    {at(4280), "tfc_list WMH, coast_station_mf WMH/BALTIMORE, navarea_xiv A3A ...", [](Air& a) { traffic_list(a, "WMH"); coast_mf(a, "WMH", "BALTIMORE", false); }},
     {at(4285), "LPY text, LPY6 text, UCI cq, LPY marker", lpy_uci},
     {at(4290), "navarea_iv XFC, EAL marker, IGJ marker, XFC anm", eal_igj},
     {at(4300), "PKK anm, tfc_list PKK, tfc_list PKD, PKD anm", pkk_pkd},
+    {at(4310), "coast_station_mf_bug GKR/WICK", [](Air& a) { coast_mf(a, "GKR", "WICK", true); }},
     {at(4315), "LPW text, rcvg_obs_msg LPW", lpw},
+    {at(4320), "nav_wng_anm ICT, navarea_xiv FJA, coast_station_mf FJA/MAHINA ...", [](Air& a) { nav_warnings(a, "ICT"); coast_mf(a, "FJA", "MAHINA", false); }},
+    {at(4330), "coast_station_mf_bug OHM/MARIEHAMM, coast_station_mf_bug SUP/PORTSAID", [](Air& a) { coast_mf(a, "OHM", "MARIEHAMM", true); coast_mf(a, "SUP", "PORTSAID", true); }},
+    {at(4335), "small_coast_station LPZ, coast_station_mf_bug FFU/BREST", [](Air& a) { small_coast(a, "LPZ"); coast_mf(a, "FFU", "BREST", true); }},
     {at(4340), "HLP anm, coast_station_mf_bug HLP/PUSAN, navarea_iv WLO, WLO anm", hlp_wlo},
     {at(4350), "FFP marker, navarea_iv FFP, coast_station_mf_bug FFP/LEHAVRE, FFP anm", ffp},
+    {at(4355), "qte_coast 7TB, coast_station_mf_bug 7TB/ANNABA, coast_station_mf_bug SAA/KARLSKRONA ...", [](Air& a) { coast_mf(a, "7TB", "ANNABA", true); coast_mf(a, "SAA", "KARLSKRONA", true); }},
+    {at(4360), "small_coast_station LJB, jap_coast_guard JNW, coast_station_mf LZL/BURGAS ...", [](Air& a) { small_coast(a, "LJB"); coast_mf(a, "LZL", "BURGAS", false); }},
     {at(4365), "FFC cond", ffc},
+    {at(4370), "small_coast_station L2Y, small_coast_station L2R, small_coast_station LSR ...", [](Air& a) { small_coast(a, "L2Y"); small_coast(a, "L2R"); small_coast(a, "LSR"); }},
+    {at(4375), "coast_station_mf_bug LGA/ALESUND, coast_station_mf_bug CUG/SAOMIGUEL, coast_station_mf SVA/ATHINAI", [](Air& a) { coast_mf(a, "LGA", "ALESUND", true); coast_mf(a, "CUG", "SAOMIGUEL", true); coast_mf(a, "SVA", "ATHINAI", false); }},
     {at(4380), "wx_anm VWL, PKA anm, navarea_viii VWL, VWL anm", pka_vwl},
+    {at(4385), "coast_station_mf_bug SUZ/SERAPEUM, coast_station_mf UIW/KALININGRAD", [](Air& a) { coast_mf(a, "SUZ", "SERAPEUM", true); coast_mf(a, "UIW", "KALININGRAD", false); }},
     {at(4390), "A7D anm, coast_station_mf A7D/DOHA, coast_station_mf_bug OST/OSTENDE", a7d},
+    {at(4395), "tfc_list 9AR, tfc_list YUR, coast_station_mf LZW/VARNA", [](Air& a) { traffic_list(a, "9AR"); traffic_list(a, "YUR"); coast_mf(a, "LZW", "VARNA", false); }},
+    {at(4400), "navarea_xiii UBA2, navarea_viii VWK, coast_station_mf VWK/KANDLA ...", [](Air& a) { coast_mf(a, "VWK", "KANDLA", false); }},
     {at(4410), "VPE anm, VQL anm, VPF anm, VPE marker", vpe_vql_vpf},
+    {at(4420), "tfc_anmt WKM, tfc_list WKM, wx_anm WKM ...", [](Air& a) { announced_list(a, "WKM"); }},
+    {at(4425), "coast_station_mf A4M/MUSCAT, coast_station_mf_bug FFB/BOULOGNE", [](Air& a) { coast_mf(a, "A4M", "MUSCAT", false); coast_mf(a, "FFB", "BOULOGNE", true); }},
     {at(4430), "TXU text", txu},
+    {at(4435), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},
     {at(4440), "VOK anm, XFN times, IDC anm, IDC marker", vok_xfn_idc},
+    {at(4445), "tfc_anmt PCH, tfc_list PCH, coast_station_mf LPD/GENERALPACHECO", [](Air& a) { announced_list(a, "PCH"); coast_mf(a, "LPD", "GENERALPACHECO", false); }},
     {at(4450), "EAC anm, tfc_list EAC, coast_station_mf_bug EAC/TARIFA, EAC marker", eac},
     {at(4455), "HZH cq, coast_station_mf ESA/TALLINN, coast_station_mf UAH/TALLINN", hzh},
     {at(4460), "wx_anm VCF, nav_wng_anm VCF, VAX anm, VAX marker", vax},
@@ -655,22 +698,31 @@ const Rule kRules[] = {
     {at(4475), "LMG anm", [](Air& a) { if (a.m(21) || a.m(51)) announce(a, "LMG", "TFC LIST QSW 447.5 KCS"); }},
     {at(4480), "PKC anm, navarea_xii XSW, tfc_list PKC, XSW anm", pkc_xsw},
     {at(4490), "EAS marker, tfc_list EAS, coast_station_mf_bug OXB/BLAVAAND", eas},
+    {at(4495), "coast_station_mf URB2/KLAIPEDA", [](Air& a) { coast_mf(a, "URB2", "KLAIPEDA", false); }},
     {at(4500), "navarea_xiii UBE4, navarea_viii 6OR, UGE2 marker, 6OR anm", uge2_6or},
     {at(4510), "XFU marker, tfc_list XFQ, VRT anm, XFQ anm", xfu_vrt},
+    {at(4520), "small_coast_station PKI2, small_coast_station PKN7, small_coast_station PKR6 ...", [](Air& a) { small_coast(a, "PKI2"); small_coast(a, "PKN7"); small_coast(a, "PKR6"); }},
+    {at(4525), "tfc_list UHY/UHS, tfc_list UDK2", [](Air& a) { traffic_list(a, "UHY"); traffic_list(a, "UDK2"); }},
     {at(4540), "UOY text, YSA cq, vsl_clg_coast_mf, port_wave, russian_vsl, marine_tuning, obs_tfc_mf, obs_special_tfc_mf", working_454},
+    {at(4550), "tfc_anmt ETV, tfc_anmt UNM2, tfc_list UNM2 ...", [](Air& a) { announced_list(a, "ETV"); announced_list(a, "UNM2"); }},
+    {at(4560), "tfc_list PKR, coast_station_mf PKR/SEMARANG, tfc_list PNK", [](Air& a) { traffic_list(a, "PKR"); coast_mf(a, "PKR", "SEMARANG", false); traffic_list(a, "PNK"); }},
     {at(4580), "tfc_list SPE, SPE anm, 9YM marker, 9YM anm", spe_9ym},
     {at(4600), "V times, ZAD marker, CLC marker, ZAD anm", zad_clc},
     {at(4610), "4WD text, small_coast_station LPO, small_coast_station ZHH, ZHH anm", fourwd},
     {at(4615), "XFB anm, control_stn YIS, control_stn YIT", xfb},
     {at(4620), "YQI marker, small_coast_station VAR, small_coast_station XSJ", yqi},
+    {at(4630), "coast_station_mf_bug EQN/KHOMEYNI, coast_station_mf_bug WNU/SLIDELL", [](Air& a) { coast_mf(a, "EQN", "KHOMEYNI", true); coast_mf(a, "WNU", "SLIDELL", true); }},
     {at(4640), "VCO marker, TXZ marker, tfc_list ZDK, ZDK anm", vco_txz},
     {at(4650), "PKF marker, PNK marker, tfc_list PKF, PKF anm", pkf_pnk},
+    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK ...", [](Air& a) { announced_list(a, "ASK"); }},
+    {at(4670), "rcvg_obs_msg TFX", [](Air& a) { obs_receiving(a, "TFX"); }},
     {at(4680), "CBT anm, coast_station_mf UBJ/BAKU", cbt},
     {at(4680), "vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, clg_cond 4YP, CBI cq", ships_468},
     {at(4700), "PKE anm, rcvg_obs_msg HLM, navarea_viii VWC, VWC anm", pke_vwc},
     {at(4710), "LPA2 marker", lpa2},
     {at(4720), "navarea_vii FJY4, FJY text, UGK2 anm, FJY4 anm", fjy_ugk2},
     {at(4730), "UDC/UBN text", udc},
+    {at(4740), "wx_anm_hand VWV, navarea_viii VWV, tfc_list DZR ...", [](Air& a) { traffic_list(a, "DZR"); }},
     {at(4760), "HLK anm, small_coast_station HLK, navarea_xii KFS, KFS anm", hlk_kfs},
     {at(4770), "LSQ9 text, CCP marker, coast_station_mf JYO/AQABA", lsq9_ccp},
     {at(4775), "XVN anm", xvn},
@@ -678,8 +730,13 @@ const Rule kRules[] = {
     {at(4790), "port_radio YKI", [](Air& a) { if (a.cond(3)) port_radio(a, "YKI"); }},
     {at(4800), "9MK3 cq, 9MP3 cq, vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, port_wave", working_480},
     {at(4820), "4PB times, navarea_viii 4PB, coast_station_mf_bug 4PB/COLOMBO, 4PB anm", fourpb},
+    {at(4830), "small_coast_station 5WA, coast_station_mf DZG/LASPINAS, coast_station_mf JOS/NAGASAKI", [](Air& a) { small_coast(a, "5WA"); coast_mf(a, "DZG", "LASPINAS", false); coast_mf(a, "JOS", "NAGASAKI", false); }},
     {at(4840), "tfc_list A7D, 4XO anm, HLN anm, A7D anm", fourxo_hln},
+    {at(4845), "tfc_list VPO, small_coast_station VPO, small_coast_station 8PO", [](Air& a) { traffic_list(a, "VPO"); small_coast(a, "VPO"); small_coast(a, "8PO"); }},
     {at(4850), "tfc_list 9WW20, small_coast_station 9WW20, UGE2 marker, 9WW20 anm", uge2_9ww20},
+    {at(4860), "rcvg_obs_msg LPG, small_coast_station XSK, small_coast_station XSE ...", [](Air& a) { obs_receiving(a, "LPG"); small_coast(a, "XSK"); small_coast(a, "XSE"); }},
+    {at(4870), "nav_wng_anm VWT, navarea_viii VWT, navarea_vii C9C20 ...", [](Air& a) { nav_warnings(a, "VWT"); }},
+    {at(4875), "small_coast_station PKD5, coast_station_mf_bug PKO/TARAKAN, coast_station_mf_bug ZLD/AUCKLAND", [](Air& a) { small_coast(a, "PKD5"); coast_mf(a, "PKO", "TARAKAN", true); coast_mf(a, "ZLD", "AUCKLAND", true); }},
     {at(4880), "tfc_list WAX, coast_station_mf PZN/PARAMARIBO, XFU anm, WAX anm", xfu_wax},
     {at(4890), "VCM times, tfc_list PPO, coast_station_mf_bug PPO/OLINDA, PPO anm", vcm_ppo},
     {at(4900), "ULX cq, rcvg_obs_msg UFO, coast_station_mf_bug GPK/PORTPATRICK, GPK anm", ulx_gpk},
@@ -691,14 +748,31 @@ const Rule kRules[] = {
     {at(5115), "EAF marker, tfc_list EAF, IPA marker, EAF anm", eaf_ipa},
     {at(5120), "vsl_clg_coast_mf, vsl2vsl_tfc, obs_tfc_mf, russian_vsl, port_wave, RUZU cond, XVG cond, coast_station_mf VWM/MADRAS, coast_station_mf VWC/CALCUTTA, UGE2 cond, coast_station_mf VWB/BOMBAY, XVT cond, CBS cond, LPC2 text, LPD text, LPM text, svvv500, UBA cond, UMA4 cond, UDY cond", working_512},
     {at(5125), "IQX marker, tfc_list OXJ, coast_station_mf OXJ/TORSHAVN, OXJ anm", iqx_oxj},
+    {at(5135), "coast_station_mf EAO/PALMAS", [](Air& a) { coast_mf(a, "EAO", "PALMAS", false); }},
+    {at(5140), "coast_station_mf SPN/WITOWO, coast_station_mf SVL/LIMNOS", [](Air& a) { coast_mf(a, "SPN", "WITOWO", false); coast_mf(a, "SVL", "LIMNOS", false); }},
     {at(5145), "IPB marker", ipb},
+    {at(5150), "navarea_vii C9C2, coast_station_mf VWM/MADRAS, coast_station_mf_bug ZLB/AWARUA ...", [](Air& a) { coast_mf(a, "VWM", "MADRAS", false); coast_mf(a, "ZLB", "AWARUA", true); }},
     {at(5155), "GCC marker, coast_station_mf SVL/LIMNOS", gcc},
+    {at(5160), "tfc_list 9VG, coast_station_mf 9VG/SINGAPORE, small_coast_station UZB ...", [](Air& a) { traffic_list(a, "9VG"); coast_mf(a, "9VG", "SINGAPORE", false); small_coast(a, "UZB"); }},
+    {at(5165), "coast_station_mf_bug FFD/STDENIS", [](Air& a) { coast_mf(a, "FFD", "STDENIS", true); }},
     {at(5170), "wx_anm GKR, GKR marker, coast_station_mf_bug TFA/REYKJAVIK, TFA anm", gkr_tfa},
     {at(5180), "5TA text, VRP text", fiveta_vrp},
+    {at(5185), "coast_station_mf TAL/ANTALYA, coast_station_mf_bug JCS/CHIOSHI", [](Air& a) { coast_mf(a, "TAL", "ANTALYA", false); coast_mf(a, "JCS", "CHIOSHI", true); }},
     {at(5190), "send_stack, nav_wng_anm TJC, navarea_vii C9C8, C9C8 anm", tjc},
+    {at(5195), "coast_station_mf UGC/BALTIYSK", [](Air& a) { coast_mf(a, "UGC", "BALTIYSK", false); }},
+    {at(5200), "small_coast_station 9GA, nav_wng_anm 5OZ, small_coast_station 5OZ ...", [](Air& a) { small_coast(a, "9GA"); nav_warnings(a, "5OZ"); small_coast(a, "5OZ"); }},
+    {at(5205), "coast_station_mf DHS/RUEGEN", [](Air& a) { coast_mf(a, "DHS", "RUEGEN", false); }},
+    {at(5210), "wx_anm VWB, coast_station_mf VWB/BOMBAY, navarea_xiv 3DP ...", [](Air& a) { coast_mf(a, "VWB", "BOMBAY", false); }},
     {at(5215), "meteo_anm CWA, coast_station_mf_bug CWA/CERITO, IAR marker, IAR anm", iar},
+    {at(5220), "navarea_vii D3E, coast_station_mf UFO/HOLMSK, rcvg_obs_msg LGV ...", [](Air& a) { coast_mf(a, "UFO", "HOLMSK", false); obs_receiving(a, "LGV"); }},
     {at(5225), "tfc_list XSG, coast_station_mf XSG/SHANGHAI, SAE marker, XSG anm", sae_xsg},
+    {at(5230), "nav_wng_anm XSY, coast_station_mf XSY/HUALIEN, tfc_list LYK ...", [](Air& a) { nav_warnings(a, "XSY"); coast_mf(a, "XSY", "HUALIEN", false); traffic_list(a, "LYK"); }},
+    {at(5235), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},
     {at(5240), "nav_wng_anm TNA, TNA anm, LOM text, LOM marker", tna_lom},
+    {at(5250), "coast_station_mf SVK/KERKYRA, coast_station_mf 9AR/RIJEKA", [](Air& a) { coast_mf(a, "SVK", "KERKYRA", false); coast_mf(a, "9AR", "RIJEKA", false); }},
+    {at(5255), "coast_station_mf USO6/IZMAIL, coast_station_mf_bug FFD/STDENIS", [](Air& a) { coast_mf(a, "USO6", "IZMAIL", false); coast_mf(a, "FFD", "STDENIS", true); }},
+    {at(5260), "coast_station_mf HSA/BANGKOK, tfc_list VPS, coast_station_mf VPS/HONGKONG ...", [](Air& a) { coast_mf(a, "HSA", "BANGKOK", false); traffic_list(a, "VPS"); coast_mf(a, "VPS", "HONGKONG", false); }},
+    {at(5270), "small_coast_station LPZ", [](Air& a) { small_coast(a, "LPZ"); }},
 };
 // clang-format on
 

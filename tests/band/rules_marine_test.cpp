@@ -221,7 +221,17 @@ TEST_F(Rules_marine, Working512CallsByMinuteKeyedOnlyNowAndThen) {
         ASSERT_GE(b->send_call, 1) << c.minute;
         EXPECT_EQ(trimmed(b->send_buf[static_cast<std::size_t>(last(*b))]), "");
     }
-    // Minutes 13, 23 and 33 are the Indian coast stations' traffic, none of it fixed.
+    // Minutes 13, 23 and 33 are the Indian coast stations' traffic, none of it fixed, keyed by
+    // hand in their own voices.
+    for (const Case& c :
+         {Case{13, 21, 588, 3, "VWM"}, Case{23, 20, 520, 3, "VWC"}, Case{33, 21, 540, 3, "VWB"}}) {
+        for (int second : {2, 8, 20, 44}) {
+            auto a = pass(5120, "2024-01-07T09:" + two(c.minute) + ":" + two(second) + ".001Z");
+            const std::string text = a->send_buf[static_cast<std::size_t>(last(*a))];
+            if (text.find(c.text) == std::string::npos) continue;
+            EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].hand, 1);
+        }
+    }
     for (int minute : {9, 12, 13, 23, 33, 36, 48, 50})
         EXPECT_EQ(fixed_calls(*pass(5120, "2024-01-07T09:" + two(minute) + ":07.001Z")), 0)
             << minute;
@@ -562,6 +572,48 @@ TEST_F(Rules_marine, ShipChannelsOpenWithASilentShipAndCallByTheSecond) {
     // 425.0 kHz at second 44: only the opening ship.
     for (int minute : {0, 31})
         EXPECT_EQ(pass(4250, at_time("2024-01-07", 9, minute, 44))->send_call, 1);
+}
+
+} // namespace
+} // namespace zenka
+
+namespace zenka {
+namespace {
+
+// --- The coast stations' medium-frequency working ---------------------------------------
+
+TEST_F(Rules_marine, CoastStationsWorkTwoMinutesInFiveInTheirOwnVoice) {
+    // 418.5 kHz: JCS alone.
+    const Voice jcs = voice_of("JCS");
+    int working = 0;
+    for (int minute = 0; minute < 60; ++minute) {
+        if ((minute >= 14 && minute <= 18) || (minute >= 44 && minute <= 48)) continue;
+        auto a = pass(4185, at_time("2024-01-07", 10, minute, 23));
+        ASSERT_LE(a->send_call, 1) << minute;
+        working += a->send_call;
+        if (a->send_call == 1 && a->send_buf[0].find("QTC1") == std::string::npos) {
+            EXPECT_EQ(a->slot_params[0].spd, jcs.spd + 3) << minute;
+            EXPECT_EQ(a->slot_params[0].qsa, jcs.qsa) << minute;
+        }
+    }
+    EXPECT_EQ(working, 50 * 2 / 5);
+}
+
+TEST_F(Rules_marine, TrafficListsOncePerOtherHourAfterTheirAnnouncement) {
+    // 421.0 kHz: PCH announces its list and the list follows in the same slot.
+    int lists = 0;
+    for (int hour = 0; hour < 24; ++hour)
+        for (int minute = 0; minute < 60; ++minute) {
+            auto a = pass(4210, at_time("2024-01-07", hour, minute, 1));
+            for (int k = 0; k < a->send_call; ++k) {
+                const std::string& s = a->send_buf[static_cast<std::size_t>(k)];
+                if (s.find("HR TFC LIST = QTC FOR ") == std::string::npos) continue;
+                ++lists;
+                EXPECT_EQ(s.rfind("CQ CQ CQ DE PCH PCH PCH TFC LIST =", 0), 0u) << s.substr(0, 60);
+                EXPECT_NE(s.find(" = + DE PCH PSE K"), std::string::npos);
+            }
+        }
+    EXPECT_EQ(lists, 12);
 }
 
 } // namespace
