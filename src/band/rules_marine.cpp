@@ -131,6 +131,7 @@ void cnw(Air& a) {
     if (a.m(12) || a.m(42)) announce(a, "CNW", "WX QSW 416 =");
     if (a.ct(300, 500) && a.min_period(50, 0))
         marker(a, "CNW", "VVV VVV VVV DE CNW CNW CNW            ");
+    coast_mf(a, "7TA", "ALGER", true);
 }
 
 // 417.0 kHz, the Australian and Venezuelan announcements.
@@ -138,6 +139,7 @@ void vig_vij(Air& a) {
     if (a.eh() && a.m(4)) announce(a, "VIG", "TFC LIST QSW 417 KCS");
     if (a.oh() && a.m(34)) announce(a, "VIJ", "WX QSW 417 =");
     if (a.m(22)) announce(a, "YVG", "TFC LIST QSW 417");
+    coast_mf(a, "YVG", "GUAIRA", true);
 }
 
 // 417.5 kHz.
@@ -150,6 +152,7 @@ void xvt_ucz(Air& a) {
 // 419.5 kHz, FFQ's marker in the first half of the hour.
 void ffq(Air& a) {
     if (a.ml(30)) marker(a, "FFQ", "VVV VVV VVV DE FFQ FFQ FFQ            ");
+    coast_mf(a, "9VG", "SINGAPORE", false);
 }
 
 // 420.0 kHz.
@@ -163,11 +166,15 @@ void vaj(Air& a) {
 void vit(Air& a) {
     if (a.m(44)) announce(a, "VIT", "TFC LIST QSW 420.5 KCS");
     if (a.night() && a.ms(50)) marker(a, "VIT", "VVV VVV VVV DE VIT VIT VIT            ");
+    coast_mf(a, "JCK", "KOBE", true);
+    small_coast(a, "VWZ");
 }
 
 // 421.5 kHz, CWA's call at the top of even hours.
 void cwa_call(Air& a) {
     if (a.eh() && a.ms(0)) repeat(a, "CWA", "VVV VVV VVV DE CWA CWA CWA  ", 8);
+    traffic_list(a, "CWA");
+    coast_mf(a, "CWA", "CERITO", false);
 }
 
 // 428.5 kHz, the Argentine coast stations and UCI.
@@ -191,24 +198,29 @@ void eal_igj(Air& a) {
 void pkk_pkd(Air& a) {
     if (a.eh() && a.m(2)) announce(a, "PKK", "TFC LIST QSW 430 KCS");
     if (a.oh() && a.m(32)) announce(a, "PKD", "TFC LIST QSW 430");
+    traffic_list(a, "PKK");
+    traffic_list(a, "PKD");
 }
 
 // 431.5 kHz, LPW's navigational warnings.
 void lpw(Air& a) {
     if (a.sked(600) || a.sked(1800))
         message(a, "LPW", "TTT TTT TTT DE LPW LPW LPW AVISOS A LOS NAVEGANTES +");
+    obs_receiving(a, "LPW");
 }
 
 // 434.0 kHz.
 void hlp_wlo(Air& a) {
     if (a.oh() && a.m(1)) announce(a, "HLP", "TFC LIST QSW 434 KCS");
     if (a.m(38)) announce(a, "WLO", "NAV WNG QSW 434 =");
+    coast_mf(a, "HLP", "PUSAN", true);
 }
 
 // 435.0 kHz, FFP's marker around the top of the hour, its list in even hours.
 void ffp(Air& a) {
     if (a.min_period(50, 5)) marker(a, "FFP", "VVV VVV VVV DE FFP FFP FFP            ");
     if (a.eh() && a.m(20)) announce(a, "FFP", "TFC LIST QSW 435 KCS");
+    coast_mf(a, "FFP", "LEHAVRE", true);
 }
 
 // 436.5 kHz, FFC: its call always, the rest only now and then.
@@ -228,6 +240,8 @@ void pka_vwl(Air& a) {
 // 439.0 kHz.
 void a7d(Air& a) {
     if (a.eh() && a.m(23)) announce(a, "A7D", "TFC LIST QSW 439 KCS");
+    coast_mf(a, "A7D", "DOHA", false);
+    coast_mf(a, "OST", "OSTENDE", true);
 }
 
 // 441.0 kHz, three announcements and VPE's marker before noon.
@@ -262,41 +276,52 @@ void eac(Air& a) {
     if (a.oh() && a.m(10)) announce(a, "EAC", "TFC LIST QSW 445 KCS");
     if (a.ct(100, 500) && a.min_period(30, 0))
         marker(a, "EAC", "VVV VVV VVV DE EAC EAC EAC            ");
+    traffic_list(a, "EAC");
+    coast_mf(a, "EAC", "TARIFA", true);
 }
 
 // 445.5 kHz, HZH's general call.
 void hzh(Air& a) {
     if (a.m(52)) cq(a, "HZH");
+    coast_mf(a, "ESA", "TALLINN", false);
+    coast_mf(a, "UAH", "TALLINN", false);
 }
 
 // 446.0 kHz.
 void vax(Air& a) {
     if (a.eh() && a.m(3)) announce(a, "VAX", "TFC LIST QSW 446 KCS");
     if (a.ms(54)) marker(a, "VAX", "VVV VVV VVV DE VAX VAX VAX            ");
+    nav_warnings(a, "VCF");
 }
 
 // 446.5 kHz, EAL's marker in the first third of the hour.
 void eal(Air& a) {
     if (a.ml(20)) marker(a, "EAL", "VVV VVV VVV DE EAL EAL EAL QSX 500            ");
     if (a.eh() && a.m(25)) announce(a, "EAL", "TFC LIST QSW 446.5 KCS");
+    traffic_list(a, "EAL");
+    coast_mf(a, "EAL", "PALMAS", false);
 }
 
 // 447.0 kHz.
 void hly_oxj(Air& a) {
     if (a.oh() && a.m(7)) announce(a, "HLY", "TFC LIST QSW 447 KCS");
     if (a.eh() && a.m(37)) announce(a, "OXJ", "TFC LIST QSW 447");
+    traffic_list(a, "OXJ");
 }
 
 // 448.0 kHz.
 void pkc_xsw(Air& a) {
     if (a.eh() && a.m(2)) announce(a, "PKC", "TFC LIST QSW 448 KCS");
     if (a.oh() && a.m(32)) announce(a, "XSW", "NAV WNG QSW 448 =");
+    traffic_list(a, "PKC");
 }
 
 // 449.0 kHz, EAS's marker by day.
 void eas(Air& a) {
     if (a.ct(600, 1800) && a.min_period(30, 50))
         marker(a, "EAS", "VVV VVV VVV DE EAS EAS EAS            ");
+    traffic_list(a, "EAS");
+    coast_mf(a, "OXB", "BLAVAAND", true);
 }
 
 // 450.0 kHz, UGE2's marker through the night, 6OR's warnings.
@@ -311,6 +336,7 @@ void xfu_vrt(Air& a) {
     if (a.min_period(40, 0)) marker(a, "XFU", "VVV VVV VVV DE XFU XFU XFU            ");
     if (a.eh() && a.m(11)) announce(a, "VRT", "TFC LIST QSW 451 KCS");
     if (a.oh() && a.m(31)) announce(a, "XFQ", "TFC LIST QSW 451");
+    traffic_list(a, "XFQ");
 }
 
 // 454.0 kHz, a working frequency: UOY's weather call and YSA's general call.
@@ -331,6 +357,7 @@ void spe_9ym(Air& a) {
     if (a.eh() && a.m(8)) announce(a, "SPE", "TFC LIST QSW 458 KCS");
     if (a.ct(1800, 2200) && a.ml(30)) marker(a, "9YM", "VVV VVV VVV DE 9YM 9YM 9YM            ");
     if (a.m(38)) announce(a, "9YM", "TFC LIST QSW 458");
+    traffic_list(a, "SPE");
 }
 
 // 460.0 kHz, a test of V's, two markers sharing the hours, ZAD's list.
@@ -349,6 +376,8 @@ void fourwd(Air& a) {
     if (a.sked(700) || a.sked(1900))
         message(a, "4WD", "CQ CQ CQ DE 4WD 4WD 4WD TFC LIST QSW 461 K");
     if (a.m(9)) announce(a, "ZHH", "TFC LIST QSW 461");
+    small_coast(a, "LPO");
+    small_coast(a, "ZHH");
 }
 
 // 461.5 kHz.
@@ -359,6 +388,8 @@ void xfb(Air& a) {
 // 462.0 kHz, YQI's marker in the small hours.
 void yqi(Air& a) {
     if (a.ct(0, 600)) marker(a, "YQI", "VVV VVV VVV DE YQI YQI YQI            ");
+    small_coast(a, "VAR");
+    small_coast(a, "XSJ");
 }
 
 // 464.0 kHz, two markers sharing the hours, ZDK's list.
@@ -366,6 +397,7 @@ void vco_txz(Air& a) {
     if (a.eh() && a.ml(30)) marker(a, "VCO", "VVV VVV VVV DE VCO VCO VCO            ");
     if (a.oh() && a.ml(30)) marker(a, "TXZ", "VVV VVV VVV DE TXZ TXZ TXZ            ");
     if (a.m(42)) announce(a, "ZDK", "TFC LIST QSW 464 KCS");
+    traffic_list(a, "ZDK");
 }
 
 // 465.0 kHz, PKF's marker before noon, PNK's after.
@@ -373,17 +405,20 @@ void pkf_pnk(Air& a) {
     if (a.ct(0, 1200) && a.ml(30)) marker(a, "PKF", "VVV VVV VVV DE PKF PKF PKF            ");
     if (a.ct(1200, 0) && a.ml(30)) marker(a, "PNK", "VVV VVV VVV DE PNK PNK PNK            ");
     if (a.m(36)) announce(a, "PKF", "TFC LIST QSW 465 KCS");
+    traffic_list(a, "PKF");
 }
 
 // 468.0 kHz.
 void cbt(Air& a) {
     if (a.m(24)) announce(a, "CBT", "TFC LIST QSW 468 KCS");
+    coast_mf(a, "UBJ", "BAKU", false);
 }
 
 // 470.0 kHz.
 void pke_vwc(Air& a) {
     if (a.oh() && a.m(4)) announce(a, "PKE", "TFC LIST QSW 470 KCS");
     if (a.eh() && a.m(34)) announce(a, "VWC", "WX QSW 470 =");
+    obs_receiving(a, "HLM");
 }
 
 // 471.0 kHz, LPA2's marker by day.
@@ -408,6 +443,7 @@ void udc(Air& a) {
 void hlk_kfs(Air& a) {
     if (a.oh() && a.m(11)) announce(a, "HLK", "TFC LIST QSW 476 KCS");
     if (a.eh() && a.m(41)) announce(a, "KFS", "NAV WNG QSW 476 =");
+    small_coast(a, "HLK");
 }
 
 // 477.0 kHz.
@@ -415,6 +451,7 @@ void lsq9_ccp(Air& a) {
     if (a.sked(1100) || a.sked(2300)) message(a, "LSQ9", "CQ CQ CQ DE LSQ9 LSQ9 LSQ9 QTC? K");
     if (a.ct(1400, 1800) && a.min_period(20, 40))
         marker(a, "CCP", "VVV VVV VVV DE CCP CCP CCP            ");
+    coast_mf(a, "JYO", "AQABA", false);
 }
 
 // 477.5 kHz.
@@ -428,6 +465,7 @@ void von_vae(Air& a) {
     if (a.eh() && a.m(35)) announce(a, "VAE", "TFC LIST QSW 478");
     if (a.ct(400, 600) && a.min_period(40, 0))
         marker(a, "VAE", "VVV VVV VVV DE VAE VAE VAE            ");
+    nav_warnings(a, "VON");
 }
 
 // 480.0 kHz, a working frequency: the general calls of 9MK3 and 9MP3.
@@ -447,6 +485,7 @@ void working_480(Air& a) {
 void fourpb(Air& a) {
     if (a.sked(1000) || a.sked(2200)) repeat(a, "4PB", "CQ CQ CQ DE 4PB 4PB 4PB QSW 482  ", 3);
     if (a.oh() && a.m(46)) announce(a, "4PB", "TFC LIST QSW 482 KCS");
+    coast_mf(a, "4PB", "COLOMBO", true);
 }
 
 // 484.0 kHz.
@@ -454,6 +493,7 @@ void fourxo_hln(Air& a) {
     if (a.m(13)) announce(a, "4XO", "TFC LIST QSW 484 KCS");
     if (a.m(43)) announce(a, "HLN", "TFC LIST QSW 484");
     if (a.eh() && a.m(28)) announce(a, "A7D", "WX QSW 484 =");
+    traffic_list(a, "A7D");
 }
 
 // 485.0 kHz.
@@ -461,24 +501,32 @@ void uge2_9ww20(Air& a) {
     if (a.ct(400, 800) && a.t.minute % 3 != 0)
         marker(a, "UGE2", "VVV VVV VVV DE UGE2 UGE2 UGE2            ");
     if (a.m(57)) announce(a, "9WW20", "TFC LIST QSW 485 KCS");
+    traffic_list(a, "9WW20");
+    small_coast(a, "9WW20");
 }
 
 // 488.0 kHz.
 void xfu_wax(Air& a) {
     if (a.oh() && a.m(21)) announce(a, "XFU", "TFC LIST QSW 488 KCS");
     if (a.eh() && a.m(51)) announce(a, "WAX", "TFC LIST QSW 488");
+    traffic_list(a, "WAX");
+    coast_mf(a, "PZN", "PARAMARIBO", false);
 }
 
 // 489.0 kHz.
 void vcm_ppo(Air& a) {
     if (a.ms(10) && a.eh()) repeat(a, "VCM", "VVV VVV DE VCM VCM  ", 10);
     if (a.oh() && a.m(54)) announce(a, "PPO", "TFC LIST QSW 489 KCS");
+    traffic_list(a, "PPO");
+    coast_mf(a, "PPO", "OLINDA", true);
 }
 
 // 490.0 kHz.
 void ulx_gpk(Air& a) {
     if (a.m(48)) cq(a, "ULX");
     if (a.m(39)) announce(a, "GPK", "NAV WNG QSW 490 =");
+    obs_receiving(a, "UFO");
+    coast_mf(a, "GPK", "PORTPATRICK", true);
 }
 
 // 495.0 kHz, CWA's marker.
@@ -496,11 +544,14 @@ void ude_gcc(Air& a) {
     if (a.ms(0) && a.oh()) repeat(a, "UDE", "VVV VVV DE UDE UDE  ", 8);
     if (a.min_period(30, 50)) marker(a, "GCC", "VVV VVV VVV DE GCC GCC GCC            ");
     if (a.m(22)) announce(a, "UTT", "TFC LIST QSW 510.5 =");
+    coast_mf(a, "UTT", "ODESSA", false);
 }
 
 // 511.0 kHz.
 void sph(Air& a) {
     if (a.eh() && a.m(39)) announce(a, "SPH", "TFC LIST QSW 511 KCS");
+    coast_mf(a, "FFC", "ARCACHON", true);
+    coast_mf(a, "SPH", "GDYNIA", false);
 }
 
 // 511.5 kHz, two markers sharing the hour, EAF's list.
@@ -508,6 +559,7 @@ void eaf_ipa(Air& a) {
     if (a.ml(20)) marker(a, "EAF", "VVV VVV VVV DE EAF EAF EAF            ");
     if (a.min_period(30, 50)) marker(a, "IPA", "VVV VVV VVV DE IPA IPA IPA            ");
     if (a.m(25)) announce(a, "EAF", "TFC LIST QSW 511.5 KCS");
+    traffic_list(a, "EAF");
 }
 
 // A general call at its minute, keyed by hand and heard only now and then.
@@ -586,6 +638,8 @@ void working_512(Air& a) {
 void iqx_oxj(Air& a) {
     if (a.min_period(40, 0)) marker(a, "IQX", "VVV VVV VVV DE IQX IQX IQX            ");
     if (a.oh() && a.m(21)) announce(a, "OXJ", "TFC LIST QSW 512.5 KCS");
+    traffic_list(a, "OXJ");
+    coast_mf(a, "OXJ", "TORSHAVN", false);
 }
 
 // 514.5 kHz, IPB's marker.
@@ -596,12 +650,14 @@ void ipb(Air& a) {
 // 515.5 kHz, GCC's marker in the second half of the hour.
 void gcc(Air& a) {
     if (a.min_period(30, 0)) marker(a, "GCC", "VVV VVV VVV DE GCC GCC GCC QSX 500            ");
+    coast_mf(a, "SVL", "LIMNOS", false);
 }
 
 // 517.0 kHz, GKR's marker and TFA's ice reports.
 void gkr_tfa(Air& a) {
     if (a.min_period(20, 40)) marker(a, "GKR", "VVV VVV VVV DE GKR GKR GKR            ");
     if (a.oh() && a.m(50)) announce(a, "TFA", "ICE REPORT QSW 517 =");
+    coast_mf(a, "TFA", "REYKJAVIK", true);
 }
 
 // 518.0 kHz.
@@ -617,6 +673,7 @@ void tjc(Air& a) {
         a.send_stack("CQ CQ CQ DE TJC TJC TJC QRU? K");
     }
     if (a.oh() && a.m(30)) announce(a, "C9C8", "NAV WNG QSW 519 =");
+    nav_warnings(a, "TJC");
 }
 
 // 521.5 kHz.
@@ -624,12 +681,15 @@ void iar(Air& a) {
     if (a.ct(800, 1600) && a.min_period(40, 0))
         marker(a, "IAR", "VVV VVV VVV DE IAR IAR IAR            ");
     if (a.eh() && a.m(27)) announce(a, "IAR", "TFC LIST QSW 521.5 KCS");
+    coast_mf(a, "CWA", "CERITO", true);
 }
 
 // 522.5 kHz.
 void sae_xsg(Air& a) {
     if (a.ml(20)) marker(a, "SAE", "VVV VVV VVV DE SAE SAE SAE            ");
     if (a.oh() && a.m(31)) announce(a, "XSG", "TFC LIST QSW 522.5 KCS");
+    traffic_list(a, "XSG");
+    coast_mf(a, "XSG", "SHANGHAI", false);
 }
 
 // 524.0 kHz.
@@ -638,6 +698,7 @@ void tna_lom(Air& a) {
     if (a.sked(800) || a.sked(2000)) message(a, "LOM", "CQ CQ CQ DE LOM LOM LOM QTC? K");
     if (a.ct(2100, 2300) && a.min_period(40, 0))
         marker(a, "LOM", "VVV VVV VVV DE LOM LOM LOM            ");
+    nav_warnings(a, "TNA");
 }
 
 // clang-format off

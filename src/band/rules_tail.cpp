@@ -1,4 +1,5 @@
 #include "band/catalogue.h"
+#include "band/coast_working.h"
 #include "band/rule_kit.h"
 #include "compose/air.h"
 #include "traffic/maritime/maritime.h"
@@ -294,6 +295,7 @@ void upol_322(Air& a) {
 
 void upv_obs(Air& a) {
     if (a.ms(40)) message(a, "UPV", "CQ CQ CQ DE UPV UPV UPV OBS QRV K");
+    obs_receiving(a, "UPV");
 }
 
 void rplmd_325(Air& a) {

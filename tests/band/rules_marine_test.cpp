@@ -55,6 +55,14 @@ std::string trimmed(const std::string& slot) {
     return first == std::string::npos ? "" : slot.substr(first, last - first + 1);
 }
 
+// Whether some closed slot holds `text`; coast stations' working may share a frequency with
+// the fixed emissions, in slots after them.
+bool holds(const Air& a, const std::string& text) {
+    for (int k = 0; k < a.send_call; ++k)
+        if (a.send_buf[static_cast<std::size_t>(k)].find(text) != std::string::npos) return true;
+    return false;
+}
+
 // The last closed slot: on 512 kHz the fixed calls follow the ships' traffic.
 int last(const Air& a) {
     return a.send_call - 1;
@@ -392,8 +400,8 @@ TEST_F(Rules_marine, MarkersAtTheEdgesOfTheirWindows) {
     const std::string ffp = "VVV VVV VVV DE FFP FFP FFP            ";
     for (const char* when : {"07:50", "07:59", "08:04"})
         expect_still(pass(4350, std::string("2024-01-07T") + when + ":05Z")->send_buf[0], ffp);
-    EXPECT_EQ(pass(4350, "2024-01-07T07:49:05Z")->send_call, 0);
-    EXPECT_EQ(pass(4350, "2024-01-07T08:05:05Z")->send_call, 0);
+    EXPECT_FALSE(holds(*pass(4350, "2024-01-07T07:49:05Z"), "VVV"));
+    EXPECT_FALSE(holds(*pass(4350, "2024-01-07T08:05:05Z"), "VVV"));
 
     // 464.0 kHz: VCO in even hours, TXZ in odd ones, each in the first half hour.
     expect_still(pass(4640, "2024-01-07T06:29:05Z")->send_buf[0],
@@ -478,7 +486,7 @@ TEST_F(Rules_marine, TextsRepetitionsAndCalls) {
 
     // 445.5 kHz, HZH's general call.
     auto hzh = pass(4455, "2024-01-07T05:52:05Z");
-    ASSERT_EQ(hzh->send_call, 1);
+    ASSERT_GE(hzh->send_call, 1);
     expect_paused(hzh->send_buf[0], "CQ CQ CQ DE HZH HZH HZH K", 1);
 }
 
@@ -500,10 +508,10 @@ TEST_F(Rules_marine, StationsSharingAFrequencySplitTheHours) {
           Case{5170, "03:20", gkr}, Case{5170, "03:39", gkr}, Case{5170, "03:40", ""}}) {
         auto a = pass(c.freq, std::string("2024-07-10T") + c.when + ":05Z");
         if (c.marker.empty()) {
-            EXPECT_EQ(a->send_call, 0) << c.freq << " " << c.when;
+            EXPECT_FALSE(holds(*a, "VVV VVV VVV DE")) << c.freq << " " << c.when;
             continue;
         }
-        ASSERT_EQ(a->send_call, 1) << c.freq << " " << c.when;
+        ASSERT_GE(a->send_call, 1) << c.freq << " " << c.when;
         expect_still(a->send_buf[0], c.marker);
     }
 }
@@ -526,7 +534,7 @@ TEST_F(Rules_marine, RepeatedCallsInTheirWindows) {
              Case{5105, "09:00", "VVV VVV DE UDE UDE  ", 8, voice_of("UDE")},
          }) {
         auto a = pass(c.freq, std::string("2024-07-10T") + c.when + ":05Z");
-        ASSERT_EQ(a->send_call, 1) << c.freq << " " << c.when;
+        ASSERT_GE(a->send_call, 1) << c.freq << " " << c.when;
         std::string all;
         for (int i = 0; i < c.n; ++i)
             all += c.body;
@@ -538,9 +546,10 @@ TEST_F(Rules_marine, RepeatedCallsInTheirWindows) {
     for (const auto& [freq, when] :
          {std::pair{4215, "04:05"}, std::pair{4215, "05:00"}, std::pair{4440, "04:25"},
           std::pair{4820, "21:59"}, std::pair{4890, "07:10"}, std::pair{5100, "08:49"},
-          std::pair{5105, "08:00"}})
-        EXPECT_EQ(pass(freq, std::string("2024-07-10T") + when + ":05Z")->send_call, 0)
-            << freq << " " << when;
+          std::pair{5105, "08:00"}}) {
+        const auto a = pass(freq, std::string("2024-07-10T") + when + ":05Z");
+        EXPECT_FALSE(holds(*a, "VVV VVV") || holds(*a, "CQ CQ CQ")) << freq << " " << when;
+    }
 }
 
 } // namespace
