@@ -1,4 +1,4 @@
-#include "band/announcements_500khz.h"
+#include "band/calling_500khz.h"
 #include "band/catalogue.h"
 #include "band/coast_working.h"
 #include "band/rule_kit.h"
@@ -12,89 +12,6 @@
 
 namespace zenka {
 namespace {
-
-constexpr const char* kDistressNmo =
-    "DDD SOS DE NMO 090613Z THE VESSEL TAI KI IS SINKING POSIT 40-30 N 169 W . 7  P O B  . "
-    "VESSEL IS CHINESE JUNK BROWN IN COLOR . VESSEL MAY BE ABANDONED TO LIFERAFT . POSSIBLE CRT 3 "
-    "SIGNALS ON 500/8364 . VESSELS PROCEED AND ASSIST . ADVISE COURSE SPEED AND ETA = DE NMO ]";
-
-constexpr const char* kDistressDan =
-    "DDD DE DAN DAN DAN = GERMAN MS MARIANNEWEHR / DIPJ AT 0335 GMT IN POSITION 1,5 MILES "
-    "NORTHWEST ELBEONE LIGHTVESSEL HEAVY LIST . LIFEBOATS RUHRSTAHL AND HERMANNAPELT AND SEVERAL "
-    "AIRCRAFTS SEARCHING IN AREA STOP 3 DEAD MEN PICKED UP 6 MEN STILL MISSING STOP SHIPS IN AREA "
-    "PSE KEEP FURTHER SHARP LOOKOUT = 141148Z + DE DAN";
-
-// Coast stations that ask the ships on 500 kHz for traffic; the last is never drawn.
-constexpr std::array<const char*, 44> kMfCoast500QssNo = {
-    "FFX", "FIA", "FRM", "FRR", "FRT", "L2H", "L3J", "LGE", "LGH", "LGY", "OHD",
-    "OHF", "OHX", "PWO", "TIR", "UCX", "UFR", "UFU", "UFW", "UIX", "UPY", "UZT",
-    "VAB", "VAD", "VAG", "VAH", "VAJ", "VAK", "VAL", "VAP", "VAW", "VAX", "VAY",
-    "VBZ", "VCB", "VCL", "VCN", "VCU", "VGX", "VKT", "VQB", "VYR", "YMA", "YPO"};
-
-bool silence_period(int minute) {
-    return minute == 15 || minute == 16 || minute == 17 || minute == 45 || minute == 46 ||
-           minute == 47;
-}
-
-void distress(Air& a, int speed, int tone, int strength, const char* text) {
-    a.spd = speed;
-    a.ton = tone;
-    a.qsa = strength;
-    a.send(text);
-    a.send_stack("");
-}
-
-// 500 kHz, the international calling and distress frequency, in layers.
-void calling_and_distress(Air& a) {
-    a.t = a.clock.utc();
-    a.anm_500 = 0;
-
-    // Distress episodes at fixed times of day.
-    if (a.h(6) && a.m(13)) distress(a, 16, 1400, 1, kDistressNmo);
-    if (a.h(11) && a.m(47)) distress(a, 16, 900, 4, kDistressDan);
-
-    // Announcements valid every hour.
-    if (a.m(0) && a.od()) {
-        a.wait(10);
-        send_cq_anm(a, "FFP", "METEO QSW 435 =");
-    }
-    if (a.m(3)) send_cq_anm(a, "CNW", "WX QSW416UP=");
-    if (a.m(5)) send_cq_anm(a, "L2B", "WX QSW 416");
-    if (a.m(0) && a.eh()) send_cq_anm(a, a.ed() ? "9AR" : "YUR", "TFC LIST QSW 439.5");
-    if (a.m(0) && a.oh()) send_cq_anm(a, "KPH", "TFC LIST QSW 426 +");
-
-    a.qsa = 4;
-    timetable_500khz(a);
-
-    // The silence periods: only a short check of the frequency, early in the minute.
-    if (silence_period(a.t.minute)) {
-        if (a.t.second <= 29) {
-            a.stn();
-            a.wait(a.rand() % 10 + 2);
-            a.dialog1("VVVV  ");
-            a.dialog2("SP");
-            a.dialog1("SRI");
-            a.send_stack("");
-        }
-        return;
-    }
-
-    a.stn();
-    const int minute = a.t.minute;
-    if (minute == 0 || minute == 14 || minute == 18 || minute == 30 || minute == 44 || minute == 48)
-        return;
-
-    // Nothing announced in this pass: the ordinary life of the frequency.
-    if (a.anm_500 == 0) {
-        const int second = a.t.second;
-        if (second == 2 || second == 13 || second == 41) a.tuning();
-        if (second == 10 || second == 26) {
-            a.stn();
-            a.qsa = 1;
-            send_cq_anm(a, kMfCoast500QssNo[a.myrand() % 43], "QRU? K");
-        }
-    }
-}
 
 // 410.0 kHz, S2LW calls for traffic in minutes 20 - 24 of even hours; ships ask bearings in odd
 // hours.
@@ -560,78 +477,6 @@ void eaf_ipa(Air& a) {
     if (a.min_period(30, 50)) marker(a, "IPA", "VVV VVV VVV DE IPA IPA IPA            ");
     if (a.m(25)) announce(a, "EAF", "TFC LIST QSW 511.5 KCS");
     traffic_list(a, "EAF");
-}
-
-// A general call at its minute, keyed by hand and heard only now and then.
-struct MinuteCall {
-    int minute;
-    int spd, ton, qsa;
-    const char* text;
-};
-
-// clang-format off
-// 512.0 kHz, the calls of every hour.
-constexpr MinuteCall k512Calls[] = {
-    {10, 27, 1555, 1, "CQ CQ CQ DE RUZU RUZU K            "},
-    {11, 23, 1333, 2, "CQ CQ CQ DE XVG XVG XVG QRU? PSE UP 454 K            "},
-    {25, 27, 1888, 1, "CQ CQ CQ DE UGE2 UGE2 K            "},
-    {35, 23, 1333, 2, "CQ CQ CQ DE XVT XVT XVT QRU? PSE UP 425 K            "},
-    {49, 27, 1888, 2, "CQ CQ CQ DE CBS CBS CBS QRU? K"},
-};
-// 512.0 kHz, the Soviet calls in hours divisible by 6.
-constexpr MinuteCall k512SovietCalls[] = {
-    {45, 27, 1777, 1, "CQ CQ CQ DE UBA UBA OBS? K            "},
-    {46, 27, 1999, 1, "CQ CQ CQ DE UMA4 UMA4 QSX 8373 QSS 512 K"},
-    {47, 27, 1333, 1, "CQ CQ CQ DE UDY UDY QSX 8373 QSS 512 OBS? K"},
-};
-// clang-format on
-
-// 512.0 kHz, the Indian coast stations' working at their minutes.
-struct IndianCoast {
-    int minute, spd, ton;
-    const char* call;
-    const char* place;
-};
-constexpr IndianCoast k512IndianCoast[] = {{13, 21, 588, "VWM", "MADRAS"},
-                                           {23, 20, 520, "VWC", "CALCUTTA"},
-                                           {33, 21, 540, "VWB", "BOMBAY"}};
-
-void cond_call(Air& a, const MinuteCall& c) {
-    on_air(a, c.spd, c.ton, c.qsa);
-    a.send_cond(c.text);
-}
-
-// 512.0 kHz, a working frequency: general calls by minute, the Argentine
-// warnings by the clock and the Soviet calls in hours divisible by 6.
-void working_512(Air& a) {
-    ships_512(a);
-    const int minute = a.t.minute;
-    for (const MinuteCall& c : k512Calls)
-        if (c.minute == minute) cond_call(a, c);
-    // The Indian coast stations work their ships by hand at their minutes.
-    for (const IndianCoast& c : k512IndianCoast)
-        if (c.minute == minute) {
-            on_air(a, c.spd, c.ton, 3);
-            a.hand = 1;
-            coast_station_mf(a, c.call, c.place);
-        }
-    if (a.sked(1330)) {
-        on_air(a, 17, 1444, 2);
-        a.send_stack("TTT TTT TTT DE LPC2 LPC2 LPC2 AVISOS A LOS NAVEGANTES");
-    }
-    if (a.sked(30) || a.sked(1230)) {
-        on_air(a, 17, 1444, 2);
-        a.send_stack(
-            "TTT TTT TTT DE LPD LPD LPD AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES A LOS RIOS");
-    }
-    if (a.sked(1700) || a.sked(2200)) {
-        on_air(a, 17, 1200, 2);
-        a.send_stack(
-            "TTT TTT TTT DE LPM LPM LPM AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES LOS RIOS");
-    }
-    if (a.t.hour % 6 != 0) return;
-    for (const MinuteCall& c : k512SovietCalls)
-        if (a.m(c.minute)) cond_call(a, c);
 }
 
 // 512.5 kHz.

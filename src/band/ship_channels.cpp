@@ -1,5 +1,6 @@
 #include "band/ship_channels.h"
 
+#include "band/rule_kit.h"
 #include "compose/air.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/toolkit/calling.h"
@@ -71,6 +72,82 @@ void ships_512(Air& a) {
     else if (a.t.minute % 21 == 0)
         vsl2vsl_tfc(a);
     if (a.cond(2)) russian_vsl(a);
+}
+
+namespace {
+
+// A general call at its minute, keyed by hand and heard only now and then.
+struct MinuteCall {
+    int minute;
+    int spd, ton, qsa;
+    const char* text;
+};
+
+// clang-format off
+// 512.0 kHz, the calls of every hour.
+constexpr MinuteCall k512Calls[] = {
+    {10, 27, 1555, 1, "CQ CQ CQ DE RUZU RUZU K            "},
+    {11, 23, 1333, 2, "CQ CQ CQ DE XVG XVG XVG QRU? PSE UP 454 K            "},
+    {25, 27, 1888, 1, "CQ CQ CQ DE UGE2 UGE2 K            "},
+    {35, 23, 1333, 2, "CQ CQ CQ DE XVT XVT XVT QRU? PSE UP 425 K            "},
+    {49, 27, 1888, 2, "CQ CQ CQ DE CBS CBS CBS QRU? K"},
+};
+// 512.0 kHz, the Soviet calls in hours divisible by 6.
+constexpr MinuteCall k512SovietCalls[] = {
+    {45, 27, 1777, 1, "CQ CQ CQ DE UBA UBA OBS? K            "},
+    {46, 27, 1999, 1, "CQ CQ CQ DE UMA4 UMA4 QSX 8373 QSS 512 K"},
+    {47, 27, 1333, 1, "CQ CQ CQ DE UDY UDY QSX 8373 QSS 512 OBS? K"},
+};
+// clang-format on
+
+// 512.0 kHz, the Indian coast stations' working at their minutes.
+struct IndianCoast {
+    int minute, spd, ton;
+    const char* call;
+    const char* place;
+};
+constexpr IndianCoast k512IndianCoast[] = {{13, 21, 588, "VWM", "MADRAS"},
+                                           {23, 20, 520, "VWC", "CALCUTTA"},
+                                           {33, 21, 540, "VWB", "BOMBAY"}};
+
+void cond_call(Air& a, const MinuteCall& c) {
+    on_air(a, c.spd, c.ton, c.qsa);
+    a.send_cond(c.text);
+}
+
+} // namespace
+
+// 512.0 kHz, a working frequency: general calls by minute, the Argentine
+// warnings by the clock and the Soviet calls in hours divisible by 6.
+void working_512(Air& a) {
+    ships_512(a);
+    const int minute = a.t.minute;
+    for (const MinuteCall& c : k512Calls)
+        if (c.minute == minute) cond_call(a, c);
+    // The Indian coast stations work their ships by hand at their minutes.
+    for (const IndianCoast& c : k512IndianCoast)
+        if (c.minute == minute) {
+            on_air(a, c.spd, c.ton, 3);
+            a.hand = 1;
+            coast_station_mf(a, c.call, c.place);
+        }
+    if (a.sked(1330)) {
+        on_air(a, 17, 1444, 2);
+        a.send_stack("TTT TTT TTT DE LPC2 LPC2 LPC2 AVISOS A LOS NAVEGANTES");
+    }
+    if (a.sked(30) || a.sked(1230)) {
+        on_air(a, 17, 1444, 2);
+        a.send_stack(
+            "TTT TTT TTT DE LPD LPD LPD AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES A LOS RIOS");
+    }
+    if (a.sked(1700) || a.sked(2200)) {
+        on_air(a, 17, 1200, 2);
+        a.send_stack(
+            "TTT TTT TTT DE LPM LPM LPM AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES LOS RIOS");
+    }
+    if (a.t.hour % 6 != 0) return;
+    for (const MinuteCall& c : k512SovietCalls)
+        if (a.m(c.minute)) cond_call(a, c);
 }
 
 } // namespace zenka

@@ -11,6 +11,9 @@ void ships_454(Air& a);
 void ships_468(Air& a);
 void ships_480(Air& a);
 void ships_512(Air& a);
+// 512.0 kHz as a whole: the ships, then the general calls by minute, the Argentine warnings by
+// the clock and the Soviet calls in hours divisible by 6.
+void working_512(Air& a);
 // A coast station's call to a ship from the register: "<call> <call> DE <ship> <ship> K".
 void call_ship(Air& a, const char* station);
 

@@ -11,8 +11,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <regex>
 #include <string>
@@ -105,8 +107,8 @@ bool plain_slot(const Air& a, int k) {
            p.qsb == 0 && p.katokana == 0 && p.hand == 0 && p.spark == 0 && p.spacing == 2;
 }
 
-// Coast stations working ships on medium frequency: a rule, an instant when the station's
-// exchange is keyed plainly, and the station's call sign.
+// Coast stations working ships on medium frequency: a rule, an instant when one of the station's
+// longer exchanges (a telegram, a query of the ship's name...) is keyed plainly, and its call.
 std::vector<Candidate> coast_working_stations() {
     static const std::regex item(R"(^coast_station_mf(_bug)? ([A-Z0-9]{3,4})/[A-Z]+$)");
     std::vector<Candidate> out;
@@ -117,13 +119,26 @@ std::vector<Candidate> coast_working_stations() {
         const std::string first = label.substr(0, label.find(", "));
         if (!std::regex_match(first, m, item)) continue;
         const std::string call = m[2];
-        const auto when = test::sweep_rule(rule, [&](const Air& a) {
-            for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
-                if (a.send_buf[static_cast<std::size_t>(k)].find(call) != std::string::npos &&
-                    plain_slot(a, k))
-                    return true;
-            return false;
-        });
+        // Each instant composed as `zenka text` composes it, from a fresh random source.
+        std::optional<UtcInstant> when;
+        const UtcInstant midnight = *parse_utc("2024-01-07T00:00:00Z");
+        for (int minute = 0; minute < 24 * 60 && !when; ++minute) {
+            const UtcInstant at =
+                midnight + std::chrono::minutes(minute) + std::chrono::seconds(minute * 13 % 60);
+            FixedClock clock(at);
+            RandomSource random;
+            ReceiverSettings settings;
+            settings.freq = test::first_frequency(rule);
+            Air a(clock, random, settings);
+            a.stn();
+            rule.act(a);
+            for (int k = 0; k < a.send_call && k < Air::kSlots && !when; ++k) {
+                const std::string& text = a.send_buf[static_cast<std::size_t>(k)];
+                if (text.find(call) != std::string::npos && plain_slot(a, k) &&
+                    letters_and_figures(text).size() >= 20)
+                    when = at;
+            }
+        }
         if (when) out.push_back({test::first_frequency(rule), format_utc(*when), call});
     }
     return out;
@@ -169,17 +184,21 @@ int decode_sample(const test::TempFolder& folder, const std::vector<Candidate>& 
     return decoded_count;
 }
 
+// Shuffles the stations by the sample seed: a new sample on request, the seed printed so that a
+// failure can be repeated.
+void draw_sample(std::vector<Candidate>& stations, const char* what) {
+    const char* env = std::getenv("ZENKA_DECODE_SEED");
+    const unsigned seed = env != nullptr ? static_cast<unsigned>(std::stoul(env)) : 1931u;
+    std::cout << "sample seed " << seed << " (ZENKA_DECODE_SEED), " << stations.size() << " "
+              << what << " to draw from\n";
+    std::shuffle(stations.begin(), stations.end(), std::mt19937(seed));
+}
+
 TEST(StationDecode, ARandomSampleOfFixedStationsReadsBackAsSent) {
     test::TempFolder folder;
     std::vector<Candidate> stations = fixed_text_stations();
     ASSERT_GE(stations.size(), 6u);
-    // A new sample on request; the seed is printed so that a failure can be repeated.
-    const char* env = std::getenv("ZENKA_DECODE_SEED");
-    const unsigned seed = env != nullptr ? static_cast<unsigned>(std::stoul(env)) : 1931u;
-    std::cout << "sample seed " << seed << " (ZENKA_DECODE_SEED), " << stations.size()
-              << " stations to draw from\n";
-    std::shuffle(stations.begin(), stations.end(), std::mt19937(seed));
-
+    draw_sample(stations, "stations");
     EXPECT_EQ(decode_sample(folder, stations, 6), 6);
 }
 
@@ -187,11 +206,7 @@ TEST(StationDecode, CoastStationsWorkingShipsReadBackAsSent) {
     test::TempFolder folder;
     std::vector<Candidate> stations = coast_working_stations();
     ASSERT_GE(stations.size(), 4u);
-    const char* env = std::getenv("ZENKA_DECODE_SEED");
-    const unsigned seed = env != nullptr ? static_cast<unsigned>(std::stoul(env)) : 1931u;
-    std::cout << "sample seed " << seed << " (ZENKA_DECODE_SEED), " << stations.size()
-              << " coast stations to draw from\n";
-    std::shuffle(stations.begin(), stations.end(), std::mt19937(seed));
+    draw_sample(stations, "coast stations");
     EXPECT_EQ(decode_sample(folder, stations, 4), 4);
 }
 
