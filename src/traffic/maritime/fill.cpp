@@ -1,5 +1,6 @@
 #include "traffic/maritime/fill.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace zenka {
