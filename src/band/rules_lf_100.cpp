@@ -1,5 +1,7 @@
 #include "band/catalogue.h"
+#include "band/coast_working.h"
 #include "band/rule_kit.h"
+#include "traffic/maritime/maritime.h"
 
 namespace zenka {
 namespace {
@@ -145,6 +147,7 @@ const Rule kRules[] = {
     {at(1304), "WAR spark", [](Air& a) { if (a.oh() && a.min_period(20, 30)) spark(a, "WAR", "NAA NAA NAA DE WAR WAR WAR QTC K"); }},
     {at(1304), "WAR spark", [](Air& a) { if (a.min_period(40, 50)) spark(a, "WAR", "CQ CQ CQ DE WAR WAR WAR WX K"); }},
     {at(1314), "g23b marker", [](Air& a) { if (a.ct(700, 1900)) marker(a, "G23B", "VVV VVV VVV DE G23B G23B G23B            "); }},
+    {at(1317), "rcvg_obs_msg JCS", [](Air& a) { obs_receiving(a, "JCS"); }},
     {at(1319), "GOR text", [](Air& a) { if (a.sked(1000) || a.sked(2200)) message(a, "GOR", "CQ CQ CQ DE GOR GOR GOR NAVAL WEATHER FOLLOWS +"); }},
     {at(1320), "NPN marker", [](Air& a) { if (a.ct(0, 300) && before_signal(a)) marker(a, "NPN", "VVV VVV VVV DE NPN NPN NPN            "); }},
     {at(1320), "NPN text, NPN marker", npn},
@@ -161,7 +164,8 @@ const Rule kRules[] = {
     {at(1320), "NEV marker", [](Air& a) { if (a.ct(2100, 0) && before_signal(a)) marker(a, "NEV", "VVV VVV VVV DE NEV NEV NEV            "); }},
     {at(1330), "FNSM text", [](Air& a) { if (a.eh() && a.ms(10)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM QRU? K"); }},
     {between(1333, 1335), "data", [](Air& a) { if (a.ml(50)) burst(a, 1300, 2); }},
-    {at(1333), "VRT anm, marine_qte VRT", [](Air& a) { if (a.min_period(50, 52)) { on_air(a, "VRT"); send_cq_anm(a, "VRT", "TFC LIST QSW 143 KCS"); } }},
+    {at(1333), "VRT anm, marine_qte VRT", [](Air& a) { if (a.min_period(50, 52)) { on_air(a, "VRT"); send_cq_anm(a, "VRT", "TFC LIST QSW 143 KCS"); } if (a.cond(8)) marine_qte(a, 3, "VRT"); }},
+    {at(1349), "rcvg_obs_msg JCK", [](Air& a) { obs_receiving(a, "JCK"); }},
     {at(1350), "NHC condF1", [](Air& a) { if (a.min_period(40, 45)) a.send_cond_bug_f1("VVV VVV DE NHC NHC QTC? K"); }},
     {at(1356), "data", [](Air& a) { if (a.oh()) burst(a, 900, 1); }},
     {at(1360), "FNSM text", [](Air& a) { if (a.sked(600) || a.sked(1800)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM METEO K"); }},
@@ -170,6 +174,7 @@ const Rule kRules[] = {
     {at(1365), "fax", [](Air& a) { if (a.min_period(30, 50)) a.fax(120, 576); }},
     {at(1390), "UCX text", [](Air& a) { if (a.ms(20)) message(a, "UCX", "CQ CQ CQ DE UCX UCX UCX QRU? K"); }},
     {at(1390), "iz text", [](Air& a) { if (a.ms(40)) { on_air(a, 14, 640, 2); a.send_stack("CQ CQ CQ DE IZ IZ IZ K"); } }},
+    {at(1391), "rcvg_obs_msg JOS", [](Air& a) { obs_receiving(a, "JOS"); }},
 };
 // clang-format on
 

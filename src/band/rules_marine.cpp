@@ -1,7 +1,10 @@
-#include "band/announcements_500khz.h"
+#include "band/calling_500khz.h"
 #include "band/catalogue.h"
+#include "band/coast_working.h"
 #include "band/rule_kit.h"
+#include "band/ship_channels.h"
 #include "compose/air.h"
+#include "traffic/maritime/maritime.h"
 #include "traffic/toolkit/calls.h"
 
 #include <array>
@@ -10,92 +13,11 @@
 namespace zenka {
 namespace {
 
-constexpr const char* kDistressNmo =
-    "DDD SOS DE NMO 090613Z THE VESSEL TAI KI IS SINKING POSIT 40-30 N 169 W . 7  P O B  . "
-    "VESSEL IS CHINESE JUNK BROWN IN COLOR . VESSEL MAY BE ABANDONED TO LIFERAFT . POSSIBLE CRT 3 "
-    "SIGNALS ON 500/8364 . VESSELS PROCEED AND ASSIST . ADVISE COURSE SPEED AND ETA = DE NMO ]";
-
-constexpr const char* kDistressDan =
-    "DDD DE DAN DAN DAN = GERMAN MS MARIANNEWEHR / DIPJ AT 0335 GMT IN POSITION 1,5 MILES "
-    "NORTHWEST ELBEONE LIGHTVESSEL HEAVY LIST . LIFEBOATS RUHRSTAHL AND HERMANNAPELT AND SEVERAL "
-    "AIRCRAFTS SEARCHING IN AREA STOP 3 DEAD MEN PICKED UP 6 MEN STILL MISSING STOP SHIPS IN AREA "
-    "PSE KEEP FURTHER SHARP LOOKOUT = 141148Z + DE DAN";
-
-// Coast stations that ask the ships on 500 kHz for traffic; the last is never drawn.
-constexpr std::array<const char*, 44> kMfCoast500QssNo = {
-    "FFX", "FIA", "FRM", "FRR", "FRT", "L2H", "L3J", "LGE", "LGH", "LGY", "OHD",
-    "OHF", "OHX", "PWO", "TIR", "UCX", "UFR", "UFU", "UFW", "UIX", "UPY", "UZT",
-    "VAB", "VAD", "VAG", "VAH", "VAJ", "VAK", "VAL", "VAP", "VAW", "VAX", "VAY",
-    "VBZ", "VCB", "VCL", "VCN", "VCU", "VGX", "VKT", "VQB", "VYR", "YMA", "YPO"};
-
-bool silence_period(int minute) {
-    return minute == 15 || minute == 16 || minute == 17 || minute == 45 || minute == 46 ||
-           minute == 47;
-}
-
-void distress(Air& a, int speed, int tone, int strength, const char* text) {
-    a.spd = speed;
-    a.ton = tone;
-    a.qsa = strength;
-    a.send(text);
-    a.send_stack("");
-}
-
-// 500 kHz, the international calling and distress frequency, in layers.
-void calling_and_distress(Air& a) {
-    a.t = a.clock.utc();
-    a.anm_500 = 0;
-
-    // Distress episodes at fixed times of day.
-    if (a.h(6) && a.m(13)) distress(a, 16, 1400, 1, kDistressNmo);
-    if (a.h(11) && a.m(47)) distress(a, 16, 900, 4, kDistressDan);
-
-    // Announcements valid every hour.
-    if (a.m(0) && a.od()) {
-        a.wait(10);
-        send_cq_anm(a, "FFP", "METEO QSW 435 =");
-    }
-    if (a.m(3)) send_cq_anm(a, "CNW", "WX QSW416UP=");
-    if (a.m(5)) send_cq_anm(a, "L2B", "WX QSW 416");
-    if (a.m(0) && a.eh()) send_cq_anm(a, a.ed() ? "9AR" : "YUR", "TFC LIST QSW 439.5");
-    if (a.m(0) && a.oh()) send_cq_anm(a, "KPH", "TFC LIST QSW 426 +");
-
-    a.qsa = 4;
-    timetable_500khz(a);
-
-    // The silence periods: only a short check of the frequency, early in the minute.
-    if (silence_period(a.t.minute)) {
-        if (a.t.second <= 29) {
-            a.stn();
-            a.wait(a.rand() % 10 + 2);
-            a.dialog1("VVVV  ");
-            a.dialog2("SP");
-            a.dialog1("SRI");
-            a.send_stack("");
-        }
-        return;
-    }
-
-    a.stn();
-    const int minute = a.t.minute;
-    if (minute == 0 || minute == 14 || minute == 18 || minute == 30 || minute == 44 || minute == 48)
-        return;
-
-    // Nothing announced in this pass: the ordinary life of the frequency.
-    if (a.anm_500 == 0) {
-        const int second = a.t.second;
-        if (second == 2 || second == 13 || second == 41) a.tuning();
-        if (second == 10 || second == 26) {
-            a.stn();
-            a.qsa = 1;
-            send_cq_anm(a, kMfCoast500QssNo[a.myrand() % 43], "QRU? K");
-        }
-    }
-}
-
-// 410.0 kHz, S2LW calls for traffic in minutes 20 - 24 of even hours.
+// 410.0 kHz, S2LW calls for traffic in minutes 20 - 24 of even hours; ships ask bearings in odd
+// hours.
 void s2lw(Air& a) {
     if (a.eh() && a.ms(20)) message(a, "S2LW", "CQ CQ CQ DE S2LW S2LW S2LW QTC? QSW 410 K");
+    if (a.oh() && a.cond(5)) marine_qte(a, 0, "");
 }
 
 // 411.0 kHz, VRP's traffic list in odd hours, LOH's call in minutes 40 - 44.
@@ -109,11 +31,14 @@ void ebb(Air& a) {
     if (a.m(10) || a.m(40)) announce(a, "EBB", "WX QSW 414 =");
 }
 
-// 415.5 kHz, VWA2 calls a ship, then gives its traffic.
+// 415.5 kHz, VWA2 calls a ship of the register, then again with its traffic.
 void vwa2(Air& a) {
     if (!a.ms(30)) return;
+    get_vsl(a);
+    const std::string ship = a.__vsl + " ";
     on_air(a, "VWA2");
-    const std::string ship = a.call4l();
+    a.send_stack(ship + "DE VWA2 K");
+    on_air(a, "VWA2");
     a.send(ship + ship + "DE VWA2 VWA2 ");
     a.send_stack("QTC 1 K");
 }
@@ -123,6 +48,7 @@ void cnw(Air& a) {
     if (a.m(12) || a.m(42)) announce(a, "CNW", "WX QSW 416 =");
     if (a.ct(300, 500) && a.min_period(50, 0))
         marker(a, "CNW", "VVV VVV VVV DE CNW CNW CNW            ");
+    coast_mf(a, "7TA", "ALGER", true);
 }
 
 // 417.0 kHz, the Australian and Venezuelan announcements.
@@ -130,6 +56,7 @@ void vig_vij(Air& a) {
     if (a.eh() && a.m(4)) announce(a, "VIG", "TFC LIST QSW 417 KCS");
     if (a.oh() && a.m(34)) announce(a, "VIJ", "WX QSW 417 =");
     if (a.m(22)) announce(a, "YVG", "TFC LIST QSW 417");
+    coast_mf(a, "YVG", "GUAIRA", true);
 }
 
 // 417.5 kHz.
@@ -142,6 +69,7 @@ void xvt_ucz(Air& a) {
 // 419.5 kHz, FFQ's marker in the first half of the hour.
 void ffq(Air& a) {
     if (a.ml(30)) marker(a, "FFQ", "VVV VVV VVV DE FFQ FFQ FFQ            ");
+    coast_mf(a, "9VG", "SINGAPORE", false);
 }
 
 // 420.0 kHz.
@@ -155,11 +83,15 @@ void vaj(Air& a) {
 void vit(Air& a) {
     if (a.m(44)) announce(a, "VIT", "TFC LIST QSW 420.5 KCS");
     if (a.night() && a.ms(50)) marker(a, "VIT", "VVV VVV VVV DE VIT VIT VIT            ");
+    coast_mf(a, "JCK", "KOBE", true);
+    small_coast(a, "VWZ");
 }
 
 // 421.5 kHz, CWA's call at the top of even hours.
 void cwa_call(Air& a) {
     if (a.eh() && a.ms(0)) repeat(a, "CWA", "VVV VVV VVV DE CWA CWA CWA  ", 8);
+    traffic_list(a, "CWA");
+    coast_mf(a, "CWA", "CERITO", false);
 }
 
 // 428.5 kHz, the Argentine coast stations and UCI.
@@ -183,24 +115,29 @@ void eal_igj(Air& a) {
 void pkk_pkd(Air& a) {
     if (a.eh() && a.m(2)) announce(a, "PKK", "TFC LIST QSW 430 KCS");
     if (a.oh() && a.m(32)) announce(a, "PKD", "TFC LIST QSW 430");
+    traffic_list(a, "PKK");
+    traffic_list(a, "PKD");
 }
 
 // 431.5 kHz, LPW's navigational warnings.
 void lpw(Air& a) {
     if (a.sked(600) || a.sked(1800))
         message(a, "LPW", "TTT TTT TTT DE LPW LPW LPW AVISOS A LOS NAVEGANTES +");
+    obs_receiving(a, "LPW");
 }
 
 // 434.0 kHz.
 void hlp_wlo(Air& a) {
     if (a.oh() && a.m(1)) announce(a, "HLP", "TFC LIST QSW 434 KCS");
     if (a.m(38)) announce(a, "WLO", "NAV WNG QSW 434 =");
+    coast_mf(a, "HLP", "PUSAN", true);
 }
 
 // 435.0 kHz, FFP's marker around the top of the hour, its list in even hours.
 void ffp(Air& a) {
     if (a.min_period(50, 5)) marker(a, "FFP", "VVV VVV VVV DE FFP FFP FFP            ");
     if (a.eh() && a.m(20)) announce(a, "FFP", "TFC LIST QSW 435 KCS");
+    coast_mf(a, "FFP", "LEHAVRE", true);
 }
 
 // 436.5 kHz, FFC: its call always, the rest only now and then.
@@ -220,6 +157,8 @@ void pka_vwl(Air& a) {
 // 439.0 kHz.
 void a7d(Air& a) {
     if (a.eh() && a.m(23)) announce(a, "A7D", "TFC LIST QSW 439 KCS");
+    coast_mf(a, "A7D", "DOHA", false);
+    coast_mf(a, "OST", "OSTENDE", true);
 }
 
 // 441.0 kHz, three announcements and VPE's marker before noon.
@@ -254,41 +193,52 @@ void eac(Air& a) {
     if (a.oh() && a.m(10)) announce(a, "EAC", "TFC LIST QSW 445 KCS");
     if (a.ct(100, 500) && a.min_period(30, 0))
         marker(a, "EAC", "VVV VVV VVV DE EAC EAC EAC            ");
+    traffic_list(a, "EAC");
+    coast_mf(a, "EAC", "TARIFA", true);
 }
 
 // 445.5 kHz, HZH's general call.
 void hzh(Air& a) {
     if (a.m(52)) cq(a, "HZH");
+    coast_mf(a, "ESA", "TALLINN", false);
+    coast_mf(a, "UAH", "TALLINN", false);
 }
 
 // 446.0 kHz.
 void vax(Air& a) {
     if (a.eh() && a.m(3)) announce(a, "VAX", "TFC LIST QSW 446 KCS");
     if (a.ms(54)) marker(a, "VAX", "VVV VVV VVV DE VAX VAX VAX            ");
+    nav_warnings(a, "VCF");
 }
 
 // 446.5 kHz, EAL's marker in the first third of the hour.
 void eal(Air& a) {
     if (a.ml(20)) marker(a, "EAL", "VVV VVV VVV DE EAL EAL EAL QSX 500            ");
     if (a.eh() && a.m(25)) announce(a, "EAL", "TFC LIST QSW 446.5 KCS");
+    traffic_list(a, "EAL");
+    coast_mf(a, "EAL", "PALMAS", false);
 }
 
 // 447.0 kHz.
 void hly_oxj(Air& a) {
     if (a.oh() && a.m(7)) announce(a, "HLY", "TFC LIST QSW 447 KCS");
     if (a.eh() && a.m(37)) announce(a, "OXJ", "TFC LIST QSW 447");
+    traffic_list(a, "OXJ");
 }
 
 // 448.0 kHz.
 void pkc_xsw(Air& a) {
     if (a.eh() && a.m(2)) announce(a, "PKC", "TFC LIST QSW 448 KCS");
     if (a.oh() && a.m(32)) announce(a, "XSW", "NAV WNG QSW 448 =");
+    traffic_list(a, "PKC");
 }
 
 // 449.0 kHz, EAS's marker by day.
 void eas(Air& a) {
     if (a.ct(600, 1800) && a.min_period(30, 50))
         marker(a, "EAS", "VVV VVV VVV DE EAS EAS EAS            ");
+    traffic_list(a, "EAS");
+    coast_mf(a, "OXB", "BLAVAAND", true);
 }
 
 // 450.0 kHz, UGE2's marker through the night, 6OR's warnings.
@@ -303,6 +253,7 @@ void xfu_vrt(Air& a) {
     if (a.min_period(40, 0)) marker(a, "XFU", "VVV VVV VVV DE XFU XFU XFU            ");
     if (a.eh() && a.m(11)) announce(a, "VRT", "TFC LIST QSW 451 KCS");
     if (a.oh() && a.m(31)) announce(a, "XFQ", "TFC LIST QSW 451");
+    traffic_list(a, "XFQ");
 }
 
 // 454.0 kHz, a working frequency: UOY's weather call and YSA's general call.
@@ -315,6 +266,7 @@ void working_454(Air& a) {
         on_air(a, 17, 1888, 1);
         send_cq(a, "YSA");
     }
+    ships_454(a);
 }
 
 // 458.0 kHz.
@@ -322,6 +274,7 @@ void spe_9ym(Air& a) {
     if (a.eh() && a.m(8)) announce(a, "SPE", "TFC LIST QSW 458 KCS");
     if (a.ct(1800, 2200) && a.ml(30)) marker(a, "9YM", "VVV VVV VVV DE 9YM 9YM 9YM            ");
     if (a.m(38)) announce(a, "9YM", "TFC LIST QSW 458");
+    traffic_list(a, "SPE");
 }
 
 // 460.0 kHz, a test of V's, two markers sharing the hours, ZAD's list.
@@ -340,6 +293,8 @@ void fourwd(Air& a) {
     if (a.sked(700) || a.sked(1900))
         message(a, "4WD", "CQ CQ CQ DE 4WD 4WD 4WD TFC LIST QSW 461 K");
     if (a.m(9)) announce(a, "ZHH", "TFC LIST QSW 461");
+    small_coast(a, "LPO");
+    small_coast(a, "ZHH");
 }
 
 // 461.5 kHz.
@@ -350,6 +305,8 @@ void xfb(Air& a) {
 // 462.0 kHz, YQI's marker in the small hours.
 void yqi(Air& a) {
     if (a.ct(0, 600)) marker(a, "YQI", "VVV VVV VVV DE YQI YQI YQI            ");
+    small_coast(a, "VAR");
+    small_coast(a, "XSJ");
 }
 
 // 464.0 kHz, two markers sharing the hours, ZDK's list.
@@ -357,6 +314,7 @@ void vco_txz(Air& a) {
     if (a.eh() && a.ml(30)) marker(a, "VCO", "VVV VVV VVV DE VCO VCO VCO            ");
     if (a.oh() && a.ml(30)) marker(a, "TXZ", "VVV VVV VVV DE TXZ TXZ TXZ            ");
     if (a.m(42)) announce(a, "ZDK", "TFC LIST QSW 464 KCS");
+    traffic_list(a, "ZDK");
 }
 
 // 465.0 kHz, PKF's marker before noon, PNK's after.
@@ -364,17 +322,20 @@ void pkf_pnk(Air& a) {
     if (a.ct(0, 1200) && a.ml(30)) marker(a, "PKF", "VVV VVV VVV DE PKF PKF PKF            ");
     if (a.ct(1200, 0) && a.ml(30)) marker(a, "PNK", "VVV VVV VVV DE PNK PNK PNK            ");
     if (a.m(36)) announce(a, "PKF", "TFC LIST QSW 465 KCS");
+    traffic_list(a, "PKF");
 }
 
 // 468.0 kHz.
 void cbt(Air& a) {
     if (a.m(24)) announce(a, "CBT", "TFC LIST QSW 468 KCS");
+    coast_mf(a, "UBJ", "BAKU", false);
 }
 
 // 470.0 kHz.
 void pke_vwc(Air& a) {
     if (a.oh() && a.m(4)) announce(a, "PKE", "TFC LIST QSW 470 KCS");
     if (a.eh() && a.m(34)) announce(a, "VWC", "WX QSW 470 =");
+    obs_receiving(a, "HLM");
 }
 
 // 471.0 kHz, LPA2's marker by day.
@@ -399,6 +360,7 @@ void udc(Air& a) {
 void hlk_kfs(Air& a) {
     if (a.oh() && a.m(11)) announce(a, "HLK", "TFC LIST QSW 476 KCS");
     if (a.eh() && a.m(41)) announce(a, "KFS", "NAV WNG QSW 476 =");
+    small_coast(a, "HLK");
 }
 
 // 477.0 kHz.
@@ -406,6 +368,7 @@ void lsq9_ccp(Air& a) {
     if (a.sked(1100) || a.sked(2300)) message(a, "LSQ9", "CQ CQ CQ DE LSQ9 LSQ9 LSQ9 QTC? K");
     if (a.ct(1400, 1800) && a.min_period(20, 40))
         marker(a, "CCP", "VVV VVV VVV DE CCP CCP CCP            ");
+    coast_mf(a, "JYO", "AQABA", false);
 }
 
 // 477.5 kHz.
@@ -419,6 +382,7 @@ void von_vae(Air& a) {
     if (a.eh() && a.m(35)) announce(a, "VAE", "TFC LIST QSW 478");
     if (a.ct(400, 600) && a.min_period(40, 0))
         marker(a, "VAE", "VVV VVV VVV DE VAE VAE VAE            ");
+    nav_warnings(a, "VON");
 }
 
 // 480.0 kHz, a working frequency: the general calls of 9MK3 and 9MP3.
@@ -431,12 +395,14 @@ void working_480(Air& a) {
         on_air(a, 24, 1222, 1);
         send_cq(a, "9MP3");
     }
+    ships_480(a);
 }
 
 // 482.0 kHz.
 void fourpb(Air& a) {
     if (a.sked(1000) || a.sked(2200)) repeat(a, "4PB", "CQ CQ CQ DE 4PB 4PB 4PB QSW 482  ", 3);
     if (a.oh() && a.m(46)) announce(a, "4PB", "TFC LIST QSW 482 KCS");
+    coast_mf(a, "4PB", "COLOMBO", true);
 }
 
 // 484.0 kHz.
@@ -444,6 +410,7 @@ void fourxo_hln(Air& a) {
     if (a.m(13)) announce(a, "4XO", "TFC LIST QSW 484 KCS");
     if (a.m(43)) announce(a, "HLN", "TFC LIST QSW 484");
     if (a.eh() && a.m(28)) announce(a, "A7D", "WX QSW 484 =");
+    traffic_list(a, "A7D");
 }
 
 // 485.0 kHz.
@@ -451,24 +418,32 @@ void uge2_9ww20(Air& a) {
     if (a.ct(400, 800) && a.t.minute % 3 != 0)
         marker(a, "UGE2", "VVV VVV VVV DE UGE2 UGE2 UGE2            ");
     if (a.m(57)) announce(a, "9WW20", "TFC LIST QSW 485 KCS");
+    traffic_list(a, "9WW20");
+    small_coast(a, "9WW20");
 }
 
 // 488.0 kHz.
 void xfu_wax(Air& a) {
     if (a.oh() && a.m(21)) announce(a, "XFU", "TFC LIST QSW 488 KCS");
     if (a.eh() && a.m(51)) announce(a, "WAX", "TFC LIST QSW 488");
+    traffic_list(a, "WAX");
+    coast_mf(a, "PZN", "PARAMARIBO", false);
 }
 
 // 489.0 kHz.
 void vcm_ppo(Air& a) {
     if (a.ms(10) && a.eh()) repeat(a, "VCM", "VVV VVV DE VCM VCM  ", 10);
     if (a.oh() && a.m(54)) announce(a, "PPO", "TFC LIST QSW 489 KCS");
+    traffic_list(a, "PPO");
+    coast_mf(a, "PPO", "OLINDA", true);
 }
 
 // 490.0 kHz.
 void ulx_gpk(Air& a) {
     if (a.m(48)) cq(a, "ULX");
     if (a.m(39)) announce(a, "GPK", "NAV WNG QSW 490 =");
+    obs_receiving(a, "UFO");
+    coast_mf(a, "GPK", "PORTPATRICK", true);
 }
 
 // 495.0 kHz, CWA's marker.
@@ -486,11 +461,14 @@ void ude_gcc(Air& a) {
     if (a.ms(0) && a.oh()) repeat(a, "UDE", "VVV VVV DE UDE UDE  ", 8);
     if (a.min_period(30, 50)) marker(a, "GCC", "VVV VVV VVV DE GCC GCC GCC            ");
     if (a.m(22)) announce(a, "UTT", "TFC LIST QSW 510.5 =");
+    coast_mf(a, "UTT", "ODESSA", false);
 }
 
 // 511.0 kHz.
 void sph(Air& a) {
     if (a.eh() && a.m(39)) announce(a, "SPH", "TFC LIST QSW 511 KCS");
+    coast_mf(a, "FFC", "ARCACHON", true);
+    coast_mf(a, "SPH", "GDYNIA", false);
 }
 
 // 511.5 kHz, two markers sharing the hour, EAF's list.
@@ -498,66 +476,15 @@ void eaf_ipa(Air& a) {
     if (a.ml(20)) marker(a, "EAF", "VVV VVV VVV DE EAF EAF EAF            ");
     if (a.min_period(30, 50)) marker(a, "IPA", "VVV VVV VVV DE IPA IPA IPA            ");
     if (a.m(25)) announce(a, "EAF", "TFC LIST QSW 511.5 KCS");
-}
-
-// A general call at its minute, keyed by hand and heard only now and then.
-struct MinuteCall {
-    int minute;
-    int spd, ton, qsa;
-    const char* text;
-};
-
-// clang-format off
-// 512.0 kHz, the calls of every hour.
-constexpr MinuteCall k512Calls[] = {
-    {10, 27, 1555, 1, "CQ CQ CQ DE RUZU RUZU K            "},
-    {11, 23, 1333, 2, "CQ CQ CQ DE XVG XVG XVG QRU? PSE UP 454 K            "},
-    {25, 27, 1888, 1, "CQ CQ CQ DE UGE2 UGE2 K            "},
-    {35, 23, 1333, 2, "CQ CQ CQ DE XVT XVT XVT QRU? PSE UP 425 K            "},
-    {49, 27, 1888, 2, "CQ CQ CQ DE CBS CBS CBS QRU? K"},
-};
-// 512.0 kHz, the Soviet calls in hours divisible by 6.
-constexpr MinuteCall k512SovietCalls[] = {
-    {45, 27, 1777, 1, "CQ CQ CQ DE UBA UBA OBS? K            "},
-    {46, 27, 1999, 1, "CQ CQ CQ DE UMA4 UMA4 QSX 8373 QSS 512 K"},
-    {47, 27, 1333, 1, "CQ CQ CQ DE UDY UDY QSX 8373 QSS 512 OBS? K"},
-};
-// clang-format on
-
-void cond_call(Air& a, const MinuteCall& c) {
-    on_air(a, c.spd, c.ton, c.qsa);
-    a.send_cond(c.text);
-}
-
-// 512.0 kHz, a working frequency: general calls by minute, the Argentine
-// warnings by the clock and the Soviet calls in hours divisible by 6.
-void working_512(Air& a) {
-    const int minute = a.t.minute;
-    for (const MinuteCall& c : k512Calls)
-        if (c.minute == minute) cond_call(a, c);
-    if (a.sked(1330)) {
-        on_air(a, 17, 1444, 2);
-        a.send_stack("TTT TTT TTT DE LPC2 LPC2 LPC2 AVISOS A LOS NAVEGANTES");
-    }
-    if (a.sked(30) || a.sked(1230)) {
-        on_air(a, 17, 1444, 2);
-        a.send_stack(
-            "TTT TTT TTT DE LPD LPD LPD AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES A LOS RIOS");
-    }
-    if (a.sked(1700) || a.sked(2200)) {
-        on_air(a, 17, 1200, 2);
-        a.send_stack(
-            "TTT TTT TTT DE LPM LPM LPM AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES LOS RIOS");
-    }
-    if (a.t.hour % 6 != 0) return;
-    for (const MinuteCall& c : k512SovietCalls)
-        if (a.m(c.minute)) cond_call(a, c);
+    traffic_list(a, "EAF");
 }
 
 // 512.5 kHz.
 void iqx_oxj(Air& a) {
     if (a.min_period(40, 0)) marker(a, "IQX", "VVV VVV VVV DE IQX IQX IQX            ");
     if (a.oh() && a.m(21)) announce(a, "OXJ", "TFC LIST QSW 512.5 KCS");
+    traffic_list(a, "OXJ");
+    coast_mf(a, "OXJ", "TORSHAVN", false);
 }
 
 // 514.5 kHz, IPB's marker.
@@ -568,12 +495,14 @@ void ipb(Air& a) {
 // 515.5 kHz, GCC's marker in the second half of the hour.
 void gcc(Air& a) {
     if (a.min_period(30, 0)) marker(a, "GCC", "VVV VVV VVV DE GCC GCC GCC QSX 500            ");
+    coast_mf(a, "SVL", "LIMNOS", false);
 }
 
 // 517.0 kHz, GKR's marker and TFA's ice reports.
 void gkr_tfa(Air& a) {
     if (a.min_period(20, 40)) marker(a, "GKR", "VVV VVV VVV DE GKR GKR GKR            ");
     if (a.oh() && a.m(50)) announce(a, "TFA", "ICE REPORT QSW 517 =");
+    coast_mf(a, "TFA", "REYKJAVIK", true);
 }
 
 // 518.0 kHz.
@@ -589,6 +518,7 @@ void tjc(Air& a) {
         a.send_stack("CQ CQ CQ DE TJC TJC TJC QRU? K");
     }
     if (a.oh() && a.m(30)) announce(a, "C9C8", "NAV WNG QSW 519 =");
+    nav_warnings(a, "TJC");
 }
 
 // 521.5 kHz.
@@ -596,12 +526,15 @@ void iar(Air& a) {
     if (a.ct(800, 1600) && a.min_period(40, 0))
         marker(a, "IAR", "VVV VVV VVV DE IAR IAR IAR            ");
     if (a.eh() && a.m(27)) announce(a, "IAR", "TFC LIST QSW 521.5 KCS");
+    coast_mf(a, "CWA", "CERITO", true);
 }
 
 // 522.5 kHz.
 void sae_xsg(Air& a) {
     if (a.ml(20)) marker(a, "SAE", "VVV VVV VVV DE SAE SAE SAE            ");
     if (a.oh() && a.m(31)) announce(a, "XSG", "TFC LIST QSW 522.5 KCS");
+    traffic_list(a, "XSG");
+    coast_mf(a, "XSG", "SHANGHAI", false);
 }
 
 // 524.0 kHz.
@@ -610,33 +543,59 @@ void tna_lom(Air& a) {
     if (a.sked(800) || a.sked(2000)) message(a, "LOM", "CQ CQ CQ DE LOM LOM LOM QTC? K");
     if (a.ct(2100, 2300) && a.min_period(40, 0))
         marker(a, "LOM", "VVV VVV VVV DE LOM LOM LOM            ");
+    nav_warnings(a, "TNA");
 }
 
 // clang-format off
 const Rule kRules[] = {
     {at(4100), "S2LW text, marine_qte", s2lw},
     {at(4110), "VRP anm, LOH times", vrp_loh},
+    {at(4120), "small_coast_station 3VX", [](Air& a) { small_coast(a, "3VX"); }},
     {at(4140), "EBB anm", ebb},
     {at(4155), "VWA2 text, send_stack", vwa2},
     {at(4160), "meteo_anm 7TA, coast_station_mf_bug 7TA/ALGER, CNW anm, CNW marker", cnw},
+    {at(4165), "coast_station_mf_bug FJP/NOUMEA, coast_station_mf_bug JIT/OITA", [](Air& a) { coast_mf(a, "FJP", "NOUMEA", true); coast_mf(a, "JIT", "OITA", true); }},
     {at(4170), "coast_station_mf_bug YVG/GUAIRA, VIG anm, VIJ anm, YVG anm", vig_vij},
     {at(4175), "XVT anm, UCZ anm, navarea_viii VWG, VWG anm", xvt_ucz},
+    {at(4185), "coast_station_mf JCS/CHIOSHI", [](Air& a) { coast_mf(a, "JCS", "CHIOSHI", false); }},
     {at(4195), "FFQ marker, coast_station_mf 9VG/SINGAPORE", ffq},
     {at(4200), "wx_anm VFN, wx_anm VAP, VAJ anm, VAJ marker", vaj},
     {at(4205), "coast_station_mf_bug JCK/KOBE, small_coast_station VWZ, VIT anm, VIT marker", vit},
+    {at(4210), "tfc_anmt PCH, tfc_list PCH, coast_station_mf PCH/SCHEVENINGEN ...", [](Air& a) { announced_list(a, "PCH"); coast_mf(a, "PCH", "SCHEVENINGEN", false); }},
     {at(4215), "CWA times, tfc_list CWA, coast_station_mf CWA/CERITO", cwa_call},
+    {at(4220), "navarea_iv 8RB, small_coast_station 8RB, small_coast_station 9KK ...", [](Air& a) { small_coast(a, "8RB"); small_coast(a, "9KK"); }},
+    {at(4225), "coast_station_mf_bug JCG/SHIMONOSEKI", [](Air& a) { coast_mf(a, "JCG", "SHIMONOSEKI", true); }},
+    {at(4250), "vsl_clg_coast_mf, obs_tfc_mf, obs_special_tfc_mf, clg_cond S3K, clg_cond 4YP, port_wave, russian_vsl, marine_tuning", ships_425},
+    {at(4260), "navarea_iv C6N, rcvg_obs_msg C6N, tfc_list KPH ...", [](Air& a) { obs_receiving(a, "C6N"); traffic_list(a, "KPH"); }},
+    {at(4270), "coast_station_mf NJN/ARGENTIA", [](Air& a) { coast_mf(a, "NJN", "ARGENTIA", false); }},
+    {at(4280), "tfc_list WMH, coast_station_mf WMH/BALTIMORE, navarea_xiv A3A ...", [](Air& a) { traffic_list(a, "WMH"); coast_mf(a, "WMH", "BALTIMORE", false); }},
     {at(4285), "LPY text, LPY6 text, UCI cq, LPY marker", lpy_uci},
     {at(4290), "navarea_iv XFC, EAL marker, IGJ marker, XFC anm", eal_igj},
     {at(4300), "PKK anm, tfc_list PKK, tfc_list PKD, PKD anm", pkk_pkd},
+    {at(4310), "coast_station_mf_bug GKR/WICK", [](Air& a) { coast_mf(a, "GKR", "WICK", true); }},
     {at(4315), "LPW text, rcvg_obs_msg LPW", lpw},
+    {at(4320), "nav_wng_anm ICT, navarea_xiv FJA, coast_station_mf FJA/MAHINA ...", [](Air& a) { nav_warnings(a, "ICT"); coast_mf(a, "FJA", "MAHINA", false); }},
+    {at(4330), "coast_station_mf_bug OHM/MARIEHAMM, coast_station_mf_bug SUP/PORTSAID", [](Air& a) { coast_mf(a, "OHM", "MARIEHAMM", true); coast_mf(a, "SUP", "PORTSAID", true); }},
+    {at(4335), "small_coast_station LPZ, coast_station_mf_bug FFU/BREST", [](Air& a) { small_coast(a, "LPZ"); coast_mf(a, "FFU", "BREST", true); }},
     {at(4340), "HLP anm, coast_station_mf_bug HLP/PUSAN, navarea_iv WLO, WLO anm", hlp_wlo},
     {at(4350), "FFP marker, navarea_iv FFP, coast_station_mf_bug FFP/LEHAVRE, FFP anm", ffp},
+    {at(4355), "qte_coast 7TB, coast_station_mf_bug 7TB/ANNABA, coast_station_mf_bug SAA/KARLSKRONA ...", [](Air& a) { coast_mf(a, "7TB", "ANNABA", true); coast_mf(a, "SAA", "KARLSKRONA", true); }},
+    {at(4360), "small_coast_station LJB, jap_coast_guard JNW, coast_station_mf LZL/BURGAS ...", [](Air& a) { small_coast(a, "LJB"); coast_mf(a, "LZL", "BURGAS", false); }},
     {at(4365), "FFC cond", ffc},
+    {at(4370), "small_coast_station L2Y, small_coast_station L2R, small_coast_station LSR ...", [](Air& a) { small_coast(a, "L2Y"); small_coast(a, "L2R"); small_coast(a, "LSR"); }},
+    {at(4375), "coast_station_mf_bug LGA/ALESUND, coast_station_mf_bug CUG/SAOMIGUEL, coast_station_mf SVA/ATHINAI", [](Air& a) { coast_mf(a, "LGA", "ALESUND", true); coast_mf(a, "CUG", "SAOMIGUEL", true); coast_mf(a, "SVA", "ATHINAI", false); }},
     {at(4380), "wx_anm VWL, PKA anm, navarea_viii VWL, VWL anm", pka_vwl},
+    {at(4385), "coast_station_mf_bug SUZ/SERAPEUM, coast_station_mf UIW/KALININGRAD", [](Air& a) { coast_mf(a, "SUZ", "SERAPEUM", true); coast_mf(a, "UIW", "KALININGRAD", false); }},
     {at(4390), "A7D anm, coast_station_mf A7D/DOHA, coast_station_mf_bug OST/OSTENDE", a7d},
+    {at(4395), "tfc_list 9AR, tfc_list YUR, coast_station_mf LZW/VARNA", [](Air& a) { traffic_list(a, "9AR"); traffic_list(a, "YUR"); coast_mf(a, "LZW", "VARNA", false); }},
+    {at(4400), "navarea_xiii UBA2, navarea_viii VWK, coast_station_mf VWK/KANDLA ...", [](Air& a) { coast_mf(a, "VWK", "KANDLA", false); }},
     {at(4410), "VPE anm, VQL anm, VPF anm, VPE marker", vpe_vql_vpf},
+    {at(4420), "tfc_anmt WKM, tfc_list WKM, wx_anm WKM ...", [](Air& a) { announced_list(a, "WKM"); }},
+    {at(4425), "coast_station_mf A4M/MUSCAT, coast_station_mf_bug FFB/BOULOGNE", [](Air& a) { coast_mf(a, "A4M", "MUSCAT", false); coast_mf(a, "FFB", "BOULOGNE", true); }},
     {at(4430), "TXU text", txu},
+    {at(4435), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},
     {at(4440), "VOK anm, XFN times, IDC anm, IDC marker", vok_xfn_idc},
+    {at(4445), "tfc_anmt PCH, tfc_list PCH, coast_station_mf LPD/GENERALPACHECO", [](Air& a) { announced_list(a, "PCH"); coast_mf(a, "LPD", "GENERALPACHECO", false); }},
     {at(4450), "EAC anm, tfc_list EAC, coast_station_mf_bug EAC/TARIFA, EAC marker", eac},
     {at(4455), "HZH cq, coast_station_mf ESA/TALLINN, coast_station_mf UAH/TALLINN", hzh},
     {at(4460), "wx_anm VCF, nav_wng_anm VCF, VAX anm, VAX marker", vax},
@@ -645,29 +604,45 @@ const Rule kRules[] = {
     {at(4475), "LMG anm", [](Air& a) { if (a.m(21) || a.m(51)) announce(a, "LMG", "TFC LIST QSW 447.5 KCS"); }},
     {at(4480), "PKC anm, navarea_xii XSW, tfc_list PKC, XSW anm", pkc_xsw},
     {at(4490), "EAS marker, tfc_list EAS, coast_station_mf_bug OXB/BLAVAAND", eas},
+    {at(4495), "coast_station_mf URB2/KLAIPEDA", [](Air& a) { coast_mf(a, "URB2", "KLAIPEDA", false); }},
     {at(4500), "navarea_xiii UBE4, navarea_viii 6OR, UGE2 marker, 6OR anm", uge2_6or},
     {at(4510), "XFU marker, tfc_list XFQ, VRT anm, XFQ anm", xfu_vrt},
+    {at(4520), "small_coast_station PKI2, small_coast_station PKN7, small_coast_station PKR6 ...", [](Air& a) { small_coast(a, "PKI2"); small_coast(a, "PKN7"); small_coast(a, "PKR6"); }},
+    {at(4525), "tfc_list UHY/UHS, tfc_list UDK2", [](Air& a) { traffic_list(a, "UHY"); traffic_list(a, "UDK2"); }},
     {at(4540), "UOY text, YSA cq, vsl_clg_coast_mf, port_wave, russian_vsl, marine_tuning, obs_tfc_mf, obs_special_tfc_mf", working_454},
+    {at(4550), "tfc_anmt ETV, tfc_anmt UNM2, tfc_list UNM2 ...", [](Air& a) { announced_list(a, "ETV"); announced_list(a, "UNM2"); }},
+    {at(4560), "tfc_list PKR, coast_station_mf PKR/SEMARANG, tfc_list PNK", [](Air& a) { traffic_list(a, "PKR"); coast_mf(a, "PKR", "SEMARANG", false); traffic_list(a, "PNK"); }},
     {at(4580), "tfc_list SPE, SPE anm, 9YM marker, 9YM anm", spe_9ym},
     {at(4600), "V times, ZAD marker, CLC marker, ZAD anm", zad_clc},
     {at(4610), "4WD text, small_coast_station LPO, small_coast_station ZHH, ZHH anm", fourwd},
     {at(4615), "XFB anm, control_stn YIS, control_stn YIT", xfb},
     {at(4620), "YQI marker, small_coast_station VAR, small_coast_station XSJ", yqi},
+    {at(4630), "coast_station_mf_bug EQN/KHOMEYNI, coast_station_mf_bug WNU/SLIDELL", [](Air& a) { coast_mf(a, "EQN", "KHOMEYNI", true); coast_mf(a, "WNU", "SLIDELL", true); }},
     {at(4640), "VCO marker, TXZ marker, tfc_list ZDK, ZDK anm", vco_txz},
     {at(4650), "PKF marker, PNK marker, tfc_list PKF, PKF anm", pkf_pnk},
+    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK ...", [](Air& a) { announced_list(a, "ASK"); }},
+    {at(4670), "rcvg_obs_msg TFX", [](Air& a) { obs_receiving(a, "TFX"); }},
     {at(4680), "CBT anm, coast_station_mf UBJ/BAKU", cbt},
+    {at(4680), "vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, clg_cond 4YP, CBI cq", ships_468},
     {at(4700), "PKE anm, rcvg_obs_msg HLM, navarea_viii VWC, VWC anm", pke_vwc},
     {at(4710), "LPA2 marker", lpa2},
     {at(4720), "navarea_vii FJY4, FJY text, UGK2 anm, FJY4 anm", fjy_ugk2},
     {at(4730), "UDC/UBN text", udc},
+    {at(4740), "wx_anm_hand VWV, navarea_viii VWV, tfc_list DZR ...", [](Air& a) { traffic_list(a, "DZR"); }},
     {at(4760), "HLK anm, small_coast_station HLK, navarea_xii KFS, KFS anm", hlk_kfs},
     {at(4770), "LSQ9 text, CCP marker, coast_station_mf JYO/AQABA", lsq9_ccp},
     {at(4775), "XVN anm", xvn},
     {at(4780), "VON anm, nav_wng_anm VON, VAE anm, VAE marker", von_vae},
+    {at(4790), "port_radio YKI", [](Air& a) { if (a.cond(3)) port_radio(a, "YKI"); }},
     {at(4800), "9MK3 cq, 9MP3 cq, vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, port_wave", working_480},
     {at(4820), "4PB times, navarea_viii 4PB, coast_station_mf_bug 4PB/COLOMBO, 4PB anm", fourpb},
+    {at(4830), "small_coast_station 5WA, coast_station_mf DZG/LASPINAS, coast_station_mf JOS/NAGASAKI", [](Air& a) { small_coast(a, "5WA"); coast_mf(a, "DZG", "LASPINAS", false); coast_mf(a, "JOS", "NAGASAKI", false); }},
     {at(4840), "tfc_list A7D, 4XO anm, HLN anm, A7D anm", fourxo_hln},
+    {at(4845), "tfc_list VPO, small_coast_station VPO, small_coast_station 8PO", [](Air& a) { traffic_list(a, "VPO"); small_coast(a, "VPO"); small_coast(a, "8PO"); }},
     {at(4850), "tfc_list 9WW20, small_coast_station 9WW20, UGE2 marker, 9WW20 anm", uge2_9ww20},
+    {at(4860), "rcvg_obs_msg LPG, small_coast_station XSK, small_coast_station XSE ...", [](Air& a) { obs_receiving(a, "LPG"); small_coast(a, "XSK"); small_coast(a, "XSE"); }},
+    {at(4870), "nav_wng_anm VWT, navarea_viii VWT, navarea_vii C9C20 ...", [](Air& a) { nav_warnings(a, "VWT"); }},
+    {at(4875), "small_coast_station PKD5, coast_station_mf_bug PKO/TARAKAN, coast_station_mf_bug ZLD/AUCKLAND", [](Air& a) { small_coast(a, "PKD5"); coast_mf(a, "PKO", "TARAKAN", true); coast_mf(a, "ZLD", "AUCKLAND", true); }},
     {at(4880), "tfc_list WAX, coast_station_mf PZN/PARAMARIBO, XFU anm, WAX anm", xfu_wax},
     {at(4890), "VCM times, tfc_list PPO, coast_station_mf_bug PPO/OLINDA, PPO anm", vcm_ppo},
     {at(4900), "ULX cq, rcvg_obs_msg UFO, coast_station_mf_bug GPK/PORTPATRICK, GPK anm", ulx_gpk},
@@ -679,14 +654,31 @@ const Rule kRules[] = {
     {at(5115), "EAF marker, tfc_list EAF, IPA marker, EAF anm", eaf_ipa},
     {at(5120), "vsl_clg_coast_mf, vsl2vsl_tfc, obs_tfc_mf, russian_vsl, port_wave, RUZU cond, XVG cond, coast_station_mf VWM/MADRAS, coast_station_mf VWC/CALCUTTA, UGE2 cond, coast_station_mf VWB/BOMBAY, XVT cond, CBS cond, LPC2 text, LPD text, LPM text, svvv500, UBA cond, UMA4 cond, UDY cond", working_512},
     {at(5125), "IQX marker, tfc_list OXJ, coast_station_mf OXJ/TORSHAVN, OXJ anm", iqx_oxj},
+    {at(5135), "coast_station_mf EAO/PALMAS", [](Air& a) { coast_mf(a, "EAO", "PALMAS", false); }},
+    {at(5140), "coast_station_mf SPN/WITOWO, coast_station_mf SVL/LIMNOS", [](Air& a) { coast_mf(a, "SPN", "WITOWO", false); coast_mf(a, "SVL", "LIMNOS", false); }},
     {at(5145), "IPB marker", ipb},
+    {at(5150), "navarea_vii C9C2, coast_station_mf VWM/MADRAS, coast_station_mf_bug ZLB/AWARUA ...", [](Air& a) { coast_mf(a, "VWM", "MADRAS", false); coast_mf(a, "ZLB", "AWARUA", true); }},
     {at(5155), "GCC marker, coast_station_mf SVL/LIMNOS", gcc},
+    {at(5160), "tfc_list 9VG, coast_station_mf 9VG/SINGAPORE, small_coast_station UZB ...", [](Air& a) { traffic_list(a, "9VG"); coast_mf(a, "9VG", "SINGAPORE", false); small_coast(a, "UZB"); }},
+    {at(5165), "coast_station_mf_bug FFD/STDENIS", [](Air& a) { coast_mf(a, "FFD", "STDENIS", true); }},
     {at(5170), "wx_anm GKR, GKR marker, coast_station_mf_bug TFA/REYKJAVIK, TFA anm", gkr_tfa},
     {at(5180), "5TA text, VRP text", fiveta_vrp},
+    {at(5185), "coast_station_mf TAL/ANTALYA, coast_station_mf_bug JCS/CHIOSHI", [](Air& a) { coast_mf(a, "TAL", "ANTALYA", false); coast_mf(a, "JCS", "CHIOSHI", true); }},
     {at(5190), "send_stack, nav_wng_anm TJC, navarea_vii C9C8, C9C8 anm", tjc},
+    {at(5195), "coast_station_mf UGC/BALTIYSK", [](Air& a) { coast_mf(a, "UGC", "BALTIYSK", false); }},
+    {at(5200), "small_coast_station 9GA, nav_wng_anm 5OZ, small_coast_station 5OZ ...", [](Air& a) { small_coast(a, "9GA"); nav_warnings(a, "5OZ"); small_coast(a, "5OZ"); }},
+    {at(5205), "coast_station_mf DHS/RUEGEN", [](Air& a) { coast_mf(a, "DHS", "RUEGEN", false); }},
+    {at(5210), "wx_anm VWB, coast_station_mf VWB/BOMBAY, navarea_xiv 3DP ...", [](Air& a) { coast_mf(a, "VWB", "BOMBAY", false); }},
     {at(5215), "meteo_anm CWA, coast_station_mf_bug CWA/CERITO, IAR marker, IAR anm", iar},
+    {at(5220), "navarea_vii D3E, coast_station_mf UFO/HOLMSK, rcvg_obs_msg LGV ...", [](Air& a) { coast_mf(a, "UFO", "HOLMSK", false); obs_receiving(a, "LGV"); }},
     {at(5225), "tfc_list XSG, coast_station_mf XSG/SHANGHAI, SAE marker, XSG anm", sae_xsg},
+    {at(5230), "nav_wng_anm XSY, coast_station_mf XSY/HUALIEN, tfc_list LYK ...", [](Air& a) { nav_warnings(a, "XSY"); coast_mf(a, "XSY", "HUALIEN", false); traffic_list(a, "LYK"); }},
+    {at(5235), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},
     {at(5240), "nav_wng_anm TNA, TNA anm, LOM text, LOM marker", tna_lom},
+    {at(5250), "coast_station_mf SVK/KERKYRA, coast_station_mf 9AR/RIJEKA", [](Air& a) { coast_mf(a, "SVK", "KERKYRA", false); coast_mf(a, "9AR", "RIJEKA", false); }},
+    {at(5255), "coast_station_mf USO6/IZMAIL, coast_station_mf_bug FFD/STDENIS", [](Air& a) { coast_mf(a, "USO6", "IZMAIL", false); coast_mf(a, "FFD", "STDENIS", true); }},
+    {at(5260), "coast_station_mf HSA/BANGKOK, tfc_list VPS, coast_station_mf VPS/HONGKONG ...", [](Air& a) { coast_mf(a, "HSA", "BANGKOK", false); traffic_list(a, "VPS"); coast_mf(a, "VPS", "HONGKONG", false); }},
+    {at(5270), "small_coast_station LPZ", [](Air& a) { small_coast(a, "LPZ"); }},
 };
 // clang-format on
 

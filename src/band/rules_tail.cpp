@@ -1,6 +1,8 @@
 #include "band/catalogue.h"
+#include "band/coast_working.h"
 #include "band/rule_kit.h"
 #include "compose/air.h"
+#include "traffic/maritime/maritime.h"
 #include "traffic/toolkit/calling.h"
 
 #include <cstdio>
@@ -293,6 +295,7 @@ void upol_322(Air& a) {
 
 void upv_obs(Air& a) {
     if (a.ms(40)) message(a, "UPV", "CQ CQ CQ DE UPV UPV UPV OBS QRV K");
+    obs_receiving(a, "UPV");
 }
 
 void rplmd_325(Air& a) {
@@ -681,8 +684,10 @@ const Rule kRules[] = {
     {at(2850), "LOL ts2", lol_ts2},
     {at(2875), "OBE spark", obe},
     {at(2900), "UHY text", uhy_wx},
+    {at(2900), "marine_qte MRGK", [](Air& a) { if (a.min_period(20, 30) && a.cond(3)) marine_qte(a, 0, "MRGK"); }},
     {at(3000), "PPR times, brasil_wx, signaes times, PPR ts2", ppr},
     {any_of({3050, 3800}), "UMA4 text", uma4},
+    {at(3100), "marine_qte MRGL", [](Air& a) { if (a.min_period(40, 50) && a.cond(3)) marine_qte(a, 1, "MRGL"); }},
     {at(3200), "RPLMD cond", rplmd_320},
     {at(3210), "UPV text", upv_qtc},
     {at(3225), "UPOL cond", upol_322},
@@ -699,10 +704,12 @@ const Rule kRules[] = {
     {at(3550), "RAO marker", rao_marker},
     {at(3550), "NPU marker", npu},
     {at(3550), "TIKC vvv", [](Air& a) { if (a.min_period(45, 0)) send_vvv(a, "TIKC"); }},
+    {at(3570), "marine_qte MRGK", [](Air& a) { if (a.min_period(0, 10) && a.cond(3)) marine_qte(a, 0, "MRGK"); }},
     {any_of({3610, 3940}), "FFM anm", ffm},
     {at(3630), "HHP vvv", [](Air& a) { if (a.min_period(0, 15)) send_vvv(a, "HHP"); }},
     {at(3705), "UIX marker", uix},
     {at(3740), "nato_call3", aircraft_report},
+    {at(3750), "old_aero_qte, marine_qte", [](Air& a) { if (a.t.minute % 2 == 0) marine_qte(a, 2, ""); }},
     {at(3750), "ZKN text", zkn},
     {at(3750), "LML text", lml},
     {at(3800), "SPH text", sph},
@@ -721,9 +728,11 @@ const Rule kRules[] = {
     {at(4000), "ICV times", icv},
     {at(4000), "ICO spark", ico},
     {at(4000), "ICA times", ica},
+    {at(4000), "old_vsl_qtc", [](Air& a) { if (a.ct(100, 300) && a.cond(4)) old_vsl_qtc(a); }},
     {at(4000), "HJW text", hjw},
     {at(4000), "TIM text", tim_message},
     {at(4030), "HPK text", hpk},
+    {at(4570), "uscg NOY", [](Air& a) { uscg(a, "NOY"); }},
     {at(5300), "UEL marker", uel},
     {at(5380), "RMP cond", rmp},
     {at(5380), "WYM text", wym},

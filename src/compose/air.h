@@ -27,6 +27,15 @@ struct TrafficState {
     int qtc = 0, qsu = 0, qru = 0, qru_imi = 0, qsa_imi = 0, gb = 0, qtp = 0;
     int marine_band = 0; // maritime working flag, cleared by every dispatcher pass
     int anm_500 = 0;     // set when an announcement or distress call went out on 500 kHz
+
+    // The working ship and coast station of a maritime contact.
+    std::string __vsl, __qra; // call sign and name of the working ship
+    int vsl_nr = 0;           // its place in the ship register
+    int coast_nr = 0;         // the coast station's place in coast or mf_coast
+    int coast_mf = 0;         // a medium-frequency coast station is working
+    int anm_sent = 0;         // a traffic-list announcement just went out
+    // A 500 kHz contact sent on to a working frequency: state, frequency, ship, coast station.
+    int svc500 = 0, svc500fq = 0, svc500vsl = 0, svc500cst = 0;
 };
 
 class Air : public Schedule, public EmissionParams, public TrafficState {

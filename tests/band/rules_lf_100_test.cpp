@@ -459,8 +459,13 @@ TEST_F(Rules_lf_100, VrtAnnouncesItsListOn1333kHz) {
         << a->send_buf[0];
     expect_voice(*a, 0, 22, 760, 3);
     EXPECT_EQ(slots(*pass(1333, "2024-01-07T04:51:00Z")).size(), 1u);
+    // Outside its minutes only a ship asking VRT for a bearing may be heard.
     auto b = pass(1333, "2024-01-07T04:52:00Z");
-    ASSERT_EQ(slots(*b).size(), 0u);
+    ASSERT_LE(slots(*b).size(), 1u);
+    if (!slots(*b).empty()) {
+        EXPECT_NE(b->send_buf[0].find("VRT VRT VRT DE"), std::string::npos) << b->send_buf[0];
+        EXPECT_NE(b->send_buf[0].find("QTE? K"), std::string::npos) << b->send_buf[0];
+    }
     // Only 133.3 kHz carries the announcement.
     EXPECT_EQ(pass(1334, "2024-01-07T04:50:00Z")->send_call, 0);
 }

@@ -179,14 +179,18 @@ TEST_F(Rules_tail, DirectionFindingCallsOn375kHzByChance) {
         for (const Rule& rule : tail_block())
             if (rule.freq.contains(3750)) rule.act(*a);
         const std::vector<std::string> s = slots(*a);
+        // In even minutes a ship asks for its bearing first.
         std::size_t k = 0;
+        while (k < s.size() && s[k].find("QTE? K") != std::string::npos)
+            ++k;
+        const std::size_t first = k;
         if (k < s.size() && s[k] == zkn) {
             expect_voice(*a, static_cast<int>(k), {17, 1690, 1});
             ++zkn_heard, ++k;
         }
         if (k < s.size() && s[k] == lml) {
             expect_voice(*a, static_cast<int>(k), {23, 890, 3});
-            both += k == 1;
+            both += k == first + 1;
             ++lml_heard, ++k;
         }
         EXPECT_EQ(k, s.size());

@@ -3,8 +3,65 @@
 // working, the LF ship channels. Generators are free functions over the context, `void name(Air& a,
 // ...)`; they keep no state of their own. Their tables stand beside them in this folder.
 
+#include <string_view>
+
 namespace zenka {
 
 class Air;
+
+// --- The working ship and its manners ---
+// Chooses the working ship (__vsl, __qra, vsl_nr) and a coast station of `coast` (coast_nr).
+void get_vsl(Air& a);
+// str2: the greeting fitting both stations ("ZDR", "HEJ", "SLM" or the time of day).
+void international_hello(Air& a, std::string_view coast, std::string_view ship);
+// The working ship's keying by its nationality, working `coast`.
+void fleet_style(Air& a, std::string_view coast);
+// The working ship's type: 1 motor cargo, 2 ore, 3 motor tanker, 4 steam cargo, 5 container,
+// 6 refrigerated cargo, 7 steam tanker, 8 motor passenger, 9 steam passenger, 10 trawler; 0 none.
+int find_specialistic_vsl(Air& a);
+// One of 34 farewells, `call` in those that name a station.
+void maritime_bye(Air& a, std::string_view call);
+// The index of `call` among the first `n` ships of the register, -1 when absent.
+int find_base_vsl(std::string_view call, int n);
+
+// --- Radiotelegrams ---
+// The working ship's telegram to `coast`, its farewell; closes the slot.
+void vsl_qtc(Air& a, std::string_view coast);
+// A coast station's telegram to a ship it chooses; `form` is not used. Leaves the slot open.
+void coast_qtc(Air& a, int form, std::string_view coast, std::string_view place);
+// The receiving operator's side of a telegram whose sender is not heard.
+void _rcvg_qtc(Air& a);
+// A ship receiving a telegram; closes the slot.
+void vsl_rcvg_qtc(Air& a);
+// A coast station receiving a telegram; closes the slot.
+void coast_rcvg_qtc(Air& a);
+
+// --- Medium-frequency working ---
+void coast_station_mf(Air& a, std::string_view coast, std::string_view place);
+void coast_station_mf_bug(Air& a, std::string_view coast, std::string_view place);
+void vsl_clg_coast_mf(Air& a, int silent);
+void small_coast_station(Air& a, std::string_view coast, int mode);
+// A traffic list: form 1 calls twice, 2 name/call, 3 calls; a ship in 4 x rarity is listed.
+void tfc_list(Air& a, int form, int rarity, std::string_view coast);
+// The announcement of a traffic list, twice, left open for the list that follows.
+void tfc_anmt(Air& a, std::string_view text);
+void nav_wng_anm(Air& a, std::string_view coast);
+
+// --- The other ships' and stations' working ---
+void amver(Air& a, int coast_index, int ship_index);
+void vsl2vsl_tfc(Air& a);
+void obs_tfc(Air& a, std::string_view coast, std::string_view place);
+void rcvg_obs_msg(Air& a, std::string_view coast);
+void obs_special_tfc_mf(Air& a);
+void bathy_tfc(Air& a);
+void tesac_tfc(Air& a);
+void tempship_tfc(Air& a);
+void pilotship_tfc(Air& a);
+void russian_vsl(Air& a);
+void uscg(Air& a, std::string_view coast);
+void port_radio(Air& a, std::string_view coast);
+void marine_tuning(Air& a);
+void old_vsl_qtc(Air& a);
+void marine_qte(Air& a, int kind, std::string_view station);
 
 } // namespace zenka

@@ -1,0 +1,23 @@
+#pragma once
+// Uniform draws in a range, as the traffic writes them ("wait(3 ... 6)").
+
+#include "compose/air.h"
+
+namespace zenka {
+
+// lo ... hi inclusive, uniform.
+inline int between(Air& a, int lo, int hi) {
+    return lo + static_cast<int>(a.myrand() % static_cast<std::uint32_t>(hi - lo + 1));
+}
+
+// One of n: 0 ... n - 1.
+inline int one_of(Air& a, int n) {
+    return static_cast<int>(a.myrand() % static_cast<std::uint32_t>(n));
+}
+
+// A pause of lo ... hi groups of four spaces.
+inline void wait_between(Air& a, int lo, int hi) {
+    a.wait(between(a, lo, hi));
+}
+
+} // namespace zenka

@@ -1,0 +1,96 @@
+// A ship calling a medium-frequency coast station: to file a telegram, to ask for traffic, to
+// report, or just to be heard.
+
+#include "compose/air.h"
+#include "traffic/maritime/draw.h"
+#include "traffic/maritime/fill.h"
+#include "traffic/maritime/maritime.h"
+#include "traffic/maritime/register.h"
+
+#include <string>
+
+namespace zenka {
+
+void vsl_clg_coast_mf(Air& a, int silent) {
+    const bool continuation = a.svc500fq != 0 && a.freq == a.svc500fq;
+    if (continuation) {
+        a.vsl_nr = a.svc500vsl % kVslCount;
+        a.__vsl = vsl(a.vsl_nr);
+        a.__qra = qra(a.vsl_nr);
+        a.coast_nr = a.svc500cst % kMfCoastCount;
+    } else {
+        get_vsl(a);
+        a.coast_nr = one_of(a, kMfCoastCount);
+    }
+    a.ton = 500 + a.rand() % 1500;
+    a.spd = 18 + a.rand() % 12;
+    a.qsa = 1 + a.rand() % 4;
+    if (silent == 1) a.qsa = a.qsa1 = a.qsa2 = 0;
+    const std::string K(mf_coast(a.coast_nr)), S = a.__vsl;
+    fleet_style(a, K);
+
+    // On the working frequency of a 500 kHz contact the ship files the telegram it was sent for.
+    const int draw = continuation ? 0 : one_of(a, 15);
+    a.svc500 = 0;
+    a.svc500fq = 0;
+    a.wait(one_of(a, 4));
+    auto query = [&](const std::string& text, std::string_view reply) {
+        a.send(text);
+        wait_between(a, 4, 8);
+        a.send(reply);
+    };
+    switch (draw) {
+    case 0:
+    case 1:
+        a.send(a.send_call % 2 == 1 ? fill("%s %s DE %s %s QTC K", {K, K, S, S})
+                                    : fill("%s DE %s QTC K", {K, S}));
+        a.wait(10);
+        a.send(fill("%s DE %s GA?", {K, S}));
+        a.wait(4);
+        vsl_qtc(a, K);
+        return;
+    case 2:
+    case 3:
+        vsl_rcvg_qtc(a);
+        return;
+    case 4:
+        amver(a, a.coast_nr, a.vsl_nr);
+        return;
+    case 5:
+        a.send(fill("DE %s %s K", {S, S}));
+        break;
+    case 6:
+        a.send(fill("%s %s DE %s %s K", {K, K, S, S}));
+        break;
+    case 7:
+        a.send(fill("^ %s DE %s K", {K, S}));
+        break;
+    case 8:
+        a.send(fill("DE %s K", {S}));
+        break;
+    case 9:
+        query(fill("%s %s DE %s %s QRU? K", {K, K, S, S}), "R TKS SU EE");
+        break;
+    case 10:
+        query(fill("%s DE %s QRU? K", {K, S}), "TU EE");
+        break;
+    case 11:
+        query(fill("DE %s QRU? K", {S}), "TU SU EE");
+        break;
+    case 12:
+    case 13: {
+        const std::string text =
+            draw == 12 ? fill("%s DE %s QRY? K", {K, S}) : fill("DE %s QRY? K", {S});
+        a.send(text);
+        wait_between(a, 4, 8);
+        if (a.cond(2)) a.send(text);
+        break;
+    }
+    default:
+        a.send("vvv vvv vvv +");
+        break;
+    }
+    a.send_stack("");
+}
+
+} // namespace zenka
