@@ -182,6 +182,33 @@ TEST(ReceiverSound, DriftMovesThePitchSlowlyAndOnlyWhenAsked) {
     EXPECT_LT(largest_step, 5.0); // slow: a few hertz a second at most
 }
 
+// The phase (radians) of the 1000 Hz component of s[from, from + count).
+double phase_at_1k(const std::vector<float>& s, std::size_t from, std::size_t count) {
+    double re = 0.0, im = 0.0;
+    for (std::size_t i = from; i < from + count; ++i) {
+        const double w = 2.0 * std::numbers::pi * 1000.0 * static_cast<double>(i) / kRate;
+        re += s[i] * std::cos(w);
+        im -= s[i] * std::sin(w);
+    }
+    return std::atan2(im, re);
+}
+
+TEST(ReceiverSound, ChirpAtKeyDownShiftsThePhaseByItsIntegral) {
+    // One 1 s mark: a chirp of c Hz dying away with 25 ms leaves the tone
+    // 2 pi c 0.025 rad ahead once it has settled, and nowhere else off pitch.
+    const Samples8 mark = keyed(1000, 0, 1, 16);
+    ChannelSound chirping;
+    chirping.chirp_hz = 15.0;
+    const auto with = hear(mark, 8000, chirping, milliseconds(1000));
+    const auto without = hear(mark, 8000, {}, milliseconds(1000));
+    for (const std::size_t at : {19200u, 28800u, 38400u}) { // 0.4, 0.6, 0.8 s
+        double ahead = phase_at_1k(with, at, 4800) - phase_at_1k(without, at, 4800);
+        ahead = std::remainder(ahead, 2.0 * std::numbers::pi);
+        EXPECT_NEAR(ahead, 2.0 * std::numbers::pi * 15.0 * 0.025, 0.05) << at;
+        EXPECT_NEAR(strongest_hz(with, at, 4800, 1000.0), 1000.0, 0.3) << at;
+    }
+}
+
 std::vector<std::int16_t> white16(std::size_t n, unsigned seed, int size) {
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> value(-size, size);
