@@ -41,6 +41,7 @@ ChannelSound channel_sound(const EmissionParams& params, const ReceiverSettings&
         s.fade_rate_hz = draw.between(0.1, 0.6);
         s.fade_depth = std::max(s.fade_depth, draw.between(0.9, 1.0));
     }
+    if (s.spark) s.chirp_hz = 10.0; // the spark gap's note settles at every key-down
     if (params.qrh == 1) {
         s.drift_hz = 3.0;
         s.chirp_hz = 6.0;

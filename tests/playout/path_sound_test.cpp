@@ -87,7 +87,10 @@ TEST(PathSound, QsbForcesFadingAndQrhDriftsAndChirps) {
     EXPECT_GT(two.drift_hz, one.drift_hz);
     EXPECT_GT(one.chirp_hz, 0.0);
     EXPECT_GT(two.chirp_hz, one.chirp_hz);
+    p = {};
     p.spark = 1;
+    EXPECT_GT(channel_sound(p, tuned(5000), at(1, 12), 1).chirp_hz, 0.0); // the spark chirps
+    EXPECT_EQ(channel_sound(p, tuned(5000), at(1, 12), 1).drift_hz, 0.0);
     p._f1 = 1;
     EXPECT_TRUE(channel_sound(p, tuned(5000), at(1, 12), 1).spark);
     EXPECT_TRUE(channel_sound(p, tuned(5000), at(1, 12), 1).f1);

@@ -16,7 +16,7 @@ constexpr double kDriftCornerHz = 1.0 / 30.0;
 } // namespace
 
 ChannelPlay::ChannelPlay(const std::filesystem::path& file, const ChannelSound& sound)
-    : stream(file), sound_(sound) {
+    : stream(file), sound_(sound), quiet_(kMixRate) {
     const int rate = stream.rate();
     if (rate > 0 && !sound.spark) {
         // A mark is an 8-sample cycle (pitch rate / 8); frequency-shift keying
@@ -30,6 +30,7 @@ ChannelPlay::ChannelPlay(const std::filesystem::path& file, const ChannelSound& 
             shaped_ = true;
         }
     }
+    shifted_ = sound.spark && (sound.drift_hz > 0.0 || sound.chirp_hz > 0.0);
     if (sound.fade_rate_hz > 0.0 && sound.fade_depth > 0.0)
         fading_ = Wander(sound.fade_rate_hz, kStepRate, mix_seed(sound.seed, 1));
     if (sound.drift_hz > 0.0) drift_ = Wander(kDriftCornerHz, kStepRate, mix_seed(sound.seed, 2));
@@ -45,6 +46,22 @@ void ChannelPlay::step_path() noexcept {
     }
     if (sound_.drift_hz > 0.0) offset_hz_ = sound_.drift_hz * drift_.step().real();
     in_step_ = 0;
+}
+
+void ChannelPlay::shift_spark(std::span<float> piece) noexcept {
+    constexpr std::size_t kQuiet = kMixRate / 50; // 20 ms
+    bool onset = false;
+    for (const float v : piece) {
+        if (std::fabs(v) > 1e-3f) {
+            onset = onset || quiet_ >= kQuiet;
+            quiet_ = 0;
+        } else {
+            ++quiet_;
+        }
+    }
+    if (onset) spark_chirp_ = sound_.chirp_hz;
+    shifter_.process(piece, offset_hz_ + spark_chirp_);
+    spark_chirp_ *= std::exp(-static_cast<double>(piece.size()) / (0.025 * kMixRate));
 }
 
 std::size_t ChannelPlay::add(std::span<float> out, float gain, bool plain) noexcept {
@@ -66,6 +83,7 @@ std::size_t ChannelPlay::add(std::span<float> out, float gain, bool plain) noexc
             continue;
         }
         if (shaped_) shaper_.process(piece, offset_hz_);
+        if (shifted_) shift_spark(piece);
         // The fading gain moves in a straight line across the step.
         const double slope = (fade_to_ - fade_from_) / static_cast<double>(kStep);
         for (std::size_t i = 0; i < n; ++i) {

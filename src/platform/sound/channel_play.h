@@ -1,12 +1,16 @@
 #pragma once
 // One station as the receiver hears it: the channel file's stream, its tone
-// reshaped (soft keying, clean note, drift and chirp) and its path's fading.
+// reshaped (soft keying, clean note, drift and chirp) and its path's fading. A
+// spark's rough note is kept; drift and chirp move it whole, by a frequency
+// shifter, the chirp starting when it comes up after 20 ms of quiet.
 // In plain mode the stream's samples go into the mix exactly as they are.
 //
 // Threads: as ChannelStream; add() runs on the audio thread only.
 
 #include "platform/channel_sound.h"
 #include "platform/sound/channel_stream.h"
+#include "platform/sound/frequency_shifter.h"
+#include "platform/sound/mix_levels.h"
 #include "platform/sound/tone_shaper.h"
 #include "platform/sound/wander.h"
 
@@ -34,10 +38,15 @@ class ChannelPlay {
 
   private:
     void step_path() noexcept;
+    void shift_spark(std::span<float> piece) noexcept;
 
     ChannelSound sound_;
     bool shaped_ = false; // a keyed tone the shaper can follow (not spark)
     ToneShaper shaper_;
+    bool shifted_ = false; // a spark that drifts or chirps
+    FrequencyShifter shifter_{kMixRate};
+    std::size_t quiet_ = 0;    // samples since the spark last sounded
+    double spark_chirp_ = 0.0; // its chirp now
     Wander fading_, drift_;
     double fade_from_ = 1.0, fade_to_ = 1.0; // gain across the current step
     double offset_hz_ = 0.0;

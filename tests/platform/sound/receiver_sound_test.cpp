@@ -209,6 +209,28 @@ TEST(ReceiverSound, ChirpAtKeyDownShiftsThePhaseByItsIntegral) {
     }
 }
 
+TEST(ReceiverSound, SparkKeepsItsNoteAndChirpsWhole) {
+    // A spark's note is shifted whole: a 1000 Hz sine flagged as spark, chirping
+    // 15 Hz at its start, settles 2 pi 15 Hz x 26.4 ms ahead (the chirp moves in
+    // steps of 128 samples) of the same note shifted by nothing.
+    const Samples8 note = tone8(1000.0, 8000, 8000, 16);
+    ChannelSound spark;
+    spark.spark = true;
+    spark.chirp_hz = 15.0;
+    ChannelSound still = spark;
+    still.chirp_hz = 1e-9;
+    const auto with = hear(note, 8000, spark, milliseconds(1000));
+    const auto without = hear(note, 8000, still, milliseconds(1000));
+    const double steps = 128.0 / kRate / (1.0 - std::exp(-128.0 / (0.025 * kRate)));
+    for (const std::size_t at : {19200u, 28800u, 38400u}) {
+        double ahead = phase_at_1k(with, at, 4800) - phase_at_1k(without, at, 4800);
+        ahead = std::remainder(ahead, 2.0 * std::numbers::pi);
+        EXPECT_NEAR(ahead, 2.0 * std::numbers::pi * 15.0 * steps, 0.15) << at;
+        // The shifted note keeps its level.
+        EXPECT_NEAR(rms(with, at, 4800) / rms(without, at, 4800), 1.0, 0.01) << at;
+    }
+}
+
 std::vector<std::int16_t> white16(std::size_t n, unsigned seed, int size) {
     std::mt19937 gen(seed);
     std::uniform_int_distribution<int> value(-size, size);
