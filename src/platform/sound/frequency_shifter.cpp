@@ -25,14 +25,10 @@ void FrequencyShifter::process(std::span<float> io, double offset_hz) noexcept {
         re_delay_ = re;
         // The analytic signal is late - j im (the second chain leads by 90
         // degrees); turned by the phasor, its real part is the shifted signal.
-        v = static_cast<float>(late * turn_re_ + im * turn_im_);
-        const double r = turn_re_ * c - turn_im_ * s;
-        turn_im_ = turn_re_ * s + turn_im_ * c;
-        turn_re_ = r;
+        v = static_cast<float>(late * turn_.re + im * turn_.im);
+        turn_.turn(c, s);
     }
-    const double length = std::sqrt(turn_re_ * turn_re_ + turn_im_ * turn_im_);
-    turn_re_ /= length;
-    turn_im_ /= length;
+    turn_.renormalise();
 }
 
 } // namespace zenka::sound

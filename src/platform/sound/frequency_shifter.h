@@ -5,6 +5,8 @@
 // outputs 90 degrees apart across the audio band (Niemitalo's design); their
 // analytic signal is turned by the offset's phasor and its real part kept.
 
+#include "platform/sound/phasor.h"
+
 #include <array>
 #include <span>
 
@@ -37,8 +39,8 @@ class FrequencyShifter {
         chain({0.6923877778065, 0.9360654322959, 0.9882295226860, 0.9987488452737});
     std::array<Allpass, 4> im_ =
         chain({0.4021921162426, 0.8561710882420, 0.9722909545651, 0.9952884791278});
-    double re_delay_ = 0.0;                // the real chain's output one sample late
-    double turn_re_ = 1.0, turn_im_ = 0.0; // the offset's phasor
+    double re_delay_ = 0.0; // the real chain's output one sample late
+    Phasor turn_;           // the offset's phasor
 };
 
 } // namespace zenka::sound

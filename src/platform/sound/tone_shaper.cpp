@@ -17,8 +17,8 @@ void ToneShaper::process(std::span<float> io, double offset_hz) noexcept {
     for (float& v : io) {
         const double x = v;
         // Down: x times e^(-j w n); the low-pass keeps the envelope about the pitch.
-        const double zr = 2.0 * re_.step(x * lo_re_);
-        const double zi = 2.0 * im_.step(x * lo_im_);
+        const double zr = 2.0 * re_.step(x * lo_.re);
+        const double zi = 2.0 * im_.step(x * lo_.im);
         const double power = zr * zr + zi * zi;
         peak_ = std::max(power, peak_ * peak_decay_);
         const bool keyed = power > 0.25 * peak_ && power > 1e-10;
@@ -28,25 +28,16 @@ void ToneShaper::process(std::span<float> io, double offset_hz) noexcept {
         // Up: the offset turns its own phasor by a small angle (second-order
         // rotation, renormalised after the block).
         const double a = two_pi_over_rate * (offset_hz + chirp_now_);
-        const double c = 1.0 - 0.5 * a * a;
-        const double ur = up_re_ * c - up_im_ * a;
-        up_im_ = up_re_ * a + up_im_ * c;
-        up_re_ = ur;
+        up_.turn(1.0 - 0.5 * a * a, a);
         // Re(z * conj(lo) * up): back at the pitch, moved by the offset.
-        const double br = lo_re_ * up_re_ + lo_im_ * up_im_; // conj(lo) * up, real
-        const double bi = lo_re_ * up_im_ - lo_im_ * up_re_; // conj(lo) * up, imaginary
+        const double br = lo_.re * up_.re + lo_.im * up_.im; // conj(lo) * up, real
+        const double bi = lo_.re * up_.im - lo_.im * up_.re; // conj(lo) * up, imaginary
         v = static_cast<float>(zr * br - zi * bi);
         last_power_ = power;
-        const double lr = lo_re_ * turn_re_ - lo_im_ * turn_im_;
-        lo_im_ = lo_re_ * turn_im_ + lo_im_ * turn_re_;
-        lo_re_ = lr;
+        lo_.turn(turn_re_, turn_im_);
     }
-    const double lo = std::sqrt(lo_re_ * lo_re_ + lo_im_ * lo_im_);
-    lo_re_ /= lo;
-    lo_im_ /= lo;
-    const double up = std::sqrt(up_re_ * up_re_ + up_im_ * up_im_);
-    up_re_ /= up;
-    up_im_ /= up;
+    lo_.renormalise();
+    up_.renormalise();
 }
 
 bool ToneShaper::quiet() const noexcept {

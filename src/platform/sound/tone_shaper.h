@@ -9,6 +9,7 @@
 // the timing of the keying is kept.
 
 #include "platform/sound/biquad.h"
+#include "platform/sound/phasor.h"
 
 #include <cstddef>
 #include <span>
@@ -31,8 +32,8 @@ class ToneShaper {
   private:
     double rate_ = 48000.0;
     double turn_re_ = 1.0, turn_im_ = 0.0; // one sample's turn at the pitch
-    double lo_re_ = 1.0, lo_im_ = 0.0;     // the pitch's phasor
-    double up_re_ = 1.0, up_im_ = 0.0;     // the offset's phasor
+    Phasor lo_;                            // the pitch's phasor
+    Phasor up_;                            // the offset's phasor
     Butterworth4 re_, im_;
     double chirp_hz_ = 0.0;
     double chirp_now_ = 0.0; // current chirp offset
