@@ -26,6 +26,7 @@ struct RenderOptions {
     double seconds = 60;
     std::string out;
     std::optional<int> channel;
+    bool plain_audio = false;
 };
 CLI::App* add_render_command(CLI::App& app, RenderOptions& options);
 int run_render(const RenderOptions& options);

@@ -145,6 +145,9 @@ void add_panel_options(CLI::App& app, PanelOptions& options) {
     app.add_flag("--debug-log", options.debug_log,
                  "Append diagnostic records (retunes, emissions, channel stops) to RX_LOG.TXT in "
                  "the current folder");
+    app.add_flag("--plain-audio", options.plain_audio,
+                 "Start with plain audio: the channel files and noise as they are, without the "
+                 "receiver's shaping (also in the panel's context menu)");
 }
 
 namespace {
@@ -195,6 +198,7 @@ int run_receiver(const char* argv0, const PanelOptions& options,
 
     Panel panel;
     Receiver rx(*clock, random, playout, panel, [](Air& a) { band(a); });
+    rx.set_plain_audio(options.plain_audio);
     panel.attach(rx);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 

@@ -29,20 +29,26 @@ CLI::App* add_render_command(CLI::App& app, RenderOptions& o) {
     c->add_option("--channel", o.channel, "Write only this channel's audio (0 - 6)")
         ->check(decimal(false))
         ->check(CLI::Range(0, 6));
+    c->add_flag("--plain-audio", o.plain_audio,
+                "The channel files, noise and recordings as they are, without the receiver");
     add_world_options(c, o.world);
     return c;
 }
 
 namespace {
 
-// Passes on only one channel's playback; every other sound stays silent.
+// Passes on only one channel's playback, as its transmitter sends it (keying,
+// drift and chirp, but no fading path); every other sound stays silent.
 class OneChannel final : public SilentOutput {
   public:
     OneChannel(SoundOutput& out, int channel) : out_(out), channel_(channel) {}
     int device_count() const override { return out_.device_count(); }
-    void open_channel(int k, const std::filesystem::path& file) override {
-        if (k == channel_) out_.open_channel(k, file);
+    void open_channel(int k, const std::filesystem::path& file, const ChannelSound& s) override {
+        ChannelSound alone = s;
+        alone.fade_depth = 0.0;
+        if (k == channel_) out_.open_channel(k, file, alone);
     }
+    void set_plain_audio(bool plain) override { out_.set_plain_audio(plain); }
     void close_channel(int k) override {
         if (k == channel_) out_.close_channel(k);
     }
@@ -65,6 +71,7 @@ bool render_into(sound::FileSound& file, const RenderOptions& o, const WorkFolde
     std::unique_ptr<OneChannel> filter;
     if (o.channel) filter = std::make_unique<OneChannel>(file, *o.channel);
     SoundOutput& out = filter ? static_cast<SoundOutput&>(*filter) : file;
+    file.set_plain_audio(o.plain_audio);
 
     FixedClock clock = fixed_clock(o.world);
     RandomSource random = random_source(o.world);

@@ -220,9 +220,19 @@ void BM_MixCpu(benchmark::State& state) {
     for (int k = 0; k < Mixer::kChannels; ++k)
         files.push_back(channel_file("CPU" + std::to_string(k) + ".WAV", rates[k], 30));
     Mixer m(RecordingsFolder(g_folder / "fone"));
+    // The receiver's whole work: every station fading deep and drifting with a
+    // chirp, FLT1, static crashes on a summer night.
+    m.set_receiver({1, 0, 6.0, 6.0, 1});
     const auto restart = [&] {
-        for (int k = 0; k < Mixer::kChannels; ++k)
-            m.open_channel(k, files[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < Mixer::kChannels; ++k) {
+            zenka::ChannelSound sound;
+            sound.fade_rate_hz = 0.1 + 0.07 * k;
+            sound.fade_depth = 1.0;
+            sound.drift_hz = 10.0;
+            sound.chirp_hz = 15.0;
+            sound.seed = static_cast<std::uint64_t>(k);
+            m.open_channel(k, files[static_cast<std::size_t>(k)], sound);
+        }
         start_whole_sounds(m);
     };
     restart();

@@ -1,5 +1,6 @@
 #include "panel/panel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -132,6 +133,16 @@ Panel::Panel(QWidget* parent) : QWidget(parent), scan_timer_(this) {
     add_button(kFineDown, "< 100", 345, 90);
     add_button(kFineUp, "100 >", 405, 90);
 
+    // Settings that are no control of the receiver's fixed face: the context menu.
+    plain_audio_ = new QAction(QStringLiteral("Plain audio (no receiver shaping)"), this);
+    plain_audio_->setObjectName(QStringLiteral("plain_audio"));
+    plain_audio_->setCheckable(true);
+    connect(plain_audio_, &QAction::toggled, this, [this](bool on) {
+        if (rx_ != nullptr) rx_->set_plain_audio(on);
+    });
+    addAction(plain_audio_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     scan_timer_.setObjectName(QStringLiteral("scan"));
     scan_timer_.setInterval(kScanMs);
     connect(&scan_timer_, &QTimer::timeout, this, &Panel::scan_tick);
@@ -179,6 +190,7 @@ void Panel::set_caption(int id, const QString& text) {
 
 void Panel::attach(Receiver& rx) {
     rx_ = &rx;
+    plain_audio_->setChecked(rx.plain_audio());
     scan_timer_.start();
 }
 

@@ -19,6 +19,7 @@
 
 #include <string>
 
+class QAction;
 class QLabel;
 class QPushButton;
 
@@ -46,6 +47,9 @@ class Panel final : public QWidget, public PanelView {
 
     // The control with identifier `id`, or null.
     QWidget* control(int id) const;
+
+    // The context menu's switch for plain audio (objectName "plain_audio").
+    QAction* plain_audio_action() const { return plain_audio_; }
 
     // The text of the INFO box.
     static QString info_text();
@@ -83,6 +87,7 @@ class Panel final : public QWidget, public PanelView {
 
     Receiver* rx_ = nullptr;
     QTimer scan_timer_;
+    QAction* plain_audio_ = nullptr; // owned by the panel
     bool off_ = false;
     bool file_errors_shown_ = false;
 };

@@ -9,7 +9,8 @@ namespace zenka {
 class SilentOutput : public SoundOutput {
   public:
     int device_count() const override { return 0; }
-    void open_channel(int, const std::filesystem::path&) override {}
+    using SoundOutput::open_channel;
+    void open_channel(int, const std::filesystem::path&, const ChannelSound&) override {}
     void close_channel(int) override {}
     void loop_carrier(const std::filesystem::path&) override {}
     void stop_carrier() override {}
@@ -17,6 +18,8 @@ class SilentOutput : public SoundOutput {
     void close_recording(std::string_view) override {}
     void start_noise() override {}
     void stop_noise() override {}
+    void set_receiver(const ReceiverSound&) override {}
+    void set_plain_audio(bool) override {}
 };
 
 } // namespace zenka

@@ -3,6 +3,8 @@
 // sounds play asynchronously; a sound that cannot be opened stays silent. Calls
 // may come from the user-interface thread and from the channel watchers at once.
 
+#include "platform/channel_sound.h"
+
 #include <filesystem>
 #include <string_view>
 
@@ -17,8 +19,12 @@ class SoundOutput {
     // How many output devices there are; 0 means the receiver is silent.
     virtual int device_count() const = 0;
 
-    // Channel k (0 .. 6): play the channel file once from its start.
-    virtual void open_channel(int k, const std::filesystem::path& file) = 0;
+    // Channel k (0 .. 6): play the channel file once from its start, heard
+    // through its path and transmitter as `sound` describes.
+    virtual void open_channel(int k, const std::filesystem::path& file,
+                              const ChannelSound& sound) = 0;
+    // The same, steady and without drift.
+    void open_channel(int k, const std::filesystem::path& file) { open_channel(k, file, {}); }
     // Stop channel k and let go of its file; harmless when it is not open.
     virtual void close_channel(int k) = 0;
 
@@ -34,6 +40,12 @@ class SoundOutput {
     // The band noise ("fone/noise.wav"), looping until it is stopped.
     virtual void start_noise() = 0;
     virtual void stop_noise() = 0;
+
+    // The receiver's filter, attenuator and band noise after a retune.
+    virtual void set_receiver(const ReceiverSound& receiver) = 0;
+    // Plain audio: the channel files, noise and recordings summed as they are,
+    // without the receiver's shaping, fading, filter or AGC.
+    virtual void set_plain_audio(bool plain) = 0;
 };
 
 } // namespace zenka

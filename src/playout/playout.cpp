@@ -1,6 +1,8 @@
 #include "playout/playout.h"
 
+#include "platform/sound/random_draw.h"
 #include "playout/carrier_file.h"
+#include "playout/path_sound.h"
 
 #include <cstdio>
 #include <system_error>
@@ -36,8 +38,17 @@ void Playout::log(const LogRecord& r) {
     if (log_ != nullptr) log_->write(r);
 }
 
+std::uint64_t Playout::path_seed(int freq, int k) const {
+    const auto ms = static_cast<std::uint64_t>(clock.now().time_since_epoch().count());
+    return sound::mix_seed(sound::mix_seed(sound::mix_seed(ms, static_cast<std::uint64_t>(freq)),
+                                           static_cast<std::uint64_t>(k)),
+                           retunes_);
+}
+
 PlayReport Playout::play(const Composition& c) {
     PlayReport report;
+    ++retunes_;
+    out.set_receiver(receiver_sound(c.settings, clock.utc(), path_seed(c.settings.freq, -1)));
     for (const LogRecord& r : c.log)
         log(r);
     for (const int qsa : c.meter)
@@ -67,7 +78,8 @@ RenderResult Playout::start_channel(int k, const Slot& slot, const ReceiverSetti
         keyer.render(channel_file(k), slot.text, slot.params, keyer_setup(settings));
     if (r.outcome == RenderResult::Outcome::Written) meter(r.qsa);
     if (r.duration_ms == 0) return r;
-    channels.sound(k, channel_file(k));
+    channels.sound(k, channel_file(k),
+                   channel_sound(slot.params, settings, clock.utc(), path_seed(settings.freq, k)));
     LogRecord record;
     record.freq = settings.freq;
     record.params = slot.params;

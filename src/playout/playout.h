@@ -60,7 +60,10 @@ class Playout {
   private:
     void meter(int qsa);
     void log(const LogRecord& r);
+    // Draws of the path for channel k (-1: the receiver) at this retune.
+    std::uint64_t path_seed(int freq, int k) const;
 
+    std::uint64_t retunes_ = 0;
     DiagnosticLog* log_;
 
   public:

@@ -28,8 +28,8 @@ SoundChannels::~SoundChannels() {
     }
 }
 
-void SoundChannels::sound(int k, const std::filesystem::path& file) {
-    if (valid(k)) out_.open_channel(k, file);
+void SoundChannels::sound(int k, const std::filesystem::path& file, const ChannelSound& sound) {
+    if (valid(k)) out_.open_channel(k, file, sound);
 }
 
 std::uint32_t SoundChannels::timer(int k) const {

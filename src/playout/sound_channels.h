@@ -34,8 +34,8 @@ class SoundChannels {
     SoundChannels(const SoundChannels&) = delete;
     SoundChannels& operator=(const SoundChannels&) = delete;
 
-    // Starts playing channel k's file.
-    void sound(int k, const std::filesystem::path& file);
+    // Starts playing channel k's file, heard as `sound` says.
+    void sound(int k, const std::filesystem::path& file, const ChannelSound& sound = {});
     // Sets channel k's deadline `ms` from now and starts its watcher. `record` holds
     // the emission's own values (frequency, parameters) for the watcher's record.
     void timer_start(int k, std::uint32_t ms, LogRecord record = {});

@@ -174,6 +174,11 @@ void Receiver::toggle_qrn() {
         playout_.out.stop_noise();
 }
 
+void Receiver::set_plain_audio(bool plain) {
+    plain_audio_ = plain;
+    playout_.out.set_plain_audio(plain);
+}
+
 void Receiver::toggle_sampling() {
     settings.sampling = settings.sampling == 3 ? 4 : 3;
     dsp_freq();

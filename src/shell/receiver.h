@@ -60,6 +60,10 @@ class Receiver {
     void toggle_bkgnd();
     void toggle_qrn();
     void toggle_sampling();
+    // Plain audio: the channel files and noise as they are, without the
+    // receiver's keying filter, fading, drift, filters and AGC.
+    void set_plain_audio(bool plain);
+    bool plain_audio() const { return plain_audio_; }
 
     // Shows the frequency and runs the retune cycle: stop, compose, play.
     void dsp_freq();
@@ -84,6 +88,7 @@ class Receiver {
     const Clock& clock_;
     RandomSource& random_;
     Playout& playout_;
+    bool plain_audio_ = false;
     PanelView& view_;
     BandPass band_;
     std::array<int, 12> mem_{};

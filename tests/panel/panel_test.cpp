@@ -10,6 +10,7 @@
 #include "support/spawn_zenka.h"
 #include "support/temp_folder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -756,6 +757,24 @@ TEST(PanelProgram, ABadStartTimeIsAUsageError) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
     EXPECT_NE(r.out.find("--at"), std::string::npos) << r.out;
+}
+
+TEST(PanelMenu, PlainAudioIsASwitchOfTheContextMenu) {
+    Rig r;
+    QAction* plain = r.panel.plain_audio_action();
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(r.panel.contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_TRUE(r.panel.actions().contains(plain));
+    EXPECT_EQ(plain->objectName(), QStringLiteral("plain_audio"));
+    EXPECT_TRUE(plain->isCheckable());
+    EXPECT_FALSE(plain->isChecked());
+    EXPECT_FALSE(r.out.plain());
+    plain->trigger();
+    EXPECT_TRUE(r.out.plain());
+    EXPECT_TRUE(r.rx.plain_audio());
+    plain->trigger();
+    EXPECT_FALSE(r.out.plain());
+    EXPECT_FALSE(r.rx.plain_audio());
 }
 
 } // namespace

@@ -12,6 +12,7 @@ ChannelStream::ChannelStream(const std::filesystem::path& file)
         done_ = true;
         return;
     }
+    rate_ = file_.rate();
     in_.resize(kReadChunk);
     if (file_.rate() != kMixRate) {
         resampler_.emplace(Quality::Fastest, static_cast<double>(kMixRate) / file_.rate());

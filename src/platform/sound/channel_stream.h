@@ -34,6 +34,8 @@ class ChannelStream {
     void fill(std::size_t target = kCapacity);
     // Producer: the whole file is in the ring (or the file could not be read).
     bool drained() const { return done_; }
+    // The file's own sample rate; 0 when it could not be opened.
+    int rate() const { return rate_; }
 
     // Audio thread: adds up to out.size() samples times `gain` onto `out`.
     std::size_t pop_add(std::span<float> out, float gain) noexcept {
@@ -49,6 +51,7 @@ class ChannelStream {
     static constexpr std::size_t kReadChunk = 1024; // input samples per read
 
     SoundFile file_;
+    int rate_ = 0;
     std::optional<Resampler> resampler_; // none at 48 kHz: samples pass unchanged
     SampleRing ring_;
     std::vector<float> in_;

@@ -36,8 +36,10 @@ class FileSound final : public SoundOutput {
 
     int device_count() const override { return file_ ? 1 : 0; }
 
-    void open_channel(int k, const std::filesystem::path& file) override {
-        mixer_.open_channel(k, file);
+    using SoundOutput::open_channel;
+    void open_channel(int k, const std::filesystem::path& file,
+                      const ChannelSound& sound) override {
+        mixer_.open_channel(k, file, sound);
     }
     void close_channel(int k) override { mixer_.close_channel(k); }
     void loop_carrier(const std::filesystem::path& file) override { mixer_.loop_carrier(file); }
@@ -46,6 +48,8 @@ class FileSound final : public SoundOutput {
     void close_recording(std::string_view name) override { mixer_.close_recording(name); }
     void start_noise() override { mixer_.start_noise(); }
     void stop_noise() override { mixer_.stop_noise(); }
+    void set_receiver(const ReceiverSound& r) override { mixer_.set_receiver(r); }
+    void set_plain_audio(bool plain) override { mixer_.set_plain(plain); }
 
     // Renders the next `span` (48 samples per millisecond) of the mix.
     void advance(std::chrono::milliseconds span);

@@ -16,6 +16,9 @@ inline constexpr float kNoiseGain = 0.25f;
 inline constexpr float kCarrierGain = 0.25f;
 inline constexpr float kRecordingGain = 0.5f;
 
+// The attenuator takes the band noise down by 10 dB.
+inline constexpr double kAttenuatorNoise = 0.31622776601683794;
+
 inline constexpr float kLimiterKnee = 0.5f;
 
 inline float soft_limit(float x) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -40,20 +41,21 @@ void Mixer::wake(const std::function<void()>& f) noexcept {
 
 // ---- channels ---------------------------------------------------------------
 
-void Mixer::open_channel(int k, const std::filesystem::path& file) noexcept {
+void Mixer::open_channel(int k, const std::filesystem::path& file,
+                         const ChannelSound& sound) noexcept {
     if (!valid_channel(k)) return;
     try {
         // Opening and the first conversion happen before the stream is
         // published, outside the lock, so other channels are not held up.
-        auto stream = std::make_shared<ChannelStream>(file);
-        stream->fill(ChannelStream::kPrefill);
-        std::shared_ptr<ChannelStream> old;
+        auto stream = std::make_shared<ChannelPlay>(file, sound);
+        stream->stream.fill(ChannelStream::kPrefill);
+        std::shared_ptr<ChannelPlay> old;
         {
             const std::lock_guard lock(control_);
             ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
             old = std::exchange(slot.stream, stream);
             slot.live.store(stream.get(), std::memory_order_seq_cst);
-            if (old) old->close();
+            if (old) old->stream.close();
         }
         epoch_.retire(std::move(old));
         wake(wake_.feeder);
@@ -65,13 +67,13 @@ void Mixer::open_channel(int k, const std::filesystem::path& file) noexcept {
 void Mixer::close_channel(int k) noexcept {
     if (!valid_channel(k)) return;
     try {
-        std::shared_ptr<ChannelStream> old;
+        std::shared_ptr<ChannelPlay> old;
         {
             const std::lock_guard lock(control_);
             ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
             old = std::exchange(slot.stream, nullptr);
             slot.live.store(nullptr, std::memory_order_seq_cst);
-            if (old) old->close();
+            if (old) old->stream.close();
         }
         epoch_.retire(std::move(old));
     } catch (...) {}
@@ -161,6 +163,17 @@ void Mixer::stop_noise() noexcept {
     } catch (...) {}
 }
 
+void Mixer::set_receiver(const ReceiverSound& receiver) noexcept {
+    filter_.store(receiver.filter, std::memory_order_relaxed);
+    const double att = receiver.att ? kAttenuatorNoise : 1.0;
+    noise_gain_.store(
+        static_cast<float>(kNoiseGain * att * std::pow(10.0, receiver.noise_db / 20.0)),
+        std::memory_order_relaxed);
+    crash_rate_hz_.store(receiver.crash_rate_hz, std::memory_order_relaxed);
+    retune_seed_.store(receiver.seed, std::memory_order_relaxed);
+    retunes_.fetch_add(1, std::memory_order_release);
+}
+
 Mixer::VoiceSlot* Mixer::recording_slot(std::string_view name) {
     for (auto& r : recordings_) {
         if (!r.source.empty() && r.source == name) return &r;
@@ -247,14 +260,14 @@ void Mixer::load() noexcept {
 void Mixer::feed() noexcept {
     try {
         const std::lock_guard feeding(feeding_);
-        std::array<std::shared_ptr<ChannelStream>, kChannels> streams;
+        std::array<std::shared_ptr<ChannelPlay>, kChannels> streams;
         {
             const std::lock_guard lock(control_);
             for (std::size_t k = 0; k < streams.size(); ++k)
                 streams[k] = channels_[k].stream;
         }
         for (auto& s : streams) {
-            if (s) s->fill();
+            if (s) s->stream.fill();
         }
         epoch_.collect();
     } catch (...) {}
@@ -266,20 +279,34 @@ void Mixer::mix(std::span<float> out) noexcept {
     epoch_.enter();
     const std::uint64_t block = epoch_.blocks_started();
     std::fill(out.begin(), out.end(), 0.0f);
+    const bool plain = plain_.load(std::memory_order_relaxed);
     for (auto& slot : channels_) {
-        ChannelStream* stream = slot.live.load(std::memory_order_seq_cst);
-        if (stream == nullptr) continue;
-        if (stream->pop_add(out, kChannelGain) > 0 && !stream->heard) {
+        ChannelPlay* play = slot.live.load(std::memory_order_seq_cst);
+        if (play == nullptr) continue;
+        ChannelStream* stream = &play->stream;
+        if (play->add(out, kChannelGain, plain) > 0 && !stream->heard) {
             stream->heard = true;
             slot.heard_ns.store(steady_ns(), std::memory_order_release);
             slot.heard_block.store(block, std::memory_order_release);
         }
     }
     if (CarrierTone* c = carrier_.live.load(std::memory_order_seq_cst)) c->add(out);
-    if (Voice* v = noise_.live.load(std::memory_order_seq_cst)) v->add(out, noise_.gain);
+    const std::uint64_t retunes = retunes_.load(std::memory_order_acquire);
+    if (retunes != retunes_heard_) {
+        retunes_heard_ = retunes;
+        band_noise_.retune(retune_seed_.load(std::memory_order_relaxed));
+    }
+    if (Voice* v = noise_.live.load(std::memory_order_seq_cst)) {
+        if (plain)
+            v->add(out, noise_.gain);
+        else
+            band_noise_.add(out, v->samples(), noise_gain_.load(std::memory_order_relaxed),
+                            crash_rate_hz_.load(std::memory_order_relaxed));
+    }
     for (auto& slot : recordings_) {
         if (Voice* v = slot.live.load(std::memory_order_seq_cst)) v->add(out, slot.gain);
     }
+    if (!plain) chain_.process(out, filter_.load(std::memory_order_relaxed));
     for (float& v : out)
         v = soft_limit(v);
     epoch_.leave();

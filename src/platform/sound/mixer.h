@@ -1,7 +1,11 @@
 #pragma once
 // The receiver's own mixer at 48 kHz float: seven channel streams, the steady
-// carrier tone, the looped band noise and recordings from the recordings folder,
-// each with a fixed gain, summed through a soft limiter.
+// carrier tone, the band noise and recordings from the recordings folder, each
+// with a fixed gain, summed through a soft limiter. Unless it is plain, the
+// stations are heard as a receiver hears them (soft keying, clean tones,
+// fading and drift by their path), the noise never repeats, and the sum goes
+// through the receiver's filter and AGC; plain, the sources are summed as they
+// are and the noise loops.
 //
 // Threads:
 // - control calls (open_channel ... stop_noise): any thread, concurrently; they
@@ -17,9 +21,13 @@
 // A backend with real-time output runs feed() and load() on threads of its
 // own; a rendering backend calls them before every block.
 
+#include "platform/channel_sound.h"
 #include "platform/sound/audio_epoch.h"
+#include "platform/sound/band_noise.h"
 #include "platform/sound/carrier_tone.h"
-#include "platform/sound/channel_stream.h"
+#include "platform/sound/channel_play.h"
+#include "platform/sound/mix_levels.h"
+#include "platform/sound/receiver_chain.h"
 #include "platform/sound/recordings_folder.h"
 #include "platform/sound/sound_cache.h"
 #include "platform/sound/voice.h"
@@ -58,7 +66,8 @@ class Mixer {
     // Control. A sound that cannot be opened stays silent; nothing throws.
     // open_channel converts the first ChannelStream::kPrefill samples before it
     // returns, so the next block already plays the channel.
-    void open_channel(int k, const std::filesystem::path& file) noexcept;
+    void open_channel(int k, const std::filesystem::path& file,
+                      const ChannelSound& sound = {}) noexcept;
     // After this returns no block that starts later plays the old stream.
     void close_channel(int k) noexcept;
     // Measures the carrier file now and plays its tone from the next block,
@@ -72,6 +81,11 @@ class Mixer {
     void close_recording(std::string_view name) noexcept;
     void start_noise() noexcept;
     void stop_noise() noexcept;
+    // The receiver's filter, attenuator and band noise, from the next block on;
+    // a new seed sends the noise somewhere new.
+    void set_receiver(const ReceiverSound& receiver) noexcept;
+    // Plain: every source as it is, no receiver in between.
+    void set_plain(bool plain) noexcept { plain_.store(plain, std::memory_order_relaxed); }
 
     // Audio thread: writes the next out.size() samples of the mix.
     void mix(std::span<float> out) noexcept;
@@ -90,8 +104,8 @@ class Mixer {
 
   private:
     struct ChannelSlot {
-        std::shared_ptr<ChannelStream> stream; // guarded by control_
-        std::atomic<ChannelStream*> live{nullptr};
+        std::shared_ptr<ChannelPlay> stream; // guarded by control_
+        std::atomic<ChannelPlay*> live{nullptr};
         std::atomic<std::uint64_t> heard_block{0};
         std::atomic<std::int64_t> heard_ns{0};
     };
@@ -133,6 +147,18 @@ class Mixer {
     CarrierSlot carrier_;
     VoiceSlot noise_;
     std::array<VoiceSlot, kRecordings> recordings_;
+
+    // The receiver: written by set_receiver, read by the audio thread.
+    std::atomic<bool> plain_{false};
+    std::atomic<int> filter_{0};
+    std::atomic<float> noise_gain_{kNoiseGain};
+    std::atomic<double> crash_rate_hz_{0.0};
+    std::atomic<std::uint64_t> retune_seed_{0};
+    std::atomic<std::uint64_t> retunes_{0};
+    // Audio thread only.
+    std::uint64_t retunes_heard_ = 0;
+    ReceiverChain chain_{kMixRate};
+    BandNoise band_noise_{kMixRate, 1};
 
     std::mutex feeding_; // one feed() at a time
     std::mutex loading_; // one load() at a time; guards cache_

@@ -17,8 +17,37 @@ void NullSound::clear() {
     calls_.clear();
 }
 
-void NullSound::open_channel(int k, const std::filesystem::path& file) {
+void NullSound::open_channel(int k, const std::filesystem::path& file, const ChannelSound& sound) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (k >= 0 && k < kChannels) sounds_[static_cast<std::size_t>(k)] = sound;
+    }
     note("open_channel " + std::to_string(k) + ' ' + file.string());
+}
+
+void NullSound::set_receiver(const ReceiverSound& receiver) {
+    const std::lock_guard lock(mutex_);
+    receiver_ = receiver;
+}
+
+void NullSound::set_plain_audio(bool plain) {
+    const std::lock_guard lock(mutex_);
+    plain_ = plain;
+}
+
+ChannelSound NullSound::channel_sound(int k) const {
+    const std::lock_guard lock(mutex_);
+    return k >= 0 && k < kChannels ? sounds_[static_cast<std::size_t>(k)] : ChannelSound{};
+}
+
+ReceiverSound NullSound::receiver() const {
+    const std::lock_guard lock(mutex_);
+    return receiver_;
+}
+
+bool NullSound::plain() const {
+    const std::lock_guard lock(mutex_);
+    return plain_;
 }
 
 void NullSound::close_channel(int k) {

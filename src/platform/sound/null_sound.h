@@ -3,10 +3,13 @@
 // text, for tests of the engine: "open_channel 3 /tmp/ZENKA03.WAV",
 // "close_channel 3", "loop_carrier /tmp/carrier.wav", "stop_carrier",
 // "play_recording fone/rtt-001.wav", "close_recording fone/rtt-001.wav",
-// "start_noise", "stop_noise". Safe to call from several threads at once.
+// "start_noise", "stop_noise". What a channel is to sound like, the receiver
+// and plain mode are kept apart from the lines (channel_sound(k), receiver(),
+// plain()). Safe to call from several threads at once.
 
 #include "platform/sound_output.h"
 
+#include <array>
 #include <atomic>
 #include <mutex>
 #include <string>
@@ -21,7 +24,8 @@ class NullSound final : public SoundOutput {
     int device_count() const override { return devices_.load(); }
     void set_device_count(int devices) { devices_.store(devices); }
 
-    void open_channel(int k, const std::filesystem::path& file) override;
+    using SoundOutput::open_channel;
+    void open_channel(int k, const std::filesystem::path& file, const ChannelSound& sound) override;
     void close_channel(int k) override;
     void loop_carrier(const std::filesystem::path& file) override;
     void stop_carrier() override;
@@ -29,6 +33,13 @@ class NullSound final : public SoundOutput {
     void close_recording(std::string_view name) override;
     void start_noise() override;
     void stop_noise() override;
+    void set_receiver(const ReceiverSound& receiver) override;
+    void set_plain_audio(bool plain) override;
+
+    // The latest of each.
+    ChannelSound channel_sound(int k) const;
+    ReceiverSound receiver() const;
+    bool plain() const;
 
     // The calls so far, oldest first.
     std::vector<std::string> calls() const;
@@ -40,6 +51,9 @@ class NullSound final : public SoundOutput {
     std::atomic<int> devices_;
     mutable std::mutex mutex_;
     std::vector<std::string> calls_;
+    std::array<ChannelSound, kChannels> sounds_{};
+    ReceiverSound receiver_{};
+    bool plain_ = false;
 };
 
 } // namespace zenka::sound

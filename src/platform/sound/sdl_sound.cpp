@@ -57,8 +57,8 @@ void SdlSound::callback(void* mixer, std::uint8_t* stream, int bytes) {
     static_cast<Mixer*>(mixer)->mix(std::span<float>(reinterpret_cast<float*>(stream), samples));
 }
 
-void SdlSound::open_channel(int k, const std::filesystem::path& file) {
-    if (mixer_) mixer_->open_channel(k, file);
+void SdlSound::open_channel(int k, const std::filesystem::path& file, const ChannelSound& sound) {
+    if (mixer_) mixer_->open_channel(k, file, sound);
 }
 void SdlSound::close_channel(int k) {
     if (mixer_) mixer_->close_channel(k);
@@ -80,6 +80,12 @@ void SdlSound::start_noise() {
 }
 void SdlSound::stop_noise() {
     if (mixer_) mixer_->stop_noise();
+}
+void SdlSound::set_receiver(const ReceiverSound& receiver) {
+    if (mixer_) mixer_->set_receiver(receiver);
+}
+void SdlSound::set_plain_audio(bool plain) {
+    if (mixer_) mixer_->set_plain(plain);
 }
 
 } // namespace zenka::sound

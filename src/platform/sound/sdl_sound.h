@@ -26,7 +26,8 @@ class SdlSound final : public SoundOutput {
 
     int device_count() const override { return devices_; }
 
-    void open_channel(int k, const std::filesystem::path& file) override;
+    using SoundOutput::open_channel;
+    void open_channel(int k, const std::filesystem::path& file, const ChannelSound& sound) override;
     void close_channel(int k) override;
     void loop_carrier(const std::filesystem::path& file) override;
     void stop_carrier() override;
@@ -34,6 +35,8 @@ class SdlSound final : public SoundOutput {
     void close_recording(std::string_view name) override;
     void start_noise() override;
     void stop_noise() override;
+    void set_receiver(const ReceiverSound& receiver) override;
+    void set_plain_audio(bool plain) override;
 
     // The mixer behind the device, for measurements; null without a device.
     const Mixer* mixer() const { return mixer_.get(); }

@@ -30,6 +30,9 @@ class Voice {
         if (at_ == s.size()) finished_.store(true, std::memory_order_relaxed);
     }
 
+    // The decoded samples, for a player that reads them its own way.
+    const std::vector<float>& samples() const noexcept { return *sound_; }
+
     // A sound played once has come to its end.
     bool finished() const noexcept { return finished_.load(std::memory_order_relaxed); }
 

@@ -180,6 +180,7 @@ TEST(FileSoundOutput, SixteenBitOutputKeepsTheMix) {
     {
         sound::FileSound s(out, sound::RecordingsFolder(folder.path()));
         EXPECT_EQ(s.device_count(), 1);
+        s.set_plain_audio(true);
         s.open_channel(0, file);
         s.advance(std::chrono::milliseconds(50));
         EXPECT_EQ(s.position(), 2400u);

@@ -136,6 +136,7 @@ TEST(ChannelOpen, PlaysFromTheVeryNextBlockWithoutWaitingForTheFeeder) {
     const auto file = folder / "ZENKA06.WAV";
     write_channel_file(file, 48000, Samples8(20000, 0x90));
     sound::Mixer mixer(sound::RecordingsFolder(folder / "fone"));
+    mixer.set_plain(true);
     mixer.open_channel(6, file);
     // No feed(): what open_channel converted itself carries the first blocks.
     std::vector<float> out(sound::ChannelStream::kPrefill);

@@ -37,6 +37,7 @@ class RunningMixer {
 
     explicit RunningMixer(const std::filesystem::path& recordings)
         : mixer_(sound::RecordingsFolder(recordings)), seen_(kBlocks) {
+        mixer_.set_plain(true); // every source keeps its own constant value
         audio_ = std::thread([this] {
             std::array<float, kBlock> block{};
             while (!stop_.load()) {

@@ -102,14 +102,18 @@ inline std::vector<float> read_wav(const std::filesystem::path& file) {
 }
 
 // Runs `script` on a FileSound writing float samples and returns what it wrote.
+// Plain unless `receiver` is set: the sources summed as they are.
+enum class Heard { Plain, Receiver };
 inline std::vector<float> render(const TempFolder& folder,
                                  const std::function<void(sound::FileSound&)>& script,
-                                 const std::filesystem::path& recordings = {}) {
+                                 const std::filesystem::path& recordings = {},
+                                 Heard heard = Heard::Plain) {
     const auto out = folder / "mix.wav";
     {
         sound::FileSound sound(
             out, sound::RecordingsFolder(recordings.empty() ? folder / "fone" : recordings),
             sound::FileSound::Format::Float);
+        sound.set_plain_audio(heard == Heard::Plain);
         script(sound);
     }
     return read_wav(out);

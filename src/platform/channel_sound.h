@@ -1,0 +1,30 @@
+#pragma once
+// What the sound output needs to know to make a station and the band sound as a
+// listener hears them: per channel, how its path fades and how its transmitter
+// drifts; for the whole receiver, its filter, attenuator and band noise. Plain
+// values only, worked out by the playout from the emission, the tuning and the
+// clock.
+
+#include <cstdint>
+
+namespace zenka {
+
+struct ChannelSound {
+    bool spark = false;        // a spark transmitter: its rough note is kept as it is
+    bool f1 = false;           // frequency-shift keyed: a lower tone fills the gaps
+    double fade_rate_hz = 0.0; // how fast the path fades; 0: steady
+    double fade_depth = 0.0;   // 0 steady .. 1 Rayleigh fading down to nothing
+    double drift_hz = 0.0;     // rms of the slow wander of the pitch
+    double chirp_hz = 0.0;     // pitch offset at each key-down, dying away in tens of ms
+    std::uint64_t seed = 0;    // draws of this station's fading and drift
+};
+
+struct ReceiverSound {
+    int filter = 0;             // 1: FLT1, about 1 kHz wide; 0: FLT2, about 2 kHz
+    int att = 0;                // attenuator in: the band noise 10 dB lower
+    double noise_db = 0.0;      // band noise level against the recording's own
+    double crash_rate_hz = 0.0; // static crashes a second, on average
+    std::uint64_t seed = 0;     // where the band noise goes on from after this retune
+};
+
+} // namespace zenka
