@@ -69,7 +69,12 @@ bool AtomicFile::open(const fs::path& target) {
         return true;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Appended piece by piece: GCC 12 at -O3 takes "." + std::string for an overlapping
+    // copy (-Wrestrict).
+    std::string name(".");
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (folder / name).string();
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) return fail("cannot create a file in " + folder.string());
     writing_ = pattern;
