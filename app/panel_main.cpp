@@ -187,7 +187,10 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     if (!work.ok())
         std::fprintf(stderr, "zenka: %s; the stations stay silent\n",
                      printable(work.error()).c_str());
-    sound::SdlSound sdl;
+    // The sound libraries' own complaints (no sound card, say) are diagnostics.
+    sound::SdlSound sdl(sound::RecordingsFolder::locate(),
+                        options.debug_log ? sound::SdlSound::LibraryMessages::shown
+                                          : sound::SdlSound::LibraryMessages::hidden);
     // Without a working folder every channel file fails to open ("/dev/null" is
     // no folder), so the stations stay silent while the panel and noise work.
     DiagnosticLog log;

@@ -9,6 +9,10 @@
 #ifndef ZENKA_DATA_FONE
 #define ZENKA_DATA_FONE "/usr/local/share/zenka/fone"
 #endif
+// The installed data folder as seen from the installed executable's folder.
+#ifndef ZENKA_RELATIVE_FONE
+#define ZENKA_RELATIVE_FONE "../share/zenka/fone"
+#endif
 
 namespace zenka::sound {
 namespace {
@@ -28,15 +32,19 @@ std::filesystem::path exe_folder() {
 
 std::filesystem::path RecordingsFolder::choose(const char* env,
                                                const std::filesystem::path& exe_folder,
-                                               const std::filesystem::path& data_folder) {
+                                               const std::filesystem::path& data_folder,
+                                               const std::filesystem::path& relative_data) {
     if (env != nullptr && *env != '\0') return env;
     if (!exe_folder.empty() && is_folder(exe_folder / "fone")) return exe_folder / "fone";
+    if (!exe_folder.empty() && !relative_data.empty() && is_folder(exe_folder / relative_data))
+        return (exe_folder / relative_data).lexically_normal();
     if (is_folder(data_folder)) return data_folder;
     return "fone";
 }
 
 RecordingsFolder RecordingsFolder::locate() {
-    return RecordingsFolder(choose(std::getenv("ZENKA_FONE"), exe_folder(), ZENKA_DATA_FONE));
+    return RecordingsFolder(choose(std::getenv("ZENKA_FONE"), exe_folder(), ZENKA_DATA_FONE,
+                                   ZENKA_RELATIVE_FONE));
 }
 
 bool RecordingsFolder::valid_name(std::string_view name) {

@@ -19,12 +19,16 @@ class RecordingsFolder {
 
     explicit RecordingsFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-    // $ZENKA_FONE if set, else "fone" beside the executable, else the installed
-    // data folder, else "./fone".
+    // $ZENKA_FONE if set, else "fone" beside the executable (a build tree), else
+    // the data folder relative to the executable's folder (an installed tree
+    // wherever its prefix now is: /usr, /usr/local, a package unpacked
+    // anywhere), else the data folder of the configured prefix, else "./fone".
     static RecordingsFolder locate();
-    // The same choice with its inputs spelled out (`env` may be null).
+    // The same choice with its inputs spelled out (`env` may be null;
+    // `relative_data` is taken from `exe_folder`).
     static std::filesystem::path choose(const char* env, const std::filesystem::path& exe_folder,
-                                        const std::filesystem::path& data_folder);
+                                        const std::filesystem::path& data_folder,
+                                        const std::filesystem::path& relative_data = {});
 
     const std::filesystem::path& path() const { return folder_; }
 

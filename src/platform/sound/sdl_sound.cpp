@@ -3,15 +3,58 @@
 #include "platform/sound/mix_levels.h"
 
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 namespace zenka::sound {
 
 using namespace std::chrono_literals;
 
-SdlSound::SdlSound(RecordingsFolder folder) {
+namespace {
+
+void no_log(void*, int, SDL_LogPriority, const char*) {}
+
+// Standard error goes to /dev/null for this object's lifetime when `quiet`:
+// the sound libraries below SDL (ALSA above all) print straight to it, with no
+// handler that SDL lets us set. Only the opening and closing of the device are
+// wrapped, at start-up and at the end, when no other thread has anything to say.
+class QuietStderr {
+  public:
+    explicit QuietStderr(bool quiet) {
+        if (!quiet) return;
+        std::fflush(stderr);
+        saved_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (saved_ < 0) return;
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null < 0 || ::dup2(null, STDERR_FILENO) < 0) {
+            ::close(saved_);
+            saved_ = -1;
+        }
+        if (null >= 0) ::close(null);
+    }
+    ~QuietStderr() {
+        if (saved_ < 0) return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
+} // namespace
+
+SdlSound::SdlSound(RecordingsFolder folder, LibraryMessages messages) : messages_(messages) {
+    const bool quiet = messages_ == LibraryMessages::hidden;
+    if (quiet) SDL_LogSetOutputFunction(&no_log, nullptr);
+    const QuietStderr hush(quiet);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     audio_started_ = true;
@@ -45,6 +88,7 @@ SdlSound::SdlSound(RecordingsFolder folder) {
 }
 
 SdlSound::~SdlSound() {
+    const QuietStderr hush(messages_ == LibraryMessages::hidden);
     if (device_ != 0) SDL_CloseAudioDevice(device_); // no callback runs after this
     loader_.reset();
     feeder_.reset();

@@ -19,7 +19,13 @@ class SdlSound final : public SoundOutput {
   public:
     static constexpr int kPeriod = 512;
 
-    explicit SdlSound(RecordingsFolder folder = RecordingsFolder::locate());
+    // What the libraries under SDL say while the device opens and closes (ALSA's
+    // and PulseAudio's complaints on a machine without a sound card, SDL's own
+    // log): hidden unless asked for, as for diagnostics.
+    enum class LibraryMessages { hidden, shown };
+
+    explicit SdlSound(RecordingsFolder folder = RecordingsFolder::locate(),
+                      LibraryMessages messages = LibraryMessages::hidden);
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
@@ -44,6 +50,7 @@ class SdlSound final : public SoundOutput {
   private:
     static void callback(void* mixer, std::uint8_t* stream, int bytes);
 
+    LibraryMessages messages_;
     bool audio_started_ = false; // SDL's audio subsystem is ours to quit
     std::uint32_t device_ = 0;
     int devices_ = 0;

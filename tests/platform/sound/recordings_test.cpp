@@ -40,6 +40,28 @@ TEST(RecordingsFolderChoice, EnvironmentThenExecutableThenDataThenWorkingFolder)
     EXPECT_EQ(RecordingsFolder::choose("/some/where", exe.path(), data.path()), "/some/where");
 }
 
+TEST(RecordingsFolderChoice, AnInstalledTreeFindsItsOwnDataFolderWhereverItIs) {
+    // <root>/usr/bin/zenka and <root>/usr/share/zenka/fone, as a package unpacked
+    // anywhere leaves them; the configured prefix's folder is only the fallback.
+    TempFolder root;
+    TempFolder configured;
+    const auto bin = root / "usr" / "bin";
+    const auto fone = root / "usr" / "share" / "zenka" / "fone";
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(RecordingsFolder::choose(nullptr, bin, configured.path(), "../share/zenka/fone"),
+              configured.path());
+    std::filesystem::create_directories(fone);
+    EXPECT_EQ(RecordingsFolder::choose(nullptr, bin, configured.path(), "../share/zenka/fone"),
+              fone);
+    EXPECT_EQ(RecordingsFolder::choose(nullptr, bin, configured.path()), configured.path());
+    // A build tree's own "fone" beside the executable, and the environment, come first.
+    std::filesystem::create_directory(bin / "fone");
+    EXPECT_EQ(RecordingsFolder::choose(nullptr, bin, configured.path(), "../share/zenka/fone"),
+              bin / "fone");
+    EXPECT_EQ(RecordingsFolder::choose("/some/where", bin, configured.path(), "../share/zenka/fone"),
+              "/some/where");
+}
+
 TEST(RecordingsFolderChoice, LocateReadsTheEnvironment) {
     const char* old = std::getenv("ZENKA_FONE");
     const std::string saved = old != nullptr ? old : "";
