@@ -25,7 +25,10 @@ int own_minute(Station s) {
 
 std::string khz_text(int freq) {
     std::string text = std::to_string(freq / 10);
-    if (freq % 10 != 0) text += "." + std::to_string(freq % 10);
+    if (freq % 10 != 0) {
+        text += '.';
+        text += static_cast<char>('0' + freq % 10);
+    }
     return text;
 }
 

@@ -65,7 +65,9 @@ TEST_F(SendStack, WaitAppendsGroupsOfFourSpaces) {
     a.send("A");
     EXPECT_EQ(a.wait(3), 0);
     EXPECT_EQ(a.wait(0), 0);
-    EXPECT_EQ(a.send_buf[0], "A" + std::string(12, ' '));
+    std::string expected = "A";
+    expected.append(12, ' ');
+    EXPECT_EQ(a.send_buf[0], expected);
 }
 
 TEST_F(SendStack, AnEighthCloseOverflowsAndLeavesTheSevenAlone) {
