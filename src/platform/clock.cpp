@@ -98,7 +98,7 @@ std::uint32_t SystemClock::tick_count() const {
 }
 
 void FixedClock::advance(milliseconds by) {
-    instant_ += by;
+    ms_ += by.count();
     ticks_ += static_cast<std::uint32_t>(by.count());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // UTC time as the schedules see it, and the clocks it is read from.
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -58,19 +59,20 @@ class SystemClock final : public Clock {
     std::uint32_t tick_count() const override;
 };
 
-// A clock that stands still until a test moves it.
+// A clock that stands still until a test moves it. The channel watchers read it
+// from their own threads while the test moves it, so its state is atomic.
 class FixedClock final : public Clock {
   public:
-    explicit FixedClock(UtcInstant instant) : instant_(instant) {}
-    UtcInstant now() const override { return instant_; }
-    std::uint32_t tick_count() const override { return ticks_; }
+    explicit FixedClock(UtcInstant instant) : ms_(instant.time_since_epoch().count()) {}
+    UtcInstant now() const override { return UtcInstant(std::chrono::milliseconds(ms_.load())); }
+    std::uint32_t tick_count() const override { return ticks_.load(); }
 
-    void set(UtcInstant instant) { instant_ = instant; }
+    void set(UtcInstant instant) { ms_.store(instant.time_since_epoch().count()); }
     void advance(std::chrono::milliseconds by);
 
   private:
-    UtcInstant instant_;
-    std::uint32_t ticks_ = 1000;
+    std::atomic<std::int64_t> ms_;
+    std::atomic<std::uint32_t> ticks_{1000};
 };
 
 // Starts at a chosen instant and runs on in real time from there.
