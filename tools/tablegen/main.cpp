@@ -77,12 +77,12 @@ bool is_identifier(std::string_view s) {
     return true;
 }
 
-std::vector<Column> parse_columns(std::string_view spec) {
+std::vector<Column> parse_columns(std::string_view list) {
     std::vector<Column> columns;
-    while (!spec.empty()) {
-        const std::size_t comma = spec.find(',');
-        const std::string_view item = spec.substr(0, comma);
-        spec = comma == std::string_view::npos ? std::string_view{} : spec.substr(comma + 1);
+    while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        const std::string_view item = list.substr(0, comma);
+        list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
         const std::size_t colon = item.find(':');
         const std::string name(item.substr(0, colon));
         const std::string_view kind = colon == std::string_view::npos ? "" : item.substr(colon + 1);
