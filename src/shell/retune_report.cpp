@@ -69,13 +69,6 @@ RetuneReport report(const Composition& c, Keyer& keyer) {
     return r;
 }
 
-RetuneReport report(const Composition& c, const PlayReport& played) {
-    RetuneReport r = common(c);
-    for (SlotReport& s : r.slots)
-        s.duration_ms = played.duration_ms[static_cast<std::size_t>(s.channel)];
-    return r;
-}
-
 std::string readable(std::string_view text) {
     std::string out;
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };

@@ -41,9 +41,8 @@ struct RetuneReport {
 
 // The report of a composition. A slot's duration is what keying its text gives
 // (measured by `keyer`, which draws hand keying from its random source as playing
-// would); `played`, when given, holds the durations the playout had instead.
+// would).
 RetuneReport report(const Composition& c, Keyer& keyer);
-RetuneReport report(const Composition& c, const PlayReport& played);
 
 // A text with its control bytes spelled out: <spd 30>, <ton 1200>, <qsa 2>, <tune>.
 std::string readable(std::string_view text);
