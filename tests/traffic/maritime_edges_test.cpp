@@ -3,7 +3,7 @@
 
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/register.h"
-#include "traffic/maritime_sweep.h"
+#include "support/generator_sweep.h"
 
 #include <gtest/gtest.h>
 

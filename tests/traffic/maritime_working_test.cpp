@@ -5,7 +5,7 @@
 #include "traffic/maritime/register.h"
 #include "traffic/maritime/series.h"
 #include "traffic/maritime/telegram_tables.h"
-#include "traffic/maritime_sweep.h"
+#include "support/generator_sweep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// Runs a maritime generator over many seeds and instants on fresh contexts.
+// Runs a traffic generator over many seeds and instants on fresh contexts.
 
 #include "compose/air.h"
 #include "platform/clock.h"
