@@ -53,10 +53,10 @@ void cnw(Air& a) {
 
 // 417.0 kHz, the Australian and Venezuelan announcements.
 void vig_vij(Air& a) {
+    coast_mf(a, "YVG", "GUAIRA", true);
     if (a.eh() && a.m(4)) announce(a, "VIG", "TFC LIST QSW 417 KCS");
     if (a.oh() && a.m(34)) announce(a, "VIJ", "WX QSW 417 =");
     if (a.m(22)) announce(a, "YVG", "TFC LIST QSW 417");
-    coast_mf(a, "YVG", "GUAIRA", true);
 }
 
 // 417.5 kHz.
@@ -81,10 +81,10 @@ void vaj(Air& a) {
 
 // 420.5 kHz.
 void vit(Air& a) {
-    if (a.m(44)) announce(a, "VIT", "TFC LIST QSW 420.5 KCS");
-    if (a.night() && a.ms(50)) marker(a, "VIT", "VVV VVV VVV DE VIT VIT VIT            ");
     coast_mf(a, "JCK", "KOBE", true);
     small_coast(a, "VWZ");
+    if (a.m(44)) announce(a, "VIT", "TFC LIST QSW 420.5 KCS");
+    if (a.night() && a.ms(50)) marker(a, "VIT", "VVV VVV VVV DE VIT VIT VIT            ");
 }
 
 // 421.5 kHz, CWA's call at the top of even hours.
@@ -114,9 +114,9 @@ void eal_igj(Air& a) {
 // 430.0 kHz.
 void pkk_pkd(Air& a) {
     if (a.eh() && a.m(2)) announce(a, "PKK", "TFC LIST QSW 430 KCS");
-    if (a.oh() && a.m(32)) announce(a, "PKD", "TFC LIST QSW 430");
     traffic_list(a, "PKK");
     traffic_list(a, "PKD");
+    if (a.oh() && a.m(32)) announce(a, "PKD", "TFC LIST QSW 430");
 }
 
 // 431.5 kHz, LPW's navigational warnings.
@@ -191,10 +191,10 @@ void vok_xfn_idc(Air& a) {
 // 445.0 kHz.
 void eac(Air& a) {
     if (a.oh() && a.m(10)) announce(a, "EAC", "TFC LIST QSW 445 KCS");
-    if (a.ct(100, 500) && a.min_period(30, 0))
-        marker(a, "EAC", "VVV VVV VVV DE EAC EAC EAC            ");
     traffic_list(a, "EAC");
     coast_mf(a, "EAC", "TARIFA", true);
+    if (a.ct(100, 500) && a.min_period(30, 0))
+        marker(a, "EAC", "VVV VVV VVV DE EAC EAC EAC            ");
 }
 
 // 445.5 kHz, HZH's general call.
@@ -214,9 +214,9 @@ void vax(Air& a) {
 // 446.5 kHz, EAL's marker in the first third of the hour.
 void eal(Air& a) {
     if (a.ml(20)) marker(a, "EAL", "VVV VVV VVV DE EAL EAL EAL QSX 500            ");
-    if (a.eh() && a.m(25)) announce(a, "EAL", "TFC LIST QSW 446.5 KCS");
     traffic_list(a, "EAL");
     coast_mf(a, "EAL", "PALMAS", false);
+    if (a.eh() && a.m(25)) announce(a, "EAL", "TFC LIST QSW 446.5 KCS");
 }
 
 // 447.0 kHz.
@@ -251,9 +251,9 @@ void uge2_6or(Air& a) {
 // 451.0 kHz.
 void xfu_vrt(Air& a) {
     if (a.min_period(40, 0)) marker(a, "XFU", "VVV VVV VVV DE XFU XFU XFU            ");
+    traffic_list(a, "XFQ");
     if (a.eh() && a.m(11)) announce(a, "VRT", "TFC LIST QSW 451 KCS");
     if (a.oh() && a.m(31)) announce(a, "XFQ", "TFC LIST QSW 451");
-    traffic_list(a, "XFQ");
 }
 
 // 454.0 kHz, a working frequency: UOY's weather call and YSA's general call.
@@ -271,10 +271,10 @@ void working_454(Air& a) {
 
 // 458.0 kHz.
 void spe_9ym(Air& a) {
+    traffic_list(a, "SPE");
     if (a.eh() && a.m(8)) announce(a, "SPE", "TFC LIST QSW 458 KCS");
     if (a.ct(1800, 2200) && a.ml(30)) marker(a, "9YM", "VVV VVV VVV DE 9YM 9YM 9YM            ");
     if (a.m(38)) announce(a, "9YM", "TFC LIST QSW 458");
-    traffic_list(a, "SPE");
 }
 
 // 460.0 kHz, a test of V's, two markers sharing the hours, ZAD's list.
@@ -292,9 +292,9 @@ void zad_clc(Air& a) {
 void fourwd(Air& a) {
     if (a.sked(700) || a.sked(1900))
         message(a, "4WD", "CQ CQ CQ DE 4WD 4WD 4WD TFC LIST QSW 461 K");
-    if (a.m(9)) announce(a, "ZHH", "TFC LIST QSW 461");
     small_coast(a, "LPO");
     small_coast(a, "ZHH");
+    if (a.m(9)) announce(a, "ZHH", "TFC LIST QSW 461");
 }
 
 // 461.5 kHz.
@@ -313,16 +313,16 @@ void yqi(Air& a) {
 void vco_txz(Air& a) {
     if (a.eh() && a.ml(30)) marker(a, "VCO", "VVV VVV VVV DE VCO VCO VCO            ");
     if (a.oh() && a.ml(30)) marker(a, "TXZ", "VVV VVV VVV DE TXZ TXZ TXZ            ");
-    if (a.m(42)) announce(a, "ZDK", "TFC LIST QSW 464 KCS");
     traffic_list(a, "ZDK");
+    if (a.m(42)) announce(a, "ZDK", "TFC LIST QSW 464 KCS");
 }
 
 // 465.0 kHz, PKF's marker before noon, PNK's after.
 void pkf_pnk(Air& a) {
     if (a.ct(0, 1200) && a.ml(30)) marker(a, "PKF", "VVV VVV VVV DE PKF PKF PKF            ");
     if (a.ct(1200, 0) && a.ml(30)) marker(a, "PNK", "VVV VVV VVV DE PNK PNK PNK            ");
-    if (a.m(36)) announce(a, "PKF", "TFC LIST QSW 465 KCS");
     traffic_list(a, "PKF");
+    if (a.m(36)) announce(a, "PKF", "TFC LIST QSW 465 KCS");
 }
 
 // 468.0 kHz.
@@ -379,10 +379,10 @@ void xvn(Air& a) {
 // 478.0 kHz.
 void von_vae(Air& a) {
     if (a.oh() && a.m(5)) announce(a, "VON", "TFC LIST QSW 478 KCS");
+    nav_warnings(a, "VON");
     if (a.eh() && a.m(35)) announce(a, "VAE", "TFC LIST QSW 478");
     if (a.ct(400, 600) && a.min_period(40, 0))
         marker(a, "VAE", "VVV VVV VVV DE VAE VAE VAE            ");
-    nav_warnings(a, "VON");
 }
 
 // 480.0 kHz, a working frequency: the general calls of 9MK3 and 9MP3.
@@ -407,43 +407,43 @@ void fourpb(Air& a) {
 
 // 484.0 kHz.
 void fourxo_hln(Air& a) {
+    traffic_list(a, "A7D");
     if (a.m(13)) announce(a, "4XO", "TFC LIST QSW 484 KCS");
     if (a.m(43)) announce(a, "HLN", "TFC LIST QSW 484");
     if (a.eh() && a.m(28)) announce(a, "A7D", "WX QSW 484 =");
-    traffic_list(a, "A7D");
 }
 
 // 485.0 kHz.
 void uge2_9ww20(Air& a) {
+    traffic_list(a, "9WW20");
+    small_coast(a, "9WW20");
     if (a.ct(400, 800) && a.t.minute % 3 != 0)
         marker(a, "UGE2", "VVV VVV VVV DE UGE2 UGE2 UGE2            ");
     if (a.m(57)) announce(a, "9WW20", "TFC LIST QSW 485 KCS");
-    traffic_list(a, "9WW20");
-    small_coast(a, "9WW20");
 }
 
 // 488.0 kHz.
 void xfu_wax(Air& a) {
-    if (a.oh() && a.m(21)) announce(a, "XFU", "TFC LIST QSW 488 KCS");
-    if (a.eh() && a.m(51)) announce(a, "WAX", "TFC LIST QSW 488");
     traffic_list(a, "WAX");
     coast_mf(a, "PZN", "PARAMARIBO", false);
+    if (a.oh() && a.m(21)) announce(a, "XFU", "TFC LIST QSW 488 KCS");
+    if (a.eh() && a.m(51)) announce(a, "WAX", "TFC LIST QSW 488");
 }
 
 // 489.0 kHz.
 void vcm_ppo(Air& a) {
     if (a.ms(10) && a.eh()) repeat(a, "VCM", "VVV VVV DE VCM VCM  ", 10);
-    if (a.oh() && a.m(54)) announce(a, "PPO", "TFC LIST QSW 489 KCS");
     traffic_list(a, "PPO");
     coast_mf(a, "PPO", "OLINDA", true);
+    if (a.oh() && a.m(54)) announce(a, "PPO", "TFC LIST QSW 489 KCS");
 }
 
 // 490.0 kHz.
 void ulx_gpk(Air& a) {
     if (a.m(48)) cq(a, "ULX");
-    if (a.m(39)) announce(a, "GPK", "NAV WNG QSW 490 =");
     obs_receiving(a, "UFO");
     coast_mf(a, "GPK", "PORTPATRICK", true);
+    if (a.m(39)) announce(a, "GPK", "NAV WNG QSW 490 =");
 }
 
 // 495.0 kHz, CWA's marker.
@@ -459,32 +459,32 @@ void fjy4(Air& a) {
 // 510.5 kHz.
 void ude_gcc(Air& a) {
     if (a.ms(0) && a.oh()) repeat(a, "UDE", "VVV VVV DE UDE UDE  ", 8);
+    coast_mf(a, "UTT", "ODESSA", false);
     if (a.min_period(30, 50)) marker(a, "GCC", "VVV VVV VVV DE GCC GCC GCC            ");
     if (a.m(22)) announce(a, "UTT", "TFC LIST QSW 510.5 =");
-    coast_mf(a, "UTT", "ODESSA", false);
 }
 
 // 511.0 kHz.
 void sph(Air& a) {
-    if (a.eh() && a.m(39)) announce(a, "SPH", "TFC LIST QSW 511 KCS");
     coast_mf(a, "FFC", "ARCACHON", true);
+    if (a.eh() && a.m(39)) announce(a, "SPH", "TFC LIST QSW 511 KCS");
     coast_mf(a, "SPH", "GDYNIA", false);
 }
 
 // 511.5 kHz, two markers sharing the hour, EAF's list.
 void eaf_ipa(Air& a) {
     if (a.ml(20)) marker(a, "EAF", "VVV VVV VVV DE EAF EAF EAF            ");
+    traffic_list(a, "EAF");
     if (a.min_period(30, 50)) marker(a, "IPA", "VVV VVV VVV DE IPA IPA IPA            ");
     if (a.m(25)) announce(a, "EAF", "TFC LIST QSW 511.5 KCS");
-    traffic_list(a, "EAF");
 }
 
 // 512.5 kHz.
 void iqx_oxj(Air& a) {
     if (a.min_period(40, 0)) marker(a, "IQX", "VVV VVV VVV DE IQX IQX IQX            ");
-    if (a.oh() && a.m(21)) announce(a, "OXJ", "TFC LIST QSW 512.5 KCS");
     traffic_list(a, "OXJ");
     coast_mf(a, "OXJ", "TORSHAVN", false);
+    if (a.oh() && a.m(21)) announce(a, "OXJ", "TFC LIST QSW 512.5 KCS");
 }
 
 // 514.5 kHz, IPB's marker.
@@ -531,19 +531,19 @@ void iar(Air& a) {
 
 // 522.5 kHz.
 void sae_xsg(Air& a) {
-    if (a.ml(20)) marker(a, "SAE", "VVV VVV VVV DE SAE SAE SAE            ");
-    if (a.oh() && a.m(31)) announce(a, "XSG", "TFC LIST QSW 522.5 KCS");
     traffic_list(a, "XSG");
     coast_mf(a, "XSG", "SHANGHAI", false);
+    if (a.ml(20)) marker(a, "SAE", "VVV VVV VVV DE SAE SAE SAE            ");
+    if (a.oh() && a.m(31)) announce(a, "XSG", "TFC LIST QSW 522.5 KCS");
 }
 
 // 524.0 kHz.
 void tna_lom(Air& a) {
+    nav_warnings(a, "TNA");
     if (a.eh() && a.m(14)) announce(a, "TNA", "TFC LIST QSW 524 KCS");
     if (a.sked(800) || a.sked(2000)) message(a, "LOM", "CQ CQ CQ DE LOM LOM LOM QTC? K");
     if (a.ct(2100, 2300) && a.min_period(40, 0))
         marker(a, "LOM", "VVV VVV VVV DE LOM LOM LOM            ");
-    nav_warnings(a, "TNA");
 }
 
 // clang-format off
