@@ -255,5 +255,77 @@ TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
     }
 }
 
+// The call sign an emission names: the station of a fixed text ("NAA marker" ->
+// "NAA") or a generator's first argument ("coast_station_mf PCH/SCHEVENINGEN" ->
+// "PCH"); empty when it names none.
+std::string call_of(const std::string& item) {
+    const std::size_t space = item.find(' ');
+    if (space == std::string::npos) return "";
+    const std::string kind = kind_of(item);
+    const std::string call = kind == item.substr(0, space)
+                                 ? item.substr(space + 1, item.find('/') - space - 1)
+                                 : item.substr(0, std::min(space, item.find('/')));
+    return call == "V" ? "" : upper(call);
+}
+
+// The first slot whose text holds `call` as a word, or -1.
+int first_slot_with(const Air& a, const std::string& call) {
+    for (int k = 0; k < a.send_call && k < Air::kSlots; ++k) {
+        const std::string text = " " + upper(a.send_buf[static_cast<std::size_t>(k)]) + " ";
+        for (std::size_t at = text.find(call); at != std::string::npos;
+             at = text.find(call, at + 1))
+            if (!std::isalnum(static_cast<unsigned char>(text[at - 1])) &&
+                !std::isalnum(static_cast<unsigned char>(text[at + call.size()])))
+                return k;
+    }
+    return -1;
+}
+
+// A rule's emissions take the sound channels in the order its label lists them:
+// where two of them, each naming a station no other emission of the rule names,
+// are heard in one pass, the earlier one holds the lower slot. (Rules with a
+// generator that chooses its own stations are left out: their texts may name any
+// station.)
+TEST(BandPlan, EveryRuleSendsInTheListedOrder) {
+    const Catalogue catalogue = station_catalogue();
+    for (auto rules : {catalogue.low, catalogue.marine, catalogue.tail}) {
+        for (const Rule& rule : rules) {
+            bool more = false;
+            std::vector<std::string> calls;
+            bool chooses_stations = false; // a generator that picks its own stations
+            for (const std::string& item : split_items(std::string(rule.label), more)) {
+                calls.push_back(call_of(item));
+                chooses_stations = chooses_stations ||
+                                   (calls.back().empty() && !kFixedKinds.contains(kind_of(item)));
+            }
+            if (chooses_stations) continue; // its texts may name any station
+            std::vector<std::size_t> single; // emissions with a call of their own
+            for (std::size_t i = 0; i < calls.size(); ++i)
+                if (!calls[i].empty() && std::count(calls.begin(), calls.end(), calls[i]) == 1)
+                    single.push_back(i);
+            if (single.size() < 2) continue;
+            std::string fault;
+            test::sweep_rule(rule, [&](const Air& a) {
+                int last = -1;
+                std::size_t last_item = 0;
+                for (std::size_t i : single) {
+                    const int k = first_slot_with(a, calls[i]);
+                    if (k < 0) continue;
+                    if (k < last) {
+                        fault = calls[i] + " in slot " + std::to_string(k) + " before " +
+                                calls[last_item] + " in slot " + std::to_string(last);
+                        return true;
+                    }
+                    last = k;
+                    last_item = i;
+                }
+                return false;
+            });
+            EXPECT_TRUE(fault.empty()) << "\"" << rule.label << "\" at "
+                                       << khz(test::first_frequency(rule)) << " kHz: " << fault;
+        }
+    }
+}
+
 } // namespace
 } // namespace zenka
