@@ -115,6 +115,12 @@ void mft(Air& a) {
         marker(a, "MFT", "VVV VVV VVV DE MFT MFT MFT            ");
 }
 
+// 54.0 kHz, NPM's marker by night; by day the fruit company's WAX works its divisions.
+void npm_wax(Air& a) {
+    if (a.ct(1800, 800)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            ");
+    if (a.ct(800, 1800) && a.min_period(10, 25)) fruit_company(a, "WAX");
+}
+
 // 55.0 kHz, the nameless test transmitter by night; machine keying in minutes divisible by 4.
 void v_55(Air& a) {
     if (!a.ct(2200, 600)) return;
@@ -403,7 +409,7 @@ const Rule kRules[] = {
     {at(526), "LP marker", [](Air& a) { if (a.eh()) marker(a, "LP", "VVV VVV VVV DE LP LP LP            "); }},
     {at(526), "LP marker", [](Air& a) { if (a.oh()) marker(a, "LP", "CQ CQ CQ DE LP LP LP  +            "); }},
     {at(536), "OJA marker", [](Air& a) { if (a.ct(600, 2000)) marker(a, "OJA", "VVV VVV VVV DE OJA OJA OJA            "); }},
-    {at(540), "NPM marker, ufc WAX", [](Air& a) { if (a.ct(1800, 800)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            "); }},
+    {at(540), "NPM marker, ufc WAX", npm_wax},
     {at(546), "hell", [](Air& a) { a.hell(); }},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(600, 1400)) marker(a, "LCH", "VVV VVV VVV DE LCH LCH LCH            "); }},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(1400, 2200)) marker(a, "LCH", "CQ CQ CQ DE LCH LCH LCH            "); }},
@@ -423,6 +429,7 @@ const Rule kRules[] = {
     {at(600), "ts, JJY ts2", jjy},
     {any_of({620, 1080}), "NPG ts2", npg_62},
     {at(622), "GIZ text, GIZ marker, GIZ cond", giz},
+    {at(630), "ufc WAX", [](Air& a) { if (a.eh() && a.ml(20)) fruit_company(a, "WAX"); }},
     {at(640), "NAA ts2", naa_time},
     {at(645), "GBV marker, auto", gbv_64},
     {at(649), "hell", [](Air& a) { a.hell(); }},
@@ -444,12 +451,14 @@ const Rule kRules[] = {
     {at(699), "OHA marker", [](Air& a) { if (a.oh() && a.t.minute < 30) marker(a, "OHA", "CQ CQ CQ DE OHA OHA OHA            "); }},
     {at(699), "auto", oha_auto},
     {at(702), "SAJ marker, auto", saj},
+    {at(705), "ufc WAX", [](Air& a) { if (a.oh() && a.min_period(30, 50)) fruit_company(a, "WAX"); }},
     {at(706), "RDW marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "RDW", "VVV VVV VVV DE RDW RDW RDW            "); }},
     {at(713), "KGH marker, auto", kgh_71},
     {at(714), "SAJ marker", [](Air& a) { if (a.ct(2100, 500)) marker(a, "SAJ", "CQ CQ CQ DE SAJ SAJ SAJ            "); }},
     {at(715), "GLO marker", [](Air& a) { if (a.ct(0, 600)) marker(a, "GLO", "VVV VVV VVV DE GLO GLO GLO            "); }},
     {at(725), "SPP marker", [](Air& a) { if (a.day()) marker(a, "SPP", "VVV VVV VVV DE SPP SPP SPP            "); }},
     {at(728), "V marker, hell", v_72},
+    {at(730), "ufc WNU", [](Air& a) { if (a.min_period(20, 40)) fruit_company(a, "WNU"); }},
     {at(750), "SYC marker", [](Air& a) { if (a.ct(600, 1800) && !time_minutes(a)) marker(a, "SYC", "VVV VVV VVV DE SYC SYC SYC            "); }},
     {at(750), "JGH marker", [](Air& a) { if (a.ct(1800, 600) && !time_minutes(a)) marker(a, "JGH", "VVV VVV VVV DE JGH JGH JGH            "); }},
     {at(750), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
@@ -489,6 +498,7 @@ const Rule kRules[] = {
     {at(896), "RAI marker", [](Air& a) { if (a.night()) marker(a, "RAI", "CQ CQ CQ DE RAI RAI RAI            "); }},
     {at(900), "WFB/WFC marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "WFB", "VVV VVV WFC WFC DE WFB WFB            "); }},
     {at(900), "WFB/WFD marker", [](Air& a) { if (a.ct(1200, 1800)) marker(a, "WFB", "VVV VVV WFD WFD DE WFB WFB            "); }},
+    {at(900), "ufc WNU", [](Air& a) { if (a.ct(1900, 2300) && a.ml(30)) fruit_company(a, "WNU"); }},
     {at(900), "FUE text", fue},
     {at(901), "ZRH marker", [](Air& a) { if (a.eh()) marker(a, "ZRH", "VVV VVV VVV DE ZRH ZRH ZRH            "); }},
     {at(901), "ZRH marker", [](Air& a) { if (a.oh() && a.ct(400, 2200)) marker(a, "ZRH", "CQ CQ CQ DE ZRH ZRH ZRH            "); }},

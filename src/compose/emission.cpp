@@ -1,5 +1,7 @@
 #include "compose/air.h"
 
+#include <algorithm>
+
 namespace zenka {
 
 void Air::stn() {
@@ -28,15 +30,23 @@ void Air::stn_ext() {
 }
 
 void Air::create_params() {
-    // Seven bytes: speed, tone (low, high), strength. A zero byte ends the text
-    // there, as it would a C string.
+    // Seven bytes: speed, tone (low, high), strength. The text is a C string, so
+    // no byte of the switch may be zero: a zero would end the switch early and the
+    // text's next letters would be read as its values. So the speed is kept to
+    // 1 ... 255, a tone is sent at least 257 Hz and one hertz higher when its low
+    // byte is zero (not heard), and strength 0 is sent as 6, which the keyer keys
+    // as 0 like any step above 5.
+    const int speed = std::clamp(spd, 1, 255);
+    int tone = std::clamp(ton, 257, 65535);
+    if (tone % 256 == 0) ++tone;
+    const int strength = qsa == 0 ? 6 : std::clamp(qsa, 1, 255);
     const char bytes[8] = {0x01,
-                           static_cast<char>(spd),
+                           static_cast<char>(speed),
                            0x02,
-                           static_cast<char>(ton % 256),
-                           static_cast<char>(ton / 256),
+                           static_cast<char>(tone % 256),
+                           static_cast<char>(tone / 256),
                            0x03,
-                           static_cast<char>(qsa),
+                           static_cast<char>(strength),
                            0};
     send(bytes);
 }

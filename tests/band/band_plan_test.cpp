@@ -30,7 +30,7 @@ const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "c
                                            "data",   "hell", "fax",   "auto", "omega"};
 
 // Generators named in the plan that the traffic library has so far.
-const std::set<std::string> kGenerators = {"clg_cond",         "nato_call3",  "send_stack",
+const std::set<std::string> kGenerators = {"clg_cond",         "ufc",         "nato_call3",  "send_stack",
                                            "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
                                            "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
                                            "old_vsl_qtc",      "uscg",        "port_radio"};

@@ -80,7 +80,7 @@ std::string fault_in(const Slot& slot) {
     if (slot.text.size() > kLongestText) return "text of " + std::to_string(slot.text.size());
     if (p.spd < 1 || p.spd > 600) return "speed " + std::to_string(p.spd);
     if (p.qsa < 0 || p.qsa > 5) return "strength " + std::to_string(p.qsa);
-    if (p.ton < 1 || p.ton > 20000) return "tone " + std::to_string(p.ton);
+    if (p.ton < 1 || p.ton > 5000) return "tone " + std::to_string(p.ton);
     if (p.rto < 0 || p.rto > 39) return "dash weighting " + std::to_string(p.rto);
     if (p.qrh < 0 || p.qrh > 2) return "drift " + std::to_string(p.qrh);
     for (int flag : {p._f1, p.sz, p.qsb, p.katokana, p.bw, p.hand, p.spark})
@@ -89,11 +89,17 @@ std::string fault_in(const Slot& slot) {
     const std::string& t = slot.text;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const auto c = static_cast<unsigned char>(t[i]);
-        if (c == 0x01 || c == 0x03) { // speed or strength switch and its byte
-            if (i + 1 >= t.size() || t[i + 1] == 0) return "cut parameter switch";
-            i += 1;
-        } else if (c == 0x02) { // tone switch and its two bytes
+        // The in-band switches: a byte of the switch that was lost (a zero ends a
+        // text) takes the text's next letters for its value. Strength 0 goes as 6.
+        if (c == 0x01 || c == 0x03) { // speed or strength and its byte
+            if (i + 1 >= t.size()) return "cut parameter switch";
+            const auto value = static_cast<unsigned char>(t[++i]);
+            if (c == 0x03 && value > 6) return "strength switch " + std::to_string(value);
+        } else if (c == 0x02) { // tone and its two bytes
             if (i + 2 >= t.size()) return "cut tone switch";
+            const int tone = static_cast<unsigned char>(t[i + 1]) +
+                             256 * static_cast<unsigned char>(t[i + 2]);
+            if (tone < 100 || tone > 5000) return "tone switch " + std::to_string(tone);
             i += 2;
         } else if (c == 0) {
             return "zero byte at " + std::to_string(i);

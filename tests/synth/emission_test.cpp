@@ -170,12 +170,23 @@ TEST(CreateParams, AppendsTheSevenSwitchBytes) {
     EXPECT_EQ(a.send_buf[0], std::string("QRV \x01\x16\x02\xD2\x04\x03\x02"));
 }
 
-TEST(CreateParams, AZeroByteEndsTheSwitchLikeAnyText) {
+// No byte of the switch is zero, which would end the text inside it: a tone with a
+// zero low byte goes one hertz up, strength 0 goes as 6 (keyed as 0), speeds and
+// tones outside what the bytes carry are held at their limits.
+TEST(CreateParams, NoByteOfTheSwitchIsZero) {
     FixedClock clock(morning());
     Air a(clock);
-    a.spd = 22, a.ton = 1280, a.qsa = 2; // 1280 = 5 * 256: the low byte is zero
-    a.create_params();
-    EXPECT_EQ(a.send_buf[0], std::string("\x01\x16\x02"));
+    const auto bytes = [&](int spd, int ton, int qsa) {
+        a.send_buf[0].clear();
+        a.spd = spd, a.ton = ton, a.qsa = qsa;
+        a.create_params();
+        return a.send_buf[0];
+    };
+    EXPECT_EQ(bytes(22, 1280, 2), std::string("\x01\x16\x02\x01\x05\x03\x02"));
+    EXPECT_EQ(bytes(22, 1234, 0), std::string("\x01\x16\x02\xD2\x04\x03\x06"));
+    EXPECT_EQ(bytes(600, 200, 5), std::string("\x01\xFF\x02\x01\x01\x03\x05"));
+    for (int ton = 100; ton <= 4000; ++ton)
+        ASSERT_EQ(bytes(20, ton, 3).size(), 7u) << ton;
 }
 
 TEST(Send, KeepsASlotWithinItsLengthAndStopsAtAZeroByte) {
