@@ -3,6 +3,7 @@
 // is what `zenka text` says the station sends.
 
 #include "band/catalogue.h"
+#include "support/morse_text.h"
 #include "support/rule_sweep.h"
 #include "support/run_command.h"
 #include "support/temp_folder.h"
@@ -23,20 +24,11 @@
 namespace zenka {
 namespace {
 
+using test::letters_and_figures;
 using test::run;
 
 std::string zenka(const std::string& args) {
     return std::string(ZENKA_EXE) + " " + args;
-}
-
-// Letters and figures only, in capitals: punctuation and procedure signs are
-// written differently by the decoder, and blanks depend on its timing.
-std::string letters_and_figures(const std::string& s) {
-    std::string out;
-    for (char c : s)
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
 }
 
 struct Slot {
