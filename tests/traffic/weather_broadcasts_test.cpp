@@ -1,10 +1,10 @@
 // The weather broadcasts and NAVAREA warnings as a family: every member closes its slot with no
 // placeholder left, over many seeds and instants; and their dated and seasonal edge cases.
 
-#include "traffic/weather/tables.h"
-#include "traffic/weather/weather.h"
 #include "support/generator_sweep.h"
 #include "support/weather_text.h"
+#include "traffic/weather/tables.h"
+#include "traffic/weather/weather.h"
 
 #include <gtest/gtest.h>
 
@@ -28,10 +28,14 @@ struct Member {
 
 const std::vector<Member>& members() {
     static const std::vector<Member> all = {
-        {"wx_code 11", [](Air& a) { wx_code(a, "OHA", "METEO", 11, fin_obs_stn, 15); }, "+ de OHA ]"},
-        {"wx_code 111", [](Air& a) { wx_code(a, "RNO", "MSK", 111, rus_obs_stn, 39); }, "+ de RNO ]"},
-        {"wx_code 253", [](Air& a) { wx_code(a, "RAG", "meteo", 253, ucr_obs_stn, 26); }, "+ de RAG ]"},
-        {"italian_naval_code", [](Air& a) { italian_naval_code(a, "IBZ", rome_obs_stn, 9); }, "+ V IBZ ]"},
+        {"wx_code 11", [](Air& a) { wx_code(a, "OHA", "METEO", 11, fin_obs_stn, 15); },
+         "+ de OHA ]"},
+        {"wx_code 111", [](Air& a) { wx_code(a, "RNO", "MSK", 111, rus_obs_stn, 39); },
+         "+ de RNO ]"},
+        {"wx_code 253", [](Air& a) { wx_code(a, "RAG", "meteo", 253, ucr_obs_stn, 26); },
+         "+ de RAG ]"},
+        {"italian_naval_code", [](Air& a) { italian_naval_code(a, "IBZ", rome_obs_stn, 9); },
+         "+ V IBZ ]"},
         {"wx_plain", [](Air& a) { wx_plain(a, "JRW", palau_obs_stn, 6); }, "+ DE JRW ]"},
         {"wx_anm", [](Air& a) { wx_anm(a, "VIC"); }, "VIC WX *"},
         {"meteo_anm", [](Air& a) { meteo_anm(a, "7TA"); }, "7TA METEO *"},
@@ -57,8 +61,8 @@ const std::vector<Member>& members() {
 TEST(WeatherFamily, EveryMemberClosesItsSlotWithNoPlaceholderLeft) {
     for (const Member& m : members()) {
         for (int k = 0; k < 120; ++k) {
-            const auto p = compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k * 13 + 1),
-                                      m.run);
+            const auto p =
+                compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k * 13 + 1), m.run);
             const Air& a = p->air;
             ASSERT_EQ(a.send_call, 1) << m.name << " at case " << k;
             EXPECT_TRUE(a.send_buf[1].empty()) << m.name << " leaves text in the open slot";
@@ -78,7 +82,8 @@ TEST(WeatherFamily, SparkMembersAreUnheardWithoutHistoricalStations) {
         EXPECT_EQ(p->air.send_call, 0);
         EXPECT_TRUE(p->air.send_buf[0].empty());
     }
-    const auto p = compose_at(test::sweep_instant(5), 11, [](Air& a) { uswb(a, 1); }, off);
+    const auto p = compose_at(
+        test::sweep_instant(5), 11, [](Air& a) { uswb(a, 1); }, off);
     EXPECT_EQ(p->air.send_call, 1) << "the plain close does not depend on HIST";
 }
 
@@ -151,10 +156,12 @@ TEST(WeatherFamily, DatesFromTheClock) {
     const std::string t4 = test::plain_text(iv->air.send_buf[0]);
     EXPECT_NE(t4.find("NAVAREA IV = NR 382/26(11) GULF OF MEXICO LOUISIANA"), std::string::npos);
     EXPECT_NE(t4.find("UNTIL 01 MAR"), std::string::npos) << "next day after the 30th is the 1st";
-    const auto odd = compose_at(at("2026-05-07T10:00:00Z"), 1, [](Air& a) { navarea_vii(a, "C9C2"); });
+    const auto odd =
+        compose_at(at("2026-05-07T10:00:00Z"), 1, [](Air& a) { navarea_vii(a, "C9C2"); });
     EXPECT_NE(test::plain_text(odd->air.send_buf[0]).find("NAVAREA VII 287 OF 1988 (07 MAY 88)"),
               std::string::npos);
-    const auto even = compose_at(at("2026-05-08T10:00:00Z"), 1, [](Air& a) { navarea_vii(a, "C9C2"); });
+    const auto even =
+        compose_at(at("2026-05-08T10:00:00Z"), 1, [](Air& a) { navarea_vii(a, "C9C2"); });
     EXPECT_NE(test::plain_text(even->air.send_buf[0]).find("NAVAREA VII 074 OF 1977 (08 MAY 77)"),
               std::string::npos);
     const auto nss = compose_at(at("2026-12-08T14:20:00Z"), 1, [](Air& a) { nss_wx(a); });
@@ -164,7 +171,8 @@ TEST(WeatherFamily, DatesFromTheClock) {
         << tn;
     EXPECT_NE(tn.find("asnt nss 081200z 10001 33388 00812 x"), std::string::npos);
     const auto jmc = compose_at(at("2026-12-08T14:20:00Z"), 1, [](Air& a) { japan_wx(a); });
-    EXPECT_NE(test::plain_text(jmc->air.send_buf[0]).find("HR WX = TOKYO WX 091500JST ISSUED AT 081900JST"),
+    EXPECT_NE(test::plain_text(jmc->air.send_buf[0])
+                  .find("HR WX = TOKYO WX 091500JST ISSUED AT 081900JST"),
               std::string::npos);
 }
 

@@ -1,10 +1,10 @@
 // The synoptic figure codes and the bulletins built from them: field widths and ranges of every
 // group over many seeds, the main hour, and how wx_code and the Italian bulletin close.
 
-#include "traffic/weather/tables.h"
-#include "traffic/weather/weather.h"
 #include "support/generator_sweep.h"
 #include "support/weather_text.h"
+#include "traffic/weather/tables.h"
+#include "traffic/weather/weather.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,8 @@ TEST(WeatherCodes, MeteoHourIsTheLastMainHour) {
     EXPECT_EQ(meteo_hour(test::Pass(at("2026-12-08T06:00:00Z")).air), 6);
     EXPECT_EQ(meteo_hour(test::Pass(at("2026-12-08T23:59:00Z")).air), 18);
     for (int h = 0; h < 24; ++h) {
-        const auto p = compose_at(at("2026-12-08T00:30:00Z") + std::chrono::hours(h), 1,
-                                  [](Air&) {});
+        const auto p =
+            compose_at(at("2026-12-08T00:30:00Z") + std::chrono::hours(h), 1, [](Air&) {});
         EXPECT_EQ(meteo_hour(p->air), h < 6 ? 0 : h < 12 ? 6 : h < 18 ? 12 : 18) << h;
     }
 }
@@ -130,12 +130,13 @@ std::vector<std::string> body_of(const std::string& slot, const std::string& hea
 TEST(WeatherCodes, WxCodeKeepsTheRuleVoiceForKinds11And111) {
     for (int k = 0; k < 60; ++k) {
         for (const int kind : {11, 111}) {
-            const auto p = compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k + 5),
-                                      [&](Air& a) {
-                                          a.ton = 640;
-                                          a.qsa = 2;
-                                          wx_code(a, "CWA", "CERRITO", kind, urug_obs_stn, 17);
-                                      });
+            const auto p =
+                compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k + 5), [&](Air& a) {
+                    a.spd = 24;
+                    a.ton = 640;
+                    a.qsa = 2;
+                    wx_code(a, "CWA", "CERRITO", kind, urug_obs_stn, 17);
+                });
             const Air& a = p->air;
             ASSERT_EQ(a.send_call, 1);
             EXPECT_TRUE(a.send_buf[1].empty());
@@ -143,6 +144,12 @@ TEST(WeatherCodes, WxCodeKeepsTheRuleVoiceForKinds11And111) {
             EXPECT_EQ(a.slot_params[0].qsa, 2);
             EXPECT_EQ(a.slot_params[0].spd, 19);
             EXPECT_EQ(a.slot_params[0].spark, 0);
+            // The call in the rule's voice, the body at 19 words per minute.
+            const std::string& raw = a.send_buf[0];
+            EXPECT_EQ(raw.substr(0, 7), std::string("\x01\x18\x02\x80\x02\x03\x02", 7));
+            const std::size_t heading = raw.find("CERRITO");
+            ASSERT_GE(heading, 7u);
+            EXPECT_EQ(raw.substr(heading - 7, 7), std::string("\x01\x13\x02\x80\x02\x03\x02", 7));
             const auto body = body_of(a.send_buf[0], "CERRITO");
             const std::size_t per = kind == 11 ? 6u : 7u; // the groups and "="
             ASSERT_EQ(body.size(), 17 * per + 4) << a.send_buf[0];
@@ -168,6 +175,8 @@ TEST(WeatherCodes, WxCodeKind253EndsInSparkAtTone900Strength4) {
     EXPECT_EQ(a.slot_params[0].spark, 1);
     EXPECT_EQ(a.slot_params[0].ton, 900);
     EXPECT_EQ(a.slot_params[0].qsa, 4);
+    EXPECT_NE(a.send_buf[0].find(std::string("\x01\x13\x02\x84\x03\x03\x04 PART I =", 16)),
+              std::string::npos);
     const std::string text = test::plain_text(a.send_buf[0]);
     EXPECT_TRUE(text.starts_with("CQ CQ CQ DE RAZ RAZ RAZ METEO *            CQ CQ CQ DE RAZ"));
     EXPECT_TRUE(text.find("meteo 080900 =  PART I =  01 ") != std::string::npos) << text;
@@ -175,9 +184,9 @@ TEST(WeatherCodes, WxCodeKind253EndsInSparkAtTone900Strength4) {
 
     ReceiverSettings off;
     off.hist = 0;
-    const auto q = compose_at(at("2026-12-08T09:17:00Z"), 77,
-                              [](Air& b) { wx_code(b, "RAZ", "meteo", 253, ucr_obs_stn, 26); },
-                              off);
+    const auto q = compose_at(
+        at("2026-12-08T09:17:00Z"), 77,
+        [](Air& b) { wx_code(b, "RAZ", "meteo", 253, ucr_obs_stn, 26); }, off);
     EXPECT_EQ(q->air.send_call, 0);
     EXPECT_TRUE(q->air.send_buf[0].empty()) << "a spark bulletin unheard leaves no open text";
 }
@@ -185,14 +194,16 @@ TEST(WeatherCodes, WxCodeKind253EndsInSparkAtTone900Strength4) {
 TEST(WeatherCodes, ItalianNavalCodeOnlyWithHistoricalStations) {
     ReceiverSettings off;
     off.hist = 0;
-    const auto q = compose_at(test::sweep_instant(3), 9,
-                              [](Air& a) { italian_naval_code(a, "ICO", derna_obs_stn, 7); }, off);
+    const auto q = compose_at(
+        test::sweep_instant(3), 9, [](Air& a) { italian_naval_code(a, "ICO", derna_obs_stn, 7); },
+        off);
     EXPECT_EQ(q->air.send_call, 0);
     EXPECT_TRUE(q->air.send_buf[0].empty());
 
     for (int k = 0; k < 100; ++k) {
-        const auto p = compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k + 1),
-                                  [](Air& a) { italian_naval_code(a, "ICV", vittoria_obs_stn, 11); });
+        const auto p =
+            compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k + 1),
+                       [](Air& a) { italian_naval_code(a, "ICV", vittoria_obs_stn, 11); });
         ASSERT_EQ(p->air.send_call, 1);
         const auto body = body_of(p->air.send_buf[0], "BULLETIN");
         ASSERT_EQ(body.size(), 11 * 3 + 4u) << p->air.send_buf[0];

@@ -22,7 +22,8 @@ constexpr std::string_view kNssGale =
     "994 mbs by 12z %s %d = winds 35 to 50 kts seas to 20 ft within 400 miles s semicircle = "
     "cold front from low to 38n 60w to 32n 68w = elsewhere winds less than 34 kts = ";
 
-constexpr std::string_view kNssAnalysis = "part three ii gr 248 = asnt nss %02d%02d00z 10001 33388 0%02d%02d x  ";
+constexpr std::string_view kNssAnalysis =
+    "part three ii gr 248 = asnt nss %02d%02d00z 10001 33388 0%02d%02d x  ";
 
 constexpr std::string_view nss_1 =
     "99900 80455 42580 99822 88845 81220 42580 99800 14205 85430 37680 10224 44475 36470 "

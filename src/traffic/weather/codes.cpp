@@ -63,6 +63,8 @@ void ukr_code(Air& a, std::string_view prefix) {
 void wx_code(Air& a, std::string_view call, std::string_view heading, int kind, Stations stations,
              int n) {
     const std::string C(call);
+    // The slot's parameters are those at its close; the switch keeps the call in the rule's voice.
+    a.create_params();
     send_times(a, fill("CQ CQ CQ DE %s %s %s METEO *            ", {C, C, C}), 2);
     a.wait(1);
     a.spd = 19;
@@ -71,6 +73,7 @@ void wx_code(Air& a, std::string_view call, std::string_view heading, int kind, 
     if (kind == 253) {
         a.ton = 900;
         a.qsa = 4;
+        a.create_params();
         a.send(" PART I =  ");
     }
     for (int i = 0; i < n && i < static_cast<int>(stations.size()); ++i) {
@@ -95,6 +98,7 @@ void wx_code(Air& a, std::string_view call, std::string_view heading, int kind, 
 void italian_naval_code(Air& a, std::string_view call, Stations places, int n) {
     if (a.hist == 0) return;
     const std::string C(call);
+    a.create_params();
     send_times(a, fill("CQ CQ CQ V %s %s %s METEO MARINA BULLETIN *            ", {C, C, C}), 2);
     a.spd = 19;
     a.create_params();

@@ -24,7 +24,7 @@ const std::array<std::string_view, 39> rus_obs_stn = {
     "870", "875", "877", "880", "885", "887", "890", "893", "895", "900", "950", "980", "000"};
 // The Ukrainian and Black Sea stations of the five-group code.
 const std::array<std::string_view, 26> ucr_obs_stn = {
-    "01", "02", "05", "07", "10", "12", "15", "18", "21", "24", "27", "30", "33",
+    "01", "02", "05", "07", "10", "12", "15", "18", "21", "24", "27", "30",  "33",
     "37", "40", "45", "50", "56", "60", "66", "70", "77", "85", "92", "103", "114"};
 // Greece, block 16.
 const std::array<std::string_view, 15> sxa_obs_stn = {"625", "627", "641", "648", "650",
@@ -41,10 +41,9 @@ const std::array<std::string_view, 9> rome_obs_stn = {"MEL", "PAL", "CAP", "CIR"
                                                       "FUC", "GOR", "POZ", "PLN"};
 const std::array<std::string_view, 7> derna_obs_stn = {"DRN", "BEN", "TOB", "BRD",
                                                        "APL", "SOL", "GIA"};
-const std::array<std::string_view, 6> rhodes_obs_stn = {"ROP", "LER", "COO",
-                                                        "SCA", "CAS", "SIM"};
-const std::array<std::string_view, 11> vittoria_obs_stn = {
-    "UST", "TRA", "PAN", "LAM", "MAZ", "AGR", "LIC", "POR", "SIR", "AUG", "CTA"};
+const std::array<std::string_view, 6> rhodes_obs_stn = {"ROP", "LER", "COO", "SCA", "CAS", "SIM"};
+const std::array<std::string_view, 11> vittoria_obs_stn = {"UST", "TRA", "PAN", "LAM", "MAZ", "AGR",
+                                                           "LIC", "POR", "SIR", "AUG", "CTA"};
 const std::array<std::string_view, 9> taranto_obs_stn = {"BRI", "OTR", "LEU", "GAL", "TAR",
                                                          "CRO", "CAV", "SPA", "MOL"};
 const std::array<std::string_view, 5> maddalena_obs_stn = {"MAD", "CAR", "CAG", "ASI", "TER"};
