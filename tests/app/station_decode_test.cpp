@@ -214,7 +214,7 @@ TEST(StationDecode, CoastStationsWorkingShipsReadBackAsSent) {
 // warning list (VWG at 417.5 kHz), each found by words of its own text.
 TEST(StationDecode, WeatherBulletinsReadBackAsSent) {
     test::TempFolder folder;
-    const std::vector<Candidate> bulletins = {{690, "2026-12-08T12:06:00Z", "HR WX"},
+    const std::vector<Candidate> bulletins = {{690, "2026-12-08T12:01:00Z", "HR WX"},
                                               {4175, "2026-12-08T04:31:00Z", "NAVAREA EIGHT"}};
     EXPECT_EQ(decode_sample(folder, bulletins, 2), 2);
 }
