@@ -234,8 +234,8 @@ void eal(Air& a) {
 void hly_oxj(Air& a) {
     if (a.eh() && a.m(17)) broadcast(a, "ICB", wx_anm);
     if (a.oh() && a.m(7)) announce(a, "HLY", "TFC LIST QSW 447 KCS");
-    if (a.eh() && a.m(37)) announce(a, "OXJ", "TFC LIST QSW 447");
     traffic_list(a, "OXJ");
+    if (a.eh() && a.m(37)) announce(a, "OXJ", "TFC LIST QSW 447");
 }
 
 // 448.0 kHz.
@@ -518,8 +518,8 @@ void gcc(Air& a) {
 void gkr_tfa(Air& a) {
     if (a.m(3) || a.m(33)) broadcast(a, "GKR", wx_anm);
     if (a.min_period(20, 40)) marker(a, "GKR", "VVV VVV VVV DE GKR GKR GKR            ");
-    if (a.oh() && a.m(50)) announce(a, "TFA", "ICE REPORT QSW 517 =");
     coast_mf(a, "TFA", "REYKJAVIK", true);
+    if (a.oh() && a.m(50)) announce(a, "TFA", "ICE REPORT QSW 517 =");
 }
 
 // 518.0 kHz.
