@@ -4,6 +4,7 @@
 #include "band/rule_kit.h"
 #include "compose/air.h"
 #include "traffic/toolkit/calls.h"
+#include "traffic/weather/weather.h"
 
 #include <array>
 
@@ -64,6 +65,7 @@ void calling_and_distress(Air& a) {
 
     a.qsa = 4;
     timetable_500khz(a);
+    if ((a.h(3) || a.h(22)) && a.m(25)) vpe_wx(a); // Port Stanley's weather to VJD
 
     // The silence periods: only a short check of the frequency, early in the minute.
     if (silence_period(a.t.minute)) {

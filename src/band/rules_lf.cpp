@@ -1,5 +1,6 @@
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "band/weather_stations.h"
 
 #include <string_view>
 
@@ -97,11 +98,6 @@ void naa_night(Air& a) {
         marker(a, "NAA", "VVV VVV VVV DE NAA NAA NAA            ");
     else
         a.rtlx("RYRYRY", 850, 50);
-}
-
-// 51.0 kHz, NSS: the marker 10:00 - 21:59.
-void nss(Air& a) {
-    if (a.ct(1000, 2200)) marker(a, "NSS", "VVV VVV VVV DE NSS NSS NSS            ");
 }
 
 // 52.0 kHz, MFT by day: the weather at 08:00 and 14:00, else the marker.
@@ -236,13 +232,6 @@ void gby(Air& a) {
     if (!a.ct(600, 2000)) return;
     on_air(a, "GBY");
     marker_or_auto(a, "VVV VVV VVV DE GBY GBY GBY            ", 4, 50);
-}
-
-// 69.0 kHz, JRW's weather call at 12:00 and 00:00.
-void jrw_wx(Air& a) {
-    if (!a.sked(1200) && !a.sked(0)) return;
-    on_air(a, "JRW");
-    times(a, "CQ CQ CQ DE JRW JRW PALAU WX  ", 3);
 }
 
 // 69.9 kHz, OHA's machine test in minutes 30 - 59.
@@ -403,7 +392,7 @@ const Rule kRules[] = {
     {at(500), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
     {at(500), "RAM spark", [](Air& a) { if (a.sked(530) || a.sked(1730)) spark(a, "RAM", "CQ CQ CQ DE RAM RAM RAM  QTC K"); }},
     {at(508), "ICI spark", [](Air& a) { if (a.min_period(5, 10) && a.eh()) spark(a, "ICI", "CQ CQ CQ DE ICI ICI ICI  K"); }},
-    {at(510), "nss_wx, NSS marker", nss},
+    {at(510), "nss_wx, NSS marker", nss_51},
     {at(515), "GIY marker, auto", [](Air& a) { if (a.ct(500, 1700)) { on_air(a, "GIY"); marker_or_auto(a, "VVV VVV VVV DE GIY GIY GIY            ", 3, 40); } }},
     {at(520), "MFT text, MFT marker", mft},
     {at(526), "LP marker", [](Air& a) { if (a.eh()) marker(a, "LP", "VVV VVV VVV DE LP LP LP            "); }},
@@ -432,6 +421,7 @@ const Rule kRules[] = {
     {at(630), "ufc WAX", [](Air& a) { if (a.eh() && a.ml(20)) fruit_company(a, "WAX"); }},
     {at(640), "NAA ts2", naa_time},
     {at(645), "GBV marker, auto", gbv_64},
+    {at(645), "uswbsf", uswbsf_64},
     {at(649), "hell", [](Air& a) { a.hell(); }},
     {at(660), "XDA spark", [](Air& a) { if (a.ct(1000, 1100)) spark(a, "XDA", "CQ CQ CQ DE XDA XDA XDA  K"); }},
     {at(660), "NPU marker", [](Air& a) { if (!a.ct(1000, 1100)) marker(a, "NPU", "VVV VVV VVV DE NPU NPU NPU            "); }},
@@ -444,7 +434,7 @@ const Rule kRules[] = {
     {at(680), "GBY marker, auto", gby},
     {any_of({680, 1120}), "NAA marker", [](Air& a) { if (a.ct(2000, 600)) marker(a, "NAA", "CQ CQ CQ DE NAA NAA NAA  NAVY ARLINGTON            "); }},
     {at(690), "GLO marker", [](Air& a) { if (a.ct(600, 1200)) marker(a, "GLO", "VVV VVV VVV DE GLO GLO GLO            "); }},
-    {at(690), "JRW times, wx_plain JRW/PALAU", jrw_wx},
+    {at(690), "JRW times, wx_plain JRW/PALAU", jrw_69},
     {at(690), "JRW marker", [](Air& a) { if (a.ct(1205, 1800)) marker(a, "JRW", "VVV VVV VVV DE JRW JRW JRW            "); }},
     {at(690), "GLO marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "GLO", "CQ CQ CQ DE GLO GLO GLO            "); }},
     {at(699), "OHA marker", [](Air& a) { if (a.eh() && a.t.minute < 30) marker(a, "OHA", "VVV VVV VVV DE OHA OHA OHA            "); }},
@@ -458,6 +448,7 @@ const Rule kRules[] = {
     {at(715), "GLO marker", [](Air& a) { if (a.ct(0, 600)) marker(a, "GLO", "VVV VVV VVV DE GLO GLO GLO            "); }},
     {at(725), "SPP marker", [](Air& a) { if (a.day()) marker(a, "SPP", "VVV VVV VVV DE SPP SPP SPP            "); }},
     {at(728), "V marker, hell", v_72},
+    {at(730), "gfa", gfa_73},
     {at(730), "ufc WNU", [](Air& a) { if (a.min_period(20, 40)) fruit_company(a, "WNU"); }},
     {at(750), "SYC marker", [](Air& a) { if (a.ct(600, 1800) && !time_minutes(a)) marker(a, "SYC", "VVV VVV VVV DE SYC SYC SYC            "); }},
     {at(750), "JGH marker", [](Air& a) { if (a.ct(1800, 600) && !time_minutes(a)) marker(a, "JGH", "VVV VVV VVV DE JGH JGH JGH            "); }},
@@ -470,8 +461,12 @@ const Rule kRules[] = {
     {at(774), "EPL marker", [](Air& a) { if (a.ct(600, 1800)) marker(a, "EPL", "VVV VVV VVV DE EPL EPL EPL            "); }},
     {at(775), "ts", time_77},
     {at(782), "GYC/2/3/4/5/6 marker, GYC marker", gyc},
+    {at(790), "wx_code RAZ/meteo/01", raz_79},
     {at(794), "KNR text, telecom_opchat_dx KWT/KNR", [](Air& a) { if (a.ms10(0) && a.oh()) message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 2 K"); }},
     {at(798), "EAB marker", [](Air& a) { if (a.ct(700, 2300)) marker(a, "EAB", "VVV VVV VVV DE EAB EAB EAB            "); }},
+    {at(800), "wx_code OHA/M%T%O/480", [](Air& a) { oha_wx(a, 550); }},
+    {at(800), "wx_code OHA/M%T%O/480", [](Air& a) { oha_wx(a, 1750); }},
+    {at(800), "wx_code OHA/M%T%O/480", [](Air& a) { oha_wx(a, 1150); }},
     {at(800), "auto, OHA marker", oha_80},
     {at(807), "SYA marker", [](Air& a) { if (a.night()) marker(a, "SYA", "VVV VVV VVV DE SYA SYA SYA            "); }},
     {at(810), "YLQ marker", [](Air& a) { if (a.ct(600, 1800)) marker(a, "YLQ", "VVV VVV VVV DE YLQ YLQ YLQ            "); }},
@@ -491,6 +486,7 @@ const Rule kRules[] = {
     {at(857), "OAZ text", oaz},
     {at(857), "RDW marker", rdw_85},
     {at(863), "RNO marker", [](Air& a) { if (a.ct(700, 1900)) marker(a, "RNO", "VVV VVV VVV DE RNO RNO RNO            "); }},
+    {at(864), "wx_code RNO/MSK/800", rno_86},
     {at(865), "YTB marker", [](Air& a) { if (a.ct(600, 2200)) marker(a, "YTB", "VVV VVV VVV DE YTB YTB YTB            "); }},
     {at(866), "SAW/SMA3/SMA7 marker", [](Air& a) { if (a.day()) marker(a, "SAW", "VVV VVV SMA3 SMA7 DE SAW SAW            "); }},
     {at(880), "NSS ts2", nss_time},

@@ -1,6 +1,7 @@
 #include "band/catalogue.h"
 #include "band/coast_working.h"
 #include "band/rule_kit.h"
+#include "band/weather_stations.h"
 #include "traffic/maritime/maritime.h"
 
 namespace zenka {
@@ -75,6 +76,7 @@ const Rule kRules[] = {
     {at(1040), "NPW marker", [](Air& a) { if (a.ct(600, 1200) && before_signal(a)) marker(a, "NPW", "VVV VVV VVV DE NPW NPW NPW            "); }},
     {at(1040), "NAT marker", [](Air& a) { if (a.ct(1200, 1800)) marker(a, "NAT", "VVV VVV VVV DE NAT NAT NAT            "); }},
     {at(1040), "NAY marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "NAY", "VVV VVV VVV DE NAY NAY NAY            "); }},
+    {at(1050), "wx_code RAZ/MSK/800", raz_105},
     {at(1060), "NPU marker", [](Air& a) { if (!a.eh_sked(50)) marker(a, "NPU", "VVV VVV VVV DE NPU NPU NPU            "); }},
     {at(1060), "NKB text", [](Air& a) { if (a.eh_sked(50)) message(a, "NKB", "NPU NPU NPU DE NKB NKB QTC 2 K"); }},
     {at(1070), "telecom_opchat_dx OHB, OHB marker", [](Air& a) { if (a.ct(600, 2200)) marker(a, "OHB", "VVV VVV VVV DE OHB OHB OHB            "); }},
@@ -85,12 +87,14 @@ const Rule kRules[] = {
     {at(1080), "NAU marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "NAU", "VVV VVV VVV DE NAU NAU NAU            "); }},
     {at(1080), "NAH marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "NAH", "VVV VVV VVV DE NAH NAH NAH            "); }},
     {at(1091), "SXA marker", [](Air& a) { if (a.ct(600, 2200)) marker(a, "SXA", "VVV VVV VVV DE SXA SXA SXA            "); }},
+    {at(1091), "wx_code SXA/METEO/625", sxa_109},
     {at(1100), "NAS text", [](Air& a) { if (a.h_3(5)) message(a, "NAS", "NAA NAA DE NAS NAS QTC 3 K"); }},
     {between(1104, 1106), "data", [](Air& a) { if (a.ml(50)) burst(a, 1200, 2); }},
     {at(1111), "NPE spark", [](Air& a) { if (a.oh() && a.ml(15)) spark(a, "NPE", "CQ CQ CQ DE NPE NPE NPE K"); }},
     {at(1113), "SOA211 rtty", [](Air& a) { if (a.ct(600, 2000)) a.rtlx("RYRYRY DE SOA211 SOA211 ", 425, 50); }},
     {at(1120), "NAA marker", [](Air& a) { if (a.ct(1800, 600)) marker(a, "NAA", "VVV VVV VVV DE NAA NAA NAA            "); }},
     {at(1130), "NAA ts2", [](Air& a) { if ((a.h(11) || a.h(21)) && signal_minutes(a)) time_signal(a, "NAA"); }},
+    {at(1130), "uswb", uswb_113},
     {at(1130), "NAA marker", [](Air& a) { if (a.ct(0, 300)) marker(a, "NAA", "VVV VVV VVV DE NAA NAA NAA            "); }},
     {at(1130), "NPM marker", [](Air& a) { if (a.ct(300, 600)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            "); }},
     {at(1130), "YLR marker", [](Air& a) { if (a.ct(600, 1000)) marker(a, "YLR", "VVV VVV VVV DE YLR YLR YLR            "); }},
@@ -125,7 +129,7 @@ const Rule kRules[] = {
     {at(1223), "OVK marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "OVK", "VVV VVV VVV DE OVK OVK OVK            "); }},
     {at(1223), "OUA23 marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "OUA23", "VVV VVV VVV DE OUA23 OUA23 OUA23            "); }},
     {at(1225), "CFH rtty", [](Air& a) { if (a.ml(30)) a.rtlx("RYRYRY DE CFH CFH ", 850, 75); }},
-    {at(1226), "JMC times, japan_wx", [](Air& a) { if (a.sked(0) || a.sked(600) || a.sked(1200) || a.sked(1800)) { on_air(a, "JMC"); times(a, "CQ CQ CQ DE JMC JMC JMC WX ", 3); } }},
+    {at(1226), "JMC times, japan_wx", jmc_wx},
     {at(1230), "GZC/2/3/4/5 marker", [](Air& a) { if (a.ml(50)) marker(a, "GZC", "VVV VVV VVV DE GZC GZC2 GZC3 GZC4 GZC5            "); }},
     {between(1236, 1238), "data", [](Air& a) { if (a.eh()) burst(a, 1000, 3); }},
     {at(1240), "CKN marker", [](Air& a) { marker(a, "CKN", "VVV VVV VVV DE CKN CKN CKN            "); }},
@@ -169,6 +173,7 @@ const Rule kRules[] = {
     {at(1350), "NHC condF1", [](Air& a) { if (a.min_period(40, 45)) a.send_cond_bug_f1("VVV VVV DE NHC NHC QTC? K"); }},
     {at(1356), "data", [](Air& a) { if (a.oh()) burst(a, 900, 1); }},
     {at(1360), "FNSM text", [](Air& a) { if (a.sked(600) || a.sked(1800)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM METEO K"); }},
+    {at(1360), "wx_code RAG/meteo/01", rag_136},
     {at(1364), "RAS marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "RAS", "VVV VVV VVV DE RAS RAS RAS            "); }},
     {at(1364), "RAH marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "RAH", "VVV VVV VVV DE RAH RAH RAH            "); }},
     {at(1365), "fax", [](Air& a) { if (a.min_period(30, 50)) a.fax(120, 576); }},

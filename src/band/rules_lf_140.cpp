@@ -1,5 +1,6 @@
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "band/weather_stations.h"
 
 #include <string_view>
 
@@ -327,6 +328,7 @@ const Rule kRules[] = {
     {at(1540), "DG spark", dg},
     {at(1550), "NIK text", [](Air& a) { if (a.sked(0) || a.sked(1200)) message(a, "NIK", "CQ CQ CQ DE NIK NIK NIK ICE BULLETIN QSW 155 KCS K"); }},
     {at(1570), "VFT2 cond", [](Air& a) { if (a.oh() && a.min_period(40, 50)) call_cond(a, "VFT2", "VFU VFU DE VFT2 VFT2 ", "QTC? K"); }},
+    {at(1572), "uswbsf", uswbsf_157},
     {at(1579), "XFU anm", [](Air& a) { if (a.h_2(0)) announce(a, "XFU", "LISTA DE TRAFICO +"); }},
     {at(1580), "FUY cond", fuy},
     {at(1580), "EBA cond", eba},
@@ -344,6 +346,7 @@ const Rule kRules[] = {
     {at(1660), "TFA text", [](Air& a) { if (a.sked(915) || a.sked(2115)) message(a, "TFA", "CQ CQ CQ DE TFA TFA TFA WX = "); }},
     {at(1666), "WCC marker", wcc_166},
     {at(1666), "RAP text", [](Air& a) { if (a.ms(50)) message(a, "RAP", "WCC WCC DE RAP RAP QTC 1 K"); }},
+    {at(1670), "wx_code EGB/METEO/027", egb_167},
     {at(1670), "RCP spark", [](Air& a) { if (a.min_period(30, 40)) spark(a, "RCP", "CQ CQ CQ DE RCP RCP RCP K"); }},
     {at(1680), "V condF1", ship_168},
     {at(1680), "XFID cond", [](Air& a) { if (a.min_period(20, 30)) call_cond(a, "XFID", "CQ CQ DE XFID XFID ", "QRU? K"); }},

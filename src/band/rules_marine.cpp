@@ -2,6 +2,7 @@
 #include "band/catalogue.h"
 #include "band/coast_working.h"
 #include "band/rule_kit.h"
+#include "band/weather_stations.h"
 #include "band/ship_channels.h"
 #include "compose/air.h"
 #include "traffic/maritime/maritime.h"
@@ -45,10 +46,11 @@ void vwa2(Air& a) {
 
 // 416.0 kHz, CNW: weather announcements, its marker late in the night.
 void cnw(Air& a) {
+    if (a.m(7) || a.m(37)) broadcast(a, "7TA", meteo_anm);
+    coast_mf(a, "7TA", "ALGER", true);
     if (a.m(12) || a.m(42)) announce(a, "CNW", "WX QSW 416 =");
     if (a.ct(300, 500) && a.min_period(50, 0))
         marker(a, "CNW", "VVV VVV VVV DE CNW CNW CNW            ");
-    coast_mf(a, "7TA", "ALGER", true);
 }
 
 // 417.0 kHz, the Australian and Venezuelan announcements.
@@ -63,6 +65,7 @@ void vig_vij(Air& a) {
 void xvt_ucz(Air& a) {
     if (a.m(35)) announce(a, "XVT", "TFC LIST QSW 417.5 KCS");
     if (a.oh() && a.m(52)) announce(a, "UCZ", "TFC LIST QSW 417.5 =");
+    if (a.sked(430) || a.sked(1630)) broadcast(a, "VWG", navarea_viii);
     if (a.eh() && a.m(25)) announce(a, "VWG", "NAV WNG QSW 417.5 =");
 }
 
@@ -74,6 +77,8 @@ void ffq(Air& a) {
 
 // 420.0 kHz.
 void vaj(Air& a) {
+    if (a.eh() && a.m(48)) broadcast(a, "VFN", wx_anm);
+    if (a.oh() && a.m(48)) broadcast(a, "VAP", wx_anm);
     if (a.m(18)) announce(a, "VAJ", "TFC LIST QSW 420 KCS");
     if (a.ct(300, 500) && !a.m(18))
         marker(a, "VAJ", "VVV VVV VVV DE VAJ VAJ VAJ QSX 500            ");
@@ -106,6 +111,7 @@ void lpy_uci(Air& a) {
 
 // 429.0 kHz, two markers sharing the hours, XFC's announcement.
 void eal_igj(Air& a) {
+    if (a.sked(1150) || a.sked(2350)) broadcast(a, "XFC", navarea_iv);
     if (a.eh() && a.min_period(30, 0)) marker(a, "EAL", "VVV VVV VVV DE EAL EAL EAL            ");
     if (a.oh() && a.min_period(30, 0)) marker(a, "IGJ", "VVV VVV VVV DE IGJ IGJ IGJ            ");
     if (a.m(9)) announce(a, "XFC", "NAV WNG QSW 429 =");
@@ -129,15 +135,17 @@ void lpw(Air& a) {
 // 434.0 kHz.
 void hlp_wlo(Air& a) {
     if (a.oh() && a.m(1)) announce(a, "HLP", "TFC LIST QSW 434 KCS");
-    if (a.m(38)) announce(a, "WLO", "NAV WNG QSW 434 =");
     coast_mf(a, "HLP", "PUSAN", true);
+    if (a.sked(1640) || a.sked(440)) broadcast(a, "WLO", navarea_iv);
+    if (a.m(38)) announce(a, "WLO", "NAV WNG QSW 434 =");
 }
 
 // 435.0 kHz, FFP's marker around the top of the hour, its list in even hours.
 void ffp(Air& a) {
     if (a.min_period(50, 5)) marker(a, "FFP", "VVV VVV VVV DE FFP FFP FFP            ");
-    if (a.eh() && a.m(20)) announce(a, "FFP", "TFC LIST QSW 435 KCS");
+    if (a.sked(1030) || a.sked(2230)) broadcast(a, "FFP", navarea_iv);
     coast_mf(a, "FFP", "LEHAVRE", true);
+    if (a.eh() && a.m(20)) announce(a, "FFP", "TFC LIST QSW 435 KCS");
 }
 
 // 436.5 kHz, FFC: its call always, the rest only now and then.
@@ -150,7 +158,9 @@ void ffc(Air& a) {
 
 // 438.0 kHz.
 void pka_vwl(Air& a) {
+    if (a.oh() && a.m(13)) broadcast(a, "VWL", wx_anm);
     if (a.m(33)) announce(a, "PKA", "TFC LIST QSW 438 KCS");
+    if (a.sked(520) || a.sked(1720)) broadcast(a, "VWL", navarea_viii);
     if (a.eh() && a.m(13)) announce(a, "VWL", "WX QSW 438 =");
 }
 
@@ -206,9 +216,10 @@ void hzh(Air& a) {
 
 // 446.0 kHz.
 void vax(Air& a) {
+    if (a.m(26)) broadcast(a, "VCF", wx_anm);
+    nav_warnings(a, "VCF");
     if (a.eh() && a.m(3)) announce(a, "VAX", "TFC LIST QSW 446 KCS");
     if (a.ms(54)) marker(a, "VAX", "VVV VVV VVV DE VAX VAX VAX            ");
-    nav_warnings(a, "VCF");
 }
 
 // 446.5 kHz, EAL's marker in the first third of the hour.
@@ -221,16 +232,18 @@ void eal(Air& a) {
 
 // 447.0 kHz.
 void hly_oxj(Air& a) {
+    if (a.eh() && a.m(17)) broadcast(a, "ICB", wx_anm);
     if (a.oh() && a.m(7)) announce(a, "HLY", "TFC LIST QSW 447 KCS");
-    if (a.eh() && a.m(37)) announce(a, "OXJ", "TFC LIST QSW 447");
     traffic_list(a, "OXJ");
+    if (a.eh() && a.m(37)) announce(a, "OXJ", "TFC LIST QSW 447");
 }
 
 // 448.0 kHz.
 void pkc_xsw(Air& a) {
     if (a.eh() && a.m(2)) announce(a, "PKC", "TFC LIST QSW 448 KCS");
-    if (a.oh() && a.m(32)) announce(a, "XSW", "NAV WNG QSW 448 =");
+    if (a.sked(750) || a.sked(1950)) broadcast(a, "XSW", navarea_xii);
     traffic_list(a, "PKC");
+    if (a.oh() && a.m(32)) announce(a, "XSW", "NAV WNG QSW 448 =");
 }
 
 // 449.0 kHz, EAS's marker by day.
@@ -243,6 +256,8 @@ void eas(Air& a) {
 
 // 450.0 kHz, UGE2's marker through the night, 6OR's warnings.
 void uge2_6or(Air& a) {
+    if (a.sked(410) || a.sked(1610)) broadcast(a, "UBE4", navarea_xiii);
+    if (a.sked(620) || a.sked(1820)) broadcast(a, "6OR", navarea_viii);
     if (a.ct(2000, 400) && a.t.minute % 3 != 0)
         marker(a, "UGE2", "VVV VVV VVV DE UGE2 UGE2 UGE2            ");
     if (a.m(14)) announce(a, "6OR", "NAV WNG QSW 450 =");
@@ -334,8 +349,9 @@ void cbt(Air& a) {
 // 470.0 kHz.
 void pke_vwc(Air& a) {
     if (a.oh() && a.m(4)) announce(a, "PKE", "TFC LIST QSW 470 KCS");
-    if (a.eh() && a.m(34)) announce(a, "VWC", "WX QSW 470 =");
     obs_receiving(a, "HLM");
+    if (a.sked(700) || a.sked(1900)) broadcast(a, "VWC", navarea_viii);
+    if (a.eh() && a.m(34)) announce(a, "VWC", "WX QSW 470 =");
 }
 
 // 471.0 kHz, LPA2's marker by day.
@@ -345,6 +361,7 @@ void lpa2(Air& a) {
 
 // 472.0 kHz.
 void fjy_ugk2(Air& a) {
+    if (a.sked(910) || a.sked(2110)) broadcast(a, "FJY4", navarea_vii);
     if (a.sked(800) || a.sked(2000))
         message(a, "FJY", "CQ CQ CQ DE FJY FJY FJY AVIS AUX NAVIGATEURS QSW 472");
     if (a.m(29)) announce(a, "UGK2", "TFC LIST QSW 472 =");
@@ -359,8 +376,9 @@ void udc(Air& a) {
 // 476.0 kHz.
 void hlk_kfs(Air& a) {
     if (a.oh() && a.m(11)) announce(a, "HLK", "TFC LIST QSW 476 KCS");
-    if (a.eh() && a.m(41)) announce(a, "KFS", "NAV WNG QSW 476 =");
     small_coast(a, "HLK");
+    if (a.sked(1230) || a.sked(30)) broadcast(a, "KFS", navarea_xii);
+    if (a.eh() && a.m(41)) announce(a, "KFS", "NAV WNG QSW 476 =");
 }
 
 // 477.0 kHz.
@@ -401,8 +419,9 @@ void working_480(Air& a) {
 // 482.0 kHz.
 void fourpb(Air& a) {
     if (a.sked(1000) || a.sked(2200)) repeat(a, "4PB", "CQ CQ CQ DE 4PB 4PB 4PB QSW 482  ", 3);
-    if (a.oh() && a.m(46)) announce(a, "4PB", "TFC LIST QSW 482 KCS");
+    if (a.sked(1005) || a.sked(2205)) broadcast(a, "4PB", navarea_viii);
     coast_mf(a, "4PB", "COLOMBO", true);
+    if (a.oh() && a.m(46)) announce(a, "4PB", "TFC LIST QSW 482 KCS");
 }
 
 // 484.0 kHz.
@@ -447,9 +466,6 @@ void ulx_gpk(Air& a) {
 }
 
 // 495.0 kHz, CWA's marker.
-void cwa_marker(Air& a) {
-    if (a.ml(40)) marker(a, "CWA", "VVV VVV VVV DE CWA CWA CWA  CERRITO            ");
-}
 
 // 510.0 kHz, FJY4's call.
 void fjy4(Air& a) {
@@ -500,9 +516,10 @@ void gcc(Air& a) {
 
 // 517.0 kHz, GKR's marker and TFA's ice reports.
 void gkr_tfa(Air& a) {
+    if (a.m(3) || a.m(33)) broadcast(a, "GKR", wx_anm);
     if (a.min_period(20, 40)) marker(a, "GKR", "VVV VVV VVV DE GKR GKR GKR            ");
-    if (a.oh() && a.m(50)) announce(a, "TFA", "ICE REPORT QSW 517 =");
     coast_mf(a, "TFA", "REYKJAVIK", true);
+    if (a.oh() && a.m(50)) announce(a, "TFA", "ICE REPORT QSW 517 =");
 }
 
 // 518.0 kHz.
@@ -517,16 +534,18 @@ void tjc(Air& a) {
         on_air(a, "TJC");
         a.send_stack("CQ CQ CQ DE TJC TJC TJC QRU? K");
     }
-    if (a.oh() && a.m(30)) announce(a, "C9C8", "NAV WNG QSW 519 =");
     nav_warnings(a, "TJC");
+    if (a.sked(1130) || a.sked(2330)) broadcast(a, "C9C8", navarea_vii);
+    if (a.oh() && a.m(30)) announce(a, "C9C8", "NAV WNG QSW 519 =");
 }
 
 // 521.5 kHz.
 void iar(Air& a) {
+    if (a.oh() && a.m(27)) broadcast(a, "CWA", meteo_anm);
+    coast_mf(a, "CWA", "CERITO", true);
     if (a.ct(800, 1600) && a.min_period(40, 0))
         marker(a, "IAR", "VVV VVV VVV DE IAR IAR IAR            ");
     if (a.eh() && a.m(27)) announce(a, "IAR", "TFC LIST QSW 521.5 KCS");
-    coast_mf(a, "CWA", "CERITO", true);
 }
 
 // 522.5 kHz.
@@ -557,24 +576,25 @@ const Rule kRules[] = {
     {at(4165), "coast_station_mf_bug FJP/NOUMEA, coast_station_mf_bug JIT/OITA", [](Air& a) { coast_mf(a, "FJP", "NOUMEA", true); coast_mf(a, "JIT", "OITA", true); }},
     {at(4170), "coast_station_mf_bug YVG/GUAIRA, VIG anm, VIJ anm, YVG anm", vig_vij},
     {at(4175), "XVT anm, UCZ anm, navarea_viii VWG, VWG anm", xvt_ucz},
+    {at(4180), "italian_naval_code ICO/DRN, italian_naval_code IDM/ROP, italian_naval_code ICV/UST, italian_naval_code IBZ/MEL, italian_naval_code ICT/BRI, italian_naval_code ICH/MAD, italian_naval_code ICA/VEN", italian_coast_418},
     {at(4185), "coast_station_mf JCS/CHIOSHI", [](Air& a) { coast_mf(a, "JCS", "CHIOSHI", false); }},
     {at(4195), "FFQ marker, coast_station_mf 9VG/SINGAPORE", ffq},
     {at(4200), "wx_anm VFN, wx_anm VAP, VAJ anm, VAJ marker", vaj},
     {at(4205), "coast_station_mf_bug JCK/KOBE, small_coast_station VWZ, VIT anm, VIT marker", vit},
     {at(4210), "tfc_anmt PCH, tfc_list PCH, coast_station_mf PCH/SCHEVENINGEN ...", [](Air& a) { announced_list(a, "PCH"); coast_mf(a, "PCH", "SCHEVENINGEN", false); }},
     {at(4215), "CWA times, tfc_list CWA, coast_station_mf CWA/CERITO", cwa_call},
-    {at(4220), "navarea_iv 8RB, small_coast_station 8RB, small_coast_station 9KK ...", [](Air& a) { small_coast(a, "8RB"); small_coast(a, "9KK"); }},
+    {at(4220), "navarea_iv 8RB, small_coast_station 8RB, small_coast_station 9KK ...", [](Air& a) { if (a.sked(1100) || a.sked(2300)) broadcast(a, "8RB", navarea_iv); small_coast(a, "8RB"); small_coast(a, "9KK"); }},
     {at(4225), "coast_station_mf_bug JCG/SHIMONOSEKI", [](Air& a) { coast_mf(a, "JCG", "SHIMONOSEKI", true); }},
     {at(4250), "vsl_clg_coast_mf, obs_tfc_mf, obs_special_tfc_mf, clg_cond S3K, clg_cond 4YP, port_wave, russian_vsl, marine_tuning", ships_425},
-    {at(4260), "navarea_iv C6N, rcvg_obs_msg C6N, tfc_list KPH ...", [](Air& a) { obs_receiving(a, "C6N"); traffic_list(a, "KPH"); }},
+    {at(4260), "navarea_iv C6N, rcvg_obs_msg C6N, tfc_list KPH ...", [](Air& a) { if (a.sked(320) || a.sked(1520)) broadcast(a, "C6N", navarea_iv); obs_receiving(a, "C6N"); traffic_list(a, "KPH"); }},
     {at(4270), "coast_station_mf NJN/ARGENTIA", [](Air& a) { coast_mf(a, "NJN", "ARGENTIA", false); }},
-    {at(4280), "tfc_list WMH, coast_station_mf WMH/BALTIMORE, navarea_xiv A3A ...", [](Air& a) { traffic_list(a, "WMH"); coast_mf(a, "WMH", "BALTIMORE", false); }},
+    {at(4280), "tfc_list WMH, coast_station_mf WMH/BALTIMORE, navarea_xiv A3A ...", [](Air& a) { traffic_list(a, "WMH"); coast_mf(a, "WMH", "BALTIMORE", false); if (a.sked(840) || a.sked(2040)) broadcast(a, "A3A", navarea_xiv); }},
     {at(4285), "LPY text, LPY6 text, UCI cq, LPY marker", lpy_uci},
     {at(4290), "navarea_iv XFC, EAL marker, IGJ marker, XFC anm", eal_igj},
     {at(4300), "PKK anm, tfc_list PKK, tfc_list PKD, PKD anm", pkk_pkd},
     {at(4310), "coast_station_mf_bug GKR/WICK", [](Air& a) { coast_mf(a, "GKR", "WICK", true); }},
     {at(4315), "LPW text, rcvg_obs_msg LPW", lpw},
-    {at(4320), "nav_wng_anm ICT, navarea_xiv FJA, coast_station_mf FJA/MAHINA ...", [](Air& a) { nav_warnings(a, "ICT"); coast_mf(a, "FJA", "MAHINA", false); }},
+    {at(4320), "nav_wng_anm ICT, navarea_xiv FJA, coast_station_mf FJA/MAHINA ...", [](Air& a) { nav_warnings(a, "ICT"); if (a.sked(610) || a.sked(1810)) broadcast(a, "FJA", navarea_xiv); coast_mf(a, "FJA", "MAHINA", false); }},
     {at(4330), "coast_station_mf_bug OHM/MARIEHAMM, coast_station_mf_bug SUP/PORTSAID", [](Air& a) { coast_mf(a, "OHM", "MARIEHAMM", true); coast_mf(a, "SUP", "PORTSAID", true); }},
     {at(4335), "small_coast_station LPZ, coast_station_mf_bug FFU/BREST", [](Air& a) { small_coast(a, "LPZ"); coast_mf(a, "FFU", "BREST", true); }},
     {at(4340), "HLP anm, coast_station_mf_bug HLP/PUSAN, navarea_iv WLO, WLO anm", hlp_wlo},
@@ -588,9 +608,9 @@ const Rule kRules[] = {
     {at(4385), "coast_station_mf_bug SUZ/SERAPEUM, coast_station_mf UIW/KALININGRAD", [](Air& a) { coast_mf(a, "SUZ", "SERAPEUM", true); coast_mf(a, "UIW", "KALININGRAD", false); }},
     {at(4390), "A7D anm, coast_station_mf A7D/DOHA, coast_station_mf_bug OST/OSTENDE", a7d},
     {at(4395), "tfc_list 9AR, tfc_list YUR, coast_station_mf LZW/VARNA", [](Air& a) { traffic_list(a, "9AR"); traffic_list(a, "YUR"); coast_mf(a, "LZW", "VARNA", false); }},
-    {at(4400), "navarea_xiii UBA2, navarea_viii VWK, coast_station_mf VWK/KANDLA ...", [](Air& a) { coast_mf(a, "VWK", "KANDLA", false); }},
+    {at(4400), "navarea_xiii UBA2, navarea_viii VWK, coast_station_mf VWK/KANDLA ...", [](Air& a) { if (a.sked(300) || a.sked(1500)) broadcast(a, "UBA2", navarea_xiii); if (a.sked(540) || a.sked(1740)) broadcast(a, "VWK", navarea_viii); coast_mf(a, "VWK", "KANDLA", false); }},
     {at(4410), "VPE anm, VQL anm, VPF anm, VPE marker", vpe_vql_vpf},
-    {at(4420), "tfc_anmt WKM, tfc_list WKM, wx_anm WKM ...", [](Air& a) { announced_list(a, "WKM"); }},
+    {at(4420), "tfc_anmt WKM, tfc_list WKM, wx_anm WKM ...", [](Air& a) { announced_list(a, "WKM"); if (a.m(52)) broadcast(a, "WKM", wx_anm); }},
     {at(4425), "coast_station_mf A4M/MUSCAT, coast_station_mf_bug FFB/BOULOGNE", [](Air& a) { coast_mf(a, "A4M", "MUSCAT", false); coast_mf(a, "FFB", "BOULOGNE", true); }},
     {at(4430), "TXU text", txu},
     {at(4435), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},
@@ -620,7 +640,7 @@ const Rule kRules[] = {
     {at(4630), "coast_station_mf_bug EQN/KHOMEYNI, coast_station_mf_bug WNU/SLIDELL", [](Air& a) { coast_mf(a, "EQN", "KHOMEYNI", true); coast_mf(a, "WNU", "SLIDELL", true); }},
     {at(4640), "VCO marker, TXZ marker, tfc_list ZDK, ZDK anm", vco_txz},
     {at(4650), "PKF marker, PNK marker, tfc_list PKF, PKF anm", pkf_pnk},
-    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK ...", [](Air& a) { announced_list(a, "ASK"); }},
+    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK ...", [](Air& a) { if (a.sked(740) || a.sked(1940)) broadcast(a, "S3D", navarea_viii); announced_list(a, "ASK"); }},
     {at(4670), "rcvg_obs_msg TFX", [](Air& a) { obs_receiving(a, "TFX"); }},
     {at(4680), "CBT anm, coast_station_mf UBJ/BAKU", cbt},
     {at(4680), "vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, clg_cond 4YP, CBI cq", ships_468},
@@ -628,7 +648,8 @@ const Rule kRules[] = {
     {at(4710), "LPA2 marker", lpa2},
     {at(4720), "navarea_vii FJY4, FJY text, UGK2 anm, FJY4 anm", fjy_ugk2},
     {at(4730), "UDC/UBN text", udc},
-    {at(4740), "wx_anm_hand VWV, navarea_viii VWV, tfc_list DZR ...", [](Air& a) { traffic_list(a, "DZR"); }},
+    {at(4740), "wx_anm_hand VWV, navarea_viii VWV, tfc_list DZR ...", [](Air& a) { if (a.oh() && a.m(21)) broadcast(a, "VWV", wx_anm_hand); if (a.sked(800) || a.sked(2000)) broadcast(a, "VWV", navarea_viii); traffic_list(a, "DZR"); }},
+    {at(4750), "navarea_xiii UBW, navarea_xiii UFV, navarea_xiii UIS9 ...", navarea_475},
     {at(4760), "HLK anm, small_coast_station HLK, navarea_xii KFS, KFS anm", hlk_kfs},
     {at(4770), "LSQ9 text, CCP marker, coast_station_mf JYO/AQABA", lsq9_ccp},
     {at(4775), "XVN anm", xvn},
@@ -641,12 +662,12 @@ const Rule kRules[] = {
     {at(4845), "tfc_list VPO, small_coast_station VPO, small_coast_station 8PO", [](Air& a) { traffic_list(a, "VPO"); small_coast(a, "VPO"); small_coast(a, "8PO"); }},
     {at(4850), "tfc_list 9WW20, small_coast_station 9WW20, UGE2 marker, 9WW20 anm", uge2_9ww20},
     {at(4860), "rcvg_obs_msg LPG, small_coast_station XSK, small_coast_station XSE ...", [](Air& a) { obs_receiving(a, "LPG"); small_coast(a, "XSK"); small_coast(a, "XSE"); }},
-    {at(4870), "nav_wng_anm VWT, navarea_viii VWT, navarea_vii C9C20 ...", [](Air& a) { nav_warnings(a, "VWT"); }},
+    {at(4870), "nav_wng_anm VWT, navarea_viii VWT, navarea_vii C9C20 ...", [](Air& a) { nav_warnings(a, "VWT"); if (a.sked(640) || a.sked(1840)) broadcast(a, "VWT", navarea_viii); if (a.sked(900) || a.sked(2100)) broadcast(a, "C9C20", navarea_vii); }},
     {at(4875), "small_coast_station PKD5, coast_station_mf_bug PKO/TARAKAN, coast_station_mf_bug ZLD/AUCKLAND", [](Air& a) { small_coast(a, "PKD5"); coast_mf(a, "PKO", "TARAKAN", true); coast_mf(a, "ZLD", "AUCKLAND", true); }},
     {at(4880), "tfc_list WAX, coast_station_mf PZN/PARAMARIBO, XFU anm, WAX anm", xfu_wax},
     {at(4890), "VCM times, tfc_list PPO, coast_station_mf_bug PPO/OLINDA, PPO anm", vcm_ppo},
     {at(4900), "ULX cq, rcvg_obs_msg UFO, coast_station_mf_bug GPK/PORTPATRICK, GPK anm", ulx_gpk},
-    {at(4950), "wx_code CWA/CERRITO/300, CWA marker", cwa_marker},
+    {at(4950), "wx_code CWA/CERRITO/300, CWA marker", cwa_495},
     {any_of({4995, 5000, 5005}), "sos1, sos2, sos3, NMO text, DAN text, FFP anm, CNW anm, L2B anm, 9AR anm, YUR anm, KPH anm ...", calling_and_distress},
     {at(5100), "FJY4 times", fjy4},
     {at(5105), "UDE times, coast_station_mf UTT/ODESSA, GCC marker, UTT anm", ude_gcc},
@@ -657,7 +678,7 @@ const Rule kRules[] = {
     {at(5135), "coast_station_mf EAO/PALMAS", [](Air& a) { coast_mf(a, "EAO", "PALMAS", false); }},
     {at(5140), "coast_station_mf SPN/WITOWO, coast_station_mf SVL/LIMNOS", [](Air& a) { coast_mf(a, "SPN", "WITOWO", false); coast_mf(a, "SVL", "LIMNOS", false); }},
     {at(5145), "IPB marker", ipb},
-    {at(5150), "navarea_vii C9C2, coast_station_mf VWM/MADRAS, coast_station_mf_bug ZLB/AWARUA ...", [](Air& a) { coast_mf(a, "VWM", "MADRAS", false); coast_mf(a, "ZLB", "AWARUA", true); }},
+    {at(5150), "navarea_vii C9C2, coast_station_mf VWM/MADRAS, coast_station_mf_bug ZLB/AWARUA ...", [](Air& a) { if (a.sked(1010) || a.sked(2210)) broadcast(a, "C9C2", navarea_vii); coast_mf(a, "VWM", "MADRAS", false); coast_mf(a, "ZLB", "AWARUA", true); }},
     {at(5155), "GCC marker, coast_station_mf SVL/LIMNOS", gcc},
     {at(5160), "tfc_list 9VG, coast_station_mf 9VG/SINGAPORE, small_coast_station UZB ...", [](Air& a) { traffic_list(a, "9VG"); coast_mf(a, "9VG", "SINGAPORE", false); small_coast(a, "UZB"); }},
     {at(5165), "coast_station_mf_bug FFD/STDENIS", [](Air& a) { coast_mf(a, "FFD", "STDENIS", true); }},
@@ -668,9 +689,9 @@ const Rule kRules[] = {
     {at(5195), "coast_station_mf UGC/BALTIYSK", [](Air& a) { coast_mf(a, "UGC", "BALTIYSK", false); }},
     {at(5200), "small_coast_station 9GA, nav_wng_anm 5OZ, small_coast_station 5OZ ...", [](Air& a) { small_coast(a, "9GA"); nav_warnings(a, "5OZ"); small_coast(a, "5OZ"); }},
     {at(5205), "coast_station_mf DHS/RUEGEN", [](Air& a) { coast_mf(a, "DHS", "RUEGEN", false); }},
-    {at(5210), "wx_anm VWB, coast_station_mf VWB/BOMBAY, navarea_xiv 3DP ...", [](Air& a) { coast_mf(a, "VWB", "BOMBAY", false); }},
+    {at(5210), "wx_anm VWB, coast_station_mf VWB/BOMBAY, navarea_xiv 3DP ...", [](Air& a) { if (a.eh() && a.m(31)) broadcast(a, "VWB", wx_anm); coast_mf(a, "VWB", "BOMBAY", false); if (a.sked(720) || a.sked(1920)) broadcast(a, "3DP", navarea_xiv); }},
     {at(5215), "meteo_anm CWA, coast_station_mf_bug CWA/CERITO, IAR marker, IAR anm", iar},
-    {at(5220), "navarea_vii D3E, coast_station_mf UFO/HOLMSK, rcvg_obs_msg LGV ...", [](Air& a) { coast_mf(a, "UFO", "HOLMSK", false); obs_receiving(a, "LGV"); }},
+    {at(5220), "navarea_vii D3E, coast_station_mf UFO/HOLMSK, rcvg_obs_msg LGV ...", [](Air& a) { if (a.sked(1040) || a.sked(2240)) broadcast(a, "D3E", navarea_vii); coast_mf(a, "UFO", "HOLMSK", false); obs_receiving(a, "LGV"); }},
     {at(5225), "tfc_list XSG, coast_station_mf XSG/SHANGHAI, SAE marker, XSG anm", sae_xsg},
     {at(5230), "nav_wng_anm XSY, coast_station_mf XSY/HUALIEN, tfc_list LYK ...", [](Air& a) { nav_warnings(a, "XSY"); coast_mf(a, "XSY", "HUALIEN", false); traffic_list(a, "LYK"); }},
     {at(5235), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},

@@ -1,6 +1,7 @@
 #include "band/catalogue.h"
 #include "band/coast_working.h"
 #include "band/rule_kit.h"
+#include "band/weather_stations.h"
 #include "compose/air.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/toolkit/calling.h"
@@ -269,9 +270,10 @@ void uhy_wx(Air& a) {
 void ppr(Air& a) {
     if (!a.h(1) && !a.h(13)) return;
     on_air(a, "PPR");
-    if (a.ms(50))
-        times(a, "CQ CQ CQ DE PPR PPR PPR  ", 4);
-    else if (a.min_period(55, 59))
+    if (a.ms(50)) {
+        send_times(a, "CQ CQ CQ DE PPR PPR PPR  ", 4);
+        brasil_wx(a);
+    } else if (a.min_period(55, 59))
         times(a, "SIGNAES HORARIOS DE PPR  ", 3);
     else if (a.m(59))
         a.ts2("PPR");
@@ -712,12 +714,14 @@ const Rule kRules[] = {
     {at(3750), "old_aero_qte, marine_qte", [](Air& a) { if (a.t.minute % 2 == 0) marine_qte(a, 2, ""); }},
     {at(3750), "ZKN text", zkn},
     {at(3750), "LML text", lml},
+    {at(3750), "apia_wx", apia_375},
     {at(3800), "SPH text", sph},
     {at(3850), "UAY text", uay},
     {at(3850), "UCB text", ucb},
     {at(3900), "VCA cond", vca},
     {at(3900), "LRF marker", lrf},
     {at(3945), "LMJ cond", lmj},
+    {at(3950), "wx_anm VIC", vic_395},
     {at(4000), "NMA marker", nma},
     {at(4000), "TIM marker", tim_marker},
     {at(4000), "INM marker", inm},

@@ -1,6 +1,7 @@
 #include "band/beacon_tables.h"
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "band/weather_stations.h"
 
 namespace zenka {
 namespace {
@@ -230,10 +231,11 @@ const Rule kRules[] = {
     {at(211), "3SA marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "3SA", "VVV VVV VVV DE 3SA 3SA 3SA             "); }},
     {at(213), "GMU marker, auto", [](Air& a) { marker_or_auto(a, "GMU", "VVV VVV VVV DE GMU GMU GMU           ", 4, 80); }},
     {at(214), "EGC marker, auto", [](Air& a) { marker_or_auto(a, "EGC", "VVV VVV VVV DE EGC EGC EGC            ", 3, 50); }},
+    {at(215), "nss_wx", nss_21},
     {at(218), "WII marker", [](Air& a) { marker(a, "WII", "VVV VVV VVV DE WII WII WII            "); }},
     {at(220), "JJF2 marker", [](Air& a) { marker(a, "JJF2", "VVV VVV VVV DE JJF2 JJF2 JJF2            "); }},
     {at(222), "WRQ marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "WRQ", "VVV VVV VVV DE WRQ WRQ WRQ            ", 4, 70); }},
-    {at(222), "nss_wx, NSS marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "NSS", "VVV VVV VVV DE NSS NSS NSS            "); }},
+    {at(222), "nss_wx, NSS marker", nss_22},
     {at(225), "WRT marker", [](Air& a) { marker(a, "WRT", "VVV VVV VVV DE WRT WRT WRT            "); }},
     {at(229), "telecom_opchat_dx KET, auto", [](Air& a) { if (a.t.minute % 12 == 0) { on_air(a, "KET"); automatic_morse(a, 70); } }},
     {at(231), "D!P text", [](Air& a) { if (a.sked(900) || a.sked(2100)) message(a, "D!P", "CQ CQ CQ DE D!P D!P D!P = WETTER = SEEWETTERBERICHT 0900 = + K"); }},

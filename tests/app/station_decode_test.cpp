@@ -202,5 +202,14 @@ TEST(StationDecode, CoastStationsWorkingShipsReadBackAsSent) {
     EXPECT_EQ(decode_sample(folder, stations, 4), 4);
 }
 
+// A plain-language weather bulletin (JRW's Pacific observations at 69.0 kHz) and a NAVAREA
+// warning list (VWG at 417.5 kHz), each found by words of its own text.
+TEST(StationDecode, WeatherBulletinsReadBackAsSent) {
+    test::TempFolder folder;
+    const std::vector<Candidate> bulletins = {{690, "2026-12-08T12:01:00Z", "HR WX"},
+                                              {4175, "2026-12-08T04:31:00Z", "NAVAREA EIGHT"}};
+    EXPECT_EQ(decode_sample(folder, bulletins, 2), 2);
+}
+
 } // namespace
 } // namespace zenka

@@ -33,7 +33,13 @@ const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "c
 const std::set<std::string> kGenerators = {"clg_cond",         "ufc",         "nato_call3",  "send_stack",
                                            "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
                                            "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
-                                           "old_vsl_qtc",      "uscg",        "port_radio"};
+                                           "old_vsl_qtc",      "uscg",        "port_radio",
+                                           // the weather family
+                                           "wx_code", "wx_anm", "wx_anm_hand", "meteo_anm",
+                                           "italian_naval_code", "wx_plain", "nss_wx", "gfa",
+                                           "brasil_wx", "japan_wx", "apia_wx", "vpe_wx", "uswb",
+                                           "uswbsf", "navarea_iv", "navarea_vii", "navarea_viii",
+                                           "navarea_xii", "navarea_xiii", "navarea_xiv"};
 
 struct Range {
     int lo, hi;

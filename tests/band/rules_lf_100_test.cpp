@@ -513,9 +513,11 @@ TEST_F(Rules_lf_100, TimedTextsAndSparkAnswers) {
     // JMC's call three times at the synoptic hours.
     auto j = pass(1226, "2024-01-07T18:04:00Z");
     ASSERT_EQ(slots(*j).size(), 1u);
-    EXPECT_EQ(j->send_buf[0], "CQ CQ CQ DE JMC JMC JMC WX CQ CQ CQ DE JMC JMC JMC WX "
-                              "CQ CQ CQ DE JMC JMC JMC WX " +
-                                  kTail);
+    // The call, then the forecasts in the same emission.
+    EXPECT_TRUE(j->send_buf[0].starts_with("CQ CQ CQ DE JMC JMC JMC WX CQ CQ CQ DE JMC JMC JMC WX "
+                                           "CQ CQ CQ DE JMC JMC JMC WX         HR WX = TOKYO WX 08"))
+        << j->send_buf[0];
+    EXPECT_TRUE(j->send_buf[0].ends_with(" + DE JMC ]" + kTail));
     expect_voice(*j, 0, 24, 912, 5);
     EXPECT_EQ(pass(1226, "2024-01-07T18:05:00Z")->send_call, 0);
 

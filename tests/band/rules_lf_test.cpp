@@ -491,7 +491,10 @@ TEST_F(Rules_lf, SixtyNineKilohertzShared) {
     for (const char* when : {"12:00:00", "12:04:00", "00:00:00"}) {
         auto wx = at(690, when);
         ASSERT_EQ(wx->send_call, 1) << when;
-        EXPECT_EQ(wx->send_buf[0], call + call + call + kTail) << when;
+        // The call, then the observations in the same emission.
+        EXPECT_TRUE(wx->send_buf[0].starts_with(call + call + call + "        HR WX ")) << when;
+        EXPECT_NE(wx->send_buf[0].find("= YAP PRE "), std::string::npos) << wx->send_buf[0];
+        EXPECT_TRUE(wx->send_buf[0].ends_with(" + DE JRW ]" + kTail)) << when;
         expect_voice(*wx, 0, 20, 1133, 5);
     }
     auto jrw = at(690, "12:05:00");

@@ -462,8 +462,13 @@ TEST_F(Rules_tail, TimeSignalsOf285And300kHz) {
         cq += "CQ CQ CQ DE PPR PPR PPR  ";
     for (int i = 0; i < 3; ++i)
         signaes += "SIGNAES HORARIOS DE PPR  ";
-    EXPECT_EQ(slots(*tail_pass(3000, at_time(1, 50, 9))), std::vector<std::string>{cq + kTail});
-    EXPECT_EQ(slots(*tail_pass(3000, at_time(13, 54, 9))), std::vector<std::string>{cq + kTail});
+    // The call, then the Brazilian weather forecast in the same emission.
+    for (const auto& when : {at_time(1, 50, 9), at_time(13, 54, 9)}) {
+        const auto ppr = slots(*tail_pass(3000, when));
+        ASSERT_EQ(ppr.size(), 1u);
+        EXPECT_TRUE(ppr[0].starts_with(cq + "= PART THREE = WEATHER FCST VALID FM ")) << ppr[0];
+        EXPECT_TRUE(ppr[0].ends_with("METEOROMARINHA RIO = " + std::string(12, ' ') + kTail));
+    }
     EXPECT_EQ(slots(*tail_pass(3000, at_time(1, 55, 9))),
               std::vector<std::string>{signaes + kTail});
     EXPECT_EQ(slots(*tail_pass(3000, at_time(13, 58, 9))),
@@ -472,7 +477,8 @@ TEST_F(Rules_tail, TimeSignalsOf285And300kHz) {
     EXPECT_EQ(slots(*signal), std::vector<std::string>{"PPR  TIME  " + es + kTail});
     expect_voice(*signal, 0, {24, Station("PPR").voice.ton, Station("PPR").voice.qsa});
     auto call = tail_pass(3000, at_time(1, 50, 9));
-    expect_voice(*call, 0, Station("PPR").voice);
+    // The forecast keys the whole emission at 21 words per minute.
+    expect_voice(*call, 0, {21, Station("PPR").voice.ton, Station("PPR").voice.qsa});
     EXPECT_EQ(tail_pass(3000, at_time(1, 49, 9))->send_call, 0);
     EXPECT_EQ(tail_pass(3000, at_time(2, 50, 9))->send_call, 0);
 }

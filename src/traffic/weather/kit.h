@@ -1,0 +1,32 @@
+#pragma once
+// Small helpers the weather generators share.
+
+#include "compose/air.h"
+#include "traffic/maritime/fill.h"
+#include "traffic/toolkit/calling.h"
+
+#include <string_view>
+
+namespace zenka::weather {
+
+// A fresh random value below n.
+inline int r(Air& a, int n) {
+    return static_cast<int>(a.myrand() % static_cast<std::uint32_t>(n));
+}
+
+// Sends a template with its fill-ins.
+inline void send_fill(Air& a, std::string_view tmpl, const Fills& values) {
+    a.send(fill(tmpl, values));
+}
+
+// Closes the open slot as a spark emission. A spark station is heard only with the historical
+// stations on; otherwise the text composed for it is dropped, so no slot is left half written.
+inline void close_spark(Air& a, std::string_view text) {
+    if (a.hist == 0) {
+        a.send_buf[static_cast<std::size_t>(a.send_call)].clear();
+        return;
+    }
+    send_spark(a, text);
+}
+
+} // namespace zenka::weather
