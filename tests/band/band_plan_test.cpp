@@ -33,7 +33,14 @@ const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "c
 const std::set<std::string> kGenerators = {"clg_cond",         "nato_call3",  "send_stack",
                                            "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
                                            "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
-                                           "old_vsl_qtc",      "uscg",        "port_radio"};
+                                           "old_vsl_qtc",      "uscg",        "port_radio",
+                                           // the naval and military family
+                                           "naval_coast", "naval_coast_old", "italian_naval",
+                                           "brasilian_navy", "russian_navy_2ww", "jap_coast_guard",
+                                           "usn_old_ochat", "xxx_flash", "polish_army_old",
+                                           "kato_groups", "katokana_qtc", "gbr_naval",
+                                           "gbr_navy", "fleetwave_975", "usarmy_air_corps",
+                                           "usarmy_vsl", "pa_state_police", "can_army"};
 
 struct Range {
     int lo, hi;
