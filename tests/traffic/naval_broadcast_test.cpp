@@ -2,8 +2,8 @@
 // work, the tactical-call procedure, the older procedure's fleet telegram and the Brazilian and
 // Italian broadcasts.
 
-#include "traffic/naval/naval.h"
 #include "naval_support.h"
+#include "traffic/naval/naval.h"
 
 #include <gtest/gtest.h>
 
@@ -84,10 +84,9 @@ TEST(NavalCoast, TacticalCallOnlyForNStationsByTheMillisecond) {
     for (int k = 0; k < 2000; ++k) {
         const int ms = k % 1000;
         const std::string own = k % 3 == 0 ? "GKA" : "NBA";
-        const auto p = compose_at(test::naval_instant(k % 24, k % 60, k % 60, ms),
-                                  test::seed_of(k + 5), [&](Air& a) {
-                                      naval_coast(a, kTape, own, us_navy, 37);
-                                  });
+        const auto p =
+            compose_at(test::naval_instant(k % 24, k % 60, k % 60, ms), test::seed_of(k + 5),
+                       [&](Air& a) { naval_coast(a, kTape, own, us_navy, 37); });
         const Activity act = activity_of(p->air);
         if (act != Activity::tactical && act != Activity::open_call) continue;
         const bool expect_tactical = own == "NBA" && ms % 4 != 0;
@@ -110,10 +109,9 @@ TEST(NavalCoastOld, FleetTelegramOnlyAtNpm) {
     std::map<std::string, std::map<Activity, int>> seen;
     for (int k = 0; k < 1200; ++k) {
         for (const std::string own : {"NPM", "npm", "NSS"}) {
-            const auto p = compose_at(test::sweep_instant(k), test::seed_of(k * 3 + 2),
-                                      [&](Air& a) {
-                                          naval_coast_old(a, kOldTape, own, us_navy_old, 78);
-                                      });
+            const auto p =
+                compose_at(test::sweep_instant(k), test::seed_of(k * 3 + 2),
+                           [&](Air& a) { naval_coast_old(a, kOldTape, own, us_navy_old, 78); });
             const Air& a = p->air;
             const Activity act = activity_of(a);
             ++seen[own][act];
@@ -129,8 +127,8 @@ TEST(NavalCoastOld, FleetTelegramOnlyAtNpm) {
                 EXPECT_NE(text.find(" + NM ] " + own), std::string::npos);
                 break;
             case Activity::open_call:
-                EXPECT_TRUE(std::regex_search(text, std::regex("([A-Z]{4}) \\1 DE " + own +
-                                                               " QRK K")))
+                EXPECT_TRUE(
+                    std::regex_search(text, std::regex("([A-Z]{4}) \\1 DE " + own + " QRK K")))
                     << text;
                 break;
             case Activity::tactical:
@@ -155,8 +153,7 @@ TEST(BrasilianNavy, TapeInOddSecondsCipherInEven) {
     for (int k = 0; k < 400; ++k) {
         const int second = k % 60;
         const auto p = compose_at(test::naval_instant(k % 24, k % 60, second, k * 7 % 1000),
-                                  test::seed_of(k + 1),
-                                  [](Air& a) {
+                                  test::seed_of(k + 1), [](Air& a) {
                                       a.nr = 412;
                                       brasilian_navy(a, "PWB");
                                   });
@@ -190,8 +187,7 @@ TEST(ItalianNaval, CipherInOddHoursShipWorkInEven) {
     for (int k = 0; k < 200; ++k) {
         // Odd hour, minute 32: the letter cipher at 18 wpm, then the tape 40 times.
         auto p = compose_at(test::naval_instant(2 * (k % 12) + 1, 32, k % 60, 0),
-                            test::seed_of(k + 9),
-                            [&](Air& a) { italian_naval(a, tape, "IDQ"); });
+                            test::seed_of(k + 9), [&](Air& a) { italian_naval(a, tape, "IDQ"); });
         std::string raw = p->air.send_buf[0];
         const auto switches = test::speed_switches(raw);
         ASSERT_EQ(switches.size(), 2u);
@@ -204,8 +200,7 @@ TEST(ItalianNaval, CipherInOddHoursShipWorkInEven) {
         for (const std::string& g : groups)
             EXPECT_TRUE(std::regex_match(g, std::regex("[A-Z]{5}"))) << g << "\n" << text;
         // An even hour at a second divisible by 6: the tape stopped, then 50 tapes.
-        p = compose_at(test::naval_instant(2 * (k % 12), 32, 6 * (k % 10), 1),
-                       test::seed_of(k + 9),
+        p = compose_at(test::naval_instant(2 * (k % 12), 32, 6 * (k % 10), 1), test::seed_of(k + 9),
                        [&](Air& a) { italian_naval(a, tape, "IDQ"); });
         text = test::closed_text(p->air);
         EXPECT_EQ(text.find("RRR"), std::string::npos); // IDQ is no 'N' station

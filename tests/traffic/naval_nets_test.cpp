@@ -1,8 +1,8 @@
 // The military nets: the flash broadcast's minutes and layout, the army net's call and message
 // forms, the kana calls by the minute and the kana cipher groups.
 
-#include "traffic/naval/naval.h"
 #include "naval_support.h"
+#include "traffic/naval/naval.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,7 @@ TEST(XxxFlash, OnlyInMinutesDivisibleByFive) {
     for (int k = 0; k < 600; ++k) {
         const int minute = k % 60;
         const auto p = compose_at(naval_instant(k % 24, minute, k % 60, k % 1000),
-                                  test::seed_of(k + 3),
-                                  [](Air& a) { xxx_flash(a, "RDL RDL", 1); });
+                                  test::seed_of(k + 3), [](Air& a) { xxx_flash(a, "RDL RDL", 1); });
         const Air& a = p->air;
         if (minute % 5 != 0) {
             EXPECT_EQ(a.send_call, 0) << minute;
@@ -54,9 +53,9 @@ TEST(PolishArmyOld, CallFormAtMinute3MessageAtMinute4) {
     int calls = 0, messages = 0;
     for (int k = 0; k < 600; ++k) {
         const int minute = 3 + k % 2;
-        const auto p = compose_at(naval_instant(k % 24, minute, k % 60, k % 1000),
-                                  test::seed_of(k + 11),
-                                  [](Air& a) { polish_army_old(a, "CMY", "JUS"); });
+        const auto p =
+            compose_at(naval_instant(k % 24, minute, k % 60, k % 1000), test::seed_of(k + 11),
+                       [](Air& a) { polish_army_old(a, "CMY", "JUS"); });
         const Air& a = p->air;
         if (a.send_call == 0) {
             EXPECT_TRUE(a.send_buf[0].empty());
@@ -77,9 +76,10 @@ TEST(PolishArmyOld, CallFormAtMinute3MessageAtMinute4) {
         EXPECT_EQ(a.slot_params[0].sz, 1);
         std::smatch m;
         ASSERT_TRUE(std::regex_search(
-            text, m, std::regex("^CMY DE JUS QTC K {20,28}QTC NR ([0-9]{3}) GR ([0-9]+) = "
-                                "222([0-9]{2}) 222\\3 ((?:[0-9]{5} )*)([0-9]{5})  = QSL\\? = "
-                                "NIL = OK\\? \\+ {20,28}OK \\] EE")))
+            text, m,
+            std::regex("^CMY DE JUS QTC K {20,28}QTC NR ([0-9]{3}) GR ([0-9]+) = "
+                       "222([0-9]{2}) 222\\3 ((?:[0-9]{5} )*)([0-9]{5})  = QSL\\? = "
+                       "NIL = OK\\? \\+ {20,28}OK \\] EE")))
             << text;
         EXPECT_EQ(m[1].str(), m[5].str().substr(2)); // the number, in three and five figures
         // The header's count: the figure groups, the two 222 groups and the number group.
@@ -94,12 +94,8 @@ TEST(PolishArmyOld, CallFormAtMinute3MessageAtMinute4) {
 TEST(RandJapMilCall, FormByTheMinute) {
     const std::string call = "[1-8][a-z]{2}";
     const std::vector<std::pair<int, std::string>> forms = {
-        {0, "(C) DE (C) V 2 K"},
-        {1, "(C) \\1 DE (C) \\2 K"},
-        {2, "(C) \\1 DE (C) \\2 eZ K"},
-        {14, "(C) DE (C) L\\+ K"},
-        {25, "(C) DE (C) Xy 20"},
-        {45, "(C) DE (C) V 2 K"},
+        {0, "(C) DE (C) V 2 K"},   {1, "(C) \\1 DE (C) \\2 K"}, {2, "(C) \\1 DE (C) \\2 eZ K"},
+        {14, "(C) DE (C) L\\+ K"}, {25, "(C) DE (C) Xy 20"},    {45, "(C) DE (C) V 2 K"},
         {56, "(C) DE (C) BW K"},
     };
     for (const auto& [minute, form] : forms) {
@@ -107,8 +103,7 @@ TEST(RandJapMilCall, FormByTheMinute) {
         for (std::size_t at; (at = pattern.find("(C)")) != std::string::npos;)
             pattern.replace(at, 3, "(" + call + ")");
         for (int k = 0; k < 30; ++k) {
-            const auto p = compose_at(naval_instant(k % 24, minute, k, k * 3), 
-                                      test::seed_of(k + 1),
+            const auto p = compose_at(naval_instant(k % 24, minute, k, k * 3), test::seed_of(k + 1),
                                       [](Air& a) { rand_jap_mil_call(a); });
             const Air& a = p->air;
             ASSERT_EQ(a.send_call, 1);
@@ -121,9 +116,11 @@ TEST(RandJapMilCall, FormByTheMinute) {
 }
 
 TEST(KatoGroups, CountAndLengthCodes) {
-    const std::vector<std::pair<int, std::string>> codes = {
-        {4, "[a-~]{4} "}, {5, "[a-~]{5} "}, {6, "[a-~]{4}   "}, {7, "[a-~]{5}   "},
-        {132, "[a-~]{4} "}};
+    const std::vector<std::pair<int, std::string>> codes = {{4, "[a-~]{4} "},
+                                                            {5, "[a-~]{5} "},
+                                                            {6, "[a-~]{4}   "},
+                                                            {7, "[a-~]{5}   "},
+                                                            {132, "[a-~]{4} "}};
     for (const auto& [length, group] : codes) {
         for (int k = 0; k < 20; ++k) {
             test::Pass p(test::sweep_instant(k));
@@ -141,11 +138,10 @@ TEST(KatoGroups, CountAndLengthCodes) {
 TEST(KatokanaQtc, KeepsTheWeightingAndClosesWithK) {
     for (int k = 0; k < 100; ++k) {
         const int weighting = k % 2 == 0 ? 0 : 1 + k % 39;
-        const auto p = compose_at(test::sweep_instant(k), test::seed_of(k + 1),
-                                  [&](Air& a) {
-                                      a.rto = weighting;
-                                      katokana_qtc(a, 4, 100);
-                                  });
+        const auto p = compose_at(test::sweep_instant(k), test::seed_of(k + 1), [&](Air& a) {
+            a.rto = weighting;
+            katokana_qtc(a, 4, 100);
+        });
         const Air& a = p->air;
         ASSERT_EQ(a.send_call, 1);
         const EmissionParams& s = a.slot_params[0];
@@ -155,8 +151,7 @@ TEST(KatokanaQtc, KeepsTheWeightingAndClosesWithK) {
         EXPECT_LE(s.qsa, 2);
         EXPECT_GE(s.ton, 1300);
         EXPECT_LE(s.ton, 2499);
-        EXPECT_TRUE(std::regex_match(test::closed_text(a),
-                                     std::regex("([a-~]{4} ){101} K +\n")));
+        EXPECT_TRUE(std::regex_match(test::closed_text(a), std::regex("([a-~]{4} ){101} K +\n")));
     }
     // From 128 on the voice in force stays and no " K" follows.
     const auto p = compose_at(test::sweep_instant(3), 5, [](Air& a) {

@@ -2,9 +2,9 @@
 // depth, the courier's burst through the keyer, the wartime fleet header, and every generator of
 // the family over many seeds and instants.
 
+#include "naval_support.h"
 #include "synth/keyer.h"
 #include "traffic/naval/naval.h"
-#include "naval_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,8 @@ using test::naval_instant;
 
 // One GBR broadcast with the message number `nr`.
 std::unique_ptr<test::Pass> gbr_broadcast(int nr, int k) {
-    return compose_at(naval_instant(k % 24, k % 60, k % 60, k, k % 20),
-                      test::seed_of(k + 17), [nr](Air& a) {
+    return compose_at(naval_instant(k % 24, k % 60, k % 60, k, k % 20), test::seed_of(k + 17),
+                      [nr](Air& a) {
                           a.nr = nr;
                           gbr_navy(a);
                       });
@@ -67,8 +67,8 @@ TEST(GbrNavy, MessagesAsListedWithTheirGroupCounts) {
         EXPECT_EQ(switches[1].first, 40);
         EXPECT_EQ(switches[2].first, 21);
         EXPECT_EQ(text.substr(switches[1].second - 13, 13), "+ = =        ");
-        EXPECT_EQ(text.substr(switches[2].second), "GBXZ GBXZ GBXZ DE GBR GBR GBR QRU + ]" +
-                                                       std::string(20, ' '));
+        EXPECT_EQ(text.substr(switches[2].second),
+                  "GBXZ GBXZ GBXZ DE GBR GBR GBR QRU + ]" + std::string(20, ' '));
 
         const std::string list = text.substr(0, switches[1].second);
         const std::string messages =
@@ -80,8 +80,9 @@ TEST(GbrNavy, MessagesAsListedWithTheirGroupCounts) {
         ASSERT_GE(listed.size(), 10u);
         ASSERT_LE(listed.size(), 29u);
 
-        const std::regex message("([MH]S[0-9]{3} ii [A-Z0-9]{4}) +ii [OP] ii ([0-9]{6})Z ([A-Z]{3}) "
-                                 "GR ([0-9]{2}) = ((?:[A-Z]{5} )+) \\+");
+        const std::regex message(
+            "([MH]S[0-9]{3} ii [A-Z0-9]{4}) +ii [OP] ii ([0-9]{6})Z ([A-Z]{3}) "
+            "GR ([0-9]{2}) = ((?:[A-Z]{5} )+) \\+");
         std::size_t n = 0;
         for (std::sregex_iterator it(messages.begin(), messages.end(), message), end; it != end;
              ++it, ++n) {
@@ -101,11 +102,11 @@ TEST(GbrNavy, MessagesAsListedWithTheirGroupCounts) {
 TEST(GbrNaval, HeaderCountsTheGroups) {
     for (int k = 0; k < 50; ++k) {
         const int gr = 15 + k % 20;
-        const auto p = compose_at(naval_instant(6, 12, k, 0, 3), test::seed_of(k + 1),
-                                  [gr](Air& a) {
-                                      a.gr = gr;
-                                      gbr_naval(a);
-                                  });
+        const auto p =
+            compose_at(naval_instant(6, 12, k, 0, 3), test::seed_of(k + 1), [gr](Air& a) {
+                a.gr = gr;
+                gbr_naval(a);
+            });
         std::smatch m;
         const std::string text = test::closed_text(p->air);
         ASSERT_TRUE(std::regex_match(
@@ -190,10 +191,9 @@ TEST(CanArmy, FormsPlaceTheCalls) {
         std::string shape = std::regex_replace(text, std::regex(" +"), " ");
         forms.insert(shape);
     }
-    EXPECT_EQ(forms, (std::set<std::string>{"^ ^ VET VET V VES VES +", "^ VET V VES +",
-                                            "^ VET VET V VES VES +",
-                                            "^ VET VET VET VET VET V VES VES +",
-                                            "^ vvvvvvvvvvv +"}));
+    EXPECT_EQ(forms, (std::set<std::string>{
+                         "^ ^ VET VET V VES VES +", "^ VET V VES +", "^ VET VET V VES VES +",
+                         "^ VET VET VET VET VET V VES VES +", "^ vvvvvvvvvvv +"}));
     EXPECT_NEAR(sent, 800 * 8 / 32, 60);
 }
 
@@ -201,8 +201,7 @@ TEST(PaStatePolice, TwoDifferentStationsEveryThirdSecond) {
     const std::set<std::string> net(pa_police_net.begin(), pa_police_net.end());
     for (int k = 0; k < 300; ++k) {
         const int second = k % 60;
-        const auto p = compose_at(naval_instant(k % 24, k % 60, second, k), 
-                                  test::seed_of(k + 1),
+        const auto p = compose_at(naval_instant(k % 24, k % 60, second, k), test::seed_of(k + 1),
                                   [](Air& a) { pa_state_police(a); });
         ASSERT_EQ(p->air.send_call, second % 3 == 0 ? 1 : 0);
         if (second % 3 != 0) continue;
@@ -248,8 +247,8 @@ TEST(NavalFamily, EverySlotClosesNoPlaceholderLeft) {
             for (int hist : {0, 1}) {
                 ReceiverSettings settings;
                 settings.hist = hist;
-                const auto p = compose_at(test::sweep_instant(k), test::seed_of(k),
-                                          generator, settings);
+                const auto p =
+                    compose_at(test::sweep_instant(k), test::seed_of(k), generator, settings);
                 const Air& a = p->air;
                 ASSERT_LE(a.send_call, 1) << name;
                 sent += a.send_call;

@@ -24,8 +24,8 @@ void xxx_flash(Air& a, std::string_view text, int /*mode*/) {
     a.qsa = 4;
     a.f1();
     const std::string_view word = kRdlCodeword[a.myrand() % 25].word;
-    a.str2 = fill("XXX XXX %s %s%s%s %s",
-                  {std::string(text), first, second, std::string(word), third});
+    a.str2 =
+        fill("XXX XXX %s %s%s%s %s", {std::string(text), first, second, std::string(word), third});
     const std::string flash = a.str2;
     a.send(flash);
     a.wait(10);
@@ -75,8 +75,8 @@ void rand_jap_mil_call(Air& a) {
     const std::string from = call();
     const std::string to = call();
     const int m = a.t.minute;
-    std::string text = fill(m % 2 == 0 ? "%s %s DE %s %s eZ K" : "%s %s DE %s %s K",
-                            {from, from, to, to});
+    std::string text =
+        fill(m % 2 == 0 ? "%s %s DE %s %s eZ K" : "%s %s DE %s %s K", {from, from, to, to});
     // The short forms by the minute's divisors; the last that fits wins.
     static constexpr std::array<std::pair<int, std::string_view>, 7> kShort = {{
         {3, "%s DE %s #+ ze 2 K"},

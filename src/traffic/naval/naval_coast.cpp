@@ -80,8 +80,7 @@ void ship_working(Air& a, std::string_view tape, std::string_view own_call, Call
     a.send_stack("");
 }
 
-void cipher_message(Air& a, std::string_view tape, std::string_view own_call,
-                    const Procedure& p) {
+void cipher_message(Air& a, std::string_view tape, std::string_view own_call, const Procedure& p) {
     a.Log("naval_coat", "5F QTC IN PROGRESS", 0);
     for (int i = 0; i < between(a, 10, 49); ++i)
         a.send(a.group5f());
@@ -97,8 +96,8 @@ bool is_npm(std::string_view call) {
     });
 }
 
-void broadcast(Air& a, std::string_view tape, std::string_view own_call, CallList calls,
-               int count, const Procedure& p) {
+void broadcast(Air& a, std::string_view tape, std::string_view own_call, CallList calls, int count,
+               const Procedure& p) {
     switch (a.myrand() % 6) {
     case 0:
     case 1:

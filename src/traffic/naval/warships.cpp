@@ -18,8 +18,8 @@ void russian_navy_2ww(Air& a) {
     const std::string second = a.group4f();
     a.send(fill("%s%s%s %s%s", {first, first, first, second, second}));
     a.wait(4);
-    a.send(fill("%s%s %02d %02d %02d%02d = ",
-                {first, second, a.nr % 50, a.gr, a.t.hour, a.t.minute}));
+    a.send(
+        fill("%s%s %02d %02d %02d%02d = ", {first, second, a.nr % 50, a.gr, a.t.hour, a.t.minute}));
     for (int i = 0; i < a.gr; ++i)
         a.send(a.group3f());
     a.sz = 1;
