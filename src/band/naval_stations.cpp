@@ -45,7 +45,7 @@ void gbr_programme(Air& a) {
             gbr_naval(a);
         else if (at_hours({8, 9, 10, 11, 17, 18, 19}))
             gbr_navy(a);
-        // The other hours carry operator chat with GBR, not built yet.
+        // The other hours belong to GBR's operator chat, which stays silent.
     } else if (at_hours({2, 8, 14, 20})) {
         // The announcement and the time signal go out as one emission.
         send_times(a, "GBR TIME ", 20);
