@@ -1,6 +1,8 @@
 #include "band/catalogue.h"
+#include "band/naval_stations.h"
 #include "band/rule_kit.h"
 #include "band/weather_stations.h"
+#include "traffic/naval/naval.h"
 
 #include <string_view>
 
@@ -166,7 +168,10 @@ void nsc(Air& a) {
 
 // 59.0 kHz, JJH's broadcast in minutes 30 - 39.
 void jjh(Air& a) {
-    if (a.ms10(30)) message(a, "JJH", "CQ CQ CQ DE JJH JJH JJH = QTC 12 = +");
+    if (!a.ms10(30)) return;
+    on_air(a, "JJH");
+    kato_groups(a, 4, 100);
+    a.send_stack(" + de JJH");
 }
 
 // 60.0 kHz, RDW in minutes 0 - 44 of the first half of the day.
@@ -391,6 +396,7 @@ const Rule kRules[] = {
     {at(500), "NAA marker, RYRYRY rtty", naa_night},
     {at(500), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
     {at(500), "RAM spark", [](Air& a) { if (a.sked(530) || a.sked(1730)) spark(a, "RAM", "CQ CQ CQ DE RAM RAM RAM  QTC K"); }},
+    {at(504), "naval_coast NPO/NAAV", [](Air& a) { us_fleet_broadcast(a, "NPO"); }},
     {at(508), "ICI spark", [](Air& a) { if (a.min_period(5, 10) && a.eh()) spark(a, "ICI", "CQ CQ CQ DE ICI ICI ICI  K"); }},
     {at(510), "nss_wx, NSS marker", nss_51},
     {at(515), "GIY marker, auto", [](Air& a) { if (a.ct(500, 1700)) { on_air(a, "GIY"); marker_or_auto(a, "VVV VVV VVV DE GIY GIY GIY            ", 3, 40); } }},

@@ -1,7 +1,9 @@
 #include "band/catalogue.h"
+#include "band/naval_stations.h"
 #include "band/coast_working.h"
 #include "band/rule_kit.h"
 #include "band/weather_stations.h"
+#include "traffic/naval/naval.h"
 #include "traffic/maritime/maritime.h"
 
 namespace zenka {
@@ -66,6 +68,7 @@ const Rule kRules[] = {
     {at(1020), "NAD marker", [](Air& a) { if (a.ct(0, 600)) marker(a, "NAD", "VVV VVV VVV DE NAD NAD NAD            "); }},
     {at(1020), "NAR ts2", [](Air& a) { if (a.eh() && signal_minutes(a)) time_signal(a, "NAR"); }},
     {at(1020), "NAR marker", [](Air& a) { if (a.ct(600, 1200) && before_signal(a)) marker(a, "NAR", "VVV VVV VVV DE NAR NAR NAR            "); }},
+    {at(1020), "naval_coast NBA/NAAV", [](Air& a) { if (a.ct(0, 600)) us_fleet_broadcast(a, "NBA"); }},
     {at(1020), "NPL marker", [](Air& a) { if (a.ct(1200, 1800)) marker(a, "NPL", "VVV VVV VVV DE NPL NPL NPL            "); }},
     {at(1020), "NPE marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "NPE", "VVV VVV VVV DE NPE NPE NPE            "); }},
     {at(1030), "VPS marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "VPS", "VVV VVV VVV DE VPS VPS VPS            "); }},
@@ -90,6 +93,7 @@ const Rule kRules[] = {
     {at(1091), "wx_code SXA/METEO/625", sxa_109},
     {at(1100), "NAS text", [](Air& a) { if (a.h_3(5)) message(a, "NAS", "NAA NAA DE NAS NAS QTC 3 K"); }},
     {between(1104, 1106), "data", [](Air& a) { if (a.ml(50)) burst(a, 1200, 2); }},
+    {at(1111), "naval_coast NPO/NAAV", [](Air& a) { us_fleet_broadcast(a, "NPO"); }},
     {at(1111), "NPE spark", [](Air& a) { if (a.oh() && a.ml(15)) spark(a, "NPE", "CQ CQ CQ DE NPE NPE NPE K"); }},
     {at(1113), "SOA211 rtty", [](Air& a) { if (a.ct(600, 2000)) a.rtlx("RYRYRY DE SOA211 SOA211 ", 425, 50); }},
     {at(1120), "NAA marker", [](Air& a) { if (a.ct(1800, 600)) marker(a, "NAA", "VVV VVV VVV DE NAA NAA NAA            "); }},
@@ -119,6 +123,7 @@ const Rule kRules[] = {
     {at(1184), "SUK marker", [](Air& a) { if (a.ct(400, 2000)) marker(a, "SUK", "VVV VVV VVV DE SUK SUK SUK            "); }},
     {at(1191), "ZSL marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "ZSL", "VVV VVV VVV DE ZSL ZSL ZSL            "); }},
     {at(1191), "IDQ marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "IDQ", "VVV VVV VVV DE IDQ IDQ IDQ            "); }},
+    {at(1191), "italian_naval IDQ            /IDQ", [](Air& a) { if (a.ct(0, 1200)) idq_broadcast(a); }},
     {at(1195), "SXA marker", [](Air& a) { if (a.ct(2200, 600)) marker(a, "SXA", "CQ CQ CQ DE SXA SXA SXA            "); }},
     {at(1198), "fax", [](Air& a) { if (a.min_period(0, 20)) a.fax(120, 576); }},
     {at(1200), "RDU spark", [](Air& a) { if (a.ct(0, 1200) && a.h_4(2)) spark(a, "RDU", "CQ CQ CQ DE RDU RDU RDU K"); }},

@@ -6,6 +6,7 @@
 #include "band/ship_channels.h"
 #include "compose/air.h"
 #include "traffic/maritime/maritime.h"
+#include "traffic/naval/naval.h"
 #include "traffic/toolkit/calls.h"
 
 #include <array>
@@ -600,7 +601,7 @@ const Rule kRules[] = {
     {at(4340), "HLP anm, coast_station_mf_bug HLP/PUSAN, navarea_iv WLO, WLO anm", hlp_wlo},
     {at(4350), "FFP marker, navarea_iv FFP, coast_station_mf_bug FFP/LEHAVRE, FFP anm", ffp},
     {at(4355), "qte_coast 7TB, coast_station_mf_bug 7TB/ANNABA, coast_station_mf_bug SAA/KARLSKRONA ...", [](Air& a) { coast_mf(a, "7TB", "ANNABA", true); coast_mf(a, "SAA", "KARLSKRONA", true); }},
-    {at(4360), "small_coast_station LJB, jap_coast_guard JNW, coast_station_mf LZL/BURGAS ...", [](Air& a) { small_coast(a, "LJB"); coast_mf(a, "LZL", "BURGAS", false); }},
+    {at(4360), "small_coast_station LJB, jap_coast_guard JNW, coast_station_mf LZL/BURGAS ...", [](Air& a) { small_coast(a, "LJB"); on_air(a, "JNW"); jap_coast_guard(a, "JNW"); coast_mf(a, "LZL", "BURGAS", false); }},
     {at(4365), "FFC cond", ffc},
     {at(4370), "small_coast_station L2Y, small_coast_station L2R, small_coast_station LSR ...", [](Air& a) { small_coast(a, "L2Y"); small_coast(a, "L2R"); small_coast(a, "LSR"); }},
     {at(4375), "coast_station_mf_bug LGA/ALESUND, coast_station_mf_bug CUG/SAOMIGUEL, coast_station_mf SVA/ATHINAI", [](Air& a) { coast_mf(a, "LGA", "ALESUND", true); coast_mf(a, "CUG", "SAOMIGUEL", true); coast_mf(a, "SVA", "ATHINAI", false); }},

@@ -1,7 +1,9 @@
 #include "band/beacon_tables.h"
 #include "band/catalogue.h"
+#include "band/naval_stations.h"
 #include "band/rule_kit.h"
 #include "band/weather_stations.h"
+#include "traffic/naval/naval.h"
 
 namespace zenka {
 namespace {
@@ -53,23 +55,6 @@ void idg(Air& a) {
     if (!a.ct(200, 2200)) return;
     on_air(a, 16, 800, 4);
     marker_or_auto(a, "VVV VVV VVV DE IDG IDG IDG                ", 4, 80);
-}
-
-// 16.0 kHz, GBR's hourly programme: the official call at hours 0, 12 and 20, the
-// time signal at the end of hours 2, 8, 14 and 20, the marker at the end of the others.
-void gbr(Air& a) {
-    on_air(a, 18, 800, 5);
-    const int hour = a.t.hour;
-    if (a.t.minute <= 53) {
-        if (hour == 0 || hour == 12 || hour == 20)
-            a.send_still("CQ CQ CQ DE GBR GBR GBR  BRITISH OFFICIAL WIRELESS *           ");
-    } else if (hour == 2 || hour == 8 || hour == 14 || hour == 20) {
-        // The announcement and the time signal go out as one emission.
-        send_times(a, "GBR TIME ", 20);
-        a.ts2("GBR");
-    } else {
-        a.send_still("VVV VVV VVV DE GBR GBR GBR                ");
-    }
 }
 
 // 16.5 kHz, three stations by the clock: POZ at night, !DA's press and AGW's
@@ -160,7 +145,7 @@ const Rule kRules[] = {
     {at(155), "NAA marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "NAA", "VVV VVV VVV DE NAA NAA NAA            ", 3, 80); }},
     {at(155), "UFU marker", [](Air& a) { if (a.ct(1200, 0) && !a.min_period(30, 40)) marker(a, "UFU", "VVV VVV VVV DE UFU UFU UFU           "); }},
     {at(155), "ufu text", [](Air& a) { if (a.ct(1200, 0) && a.min_period(30, 40)) message(a, "UFU", "VVV VVV DE UFU UFU UFU QTC 1 = 73 = + ]"); }},
-    {at(160), "GBR marker, gbr_naval, gbr_navy, telecom_opchat_dx GBR, GBR times, GBR ts2, GBR marker", gbr},
+    {at(160), "GBR marker, gbr_naval, gbr_navy, telecom_opchat_dx GBR, GBR times, GBR ts2, GBR marker", gbr_programme},
     {at(161), "SAQ marker", [](Air& a) { if (a.ct(800, 1200)) marker(a, "SAQ", "VVV VVV VVV DE SAQ SAQ SAQ              "); }},
     {at(161), "telecom_opchat_dx WSO/SAQ, auto", [](Air& a) { if (a.ct(1200, 2000) && a.t.minute % 10 == 0) { on_air(a, "SAQ"); automatic_morse(a, 60); } }},
     {at(161), "SAQ marker, auto", [](Air& a) { if (a.ct(2000, 800)) marker_or_auto(a, "SAQ", "VVV VVV VVV DE SAQ SAQ SAQ              ", 4, 40); }},
@@ -188,14 +173,18 @@ const Rule kRules[] = {
     {at(171), "WQL marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "WQL", "VVV VVV VVV DE WQL WQL WQL            ", 4, 70); }},
     {at(171), "UMS marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "UMS", "VVV VVV VVV DE UMS UMS UMS             "); }},
     {at(172), "SAQ marker, auto", [](Air& a) { if (a.ct(600, 2200)) marker_or_auto(a, "SAQ", "VVV VVV VVV DE SAQ SAQ SAQ              ", 4, 40); }},
+    {at(173), "naval_coast NPO/NAAV", [](Air& a) { us_fleet_broadcast(a, "NPO"); }},
     {at(174), "telecom_opchat_dx FTU/JND, telecom_opchat_dx AXL/JND, auto, JND marker", [](Air& a) {
         if (a.ct(1600, 0)) marker_or_auto(a, "JND", "VVV VVV VVV DE JND JND JND           ", 4, 60);
     }},
     {at(176), "NSS marker", [](Air& a) { marker(a, "NSS", "VVV VVV VVV DE NSS NSS NSS            "); }},
     {at(177), "KIE marker, auto", [](Air& a) { if (a.ct(500, 2300)) marker_or_auto(a, "KIE", "VVV VVV VVV DE KIE KIE KIE           ", 4, 90); }},
     {at(178), "WCI marker", [](Air& a) { marker(a, "WCI", "VVV VVV VVV DE WCI WCI WCI            "); }},
+    {at(180), "naval_coast NBA/NAAV", [](Air& a) { us_fleet_broadcast(a, "NBA"); }},
+    {at(181), "xxx_flash RDL", [](Air& a) { xxx_flash(a, "RDL RDL", 1); }},
     {at(182), "VTX3 marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "VTX3", "VVV VVV VVV DE VTX3 VTX3 VTX3           "); }},
     {at(182), "WQK marker, auto", [](Air& a) { if (a.ct(1200, 0)) marker_or_auto(a, "WQK", "VVV VVV VVV DE WQK WQK WQK            ", 3, 70); }},
+    {at(186), "naval_coast NPG/NAAV", [](Air& a) { if (a.min_period(0, 30)) us_fleet_broadcast(a, "NPG"); }},
     {at(186), "RYRYRY rtty", [](Air& a) { if (a.min_period(30, 0)) a.rtlx("RYRYRYRYRYRYRYRYRYRY", 850, 50); }},
     {at(187), "WGG/WSC marker", [](Air& a) { marker(a, "WGG", "VVV VVV VVV DE WGG WGG WGG / WSC            "); }},
     {at(188), "FZA text, FZA marker", [](Air& a) {
@@ -205,6 +194,7 @@ const Rule kRules[] = {
     }},
     {at(188), "telecom_opchat_dx SPL/WSS, auto", [](Air& a) { if (a.ct(1200, 0) && a.t.minute % 5 == 0) { on_air(a, "SPL"); automatic_morse(a, 60); } }},
     {at(189), "FZD marker", [](Air& a) { if (a.ct(0, 1800)) marker(a, "FZD", "VVV VVV VVV DE FZD FZD FZD            "); }},
+    {at(189), "xxx_flash RDL", [](Air& a) { if (a.ct(1800, 0)) xxx_flash(a, "RDL RDL", 1); }},
     {at(192), "PLA/PLO marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "PLA", "VVV VVV VVV DE PLA PLA PLA / PLO             "); }},
     {at(193), "YN marker", [](Air& a) { marker(a, "YN", "VVV VVV VVV DE YN YN YN            "); }},
     {at(196), "GBZ text, GBZ marker", gbz},
@@ -213,6 +203,7 @@ const Rule kRules[] = {
     {at(197), "YN spark", [](Air& a) { if (a.ct(0, 300) && a.cond(3)) { on_air(a, "YN"); send_spark(a, "FYN FYN FYN DE YN YN YN K"); } }},
     {at(197), "FYN marker", [](Air& a) { if (a.ct(300, 1200)) marker(a, "FYN", "VVV VVV VVV DE FYN FYN FYN            "); }},
     {at(197), "FYN marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "FYN", "FYN FYN FYN  V V V  FYN FYN FYN           "); }},
+    {at(198), "naval_coast NWC/NAAV", [](Air& a) { us_fleet_broadcast(a, "NWC"); }},
     {at(199), "ts", [](Air& a) { if (a.mh(54)) { a.qsa = 3; a.ts(); } }},
     {at(200), "ICC spark", [](Air& a) { if (a.ct(0, 1200) && a.ml(30)) { on_air(a, "ICC"); send_spark(a, "CQ CQ CQ DE ICC ICC ICC QTC K"); } }},
     {at(200), "ICC spark", [](Air& a) { if (a.ct(1200, 0) && a.ml(30)) { on_air(a, "ICC"); send_spark(a, "VVV VVV VVV DE ICC ICC ICC STAMPA = ROMA "); } }},
@@ -223,6 +214,7 @@ const Rule kRules[] = {
     {at(205), "AGX marker, auto", [](Air& a) { if (a.ct(0, 1800)) marker_or_auto(a, "AGX", "VVV VVV VVV DE AGX AGX AGX            ", 4, 50); }},
     {at(206), "3SA marker", [](Air& a) { marker(a, "3SA", "VVV VVV VVV DE 3SA 3SA 3SA             "); }},
     {at(207), "UFT marker, auto", [](Air& a) { marker_or_auto(a, "UFT", "VVV VVV VVV DE UFT UFT UFT            ", 3, 60); }},
+    {at(211), "xxx_flash RDL", [](Air& a) { xxx_flash(a, "RDL RDL", 1); }},
     {at(211), "NG@ marker, NG@ text", [](Air& a) {
         if (!a.ct(0, 1200)) return;
         if (a.min_period(15, 20)) message(a, "NG@", "VVV VVV DE NG@ NG@ = QTC 1 = LDY NR 15 = + ]");
@@ -242,7 +234,9 @@ const Rule kRules[] = {
     {at(234), "AGS marker, auto", [](Air& a) { marker_or_auto(a, "AGS", "VVV VVV VVV DE AGS AGS AGS            ", 4, 60); }},
     {at(236), "LPZ marker", [](Air& a) { marker(a, "LPZ", "VVV VVV VVV DE LPZ LPZ LPZ             "); }},
     {at(238), "POZ marker, auto", [](Air& a) { marker_or_auto(a, "POZ", "VVV VVV VVV DE POZ POZ POZ             ", 3, 90); }},
+    {at(240), "naval_coast NBA/NAAV", [](Air& a) { us_fleet_broadcast(a, "NBA"); }},
     {at(243), "GBL text, GBL marker, auto", gbl},
+    {at(248), "naval_coast_old NPM/NACB", [](Air& a) { if (a.ct(0, 1200)) npm_fleet_broadcast(a); }},
     {at(248), "V marker, auto", [](Air& a) {
         if (!a.ct(1200, 0)) return;
         on_air(a, 25, 1130, 2);
@@ -252,12 +246,15 @@ const Rule kRules[] = {
     {at(250), "RJH90 times", [](Air& a) { if (a.sked(800) || a.sked(2000)) { on_air(a, "RJH90"); times(a, "VVV RJH90 ", 12); } }},
     {at(250), "RJH times", [](Air& a) { if (a.sked(1100) || a.sked(2300)) { on_air(a, "RJH"); times(a, "VVV RJH ", 12); } }},
     {at(250), "RJH77 times", [](Air& a) { if (a.sked(230) || a.sked(1430)) { on_air(a, "RJH77"); times(a, "VVV RJH77 ", 12); } }},
+    {at(250), "naval_coast NPO/NAAV", [](Air& a) { if (a.ct(0, 1200)) us_fleet_broadcast(a, "NPO"); }},
+    {at(250), "brasilian_navy PWB", [](Air& a) { if (a.ct(1200, 0)) { on_air(a, "PWB"); brasilian_navy(a, "PWB"); } }},
     {at(253), "YOE marker, auto", [](Air& a) { marker_or_auto(a, "YOE", "VVV VVV VVV DE YOE YOE YOE            ", 4, 40); }},
     {at(257), "AFA2 text", [](Air& a) { if (a.eh() && a.min_period(45, 50)) message(a, "AFA2", "VVV VVV DE AFA2 AFA2 = NR 6 = AIG 22 = + ]"); }},
     {at(258), "telecom_opchat_dx SAQ/WSO, auto", [](Air& a) { if (a.ct(600, 1800) && a.t.minute % 10 == 5) { on_air(a, "SAQ"); automatic_morse(a, 40); } }},
     {at(260), "ts", [](Air& a) { if (a.mh(55)) { a.qsa = 2; a.ts(); } }},
     {any_of({261, 1060}), "NPM ts2", [](Air& a) { if (a.mh(54)) { on_air(a, "NPM"); a.ts2("NPM"); } }},
     {at(267), "FZB marker", [](Air& a) { marker(a, "FZB", "VVV VVV VVV DE FZB FZB FZB            "); }},
+    {at(270), "xxx_flash RDL", [](Air& a) { xxx_flash(a, "RDL RDL", 1); }},
     {at(272), "IDO marker", [](Air& a) { marker(a, "IDO", "VVV VVV VVV DE IDO IDO IDO             "); }},
     {at(273), "SUC marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "SUC", "VVV VVV VVV DE SUC SUC SUC            "); }},
     {at(276), "TAA marker, auto", [](Air& a) { marker_or_auto(a, "TAA", "VVV VVV VVV DE TAA TAA TAA            ", 3, 50); }},
@@ -268,6 +265,7 @@ const Rule kRules[] = {
     {at(291), "FUL marker", [](Air& a) { if (a.ct(1600, 0)) marker(a, "FUL", "VVV VVV VVV DE FUL FUL FUL            "); }},
     {at(293), "SPK marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "SPK", "VVV VVV VVV DE SPK SPK SPK             "); }},
     {at(300), "UFZ marker, auto", [](Air& a) { if (a.ct(0, 1800)) marker_or_auto(a, "UFZ", "VVV VVV VVV DE UFZ UFZ UFZ            ", 4, 60); }},
+    {at(300), "brasilian_navy PWI", [](Air& a) { if (a.ct(1800, 0)) { on_air(a, "PWI"); brasilian_navy(a, "PWI"); } }},
     {at(306), "V marker", [](Air& a) { if (a.ct(0, 1200)) anonymous(a, 18, 640, 3, "V V V V V V V V V V            "); }},
     {at(306), "NPL marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "NPL", "VVV VVV VVV DE NPL NPL NPL            "); }},
     {at(309), "GRD text", [](Air& a) { if (a.eh() && a.min_period(50, 55)) message(a, "GRD", "CQ CQ CQ DE GRD GRD GRD QTC = QSX 30.9 KCS + K"); }},
@@ -275,6 +273,7 @@ const Rule kRules[] = {
     {at(316), "LCM marker", [](Air& a) { marker(a, "LCM", "VVV VVV VVV DE LCM LCM LCM            "); }},
     {at(324), "UFQ marker, auto", [](Air& a) { marker_or_auto(a, "UFQ", "VVV VVV VVV DE UFQ UFQ UFQ            ", 3, 70); }},
     {at(326), "WMY/WSL marker", [](Air& a) { marker(a, "WMY", "VVV VVV VVV DE WMY WMY WMY / WSL            "); }},
+    {at(330), "naval_coast NPO/NAAV", [](Air& a) { if (a.ct(1200, 0)) us_fleet_broadcast(a, "NPO"); }},
     {at(333), "hell", [](Air& a) { if (a.ct(0, 1200)) a.hell(); }},
     {at(333), "UA text", [](Air& a) { if (a.ct(1200, 0) && a.min_period(0, 5)) message(a, "UA", "CQ CQ CQ DE UA UA UA QTC 2 = + K"); }},
     {at(341), "PKX marker, telecom_opchat_dx PCG/PKX", [](Air& a) { if (a.ct(0, 1200)) marker(a, "PKX", "VVV VVV VVV DE PKX PKX PKX            "); }},

@@ -18,6 +18,7 @@
 #include <optional>
 #include <random>
 #include <regex>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -99,13 +100,12 @@ bool plain_slot(const Air& a, int k) {
            p.qsb == 0 && p.katokana == 0 && p.hand == 0 && p.spark == 0 && p.spacing == 2;
 }
 
-// Coast stations working ships on medium frequency: a rule, an instant when one of the station's
-// longer exchanges (a telegram, a query of the ship's name...) is keyed plainly, and its call.
-std::vector<Candidate> coast_working_stations() {
-    static const std::regex item(R"(^coast_station_mf(_bug)? ([A-Z0-9]{3,4})/[A-Z]+$)");
+// Stations of a generator: a rule of `rules` whose first emission matches `item`, the station's
+// call its second group; an instant when one of the station's longer texts (a telegram, a query
+// of the ship's name, a broadcast...) is keyed plainly; and its call.
+std::vector<Candidate> generated_stations(const std::regex& item, std::span<const Rule> rules) {
     std::vector<Candidate> out;
-    const Catalogue catalogue = station_catalogue();
-    for (const Rule& rule : catalogue.marine) {
+    for (const Rule& rule : rules) {
         const std::string label(rule.label);
         std::smatch m;
         const std::string first = label.substr(0, label.find(", "));
@@ -134,6 +134,18 @@ std::vector<Candidate> coast_working_stations() {
         if (when) out.push_back({test::first_frequency(rule), format_utc(*when), call});
     }
     return out;
+}
+
+// Coast stations working ships on medium frequency.
+std::vector<Candidate> coast_working_stations() {
+    static const std::regex item(R"(^coast_station_mf(_bug)? ([A-Z0-9]{3,4})/[A-Z]+$)");
+    return generated_stations(item, station_catalogue().marine);
+}
+
+// The navies' fleet broadcasts, their tapes keyed by machine.
+std::vector<Candidate> fleet_broadcast_stations() {
+    static const std::regex item(R"(^(naval_coast|naval_coast_old|brasilian_navy) ([A-Z]{3})\b.*)");
+    return generated_stations(item, station_catalogue().low);
 }
 
 // Renders each station in turn and reads it back with multimon-ng until `wanted` of them
@@ -209,6 +221,14 @@ TEST(StationDecode, WeatherBulletinsReadBackAsSent) {
     const std::vector<Candidate> bulletins = {{690, "2026-12-08T12:01:00Z", "HR WX"},
                                               {4175, "2026-12-08T04:31:00Z", "NAVAREA EIGHT"}};
     EXPECT_EQ(decode_sample(folder, bulletins, 2), 2);
+}
+
+TEST(StationDecode, FleetBroadcastsReadBackAsSent) {
+    test::TempFolder folder;
+    std::vector<Candidate> stations = fleet_broadcast_stations();
+    ASSERT_GE(stations.size(), 8u);
+    draw_sample(stations, "fleet broadcasts");
+    EXPECT_EQ(decode_sample(folder, stations, 3), 3);
 }
 
 } // namespace

@@ -39,7 +39,14 @@ const std::set<std::string> kGenerators = {"clg_cond",         "ufc",         "n
                                            "italian_naval_code", "wx_plain", "nss_wx", "gfa",
                                            "brasil_wx", "japan_wx", "apia_wx", "vpe_wx", "uswb",
                                            "uswbsf", "navarea_iv", "navarea_vii", "navarea_viii",
-                                           "navarea_xii", "navarea_xiii", "navarea_xiv"};
+                                           "navarea_xii", "navarea_xiii", "navarea_xiv",
+                                           // the naval and military family
+                                           "naval_coast", "naval_coast_old", "italian_naval",
+                                           "brasilian_navy", "russian_navy_2ww", "jap_coast_guard",
+                                           "usn_old_ochat", "xxx_flash", "polish_army_old",
+                                           "kato_groups", "katokana_qtc", "gbr_naval",
+                                           "gbr_navy", "fleetwave_975", "usarmy_air_corps",
+                                           "usarmy_vsl", "pa_state_police", "can_army"};
 
 struct Range {
     int lo, hi;

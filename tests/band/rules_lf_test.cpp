@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -683,7 +684,6 @@ TEST_F(Rules_lf, FixedTextsOnSchedule) {
           Case{794, "13:00:00", "KWT KWT KWT DE KNR KNR QTC 2 K", 21, 1193, 3},
           Case{580, "13:50:00", "CQ CQ CQ DE NSC NSC NSC = NAVY PRESS = FLEET ORDERS FOLLOW = +",
                23, 950, 3},
-          Case{590, "07:39:00", "CQ CQ CQ DE JJH JJH JJH = QTC 12 = +", 24, 895, 2},
           Case{850, "18:00:00", "CQ CQ CQ DE KOWNO KOWNO RADIO = PRESS ELTA NR 12 = +", 26, 808, 3},
           Case{900, "23:04:00", "CQ CQ CQ DE FUE FUE FUE = AVIS AUX NAVIGATEURS = +", 24, 911, 5},
           Case{902, "21:00:00", "CQ CQ CQ DE GYF2 GYF2 GYF2 = QTC 3 GENERAL = +", 20, 948, 2}}) {
@@ -692,6 +692,13 @@ TEST_F(Rules_lf, FixedTextsOnSchedule) {
         EXPECT_EQ(a->send_buf[0], c.text + kTail) << c.freq;
         expect_voice(*a, 0, c.spd, c.ton, c.qsa);
     }
+    // JJH's kana cipher groups, closed by the station itself.
+    auto jjh = at(590, "07:39:00");
+    ASSERT_EQ(jjh->send_call, 1);
+    EXPECT_TRUE(std::regex_match(jjh->send_buf[0], std::regex("([a-~]{4} ){101} \\+ de JJH {20}")))
+        << jjh->send_buf[0];
+    expect_voice(*jjh, 0, 24, 895, 2);
+    EXPECT_EQ(jjh->slot_params[0].katokana, 1);
     EXPECT_EQ(at(554, "13:00:00")->send_call, 0);
     EXPECT_EQ(at(554, "12:10:00")->send_call, 0);
     EXPECT_EQ(at(794, "12:00:00")->send_call, 0);
