@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <sstream>
@@ -74,6 +75,15 @@ bool keyable(unsigned char c, const EmissionParams& p) {
     return cw_table[c] > 1;
 }
 
+// A printf-style placeholder left unfilled ("%s", "%02d") at text[i]. A '%' standing
+// alone is the letter E with an accent (..-..), which station texts key ("M%T%O").
+bool placeholder_at(const std::string& text, std::size_t i) {
+    std::size_t k = i + 1;
+    while (k < text.size() && (std::isdigit(static_cast<unsigned char>(text[k])) || text[k] == '-'))
+        ++k;
+    return k < text.size() && std::string_view("sdcuxl").find(text[k]) != std::string_view::npos;
+}
+
 // What is wrong with one slot, or "".
 std::string fault_in(const Slot& slot) {
     const EmissionParams& p = slot.params;
@@ -103,7 +113,7 @@ std::string fault_in(const Slot& slot) {
             i += 2;
         } else if (c == 0) {
             return "zero byte at " + std::to_string(i);
-        } else if (c == '%') {
+        } else if (c == '%' && placeholder_at(t, i)) {
             return "placeholder at " + std::to_string(i);
         } else if (!keyable(c, p)) {
             return "unkeyable byte " + std::to_string(c) + " at " + std::to_string(i);
