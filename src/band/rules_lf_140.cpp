@@ -1,5 +1,6 @@
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "band/telecom_stations.h"
 
 #include <string_view>
 
@@ -360,6 +361,7 @@ const Rule kRules[] = {
     {at(1700), "WNY marker, tfc_anmt WNY, tfc_list_lf WNY", wny},
     {at(1714), "KMK spark", [](Air& a) { if (a.eh() && a.ml(15)) spark(a, "KMK", "CQ CQ CQ DE KMK KMK KMK K"); }},
     {at(1760), "clg_cond WHE/WHI", whi},
+    {at(1827), "telecom_opchat_dx OPL/GME", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "GME", "OPL"); }},
     {at(1846), "KGM text", [](Air& a) { if (a.oh_sked(20)) message(a, "KGM", "CQ CQ CQ DE KGM KGM KGM QRU? K"); }},
     {at(1850), "NPR marker", npr},
     {at(1850), "NEV marker", nev},
@@ -371,6 +373,7 @@ const Rule kRules[] = {
     {at(1870), "PJA cond", pja_lfr},
     {at(1870), "PJA cond", pja_qsa},
     {at(1875), "KAA marker, auto", kaa},
+    {at(1875), "telecom_opchat_dx EPL/RAB", [](Air& a) { if (a.cond(4)) opchat(a, "RAB", "EPL"); }},
     {at(1880), "WAR vvv", [](Air& a) { if (a.ct(1200, 1800)) send_vvv(a, "WAR"); }},
     {between(1890, 1910), "KFN spark", kfn_spark},
     {at(1930), "VWK text", [](Air& a) { if (a.h_3(5)) message(a, "VWK", "CQ CQ CQ DE VWK VWK VWK QRU? K"); }},

@@ -33,7 +33,8 @@ const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "c
 const std::set<std::string> kGenerators = {"clg_cond",         "nato_call3",  "send_stack",
                                            "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
                                            "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
-                                           "old_vsl_qtc",      "uscg",        "port_radio"};
+                                           "old_vsl_qtc",      "uscg",        "port_radio",
+                                           "telecom_opchat_dx"};
 
 struct Range {
     int lo, hi;
