@@ -1,4 +1,5 @@
 #include "band/catalogue.h"
+#include "band/aero_stations.h"
 #include "band/rule_kit.h"
 #include "band/telecom_stations.h"
 
@@ -361,6 +362,10 @@ const Rule kRules[] = {
     {at(1700), "WNY marker, tfc_anmt WNY, tfc_list_lf WNY", wny},
     {at(1714), "KMK spark", [](Air& a) { if (a.eh() && a.ml(15)) spark(a, "KMK", "CQ CQ CQ DE KMK KMK KMK K"); }},
     {at(1760), "clg_cond WHE/WHI", whi},
+    {at(1785), "aero_wx OPO", [](Air& a) { if (a.ms(0)) aero_weather(a, "OPO"); }},
+    {at(1785), "aero_wx PCR", [](Air& a) { if (a.ms(5)) aero_weather(a, "PCR"); }},
+    {at(1785), "aero_wx PIMR", [](Air& a) { if (a.ms(10)) aero_weather(a, "PIMR"); }},
+    {at(1785), "aero_wx FNB", [](Air& a) { if (a.ms(15)) aero_weather(a, "FNB"); }},
     {at(1827), "telecom_opchat_dx OPL/GME", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "GME", "OPL"); }},
     {at(1846), "KGM text", [](Air& a) { if (a.oh_sked(20)) message(a, "KGM", "CQ CQ CQ DE KGM KGM KGM QRU? K"); }},
     {at(1850), "NPR marker", npr},

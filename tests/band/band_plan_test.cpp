@@ -34,7 +34,10 @@ const std::set<std::string> kGenerators = {"clg_cond",         "nato_call3",  "s
                                            "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
                                            "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
                                            "old_vsl_qtc",      "uscg",        "port_radio",
-                                           "telecom_opchat_dx"};
+                                           "telecom_opchat_dx", "gnd_ans_acft", "aero_wx", "acft_clg_gnd",
+                                           "int_clg_333", "clg_327", "aero_stn", "aerodrome_freq",
+                                           "australian_aero", "australian_gnd", "aero_qte", "old_aero_qte",
+                                           "german_fb", "norway_aero", "norway_aero_qsx"};
 
 struct Range {
     int lo, hi;
