@@ -126,7 +126,7 @@ void v_55(Air& a) {
 // 55.4 kHz, KNR calls KWT with traffic in minutes 0 - 9 of even hours.
 void knr(Air& a) {
     if (a.ms10(0) && a.eh()) message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 4 K");
-    else if (a.cond(3)) opchat(a, "KNR", "KWT");
+    else if (a.min_period(30, 0) && a.cond(3)) opchat(a, "KNR", "KWT");
 }
 
 // 56.0 kHz (and 112.0 kHz), NPO in the first half of the day.
@@ -487,7 +487,7 @@ const Rule kRules[] = {
     {at(782), "GYC/2/3/4/5/6 marker, GYC marker", gyc},
     {at(794), "KNR text, telecom_opchat_dx KWT/KNR", [](Air& a) {
         if (a.ms10(0) && a.oh()) message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 2 K");
-        else if (a.cond(3)) opchat(a, "KNR", "KWT");
+        else if (a.min_period(30, 0) && a.cond(3)) opchat(a, "KNR", "KWT");
     }},
     {at(798), "EAB marker", [](Air& a) { if (a.ct(700, 2300)) marker(a, "EAB", "VVV VVV VVV DE EAB EAB EAB            "); }},
     {at(800), "auto, OHA marker", oha_80},

@@ -81,7 +81,7 @@ const Rule kRules[] = {
     {at(1060), "NPU marker", [](Air& a) { if (!a.eh_sked(50)) marker(a, "NPU", "VVV VVV VVV DE NPU NPU NPU            "); }},
     {at(1060), "NKB text", [](Air& a) { if (a.eh_sked(50)) message(a, "NKB", "NPU NPU NPU DE NKB NKB QTC 2 K"); }},
     {at(1070), "telecom_opchat_dx OHB, OHB marker", [](Air& a) {
-        if (a.ct(2200, 600) && a.cond(2)) opchat(a, "OHB");
+        if (a.ct(2200, 600) && a.ml(30) && a.cond(2)) opchat(a, "OHB");
         if (a.ct(600, 2200)) marker(a, "OHB", "VVV VVV VVV DE OHB OHB OHB            ");
     }},
     {at(1070), "XST marker", [](Air& a) { if (a.ct(2200, 600)) marker(a, "XST", "VVV VVV VVV DE XST XST XST            "); }},

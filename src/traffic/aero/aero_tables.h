@@ -34,8 +34,8 @@ inline constexpr std::array<std::string_view, 20> acft_flying_boats = {
 
 // German flying boats of the South Atlantic service.
 inline constexpr std::array<std::string_view, 14> acft_flying_boats2 = {
-    "DAANE", "DABYM", "DAFAR", "DAGAT", "DAROX", "DAPEZ", "DALYS", "DAHOK", "DAMOR", "DABUS",
-    "DASOK", "DAKAR", "DAZEP", "DAWUL",
+    "DAANE", "DABYM", "DAFAR", "DAGAT", "DAROX", "DAPEZ", "DALYS",
+    "DAHOK", "DAMOR", "DABUS", "DASOK", "DAKAR", "DAZEP", "DAWUL",
 };
 
 // Aerodromes by their two-letter abbreviation, for departure reports.
@@ -60,8 +60,9 @@ inline constexpr std::array<std::string_view, 7> aust_gnd_fb = {
 
 // Airports of the Australian airways.
 inline constexpr std::array<std::string_view, 32> aust_iata = {
-    "CBR", "KPS", "MVL", "SYD", "MEL", "ADL", "PER", "BNE", "DRW", "HBA", "LST", "TSV", "CNS", "ROK", "MKY", "BNK",
-    "ARM", "TMW", "WGA", "ABX", "MQL", "CWT", "GTN", "DBO", "ASP", "KGI", "ALH", "GET", "PHE", "BME", "ONS", "LRE",
+    "CBR", "KPS", "MVL", "SYD", "MEL", "ADL", "PER", "BNE", "DRW", "HBA", "LST",
+    "TSV", "CNS", "ROK", "MKY", "BNK", "ARM", "TMW", "WGA", "ABX", "MQL", "CWT",
+    "GTN", "DBO", "ASP", "KGI", "ALH", "GET", "PHE", "BME", "ONS", "LRE",
 };
 
 // Suffixes of the Norwegian ground stations, after "L".
@@ -72,10 +73,11 @@ inline constexpr std::array<std::string_view, 30> nor = {
 
 // Ground stations called on 333 kHz.
 inline constexpr std::array<std::string_view, 53> calling_333 = {
-    "AWC", "DDA", "DDB", "DDF", "DDG", "DDK", "DDL", "DDM", "DDN", "DDP", "DDT", "DDU", "DDV", "DDW",
-    "DDX", "DIA", "DIB", "DIC", "DIF", "DIG", "DIH", "DIJ", "DIM", "DIN", "DIO", "DIQ", "DIR", "DIS",
-    "DIW", "DIZ", "FNB", "FNC", "FND", "FNL", "FNS", "FNW", "FOA", "FOR", "HBW", "HBX", "HBY", "HBZ",
-    "ILE", "ILS", "ILY", "OKE", "OKM", "OXS", "SAT", "TXD", "TXE", "YRD", "YRF",
+    "AWC", "DDA", "DDB", "DDF", "DDG", "DDK", "DDL", "DDM", "DDN", "DDP", "DDT",
+    "DDU", "DDV", "DDW", "DDX", "DIA", "DIB", "DIC", "DIF", "DIG", "DIH", "DIJ",
+    "DIM", "DIN", "DIO", "DIQ", "DIR", "DIS", "DIW", "DIZ", "FNB", "FNC", "FND",
+    "FNL", "FNS", "FNW", "FOA", "FOR", "HBW", "HBX", "HBY", "HBZ", "ILE", "ILS",
+    "ILY", "OKE", "OKM", "OXS", "SAT", "TXD", "TXE", "YRD", "YRF",
 };
 
 // Ground stations called on 327 kHz.
@@ -85,13 +87,15 @@ inline constexpr std::array<std::string_view, 10> calling_327 = {
 
 // Direction-finding stations of the 375 kHz service.
 inline constexpr std::array<std::string_view, 105> gonio_375_sx = {
-    "CTC", "CTE", "CTH", "LNR", "LNO", "IKS", "DDF", "IKP", "EAT", "GKD", "LNJ", "GFC", "HBZ", "OHU", "FFT",
-    "SAO", "EAX", "SPU", "GKT", "CTQ", "FNB", "FFG", "DIT", "CTY", "LNK", "LNS", "DDQ", "DIU", "OXP", "CTV",
-    "FNO", "EAI", "SER", "FNW", "OSK", "DIQ", "OXA", "FNS", "FOM", "FOJ", "SAC", "CTG", "DDB", "ILM", "OHM",
-    "SEC", "OKU", "DDY", "YRI", "OZC", "OXK", "CTN", "FOE", "DIW", "FOA", "FFO", "ILF", "YRR", "DDO", "IKG",
-    "ESY", "GFN", "EAM", "SEG", "CTI", "OKJ", "GKM", "OKD", "FFE", "OSA", "SPK", "OXM", "FNC", "FNG", "DIA",
-    "SPL", "PHT", "LNE", "OKP", "OKE", "SAF", "EAE", "OXH", "SPH", "ESG", "GKX", "EAR", "DDV", "SAP", "SPC",
-    "SEB", "FOD", "FFQ", "OSH", "ESW", "SAI", "SET", "ILJ", "IKF", "ESC", "GFH", "ILR", "OSG", "DDX", "OSN",
+    "CTC", "CTE", "CTH", "LNR", "LNO", "IKS", "DDF", "IKP", "EAT", "GKD", "LNJ", "GFC",
+    "HBZ", "OHU", "FFT", "SAO", "EAX", "SPU", "GKT", "CTQ", "FNB", "FFG", "DIT", "CTY",
+    "LNK", "LNS", "DDQ", "DIU", "OXP", "CTV", "FNO", "EAI", "SER", "FNW", "OSK", "DIQ",
+    "OXA", "FNS", "FOM", "FOJ", "SAC", "CTG", "DDB", "ILM", "OHM", "SEC", "OKU", "DDY",
+    "YRI", "OZC", "OXK", "CTN", "FOE", "DIW", "FOA", "FFO", "ILF", "YRR", "DDO", "IKG",
+    "ESY", "GFN", "EAM", "SEG", "CTI", "OKJ", "GKM", "OKD", "FFE", "OSA", "SPK", "OXM",
+    "FNC", "FNG", "DIA", "SPL", "PHT", "LNE", "OKP", "OKE", "SAF", "EAE", "OXH", "SPH",
+    "ESG", "GKX", "EAR", "DDV", "SAP", "SPC", "SEB", "FOD", "FFQ", "OSH", "ESW", "SAI",
+    "SET", "ILJ", "IKF", "ESC", "GFH", "ILR", "OSG", "DDX", "OSN",
 };
 
 // Ground stations taking bearings on 333 kHz.

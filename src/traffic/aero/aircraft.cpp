@@ -76,8 +76,8 @@ void acft_clg_gnd(Air& a, std::string_view gnd) {
         a.spd += 5;
         a.send(fill("%s  %s  K", {G, A}));
         wait_between(a, 4, 9);
-        a.send_stack(fill("%s %s DEP %02d%01d0 %s K", {G, A, a.t.hour, a.t.minute / 10,
-                                                         std::string(draw(a, aerodromes, 44))}));
+        a.send_stack(fill("%s %s DEP %02d%01d0 %s K",
+                          {G, A, a.t.hour, a.t.minute / 10, std::string(draw(a, aerodromes, 44))}));
         return;
     }
     a.send(call);

@@ -33,11 +33,12 @@ void aero_wx(Air& a, std::string_view gnd) {
     a.send(fill("CQ CQ CQ DE %s %s %s METEO *", {G, G, G}));
     a.wait(3);
     const int h = a.t.hour, m = a.t.minute;
-    const std::string report = fill(
-        "QAM = QAN %s / %02d%02d / %03d DEG / %d KTS = QBA %s / %02d%02d / %d00 M = QNY NIL = "
-        "QBB %s / %02d%02d / 2 / 300 FT / 3 / 1500 FT / 6 / 9000 FT = QFE %s %d MB = QFF %s %d MB +",
-        {G, h, m, bearing(a), between(a, 100, 299), G, h, m, between(a, 10, 39), G, h, m, G, P, G,
-         P + between(a, 1, 2)});
+    const std::string report =
+        fill("QAM = QAN %s / %02d%02d / %03d DEG / %d KTS = QBA %s / %02d%02d / %d00 M = QNY NIL = "
+             "QBB %s / %02d%02d / 2 / 300 FT / 3 / 1500 FT / 6 / 9000 FT = QFE %s %d MB = QFF %s "
+             "%d MB +",
+             {G, h, m, bearing(a), between(a, 100, 299), G, h, m, between(a, 10, 39), G, h, m, G, P,
+              G, P + between(a, 1, 2)});
     a.send(report);
     a.wait(2);
     a.send("ii ii");

@@ -198,8 +198,9 @@ void telecom_opchat_dx(Air& a, std::string_view called, std::string_view calling
 void auto_morse(Air& a, int wpm) {
     a.spd = wpm;
     a.rto = 0;
-    a.str = fill("= THIS IS HIGH SPEED AUTOMATIC MORSE TRANSMISSION AT %u WPM FOR TESTING PURPOSES = ",
-                 {wpm});
+    a.str =
+        fill("= THIS IS HIGH SPEED AUTOMATIC MORSE TRANSMISSION AT %u WPM FOR TESTING PURPOSES = ",
+             {wpm});
     if (a.t.milliseconds % 2 == 0)
         a.send_still(txt);
     else
