@@ -25,6 +25,24 @@ void bearing_voices(Air& a) {
     a.spd2 -= 2;
 }
 
+// In seconds divisible by 4, a Norwegian ground station and an aircraft: the aircraft's call
+// with its reception report, or the ground station asking for the aircraft's (`qsx`).
+void norway_exchange(Air& a, bool qsx) {
+    if (a.t.second % 4 != 0) return;
+    a.stn();
+    hello(a);
+    const std::string A(draw(a, acft, 134));
+    const std::string N = "L" + std::string(draw(a, nor, 30));
+    if (qsx)
+        a.send(fill("^ %s %s %s DE %s %s %s %s QRK? +", {N, N, N, A, A, A, a.str2}));
+    else
+        a.send(fill("^ ^ %s %s DE %s %s QSA%d QRK%d +",
+                    {A, A, N, a.str2, between(a, 2, 5), between(a, 3, 5)}));
+    wait_between(a, 4, 7);
+    a.send(qsx ? "RNILTUEE" : "TUEE");
+    a.send_stack("");
+}
+
 } // namespace
 
 void aero_wx(Air& a, std::string_view gnd) {
@@ -127,28 +145,11 @@ void german_fb(Air& a, std::string_view gnd) {
 }
 
 void norway_aero(Air& a) {
-    if (a.t.second % 4 != 0) return;
-    a.stn();
-    hello(a);
-    const std::string A(draw(a, acft, 134));
-    const std::string N = "L" + std::string(draw(a, nor, 30));
-    a.send(fill("^ ^ %s %s DE %s %s QSA%d QRK%d +",
-                {A, A, N, a.str2, between(a, 2, 5), between(a, 3, 5)}));
-    wait_between(a, 4, 7);
-    a.send("TUEE");
-    a.send_stack("");
+    norway_exchange(a, false);
 }
 
 void norway_aero_qsx(Air& a) {
-    if (a.t.second % 4 != 0) return;
-    a.stn();
-    hello(a);
-    const std::string A(draw(a, acft, 134));
-    const std::string N = "L" + std::string(draw(a, nor, 30));
-    a.send(fill("^ %s %s %s DE %s %s %s %s QRK? +", {N, N, N, A, A, A, a.str2}));
-    wait_between(a, 4, 7);
-    a.send("RNILTUEE");
-    a.send_stack("");
+    norway_exchange(a, true);
 }
 
 } // namespace zenka
