@@ -1,6 +1,7 @@
 #include "band/catalogue.h"
 #include "band/naval_stations.h"
 #include "band/rule_kit.h"
+#include "band/telecom_stations.h"
 #include "band/weather_stations.h"
 #include "traffic/naval/naval.h"
 
@@ -129,6 +130,7 @@ void v_55(Air& a) {
 // 55.4 kHz, KNR calls KWT with traffic in minutes 0 - 9 of even hours.
 void knr(Air& a) {
     if (a.ms10(0) && a.eh()) message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 4 K");
+    else if (a.min_period(30, 0) && a.cond(3)) opchat(a, "KNR", "KWT");
 }
 
 // 56.0 kHz (and 112.0 kHz), NPO in the first half of the day.
@@ -366,6 +368,7 @@ void v_97(Air& a) {
 // clang-format off
 const Rule kRules[] = {
     {at(400), "BUC marker", buc},
+    {at(400), "telecom_opchat_dx AGN/BUC", [](Air& a) { if (a.cond(4)) opchat(a, "BUC", "AGN"); }},
     {at(400), "JG2AS ts2", [](Air& a) { if (time_minutes(a) && a.eh()) time_signal(a, "JG2AS"); }},
     {at(401), "RAI marker", [](Air& a) { if (a.day()) marker(a, "RAI", "VVV VVV VVV DE RAI RAI RAI            "); }},
     {at(408), "hell", [](Air& a) { a.hell(); }},
@@ -383,6 +386,7 @@ const Rule kRules[] = {
     {at(460), "NBA marker", nba_afternoon},
     {at(460), "NBA ts2", nba_time},
     {at(461), "FL marker", [](Air& a) { if (a.ct(1300, 2000)) marker(a, "FL", "VVV VVV VVV DE FL FL FL            "); }},
+    {at(461), "telecom_opchat_dx EAA/AGN", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "AGN", "EAA"); }},
     {at(469), "GYB text, GYB marker", gyb},
     {at(469), "GYU text, GYU marker", gyu},
     {at(475), "KGH marker, auto", [](Air& a) { if (a.ct(1400, 200)) { on_air(a, "KGH"); marker_or_auto(a, "VVV VVV VVV DE KGH KGH KGH            ", 4, 40); } }},
@@ -390,9 +394,12 @@ const Rule kRules[] = {
     {at(480), "NAU marker", [](Air& a) { if (a.eh()) marker(a, "NAU", "VVV VVV VVV DE NAU NAU NAU            "); }},
     {at(480), "NAU marker", [](Air& a) { if (a.oh()) marker(a, "NAU", "CQ CQ CQ DE NAU NAU NAU  NAVY SAN JUAN            "); }},
     {at(489), "OKP marker, auto", [](Air& a) { if (a.ct(600, 1800)) { on_air(a, "OKP"); marker_or_auto(a, "VVV VVV VVV DE OKP OKP OKP            ", 4, 60); } }},
+    {at(495), "telecom_opchat_dx FYN/CUE", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "CUE", "FYN"); }},
+    {at(495), "telecom_opchat_dx GLC/CUE", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "CUE", "GLC"); }},
     {at(495), "CUE marker", [](Air& a) { if (a.ct(700, 2000)) marker(a, "CUE", "VVV VVV VVV DE CUE CUE CUE            "); }},
     {at(500), "SAV text", sav_press},
     {at(500), "SAV marker, auto", sav},
+    {at(500), "telecom_opchat_dx FYN/SAV", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "SAV", "FYN"); }},
     {at(500), "NAA marker, RYRYRY rtty", naa_night},
     {at(500), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
     {at(500), "RAM spark", [](Air& a) { if (a.sked(530) || a.sked(1730)) spark(a, "RAM", "CQ CQ CQ DE RAM RAM RAM  QTC K"); }},
@@ -414,7 +421,12 @@ const Rule kRules[] = {
     {any_of({560, 1120}), "NPO marker", npo_morning},
     {any_of({560, 1120}), "NPO marker", npo_afternoon},
     {any_of({560, 1120}), "NPO ts2", npo_time},
+    {at(563), "telecom_opchat_dx RNO/GLP", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "GLP", "RNO"); }},
     {at(563), "GLP marker, auto", glp},
+    {at(571), "telecom_opchat_dx ESA/OXE", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "OXE", "ESA"); }},
+    {at(571), "telecom_opchat_dx PCG/OXE", [](Air& a) { if (a.cond(4)) opchat(a, "OXE", "PCG"); }},
+    {at(571), "telecom_opchat_dx SPK/OXE", [](Air& a) { if (a.cond(3)) opchat(a, "OXE", "SPK"); }},
+    {at(571), "telecom_opchat_dx HBB/OXE", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "OXE", "HBB"); }},
     {at(580), "FUA marker", fua},
     {at(580), "NSC text", nsc},
     {at(590), "kato_groups, JJH text", jjh},
@@ -422,13 +434,20 @@ const Rule kRules[] = {
     {at(600), "RAJ spark", raj_60},
     {at(600), "MSF ts2", msf},
     {at(600), "ts, JJY ts2", jjy},
+    {at(612), "telecom_opchat_dx BUC/AGN", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "AGN", "BUC"); }},
+    {at(612), "telecom_opchat_dx FF/AGN", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "AGN", "FF"); }},
+    {at(612), "telecom_opchat_dx HFC/AGN", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "AGN", "HFC"); }},
     {any_of({620, 1080}), "NPG ts2", npg_62},
     {at(622), "GIZ text, GIZ marker, GIZ cond", giz},
+    {at(625), "telecom_opchat_dx SPR", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "SPR"); }},
+    {at(625), "telecom_opchat_dx FYN/SPR", [](Air& a) { if (a.cond(4)) opchat(a, "SPR", "FYN"); }},
     {at(630), "ufc WAX", [](Air& a) { if (a.eh() && a.ml(20)) fruit_company(a, "WAX"); }},
     {at(640), "NAA ts2", naa_time},
     {at(645), "GBV marker, auto", gbv_64},
     {at(645), "uswbsf", uswbsf_64},
     {at(649), "hell", [](Air& a) { a.hell(); }},
+    {at(656), "telecom_opchat_dx HAR", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "HAR"); }},
+    {at(656), "telecom_opchat_dx FYN/HAR", [](Air& a) { if (a.cond(4)) opchat(a, "HAR", "FYN"); }},
     {at(660), "XDA spark", [](Air& a) { if (a.ct(1000, 1100)) spark(a, "XDA", "CQ CQ CQ DE XDA XDA XDA  K"); }},
     {at(660), "NPU marker", [](Air& a) { if (!a.ct(1000, 1100)) marker(a, "NPU", "VVV VVV VVV DE NPU NPU NPU            "); }},
     {at(666), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
@@ -443,6 +462,8 @@ const Rule kRules[] = {
     {at(690), "JRW times, wx_plain JRW/PALAU", jrw_69},
     {at(690), "JRW marker", [](Air& a) { if (a.ct(1205, 1800)) marker(a, "JRW", "VVV VVV VVV DE JRW JRW JRW            "); }},
     {at(690), "GLO marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "GLO", "CQ CQ CQ DE GLO GLO GLO            "); }},
+    {at(693), "telecom_opchat_dx EAA/GLO", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "GLO", "EAA"); }},
+    {at(693), "telecom_opchat_dx EAA/GLO", [](Air& a) { if (a.cond(4)) opchat(a, "GLO", "EAA"); }},
     {at(699), "OHA marker", [](Air& a) { if (a.eh() && a.t.minute < 30) marker(a, "OHA", "VVV VVV VVV DE OHA OHA OHA            "); }},
     {at(699), "OHA marker", [](Air& a) { if (a.oh() && a.t.minute < 30) marker(a, "OHA", "CQ CQ CQ DE OHA OHA OHA            "); }},
     {at(699), "auto", oha_auto},
@@ -463,12 +484,18 @@ const Rule kRules[] = {
     {at(760), "NDT marker", [](Air& a) { if (a.ct(2000, 800)) marker(a, "NDT", "VVV VVV VVV DE NDT NDT NDT            "); }},
     {at(760), "GBV marker, auto", gbv_76},
     {at(763), "hell", [](Air& a) { a.hell(); }},
+    {at(765), "telecom_opchat_dx SPQ", [](Air& a) { if (a.cond(4)) opchat(a, "SPQ"); }},
     {at(771), "GLB marker", [](Air& a) { if (a.ct(2000, 800)) marker(a, "GLB", "CQ CQ CQ DE GLB GLB GLB            "); }},
+    {at(771), "telecom_opchat_dx FTP/GLB", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "GLB", "FTP"); }},
     {at(774), "EPL marker", [](Air& a) { if (a.ct(600, 1800)) marker(a, "EPL", "VVV VVV VVV DE EPL EPL EPL            "); }},
+    {at(774), "telecom_opchat_dx RAB/EPL", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "EPL", "RAB"); }},
     {at(775), "ts", time_77},
     {at(782), "GYC/2/3/4/5/6 marker, GYC marker", gyc},
     {at(790), "wx_code RAZ/meteo/01", raz_79},
-    {at(794), "KNR text, telecom_opchat_dx KWT/KNR", [](Air& a) { if (a.ms10(0) && a.oh()) message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 2 K"); }},
+    {at(794), "KNR text, telecom_opchat_dx KWT/KNR", [](Air& a) {
+        if (a.ms10(0) && a.oh()) message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 2 K");
+        else if (a.min_period(30, 0) && a.cond(3)) opchat(a, "KNR", "KWT");
+    }},
     {at(798), "EAB marker", [](Air& a) { if (a.ct(700, 2300)) marker(a, "EAB", "VVV VVV VVV DE EAB EAB EAB            "); }},
     {at(800), "wx_code OHA/M%T%O/480", [](Air& a) { oha_wx(a, 550); }},
     {at(800), "wx_code OHA/M%T%O/480", [](Air& a) { oha_wx(a, 1750); }},
@@ -476,21 +503,30 @@ const Rule kRules[] = {
     {at(800), "auto, OHA marker", oha_80},
     {at(807), "SYA marker", [](Air& a) { if (a.night()) marker(a, "SYA", "VVV VVV VVV DE SYA SYA SYA            "); }},
     {at(810), "YLQ marker", [](Air& a) { if (a.ct(600, 1800)) marker(a, "YLQ", "VVV VVV VVV DE YLQ YLQ YLQ            "); }},
+    {at(810), "telecom_opchat_dx FYN/YLQ", [](Air& a) { if (a.cond(4)) opchat(a, "YLQ", "FYN"); }},
     {at(811), "OXF cond", oxf},
+    {at(820), "telecom_opchat_dx AGN/EAA", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "EAA", "AGN"); }},
+    {at(820), "telecom_opchat_dx GLO/EAA", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "EAA", "GLO"); }},
     {at(820), "EAA marker", [](Air& a) { if (a.ct(800, 2000)) marker(a, "EAA", "VVV VVV VVV DE EAA EAA EAA            "); }},
     {at(821), "HBA rtty", hba_rtty},
+    {at(821), "telecom_opchat_dx HBA", [](Air& a) { if (a.min_period(0, 30) && a.cond(2)) opchat(a, "HBA"); }},
     {at(821), "HBA marker", [](Air& a) { if (a.ct(1200, 2000)) marker(a, "HBA", "VVV VVV VVV DE HBA HBA HBA            "); }},
     {at(830), "MKL marker", [](Air& a) { if (a.day()) marker(a, "MKL", "VVV VVV VVV DE MKL MKL MKL            "); }},
     {at(831), "OFA35/OFB83 marker", [](Air& a) { if (a.ct(900, 1500)) marker(a, "OFA35", "VVV VVV VVV OFB83 OFB83 DE OFA35 OFA35            "); }},
     {at(833), "FF spark", [](Air& a) { if (a.sked(1015) || a.sked(1615)) spark(a, "FF", "CQ CQ CQ DE FF FF FF  QTC K"); }},
+    {at(833), "telecom_opchat_dx EAA/AGN", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "AGN", "EAA"); }},
+    {at(833), "telecom_opchat_dx AGN/FF", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "FF", "AGN"); }},
     {at(850), "LYT/LYR marker", [](Air& a) { if (a.ct(600, 1200)) marker(a, "LYT", "VVV VVV LYR LYR DE LYT LYT            "); }},
     {at(850), "kowno text", kowno},
+    {at(850), "telecom_opchat_dx FYN/LYT", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "LYT", "FYN"); }},
     {at(855), "ESA marker", [](Air& a) { if (a.ct(500, 2100)) marker(a, "ESA", "VVV VVV VVV DE ESA ESA ESA            "); }},
+    {at(855), "telecom_opchat_dx OXE/ESA", [](Air& a) { if (a.cond(3)) opchat(a, "ESA", "OXE"); }},
     {at(857), "ICX spark", icx},
     {at(857), "FUK marker", [](Air& a) { if (a.ct(600, 1800) && !time_minutes(a)) marker(a, "FUK", "VVV VVV VVV DE FUK FUK FUK            "); }},
     {at(857), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
     {at(857), "OAZ text", oaz},
     {at(857), "RDW marker", rdw_85},
+    {at(863), "telecom_opchat_dx GLP/RNO", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "RNO", "GLP"); }},
     {at(863), "RNO marker", [](Air& a) { if (a.ct(700, 1900)) marker(a, "RNO", "VVV VVV VVV DE RNO RNO RNO            "); }},
     {at(864), "wx_code RNO/MSK/800", rno_86},
     {at(865), "YTB marker", [](Air& a) { if (a.ct(600, 2200)) marker(a, "YTB", "VVV VVV VVV DE YTB YTB YTB            "); }},
@@ -517,6 +553,8 @@ const Rule kRules[] = {
     {at(948), "DG marker", [](Air& a) { if (a.ct(600, 1400)) marker(a, "DG", "VVV VVV VVV DE DG DG DG            "); }},
     {at(949), "YMD marker", [](Air& a) { if (a.ct(1400, 2200)) marker(a, "YMD", "VVV VVV VVV DE YMD YMD YMD            "); }},
     {at(958), "HBB marker", [](Air& a) { if (a.ct(600, 1800)) marker(a, "HBB", "VVV VVV VVV DE HBB HBB HBB            "); }},
+    {at(958), "telecom_opchat_dx OXE/HBB", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "HBB", "OXE"); }},
+    {at(958), "telecom_opchat_dx GLA/HBB", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "HBB", "GLA"); }},
     {at(970), "V marker, auto", v_97},
     {at(975), "KFS marker", [](Air& a) { if (a.ct(1400, 600)) marker(a, "KFS", "VVV VVV VVV DE KFS KFS KFS            "); }},
     {at(984), "DEW marker", [](Air& a) { if (a.day()) marker(a, "DEW", "VVV VVV VVV DE DEW DEW DEW            "); }},

@@ -1,10 +1,11 @@
 #include "band/catalogue.h"
-#include "band/naval_stations.h"
 #include "band/coast_working.h"
+#include "band/naval_stations.h"
 #include "band/rule_kit.h"
+#include "band/telecom_stations.h"
 #include "band/weather_stations.h"
-#include "traffic/naval/naval.h"
 #include "traffic/maritime/maritime.h"
+#include "traffic/naval/naval.h"
 
 namespace zenka {
 namespace {
@@ -65,6 +66,7 @@ const Rule kRules[] = {
     {at(1009), "hell", [](Air& a) { if (a.day()) a.hell(); }},
     {at(1017), "GLA marker", [](Air& a) { if (a.eh() && a.ml(45)) marker(a, "GLA", "VVV VVV VVV DE GLA GLA GLA            "); }},
     {at(1017), "GLA marker", [](Air& a) { if (a.oh() && a.ml(45)) marker(a, "GLA", "CQ CQ CQ DE GLA GLA GLA            "); }},
+    {at(1017), "telecom_opchat_dx HBB/GLA", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "GLA", "HBB"); }},
     {at(1020), "NAD marker", [](Air& a) { if (a.ct(0, 600)) marker(a, "NAD", "VVV VVV VVV DE NAD NAD NAD            "); }},
     {at(1020), "NAR ts2", [](Air& a) { if (a.eh() && signal_minutes(a)) time_signal(a, "NAR"); }},
     {at(1020), "NAR marker", [](Air& a) { if (a.ct(600, 1200) && before_signal(a)) marker(a, "NAR", "VVV VVV VVV DE NAR NAR NAR            "); }},
@@ -80,9 +82,13 @@ const Rule kRules[] = {
     {at(1040), "NAT marker", [](Air& a) { if (a.ct(1200, 1800)) marker(a, "NAT", "VVV VVV VVV DE NAT NAT NAT            "); }},
     {at(1040), "NAY marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "NAY", "VVV VVV VVV DE NAY NAY NAY            "); }},
     {at(1050), "wx_code RAZ/MSK/800", raz_105},
+    {at(1053), "telecom_opchat_dx FYN/LZS", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "LZS", "FYN"); }},
     {at(1060), "NPU marker", [](Air& a) { if (!a.eh_sked(50)) marker(a, "NPU", "VVV VVV VVV DE NPU NPU NPU            "); }},
     {at(1060), "NKB text", [](Air& a) { if (a.eh_sked(50)) message(a, "NKB", "NPU NPU NPU DE NKB NKB QTC 2 K"); }},
-    {at(1070), "telecom_opchat_dx OHB, OHB marker", [](Air& a) { if (a.ct(600, 2200)) marker(a, "OHB", "VVV VVV VVV DE OHB OHB OHB            "); }},
+    {at(1070), "telecom_opchat_dx OHB, OHB marker", [](Air& a) {
+        if (a.ct(2200, 600) && a.ml(30) && a.cond(2)) opchat(a, "OHB");
+        if (a.ct(600, 2200)) marker(a, "OHB", "VVV VVV VVV DE OHB OHB OHB            ");
+    }},
     {at(1070), "XST marker", [](Air& a) { if (a.ct(2200, 600)) marker(a, "XST", "VVV VVV VVV DE XST XST XST            "); }},
     {at(1070), "GYF spark", [](Air& a) { if (a.h_2(10)) spark(a, "GYF", "CQ CQ CQ DE GYF GYF GYF K"); }},
     {at(1070), "GYO spark", [](Air& a) { if (a.h_2(25)) spark(a, "GYO", "GYF GYF GYF DE GYO GYO GYO QTC K"); }},
@@ -92,6 +98,7 @@ const Rule kRules[] = {
     {at(1091), "SXA marker", [](Air& a) { if (a.ct(600, 2200)) marker(a, "SXA", "VVV VVV VVV DE SXA SXA SXA            "); }},
     {at(1091), "wx_code SXA/METEO/625", sxa_109},
     {at(1100), "NAS text", [](Air& a) { if (a.h_3(5)) message(a, "NAS", "NAA NAA DE NAS NAS QTC 3 K"); }},
+    {at(1100), "telecom_opchat_dx FTP", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "FTP"); }},
     {between(1104, 1106), "data", [](Air& a) { if (a.ml(50)) burst(a, 1200, 2); }},
     {at(1111), "naval_coast NPO/NAAV", [](Air& a) { us_fleet_broadcast(a, "NPO"); }},
     {at(1111), "NPE spark", [](Air& a) { if (a.oh() && a.ml(15)) spark(a, "NPE", "CQ CQ CQ DE NPE NPE NPE K"); }},

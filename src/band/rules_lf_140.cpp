@@ -1,6 +1,8 @@
+#include "band/aero_stations.h"
 #include "band/catalogue.h"
 #include "band/naval_stations.h"
 #include "band/rule_kit.h"
+#include "band/telecom_stations.h"
 #include "band/weather_stations.h"
 #include "traffic/naval/naval.h"
 
@@ -407,11 +409,16 @@ const Rule kRules[] = {
     {at(1770), "can_army VEU/VEM", [](Air& a) { can_army(a, "VEU", "VEM"); }},
     {at(1770), "can_army VEJ/VEM", [](Air& a) { can_army(a, "VEJ", "VEM"); }},
     {at(1780), "usarmy_air_corps AAH80", [](Air& a) { air_corps(a, "AAH80"); }},
+    {at(1785), "aero_wx OPO", [](Air& a) { if (a.ms(0)) aero_weather(a, "OPO"); }},
+    {at(1785), "aero_wx PCR", [](Air& a) { if (a.ms(5)) aero_weather(a, "PCR"); }},
+    {at(1785), "aero_wx PIMR", [](Air& a) { if (a.ms(10)) aero_weather(a, "PIMR"); }},
+    {at(1785), "aero_wx FNB", [](Air& a) { if (a.ms(15)) aero_weather(a, "FNB"); }},
     {at(1790), "can_army VES/VEZ", [](Air& a) { can_army(a, "VES", "VEZ"); }},
     {at(1800), "can_army VEM/VED", [](Air& a) { can_army(a, "VEM", "VED"); }},
     {at(1820), "can_army VEM/VEH", [](Air& a) { can_army(a, "VEM", "VEH"); }},
     {at(1820), "can_army VEO/VEH", [](Air& a) { can_army(a, "VEO", "VEH"); }},
     {at(1820), "can_army VEG/VEO", [](Air& a) { can_army(a, "VEG", "VEO"); }},
+    {at(1827), "telecom_opchat_dx OPL/GME", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "GME", "OPL"); }},
     {at(1846), "KGM text", [](Air& a) { if (a.oh_sked(20)) message(a, "KGM", "CQ CQ CQ DE KGM KGM KGM QRU? K"); }},
     {at(1850), "NPR marker", npr},
     {at(1850), "naval_coast NGR/NAAV", [](Air& a) { if (a.ct(0, 800)) us_fleet_broadcast(a, "NGR"); }},
@@ -424,6 +431,7 @@ const Rule kRules[] = {
     {at(1870), "PJA cond", pja_lfr},
     {at(1870), "PJA cond", pja_qsa},
     {at(1875), "KAA marker, auto", kaa},
+    {at(1875), "telecom_opchat_dx EPL/RAB", [](Air& a) { if (a.cond(4)) opchat(a, "RAB", "EPL"); }},
     {at(1880), "usarmy_air_corps ABA", [](Air& a) { air_corps(a, "ABA"); }},
     {at(1880), "WAR vvv", [](Air& a) { if (a.ct(1200, 1800)) send_vvv(a, "WAR"); }},
     {at(1880), "can_army VEZ/VES", [](Air& a) { can_army(a, "VEZ", "VES"); }},

@@ -2,6 +2,7 @@
 #include "band/catalogue.h"
 #include "band/naval_stations.h"
 #include "band/rule_kit.h"
+#include "band/telecom_stations.h"
 #include "band/weather_stations.h"
 #include "traffic/naval/naval.h"
 
@@ -132,6 +133,7 @@ const Rule kRules[] = {
     {at(129), "LOU marker, auto", lou},
     {at(141), "NAA marker, auto", naa},
     {at(142), "IDG marker, auto", idg},
+    {at(142), "telecom_opchat_dx WQL/IDG", [](Air& a) { if (a.ct(2200, 200)) { on_air(a, 16, 800, 4); telecom_opchat_dx(a, "WQL", "IDG", ""); } }},
     {at(143), "auto", [](Air& a) { if (a.eh() && a.ml(10)) { on_air(a, 22, 980, 2); automatic_morse(a, 120); } }},
     {at(143), "SPO text", [](Air& a) { if (a.oh() && a.min_period(20, 25)) message(a, "SPO", "CQ CQ CQ DE SPO SPO SPO QTC PRESS = PAP WARSZAWA = + K"); }},
     {at(145), "HWU text, HWU marker", hwu},
@@ -142,12 +144,22 @@ const Rule kRules[] = {
         if (a.ml(10)) message(a, "NG@", "VVV VVV DE NG@ NG@ = QTC 2 = LDY NR 14 = + ]");
         else marker(a, "NG@", "VVV VVV VVV DE NG@ NG@ NG@             ");
     }},
+    {at(152), "telecom_opchat_dx FTU", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "FTU"); }},
+    {at(154), "telecom_opchat_dx JND/FTU", [](Air& a) { if (a.min_period(0, 30) && a.cond(2)) opchat(a, "FTU", "JND"); }},
     {at(155), "NAA marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "NAA", "VVV VVV VVV DE NAA NAA NAA            ", 3, 80); }},
     {at(155), "UFU marker", [](Air& a) { if (a.ct(1200, 0) && !a.min_period(30, 40)) marker(a, "UFU", "VVV VVV VVV DE UFU UFU UFU           "); }},
     {at(155), "ufu text", [](Air& a) { if (a.ct(1200, 0) && a.min_period(30, 40)) message(a, "UFU", "VVV VVV DE UFU UFU UFU QTC 1 = 73 = + ]"); }},
+    {at(156), "telecom_opchat_dx JND/AXL", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "AXL", "JND"); }},
+    {at(156), "telecom_opchat_dx FYL", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "FYL"); }},
+    {at(156), "telecom_opchat_dx FYL", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "FYL"); }},
+    {at(158), "telecom_opchat_dx LY", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "LY"); }},
     {at(160), "GBR marker, gbr_naval, gbr_navy, telecom_opchat_dx GBR, GBR times, GBR ts2, GBR marker", gbr_programme},
     {at(161), "SAQ marker", [](Air& a) { if (a.ct(800, 1200)) marker(a, "SAQ", "VVV VVV VVV DE SAQ SAQ SAQ              "); }},
-    {at(161), "telecom_opchat_dx WSO/SAQ, auto", [](Air& a) { if (a.ct(1200, 2000) && a.t.minute % 10 == 0) { on_air(a, "SAQ"); automatic_morse(a, 60); } }},
+    {at(161), "telecom_opchat_dx WSO/SAQ, auto", [](Air& a) {
+        if (!a.ct(1200, 2000)) return;
+        if (a.t.minute % 10 != 0) { if (a.cond(2)) opchat(a, "SAQ", "WSO"); }
+        else { on_air(a, "SAQ"); automatic_morse(a, 60); }
+    }},
     {at(161), "SAQ marker, auto", [](Air& a) { if (a.ct(2000, 800)) marker_or_auto(a, "SAQ", "VVV VVV VVV DE SAQ SAQ SAQ              ", 4, 40); }},
     {at(163), "AXL text", [](Air& a) { if (a.oh() && a.ml(15)) message(a, "AXL", "CQ CQ CQ DE AXL AXL AXL QTC 4 = QSX 16.3 KCS + K"); }},
     {at(163), "VTX1 marker", [](Air& a) { if (!(a.oh() && a.ml(15))) marker(a, "VTX1", "VVV VVV VVV DE VTX1 VTX1 VTX1           "); }},
@@ -167,14 +179,21 @@ const Rule kRules[] = {
         else marker(a, "VJ!", "VVV VVV VVV DE VJ! VJ! VJ!           ");
     }},
     {at(168), "FUB text, FUB marker", fub},
+    {at(168), "telecom_opchat_dx PKX/PCG", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "PCG", "PKX"); }},
+    {at(168), "telecom_opchat_dx OXE/PCG", [](Air& a) { if (a.min_period(0, 30) && a.cond(2)) opchat(a, "PCG", "OXE"); }},
     {at(170), "TAF marker, auto", [](Air& a) { if (a.ct(0, 800)) marker_or_auto(a, "TAF", "VVV VVV VVV DE TAF TAF TAF             ", 3, 60); }},
+    {at(170), "telecom_opchat_dx FYN/TAF", [](Air& a) { if (a.cond(4)) opchat(a, "TAF", "FYN"); }},
     {at(170), "LPV marker", [](Air& a) { if (a.ct(800, 1600)) marker(a, "LPV", "VVV VVV VVV DE LPV LPV LPV            "); }},
     {at(170), "VTX2 marker", [](Air& a) { if (a.ct(1600, 0)) marker(a, "VTX2", "VVV VVV VVV DE VTX2 VTX2 VTX2           "); }},
     {at(171), "WQL marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "WQL", "VVV VVV VVV DE WQL WQL WQL            ", 4, 70); }},
+    {at(171), "telecom_opchat_dx IDG/WQL", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "WQL", "IDG"); }},
+    {at(171), "telecom_opchat_dx DFW/WQL", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "WQL", "DFW"); }},
+    {at(171), "telecom_opchat_dx LPV/WQL", [](Air& a) { if (a.min_period(0, 30) && a.cond(2)) opchat(a, "WQL", "LPV"); }},
     {at(171), "UMS marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "UMS", "VVV VVV VVV DE UMS UMS UMS             "); }},
     {at(172), "SAQ marker, auto", [](Air& a) { if (a.ct(600, 2200)) marker_or_auto(a, "SAQ", "VVV VVV VVV DE SAQ SAQ SAQ              ", 4, 40); }},
     {at(173), "naval_coast NPO/NAAV", [](Air& a) { us_fleet_broadcast(a, "NPO"); }},
     {at(174), "telecom_opchat_dx FTU/JND, telecom_opchat_dx AXL/JND, auto, JND marker", [](Air& a) {
+        if (a.ct(0, 1600) && a.cond(2)) opchat(a, "JND", a.ml(30) ? "FTU" : "AXL");
         if (a.ct(1600, 0)) marker_or_auto(a, "JND", "VVV VVV VVV DE JND JND JND           ", 4, 60);
     }},
     {at(176), "NSS marker", [](Air& a) { marker(a, "NSS", "VVV VVV VVV DE NSS NSS NSS            "); }},
@@ -184,6 +203,8 @@ const Rule kRules[] = {
     {at(181), "xxx_flash RDL", [](Air& a) { xxx_flash(a, "RDL RDL", 1); }},
     {at(182), "VTX3 marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "VTX3", "VVV VVV VVV DE VTX3 VTX3 VTX3           "); }},
     {at(182), "WQK marker, auto", [](Air& a) { if (a.ct(1200, 0)) marker_or_auto(a, "WQK", "VVV VVV VVV DE WQK WQK WQK            ", 3, 70); }},
+    {at(184), "telecom_opchat_dx KET/KGI", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "KGI", "KET"); }},
+    {at(184), "telecom_opchat_dx PLA/KGI", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "KGI", "PLA"); }},
     {at(186), "naval_coast NPG/NAAV", [](Air& a) { if (a.min_period(0, 30)) us_fleet_broadcast(a, "NPG"); }},
     {at(186), "RYRYRY rtty", [](Air& a) { if (a.min_period(30, 0)) a.rtlx("RYRYRYRYRYRYRYRYRYRY", 850, 50); }},
     {at(187), "WGG/WSC marker", [](Air& a) { marker(a, "WGG", "VVV VVV VVV DE WGG WGG WGG / WSC            "); }},
@@ -192,17 +213,32 @@ const Rule kRules[] = {
         if (a.ml(10)) message(a, "FZA", "VVV VVV DE FZA FZA FZA = QTC 2 = FAVX = + ]");
         else marker(a, "FZA", "VVV VVV VVV DE FZA FZA FZA             ");
     }},
-    {at(188), "telecom_opchat_dx SPL/WSS, auto", [](Air& a) { if (a.ct(1200, 0) && a.t.minute % 5 == 0) { on_air(a, "SPL"); automatic_morse(a, 60); } }},
+    {at(188), "telecom_opchat_dx SPL/WSS, auto", [](Air& a) {
+        if (!a.ct(1200, 0)) return;
+        if (a.t.minute % 5 != 0) { if (a.cond(2)) opchat(a, "WSS", "SPL"); }
+        else { on_air(a, "SPL"); automatic_morse(a, 60); }
+    }},
     {at(189), "FZD marker", [](Air& a) { if (a.ct(0, 1800)) marker(a, "FZD", "VVV VVV VVV DE FZD FZD FZD            "); }},
     {at(189), "xxx_flash RDL", [](Air& a) { if (a.ct(1800, 0)) xxx_flash(a, "RDL RDL", 1); }},
+    {at(190), "telecom_opchat_dx PCG/PKX", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "PKX", "PCG"); }},
     {at(192), "PLA/PLO marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "PLA", "VVV VVV VVV DE PLA PLA PLA / PLO             "); }},
+    {at(192), "telecom_opchat_dx PLA", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "PLA"); }},
+    {at(192), "telecom_opchat_dx KGI/PLA", [](Air& a) { if (a.min_period(0, 30) && a.cond(2)) opchat(a, "PLA", "KGI"); }},
     {at(193), "YN marker", [](Air& a) { marker(a, "YN", "VVV VVV VVV DE YN YN YN            "); }},
     {at(196), "GBZ text, GBZ marker", gbz},
     {at(196), "RYRYRY rtty", [](Air& a) { if (a.ct(800, 1200)) a.rtlx("RYRYRYRYRYRYRYRYRYRY", 850, 50); }},
     {at(196), "JAA text, JAA marker", jaa_196},
     {at(197), "YN spark", [](Air& a) { if (a.ct(0, 300) && a.cond(3)) { on_air(a, "YN"); send_spark(a, "FYN FYN FYN DE YN YN YN K"); } }},
+    {at(197), "telecom_opchat_dx YLQ/FYN", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "FYN", "YLQ"); }},
+    {at(197), "telecom_opchat_dx LYT/FYN", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "FYN", "LYT"); }},
     {at(197), "FYN marker", [](Air& a) { if (a.ct(300, 1200)) marker(a, "FYN", "VVV VVV VVV DE FYN FYN FYN            "); }},
+    {at(197), "telecom_opchat_dx CUE/FYN", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "FYN", "CUE"); }},
+    {at(197), "telecom_opchat_dx SPR/FYN", [](Air& a) { if (a.cond(4)) opchat(a, "FYN", "SPR"); }},
+    {at(197), "telecom_opchat_dx SAV/FYN", [](Air& a) { if (a.cond(3)) opchat(a, "FYN", "SAV"); }},
+    {at(197), "telecom_opchat_dx HAR/FYN", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "FYN", "HAR"); }},
     {at(197), "FYN marker", [](Air& a) { if (a.ct(1800, 0)) marker(a, "FYN", "FYN FYN FYN  V V V  FYN FYN FYN           "); }},
+    {at(197), "telecom_opchat_dx LZS/FYN", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "FYN", "LZS"); }},
+    {at(197), "telecom_opchat_dx TAF/FYN", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "FYN", "TAF"); }},
     {at(198), "naval_coast NWC/NAAV", [](Air& a) { us_fleet_broadcast(a, "NWC"); }},
     {at(199), "ts", [](Air& a) { if (a.mh(54)) { a.qsa = 3; a.ts(); } }},
     {at(200), "ICC spark", [](Air& a) { if (a.ct(0, 1200) && a.ml(30)) { on_air(a, "ICC"); send_spark(a, "CQ CQ CQ DE ICC ICC ICC QTC K"); } }},
@@ -212,8 +248,11 @@ const Rule kRules[] = {
         else marker(a, "!DA", "VVV VVV VVV DE !DA !DA !DA            ");
     }},
     {at(205), "AGX marker, auto", [](Air& a) { if (a.ct(0, 1800)) marker_or_auto(a, "AGX", "VVV VVV VVV DE AGX AGX AGX            ", 4, 50); }},
+    {at(205), "telecom_opchat_dx XOM/AGX", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "AGX", "XOM"); }},
     {at(206), "3SA marker", [](Air& a) { marker(a, "3SA", "VVV VVV VVV DE 3SA 3SA 3SA             "); }},
     {at(207), "UFT marker, auto", [](Air& a) { marker_or_auto(a, "UFT", "VVV VVV VVV DE UFT UFT UFT            ", 3, 60); }},
+    {at(208), "telecom_opchat_dx IRB", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "IRB"); }},
+    {at(210), "telecom_opchat_dx FTT", [](Air& a) { if (a.cond(4)) opchat(a, "FTT"); }},
     {at(211), "xxx_flash RDL", [](Air& a) { xxx_flash(a, "RDL RDL", 1); }},
     {at(211), "NG@ marker, NG@ text", [](Air& a) {
         if (!a.ct(0, 1200)) return;
@@ -229,7 +268,11 @@ const Rule kRules[] = {
     {at(222), "WRQ marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "WRQ", "VVV VVV VVV DE WRQ WRQ WRQ            ", 4, 70); }},
     {at(222), "nss_wx, NSS marker", nss_22},
     {at(225), "WRT marker", [](Air& a) { marker(a, "WRT", "VVV VVV VVV DE WRT WRT WRT            "); }},
-    {at(229), "telecom_opchat_dx KET, auto", [](Air& a) { if (a.t.minute % 12 == 0) { on_air(a, "KET"); automatic_morse(a, 70); } }},
+    {at(229), "telecom_opchat_dx KET, auto", [](Air& a) {
+        if (a.t.minute % 12 != 0) { if (a.cond(3)) opchat(a, "KET"); }
+        else { on_air(a, "KET"); automatic_morse(a, 70); }
+    }},
+    {at(231), "telecom_opchat_dx WQL/DFW", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "DFW", "WQL"); }},
     {at(231), "D!P text", [](Air& a) { if (a.sked(900) || a.sked(2100)) message(a, "D!P", "CQ CQ CQ DE D!P D!P D!P = WETTER = SEEWETTERBERICHT 0900 = + K"); }},
     {at(234), "AGS marker, auto", [](Air& a) { marker_or_auto(a, "AGS", "VVV VVV VVV DE AGS AGS AGS            ", 4, 60); }},
     {at(236), "LPZ marker", [](Air& a) { marker(a, "LPZ", "VVV VVV VVV DE LPZ LPZ LPZ             "); }},
@@ -250,25 +293,38 @@ const Rule kRules[] = {
     {at(250), "brasilian_navy PWB", [](Air& a) { if (a.ct(1200, 0)) { on_air(a, "PWB"); brasilian_navy(a, "PWB"); } }},
     {at(253), "YOE marker, auto", [](Air& a) { marker_or_auto(a, "YOE", "VVV VVV VVV DE YOE YOE YOE            ", 4, 40); }},
     {at(257), "AFA2 text", [](Air& a) { if (a.eh() && a.min_period(45, 50)) message(a, "AFA2", "VVV VVV DE AFA2 AFA2 = NR 6 = AIG 22 = + ]"); }},
-    {at(258), "telecom_opchat_dx SAQ/WSO, auto", [](Air& a) { if (a.ct(600, 1800) && a.t.minute % 10 == 5) { on_air(a, "SAQ"); automatic_morse(a, 40); } }},
+    {at(258), "telecom_opchat_dx SAQ/WSO, auto", [](Air& a) {
+        if (!a.ct(600, 1800)) return;
+        if (a.t.minute % 10 != 5) { if (a.cond(2)) opchat(a, "WSO", "SAQ"); }
+        else { on_air(a, "SAQ"); automatic_morse(a, 40); }
+    }},
     {at(260), "ts", [](Air& a) { if (a.mh(55)) { a.qsa = 2; a.ts(); } }},
     {any_of({261, 1060}), "NPM ts2", [](Air& a) { if (a.mh(54)) { on_air(a, "NPM"); a.ts2("NPM"); } }},
     {at(267), "FZB marker", [](Air& a) { marker(a, "FZB", "VVV VVV VVV DE FZB FZB FZB            "); }},
     {at(270), "xxx_flash RDL", [](Air& a) { xxx_flash(a, "RDL RDL", 1); }},
     {at(272), "IDO marker", [](Air& a) { marker(a, "IDO", "VVV VVV VVV DE IDO IDO IDO             "); }},
+    {at(273), "telecom_opchat_dx GLC/SUC", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "SUC", "GLC"); }},
     {at(273), "SUC marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "SUC", "VVV VVV VVV DE SUC SUC SUC            "); }},
     {at(276), "TAA marker, auto", [](Air& a) { marker_or_auto(a, "TAA", "VVV VVV VVV DE TAA TAA TAA            ", 3, 50); }},
     {at(279), "IBP marker", [](Air& a) { marker(a, "IBP", "VVV VVV VVV DE IBP IBP IBP             "); }},
+    {at(283), "telecom_opchat_dx GLC/TAA", [](Air& a) { if (a.cond(4)) opchat(a, "TAA", "GLC"); }},
     {at(286), "AXK marker, auto", [](Air& a) { marker_or_auto(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           ", 4, 50); }},
     {at(290), "JRW text", [](Air& a) { if (a.oh() && a.min_period(10, 15)) message(a, "JRW", "CQ CQ CQ DE JRW JRW JRW QTC 5 = + K"); }},
     {at(291), "AXK marker", [](Air& a) { if (a.ct(0, 800)) marker(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           "); }},
     {at(291), "FUL marker", [](Air& a) { if (a.ct(1600, 0)) marker(a, "FUL", "VVV VVV VVV DE FUL FUL FUL            "); }},
+    {at(291), "telecom_opchat_dx VTC/FUL", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "FUL", "VTC"); }},
+    {at(293), "telecom_opchat_dx GLC/FZ", [](Air& a) { if (a.cond(4)) opchat(a, "FZ", "GLC"); }},
     {at(293), "SPK marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "SPK", "VVV VVV VVV DE SPK SPK SPK             "); }},
+    {at(293), "telecom_opchat_dx OXE/SPK", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "SPK", "OXE"); }},
     {at(300), "UFZ marker, auto", [](Air& a) { if (a.ct(0, 1800)) marker_or_auto(a, "UFZ", "VVV VVV VVV DE UFZ UFZ UFZ            ", 4, 60); }},
     {at(300), "brasilian_navy PWI", [](Air& a) { if (a.ct(1800, 0)) { on_air(a, "PWI"); brasilian_navy(a, "PWI"); } }},
     {at(306), "V marker", [](Air& a) { if (a.ct(0, 1200)) anonymous(a, 18, 640, 3, "V V V V V V V V V V            "); }},
     {at(306), "NPL marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "NPL", "VVV VVV VVV DE NPL NPL NPL            "); }},
     {at(309), "GRD text", [](Air& a) { if (a.eh() && a.min_period(50, 55)) message(a, "GRD", "CQ CQ CQ DE GRD GRD GRD QTC = QSX 30.9 KCS + K"); }},
+    {at(312), "telecom_opchat_dx CUE/GLC", [](Air& a) { if (a.cond(4)) opchat(a, "GLC", "CUE"); }},
+    {at(312), "telecom_opchat_dx SUC/GLC", [](Air& a) { if (a.cond(3)) opchat(a, "GLC", "SUC"); }},
+    {at(312), "telecom_opchat_dx TAA/GLC", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "GLC", "TAA"); }},
+    {at(312), "telecom_opchat_dx FZ/GLC", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "GLC", "FZ"); }},
     {at(312), "GLC marker, auto", [](Air& a) { if (a.ct(1600, 0)) marker_or_auto(a, "GLC", "VVV VVV VVV DE GLC GLC GLC            ", 4, 60); }},
     {at(316), "LCM marker", [](Air& a) { marker(a, "LCM", "VVV VVV VVV DE LCM LCM LCM            "); }},
     {at(324), "UFQ marker, auto", [](Air& a) { marker_or_auto(a, "UFQ", "VVV VVV VVV DE UFQ UFQ UFQ            ", 3, 70); }},
@@ -276,7 +332,10 @@ const Rule kRules[] = {
     {at(330), "naval_coast NPO/NAAV", [](Air& a) { if (a.ct(1200, 0)) us_fleet_broadcast(a, "NPO"); }},
     {at(333), "hell", [](Air& a) { if (a.ct(0, 1200)) a.hell(); }},
     {at(333), "UA text", [](Air& a) { if (a.ct(1200, 0) && a.min_period(0, 5)) message(a, "UA", "CQ CQ CQ DE UA UA UA QTC 2 = + K"); }},
-    {at(341), "PKX marker, telecom_opchat_dx PCG/PKX", [](Air& a) { if (a.ct(0, 1200)) marker(a, "PKX", "VVV VVV VVV DE PKX PKX PKX            "); }},
+    {at(341), "PKX marker, telecom_opchat_dx PCG/PKX", [](Air& a) {
+        if (a.ct(0, 1200)) marker(a, "PKX", "VVV VVV VVV DE PKX PKX PKX            ");
+        else if (a.cond(2)) opchat(a, "PKX", "PCG");
+    }},
     {at(343), "GBL text", [](Air& a) { if (a.eh() && a.min_period(5, 10)) message(a, "GBL", "CQ CQ CQ DE GBL GBL GBL QTC 2 MSGS = QSX 24.3 KCS + K"); }},
     {at(345), "KGH marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "KGH", "VVV VVV VVV DE KGH KGH KGH            ", 4, 80); }},
     {at(345), "V marker", [](Air& a) { if (a.ct(1000, 0)) anonymous(a, 22, 870, 2, "VVV VVV VVV VVV VVV VVV             "); }},
@@ -285,7 +344,10 @@ const Rule kRules[] = {
         on_air(a, 20, 1250, 1);
         marker_or_auto(a, "V V V V V V V V            ", 4, 200);
     }},
-    {at(366), "PCG marker, telecom_opchat_dx PKX/PCG", [](Air& a) { if (a.ct(1200, 0)) marker(a, "PCG", "VVV VVV VVV DE PCG PCG PCG            "); }},
+    {at(366), "PCG marker, telecom_opchat_dx PKX/PCG", [](Air& a) {
+        if (a.ct(1200, 0)) marker(a, "PCG", "VVV VVV VVV DE PCG PCG PCG            ");
+        else if (a.cond(2)) opchat(a, "PCG", "PKX");
+    }},
     {at(375), "FL marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "FL", "VVV VVV VVV DE FL FL FL            "); }},
     {at(375), "V marker, auto", [](Air& a) {
         if (!a.ct(1200, 0)) return;

@@ -100,52 +100,48 @@ bool plain_slot(const Air& a, int k) {
            p.qsb == 0 && p.katokana == 0 && p.hand == 0 && p.spark == 0 && p.spacing == 2;
 }
 
-// Stations of a generator: a rule of `rules` whose first emission matches `item`, the station's
-// call its second group; an instant when one of the station's longer texts (a telegram, a query
-// of the ship's name, a broadcast...) is keyed plainly; and its call.
-std::vector<Candidate> generated_stations(const std::regex& item, std::span<const Rule> rules) {
+// Stations of a generator whose first emission matches `item` (the call sign in group
+// `call_group`): a rule, an instant when one of the station's longer texts (a telegram, a query
+// of the ship's name, a weather report...) is keyed plainly, and its call.
+std::vector<Candidate> working_stations(const std::regex& item, int call_group) {
     std::vector<Candidate> out;
-    for (const Rule& rule : rules) {
-        const std::string label(rule.label);
-        std::smatch m;
-        const std::string first = label.substr(0, label.find(", "));
-        if (!std::regex_match(first, m, item)) continue;
-        const std::string call = m[2];
-        // Each instant composed as `zenka text` composes it, from a fresh random source.
-        std::optional<UtcInstant> when;
-        const UtcInstant midnight = *parse_utc("2024-01-07T00:00:00Z");
-        for (int minute = 0; minute < 24 * 60 && !when; ++minute) {
-            const UtcInstant at =
-                midnight + std::chrono::minutes(minute) + std::chrono::seconds(minute * 13 % 60);
-            FixedClock clock(at);
-            RandomSource random;
-            ReceiverSettings settings;
-            settings.freq = test::first_frequency(rule);
-            Air a(clock, random, settings);
-            a.stn();
-            rule.act(a);
-            for (int k = 0; k < a.send_call && k < Air::kSlots && !when; ++k) {
-                const std::string& text = a.send_buf[static_cast<std::size_t>(k)];
-                if (text.find(call) != std::string::npos && plain_slot(a, k) &&
-                    letters_and_figures(text).size() >= 20)
-                    when = at;
+    const Catalogue catalogue = station_catalogue();
+    for (auto rules : {catalogue.low, catalogue.marine, catalogue.tail})
+        for (const Rule& rule : rules) {
+            const std::string label(rule.label);
+            std::smatch m;
+            const std::string first = label.substr(0, label.find(", "));
+            if (!std::regex_match(first, m, item)) continue;
+            const std::string call = m[call_group];
+            // Each instant composed as `zenka text` composes it, from a fresh random source.
+            std::optional<UtcInstant> when;
+            const UtcInstant midnight = *parse_utc("2024-01-07T00:00:00Z");
+            for (int minute = 0; minute < 24 * 60 && !when; ++minute) {
+                const UtcInstant at = midnight + std::chrono::minutes(minute) +
+                                      std::chrono::seconds(minute * 13 % 60);
+                FixedClock clock(at);
+                RandomSource random;
+                ReceiverSettings settings;
+                settings.freq = test::first_frequency(rule);
+                Air a(clock, random, settings);
+                a.stn();
+                rule.act(a);
+                for (int k = 0; k < a.send_call && k < Air::kSlots && !when; ++k) {
+                    const std::string& text = a.send_buf[static_cast<std::size_t>(k)];
+                    if (text.find(call) != std::string::npos && plain_slot(a, k) &&
+                        letters_and_figures(text).size() >= 20)
+                        when = at;
+                }
             }
+            if (when) out.push_back({test::first_frequency(rule), format_utc(*when), call});
         }
-        if (when) out.push_back({test::first_frequency(rule), format_utc(*when), call});
-    }
     return out;
-}
-
-// Coast stations working ships on medium frequency.
-std::vector<Candidate> coast_working_stations() {
-    static const std::regex item(R"(^coast_station_mf(_bug)? ([A-Z0-9]{3,4})/[A-Z]+$)");
-    return generated_stations(item, station_catalogue().marine);
 }
 
 // The navies' fleet broadcasts, their tapes keyed by machine.
 std::vector<Candidate> fleet_broadcast_stations() {
     static const std::regex item(R"(^(naval_coast|naval_coast_old|brasilian_navy) ([A-Z]{3})\b.*)");
-    return generated_stations(item, station_catalogue().low);
+    return working_stations(item, 2);
 }
 
 // Renders each station in turn and reads it back with multimon-ng until `wanted` of them
@@ -208,7 +204,8 @@ TEST(StationDecode, ARandomSampleOfFixedStationsReadsBackAsSent) {
 
 TEST(StationDecode, CoastStationsWorkingShipsReadBackAsSent) {
     test::TempFolder folder;
-    std::vector<Candidate> stations = coast_working_stations();
+    std::vector<Candidate> stations =
+        working_stations(std::regex(R"(^coast_station_mf(_bug)? ([A-Z0-9]{3,4})/[A-Z]+$)"), 2);
     ASSERT_GE(stations.size(), 4u);
     draw_sample(stations, "coast stations");
     EXPECT_EQ(decode_sample(folder, stations, 4), 4);
@@ -228,6 +225,15 @@ TEST(StationDecode, FleetBroadcastsReadBackAsSent) {
     std::vector<Candidate> stations = fleet_broadcast_stations();
     ASSERT_GE(stations.size(), 8u);
     draw_sample(stations, "fleet broadcasts");
+    EXPECT_EQ(decode_sample(folder, stations, 3), 3);
+}
+
+TEST(StationDecode, AerodromeWeatherReadsBackAsSent) {
+    test::TempFolder folder;
+    std::vector<Candidate> stations =
+        working_stations(std::regex(R"(^aero_wx ([A-Z0-9]{3,4})$)"), 1);
+    ASSERT_GE(stations.size(), 3u);
+    draw_sample(stations, "aerodrome weather stations");
     EXPECT_EQ(decode_sample(folder, stations, 3), 3);
 }
 

@@ -46,7 +46,13 @@ const std::set<std::string> kGenerators = {"clg_cond",         "ufc",         "n
                                            "usn_old_ochat", "xxx_flash", "polish_army_old",
                                            "kato_groups", "katokana_qtc", "gbr_naval",
                                            "gbr_navy", "fleetwave_975", "usarmy_air_corps",
-                                           "usarmy_vsl", "pa_state_police", "can_army"};
+                                           "usarmy_vsl", "pa_state_police", "can_army",
+                                           // the aeronautical and telecom families
+
+                                           "telecom_opchat_dx", "gnd_ans_acft", "aero_wx", "acft_clg_gnd",
+                                           "int_clg_333", "clg_327", "aero_stn", "aerodrome_freq",
+                                           "australian_aero", "australian_gnd", "aero_qte", "old_aero_qte",
+                                           "german_fb", "norway_aero", "norway_aero_qsx"};
 
 struct Range {
     int lo, hi;
