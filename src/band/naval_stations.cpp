@@ -2,6 +2,7 @@
 
 #include "band/rule_kit.h"
 #include "traffic/naval/naval.h"
+#include "traffic/telecom/telecom.h"
 
 #include <algorithm>
 #include <array>
@@ -45,7 +46,8 @@ void gbr_programme(Air& a) {
             gbr_naval(a);
         else if (at_hours({8, 9, 10, 11, 17, 18, 19}))
             gbr_navy(a);
-        // The other hours belong to GBR's operator chat, which stays silent.
+        else
+            telecom_opchat_dx(a, "", "GBR", "");
     } else if (at_hours({2, 8, 14, 20})) {
         // The announcement and the time signal go out as one emission.
         send_times(a, "GBR TIME ", 20);
