@@ -63,6 +63,17 @@ void announced_list(Air& a, Station s) {
     tfc_list(a, 1 + own(s) % 3, 5 + own(s) % 21, s.call);
 }
 
+void list_notice(Air& a, Station s, int freq) {
+    if (a.t.hour % 2 != own(s) % 2 || !a.m(own_minute(s))) return;
+    on_air(a, s);
+    const std::string call(s.call);
+    std::string text = "CQ CQ CQ DE ";
+    text.append(call).append(" ").append(call).append(" ").append(call);
+    text.append(" TFC LIST QSW ").append(khz_text(freq)).append(" =   ");
+    tfc_anmt(a, text);
+    a.send_stack("");
+}
+
 void nav_warnings(Air& a, Station s) {
     if (a.t.hour % 4 != 0 || !a.m((own_minute(s) + 20) % 60)) return;
     on_air(a, s);

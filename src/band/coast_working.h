@@ -19,6 +19,9 @@ void small_coast(Air& a, Station s);
 void traffic_list(Air& a, Station s);
 // tfc_anmt and the list after it, at the station's minute of every other hour.
 void announced_list(Air& a, Station s);
+// tfc_anmt alone, naming the frequency the list goes out on, at the station's minute of every
+// other hour.
+void list_notice(Air& a, Station s, int freq);
 // nav_wng_anm at the station's minute in hours divisible by four.
 void nav_warnings(Air& a, Station s);
 // rcvg_obs_msg in the first ten minutes of hours divisible by three, when it works.

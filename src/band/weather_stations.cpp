@@ -3,6 +3,7 @@
 
 #include "band/weather_stations.h"
 
+#include "band/coast_working.h"
 #include "traffic/weather/tables.h"
 
 namespace zenka {
@@ -168,6 +169,7 @@ void navarea_475(Air& a) {
     if (a.sked(130) || a.sked(1330)) broadcast(a, "UBW", navarea_xiii);
     if (a.sked(210) || a.sked(1410)) broadcast(a, "UFV", navarea_xiii);
     if (a.sked(250) || a.sked(1450)) broadcast(a, "UIS9", navarea_xiii);
+    idle_marker(a, "UIS9");
 }
 
 } // namespace zenka
