@@ -128,7 +128,7 @@ std::optional<Sample> find_slot(const std::string& family, const Station& statio
             const auto letters = std::count_if(head.begin(), head.end(), [](char c) {
                 return std::isalnum(static_cast<unsigned char>(c));
             });
-            if (letters < 15 || has_control_bytes(text) || text.find_first_not_of(' ') > 8 ||
+            if (letters < 8 || has_control_bytes(text) || text.find_first_not_of(' ') > 8 ||
                 text.find(station.call) == std::string::npos)
                 continue;
             return Sample{family, freq, format_utc(at), k,
