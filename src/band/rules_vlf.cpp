@@ -1,6 +1,7 @@
 #include "band/beacon_tables.h"
 #include "band/catalogue.h"
 #include "band/rule_kit.h"
+#include "traffic/maritime/maritime.h"
 
 namespace zenka {
 namespace {
@@ -263,6 +264,8 @@ const Rule kRules[] = {
     {at(286), "AXK marker, auto", [](Air& a) { marker_or_auto(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           ", 4, 50); }},
     {at(290), "JRW text", [](Air& a) { if (a.oh() && a.min_period(10, 15)) message(a, "JRW", "CQ CQ CQ DE JRW JRW JRW QTC 5 = + K"); }},
     {at(291), "AXK marker", [](Air& a) { if (a.ct(0, 800)) marker(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           "); }},
+    {at(291), "polish_ptt AXT/POZNAN/AXK/GRUDZIADZ", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(0, 10)) polish_ptt(a, "AXT", "POZNAN", "AXK", "GRUDZIADZ"); }},
+    {at(291), "polish_ptt AXP/KRAKOW/AXK/GRUDZIADZ", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(30, 40)) polish_ptt(a, "AXP", "KRAKOW", "AXK", "GRUDZIADZ"); }},
     {at(291), "FUL marker", [](Air& a) { if (a.ct(1600, 0)) marker(a, "FUL", "VVV VVV VVV DE FUL FUL FUL            "); }},
     {at(293), "SPK marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "SPK", "VVV VVV VVV DE SPK SPK SPK             "); }},
     {at(300), "UFZ marker, auto", [](Air& a) { if (a.ct(0, 1800)) marker_or_auto(a, "UFZ", "VVV VVV VVV DE UFZ UFZ UFZ            ", 4, 60); }},

@@ -33,7 +33,19 @@ const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "c
 const std::set<std::string> kGenerators = {"clg_cond",         "nato_call3",  "send_stack",
                                            "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
                                            "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
-                                           "old_vsl_qtc",      "uscg",        "port_radio"};
+                                           "old_vsl_qtc",      "uscg",        "port_radio",
+                                           // 500 kHz calling and distress, the LF ship channels
+                                           "vsl_coast_tfc_500k", "opchat", "autoalarm", "sos1",
+                                           "sos2", "sos3", "navigational_tfc", "meteo_warszawa",
+                                           "coast_clg_vsl", "port_wave", "qte_coast",
+                                           "calling_143_khz", "live_stock", "swedish_ice_report",
+                                           "ufc", "great_lakes_old", "alaska_packers",
+                                           "alaska_packers_cst", "alaska_packers_vsl",
+                                           "intership_lf", "obs_tfc_mf", "vsl_lf_channel",
+                                           "coast_station_lf", "polish_ptt", "tfc_list_lf",
+                                           "bandxonly", "svvv500", "qsp", "control_stn",
+                                           "vsl500cq", "chilean_old_nw", "phillipine_old_coast",
+                                           "selective_call"};
 
 struct Range {
     int lo, hi;
