@@ -28,7 +28,7 @@ void south_african_coast(Air& a) {
 void vas_127(Air& a) {
     if (a.min_period(14, 18)) {
         on_air(a, 24, 900, 4);
-        tfc_list_lf(a, 2, 3, "VAS");
+        tfc_list_lf(a, 2, 16, "VAS");
     }
     if (a.min_period(30, 40)) {
         on_air(a, 24, 900, 4);
@@ -39,7 +39,7 @@ void vas_127(Air& a) {
 void gku_149(Air& a) {
     if (a.t.hour % 3 == 0 && a.min_period(31, 35)) {
         on_air(a, 20, 1000, 5);
-        tfc_list_lf(a, 1, 3, "GKU");
+        tfc_list_lf(a, 1, 16, "GKU");
     }
     if (a.min_period(40, 50)) {
         on_air(a, 20, 1000, 5);

@@ -235,7 +235,7 @@ void wny(Air& a) {
     if (a.eh() && a.min_period(11, 15)) {
         on_air(a, "WNY");
         tfc_anmt(a, "CQ CQ CQ DE WNY WNY WNY HR TFC LIST *    ");
-        tfc_list_lf(a, 2, 4, "WNY");
+        tfc_list_lf(a, 2, 16, "WNY");
     }
 }
 

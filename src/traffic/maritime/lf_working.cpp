@@ -103,11 +103,16 @@ void coast_station_lf(Air& a, std::string_view coast, std::string_view place) {
         a.send(" + K");
         break;
     case 3:
-        tfc_list_lf(a, 1, 3, C);
+        tfc_list_lf(a, 1, 16, C);
         return;
     default:
-        coast_rcvg_qtc(a);
-        return;
+        // Taking a ship's telegram; the ship keys on its own channel, not heard here.
+        get_vsl(a);
+        a.send(fill("%s de %s qrv k", {a.__vsl, C}));
+        a.wait(4);
+        _rcvg_qtc(a);
+        maritime_bye(a, C);
+        break;
     }
     a.send_stack("");
 }
