@@ -97,6 +97,9 @@ void vsl500cq(Air& a);
 void selective_call(Air& a);
 
 // --- Long-wave working ---
+// The single stations (coast_station_lf, chilean_old_nw, phillipine_old_coast, live_stock,
+// swedish_ice_report, meteo_warszawa) key in the voice their rule sets; the conversations draw
+// their own voices.
 void coast_station_lf(Air& a, std::string_view coast, std::string_view place);
 void vsl_lf_channel(Air& a);
 void intership_lf(Air& a);
