@@ -3,8 +3,12 @@
 #include "band/announcements_500khz.h"
 #include "band/rule_kit.h"
 #include "compose/air.h"
+#include "traffic/maritime/maritime.h"
 #include "traffic/toolkit/calls.h"
 #include "traffic/weather/weather.h"
+
+#include <algorithm>
+#include <initializer_list>
 
 #include <array>
 
@@ -50,6 +54,9 @@ void calling_and_distress(Air& a) {
     a.anm_500 = 0;
 
     // Distress episodes at fixed times of day.
+    if (a.h(9) && a.m(18)) sos1(a);
+    if (a.h(10) && a.m(56)) sos2(a);
+    if (a.h(3) && a.m(12)) sos3(a);
     if (a.h(6) && a.m(13)) distress(a, 16, 1400, 1, kDistressNmo);
     if (a.h(11) && a.m(47)) distress(a, 16, 900, 4, kDistressDan);
 
@@ -82,18 +89,37 @@ void calling_and_distress(Air& a) {
 
     a.stn();
     const int minute = a.t.minute;
-    if (minute == 0 || minute == 14 || minute == 18 || minute == 30 || minute == 44 || minute == 48)
-        return;
-
-    // Nothing announced in this pass: the ordinary life of the frequency.
-    if (a.anm_500 == 0) {
-        const int second = a.t.second;
-        if (second == 2 || second == 13 || second == 41) a.tuning();
-        if (second == 10 || second == 26) {
-            a.stn();
-            a.qsa = 1;
-            send_cq_anm(a, kMfCoast500QssNo[a.myrand() % 43], "QRU? K");
+    if (minute == 0 || minute == 14 || minute == 18 || minute == 30 || minute == 44 ||
+        minute == 48) {
+        if ((minute == 14 || minute == 44) && a.t.second <= 29) {
+            opchat(a);
+            coast_clg_vsl(a);
         }
+        return;
+    }
+
+    vsl_coast_tfc_500k(a, 1);
+    // Nothing announced in this pass: the ordinary life of the frequency.
+    if (a.anm_500 != 0) return;
+    vsl_coast_tfc_500k(a, 0);
+    const int second = a.t.second;
+    const auto at = [second](std::initializer_list<int> seconds) {
+        return std::find(seconds.begin(), seconds.end(), second) != seconds.end();
+    };
+    if (at({12, 33, 44})) navigational_tfc(a);
+    if (at({17, 27, 37, 54})) coast_clg_vsl(a);
+    if (at({8, 18, 24, 51})) opchat(a);
+    if (at({14, 23, 31})) bandxonly(a);
+    if (second == 25) vsl2vsl_tfc(a);
+    if (second == 55) svvv500(a);
+    if (second == 36) qsp(a);
+    if (second == 38) vsl500cq(a);
+    if (at({2, 13, 41})) a.tuning();
+    if (at({5, 11, 20, 35, 47, 58})) vsl_coast_tfc_500k(a, 1);
+    if (second == 10 || second == 26) {
+        a.stn();
+        a.qsa = 1;
+        send_cq_anm(a, kMfCoast500QssNo[a.myrand() % 43], "QRU? K");
     }
 }
 

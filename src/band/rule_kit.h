@@ -3,7 +3,6 @@
 
 #include "band/station_voices.h"
 #include "compose/air.h"
-#include "traffic/telecom/fruit_company.h"
 #include "traffic/toolkit/calling.h"
 #include "traffic/toolkit/calls.h"
 
@@ -93,12 +92,6 @@ inline void cq(Air& a, Station s) {
 inline void announce(Air& a, Station s, std::string_view text) {
     on_air(a, s);
     send_cq_anm(a, s.call, text);
-}
-
-// The fruit company's station working a division, in its own voice.
-inline void fruit_company(Air& a, Station s) {
-    on_air(a, s);
-    ufc(a, s.call);
 }
 
 // hhmm of the clock as one number, for windows written like the timetables.

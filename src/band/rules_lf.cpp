@@ -3,6 +3,7 @@
 #include "band/rule_kit.h"
 #include "band/telecom_stations.h"
 #include "band/weather_stations.h"
+#include "traffic/maritime/maritime.h"
 #include "traffic/naval/naval.h"
 
 #include <string_view>
@@ -112,12 +113,6 @@ void mft(Air& a) {
                 "= +");
     else
         marker(a, "MFT", "VVV VVV VVV DE MFT MFT MFT            ");
-}
-
-// 54.0 kHz, NPM's marker by night; by day the fruit company's WAX works its divisions.
-void npm_wax(Air& a) {
-    if (a.ct(1800, 800)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            ");
-    if (a.ct(800, 1800) && a.min_period(10, 25)) fruit_company(a, "WAX");
 }
 
 // 55.0 kHz, the nameless test transmitter by night; machine keying in minutes divisible by 4.
@@ -411,7 +406,7 @@ const Rule kRules[] = {
     {at(526), "LP marker", [](Air& a) { if (a.eh()) marker(a, "LP", "VVV VVV VVV DE LP LP LP            "); }},
     {at(526), "LP marker", [](Air& a) { if (a.oh()) marker(a, "LP", "CQ CQ CQ DE LP LP LP  +            "); }},
     {at(536), "OJA marker", [](Air& a) { if (a.ct(600, 2000)) marker(a, "OJA", "VVV VVV VVV DE OJA OJA OJA            "); }},
-    {at(540), "NPM marker, ufc WAX", npm_wax},
+    {at(540), "NPM marker, ufc WAX", [](Air& a) { if (a.ct(1800, 800)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            "); if (a.hist && a.min_period(20, 28)) ufc(a, "WAX"); }},
     {at(546), "hell", [](Air& a) { a.hell(); }},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(600, 1400)) marker(a, "LCH", "VVV VVV VVV DE LCH LCH LCH            "); }},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(1400, 2200)) marker(a, "LCH", "CQ CQ CQ DE LCH LCH LCH            "); }},
@@ -441,7 +436,8 @@ const Rule kRules[] = {
     {at(622), "GIZ text, GIZ marker, GIZ cond", giz},
     {at(625), "telecom_opchat_dx SPR", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "SPR"); }},
     {at(625), "telecom_opchat_dx FYN/SPR", [](Air& a) { if (a.cond(4)) opchat(a, "SPR", "FYN"); }},
-    {at(630), "ufc WAX", [](Air& a) { if (a.eh() && a.ml(20)) fruit_company(a, "WAX"); }},
+    {at(630), "ufc WAX", [](Air& a) { if (a.hist && a.min_period(0, 8)) ufc(a, "WAX"); }},
+    {at(638), "polish_ptt AXK/GRUDZIADZ/AXT/POZNAN", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(15, 25)) polish_ptt(a, "AXK", "GRUDZIADZ", "AXT", "POZNAN"); }},
     {at(640), "NAA ts2", naa_time},
     {at(645), "GBV marker, auto", gbv_64},
     {at(645), "uswbsf", uswbsf_64},
@@ -468,7 +464,7 @@ const Rule kRules[] = {
     {at(699), "OHA marker", [](Air& a) { if (a.oh() && a.t.minute < 30) marker(a, "OHA", "CQ CQ CQ DE OHA OHA OHA            "); }},
     {at(699), "auto", oha_auto},
     {at(702), "SAJ marker, auto", saj},
-    {at(705), "ufc WAX", [](Air& a) { if (a.oh() && a.min_period(30, 50)) fruit_company(a, "WAX"); }},
+    {at(705), "ufc WAX", [](Air& a) { if (a.hist && a.min_period(10, 18)) ufc(a, "WAX"); }},
     {at(706), "RDW marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "RDW", "VVV VVV VVV DE RDW RDW RDW            "); }},
     {at(713), "KGH marker, auto", kgh_71},
     {at(714), "SAJ marker", [](Air& a) { if (a.ct(2100, 500)) marker(a, "SAJ", "CQ CQ CQ DE SAJ SAJ SAJ            "); }},
@@ -476,9 +472,20 @@ const Rule kRules[] = {
     {at(725), "SPP marker", [](Air& a) { if (a.day()) marker(a, "SPP", "VVV VVV VVV DE SPP SPP SPP            "); }},
     {at(728), "V marker, hell", v_72},
     {at(730), "gfa", gfa_73},
-    {at(730), "ufc WNU", [](Air& a) { if (a.min_period(20, 40)) fruit_company(a, "WNU"); }},
+    {at(730), "ufc WNU", [](Air& a) { if (a.hist && a.min_period(50, 58)) ufc(a, "WNU"); }},
     {at(750), "SYC marker", [](Air& a) { if (a.ct(600, 1800) && !time_minutes(a)) marker(a, "SYC", "VVV VVV VVV DE SYC SYC SYC            "); }},
     {at(750), "JGH marker", [](Air& a) { if (a.ct(1800, 600) && !time_minutes(a)) marker(a, "JGH", "VVV VVV VVV DE JGH JGH JGH            "); }},
+    {at(750), "live_stock KDHM/KANSAS", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1330)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "KANSAS"); } }},
+    {at(750), "live_stock KDHM/OMAHA", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1410)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "OMAHA"); } }},
+    {at(750), "live_stock KDHM/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1450)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "LIVE"); } }},
+    {at(750), "live_stock KDQC/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1530)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "LIVE"); } }},
+    {at(750), "live_stock KDQC/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1610)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CHICAGO"); } }},
+    {at(750), "live_stock KDHM/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1650)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "CHICAGO"); } }},
+    {at(750), "live_stock KDQC/CINCINNATI", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1730)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CINCINNATI"); } }},
+    {at(750), "live_stock KDQC/CINCINNATI", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1810)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CINCINNATI"); } }},
+    {at(750), "live_stock KDQC/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1850)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CHICAGO"); } }},
+    {at(750), "live_stock KDQC/ST", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1930)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "ST"); } }},
+    {at(750), "live_stock KDHM/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(2010)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "CHICAGO"); } }},
     {at(750), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
     {at(759), "GLB marker, auto", glb},
     {at(760), "NDT marker", [](Air& a) { if (a.ct(2000, 800)) marker(a, "NDT", "VVV VVV VVV DE NDT NDT NDT            "); }},
@@ -536,7 +543,7 @@ const Rule kRules[] = {
     {at(896), "RAI marker", [](Air& a) { if (a.night()) marker(a, "RAI", "CQ CQ CQ DE RAI RAI RAI            "); }},
     {at(900), "WFB/WFC marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "WFB", "VVV VVV WFC WFC DE WFB WFB            "); }},
     {at(900), "WFB/WFD marker", [](Air& a) { if (a.ct(1200, 1800)) marker(a, "WFB", "VVV VVV WFD WFD DE WFB WFB            "); }},
-    {at(900), "ufc WNU", [](Air& a) { if (a.ct(1900, 2300) && a.ml(30)) fruit_company(a, "WNU"); }},
+    {at(900), "ufc WNU", [](Air& a) { if (a.hist && a.min_period(30, 38)) ufc(a, "WNU"); }},
     {at(900), "FUE text", fue},
     {at(901), "ZRH marker", [](Air& a) { if (a.eh()) marker(a, "ZRH", "VVV VVV VVV DE ZRH ZRH ZRH            "); }},
     {at(901), "ZRH marker", [](Air& a) { if (a.oh() && a.ct(400, 2200)) marker(a, "ZRH", "CQ CQ CQ DE ZRH ZRH ZRH            "); }},
@@ -548,6 +555,8 @@ const Rule kRules[] = {
     {at(909), "FUQ marker", [](Air& a) { if (a.ct(1900, 0)) marker(a, "FUQ", "VVV VVV VVV DE FUQ FUQ FUQ            "); }},
     {at(923), "SYB marker", [](Air& a) { if (a.ct(600, 2000)) marker(a, "SYB", "VVV VVV VVV DE SYB SYB SYB            "); }},
     {at(937), "FL spark", [](Air& a) { if (a.ct(1900, 1930)) spark(a, "FL", "CQ CQ CQ DE FL FL FL  PRESSE  ="); }},
+    {at(940), "live_stock KDEK/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1330)) { on_air(a, 24, 1380, 3); live_stock(a, "KDEK", "LIVE"); } }},
+    {at(940), "live_stock KDEK/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1410)) { on_air(a, 24, 1380, 3); live_stock(a, "KDEK", "CHICAGO"); } }},
     {at(945), "SPG marker", [](Air& a) { if (a.eh()) marker(a, "SPG", "VVV VVV VVV DE SPG SPG SPG            "); }},
     {at(945), "SPG marker", [](Air& a) { if (a.oh()) marker(a, "SPG", "CQ CQ CQ DE SPG SPG SPG            "); }},
     {at(948), "DG marker", [](Air& a) { if (a.ct(600, 1400)) marker(a, "DG", "VVV VVV VVV DE DG DG DG            "); }},

@@ -1,9 +1,11 @@
 #include "band/aero_stations.h"
 #include "band/catalogue.h"
+#include "band/lf_maritime.h"
 #include "band/naval_stations.h"
 #include "band/rule_kit.h"
 #include "band/telecom_stations.h"
 #include "band/weather_stations.h"
+#include "traffic/maritime/maritime.h"
 #include "traffic/naval/naval.h"
 
 #include <string_view>
@@ -79,6 +81,8 @@ void calling_143(Air& a) {
         on_air(a, 25, 1300, 2);
         send_cq_anm(a, "KPH", "TFC LIST QSW 153 KCS");
     }
+    if (a.t.minute % 10 != 0) calling_143_khz(a);
+    if (a.cond(8)) marine_qte(a, 3, "VRT");
 }
 
 // 149.0 kHz, the GLWV and GLSM idents at their own slots.
@@ -99,6 +103,10 @@ void glsm_149(Air& a) {
 // 150.0 kHz: a ship tuning up and calling Calcutta in minutes 20 - 29, FNP's
 // marker in minutes 30 - 54 and its general call in the last five minutes.
 void calcutta_150(Air& a) {
+    if (a.min_period(10, 20)) {
+        on_air(a, 20, 520, 3);
+        coast_station_lf(a, "VWC", "CALCUTTA");
+    }
     if (a.min_period(20, 30)) {
         on_air(a, 18, 760, 2);
         bug_call_f1(a, "VVV VVV VVV ", "VWC VWC QTC? K");
@@ -228,6 +236,12 @@ void pjc3_qsa(Air& a) {
 
 void wny(Air& a) {
     if (a.t.minute % 10 >= 5) marker(a, "WNY", "VVV VVV VVV DE WNY WNY WNY            ");
+    // The list announced on 143 kHz at minute 10 of the even hours.
+    if (a.eh() && a.min_period(11, 15)) {
+        on_air(a, "WNY");
+        tfc_anmt(a, "CQ CQ CQ DE WNY WNY WNY HR TFC LIST *    ");
+        tfc_list_lf(a, 2, 16, "WNY");
+    }
 }
 
 // --- 171.4 - 200.0 kHz ---
@@ -304,25 +318,39 @@ void wyw(Air& a) {
 const Rule kRules[] = {
     {at(1400), "UGE text", uge},
     {at(1410), "OVK rtty", [](Air& a) { if (a.eh()) a.rtlx("RYRYRYRY DE OVK OVK OVK", 850, 50); }},
+    {at(1410), "vsl_lf_channel", [](Air& a) { vsl_lf_channel(a); }},
     {at(1410), "OKN times", okn},
     {at(1429), "CUA marker", [](Air& a) { if (a.ml(45)) marker(a, "CUA", "VVV VVV VVV DE CUA CUA CUA            "); }},
     {at(1429), "ICEJ cond", [](Air& a) { if (a.mh(44)) call_cond(a, "ICEJ", "CUA CUA DE ICEJ ICEJ ", "QTC 1 K"); }},
     {at(1430), "GLWV times, GLSM times, WCC anm, WNY anm, VAS anm, UIK anm, GKU anm, IAR anm, KPH anm, calling_143_khz, marine_qte VRT", calling_143},
     {at(1435), "VPSX cond", [](Air& a) { if (a.night()) call_cond(a, "VPSX", "CQ CQ DE VPSX VPSX ", "QSX 143 K"); }},
     {between(1449, 1451), "fax", [](Air& a) { if (a.ct(600, 800) || a.ct(1800, 2000)) a.fax(120, 576); }},
+    {at(1450), "vsl_lf_channel", [](Air& a) { if (a.min_period(6, 0)) vsl_lf_channel(a); }},
     {at(1450), "NAR text", [](Air& a) { if (a.h_2(15)) message(a, "NAR", "NSS NSS DE NAR NAR QTC 2 K"); }},
+    {at(1450), "coast_station_lf FFP/LEHAVRE", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 19, 1450, 3); coast_station_lf(a, "FFP", "LEHAVRE"); } }},
     {at(1450), "RYRYRY rtty", [](Air& a) { if (a.min_period(30, 45)) a.rtlx("RYRYRYRYRYRY", 850, 50); }},
+    {at(1470), "vsl_lf_channel", [](Air& a) { if (a.t.minute % 3 != 0) vsl_lf_channel(a); }},
+    {at(1470), "coast_station_lf IAR/ROMA", [](Air& a) { if (a.min_period(0, 10)) { on_air(a, 19, 1200, 5); coast_station_lf(a, "IAR", "ROMA"); } }},
+    {at(1470), "coast_station_lf LGN/BERGEN", [](Air& a) { if (a.min_period(20, 30)) { on_air(a, 17, 1540, 2); coast_station_lf(a, "LGN", "BERGEN"); } }},
     {at(1470), "UHY cond", [](Air& a) { if (a.t.minute % 3 == 0) call_cond(a, "UHY", "LGN LGN DE UHY UHY ", "QTC? K"); }},
+    {at(1475), "coast_station_lf WCC/CHATHAM", [](Air& a) { if (a.min_period(15, 25)) { on_air(a, 27, 877, 4); coast_station_lf(a, "WCC", "CHATHAM"); } }},
     {at(1480), "fax", [](Air& a) { if (a.ct(1000, 1200) || a.ct(2200, 0)) a.fax(120, 576); }},
+    {at(1490), "tfc_list_lf GKU, coast_station_lf GKU/DEVIZES", gku_149},
     {at(1490), "WAX anm", [](Air& a) { if (a.oh_sked(5)) announce(a, "WAX", "HR TFC LIST +"); }},
     {at(1490), "GLWV times", glwv_149},
     {at(1490), "GLSM times", glsm_149},
     {at(1500), "coast_station_lf VWC/CALCUTTA, V condF1, FNP marker, FNP text", calcutta_150},
+    {at(1510), "intership_lf", [](Air& a) { intership_lf(a); }},
     {at(1510), "NAR spark", [](Air& a) { if (a.ml(10)) spark(a, "NAR", "CQ CQ CQ DE NAR NAR NAR K"); }},
     {at(1510), "VXA condF1", vxa},
     {at(1510), "CHP condF1", chp},
     {at(1515), "usn_old_ochat NPW/NERD", [](Air& a) { if (a.min_period(20, 30)) usn_old_ochat(a, "NPW", "NERD"); }},
+    {any_of({1520, 1530}), "coast_station_lf KPH/SANFRANCISCO", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 25, 1300, 2); coast_station_lf(a, "KPH", "SANFRANCISCO"); } }},
+    {any_of({1520, 1530}), "coast_station_lf WSL/AMAGANSETT", [](Air& a) { if (a.min_period(30, 40)) { on_air(a, 21, 940, 3); coast_station_lf(a, "WSL", "AMAGANSETT"); } }},
+    {at(1520), "coast_station_lf WSV/SAVANAH", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 23, 1190, 1); coast_station_lf(a, "WSV", "SAVANAH"); } }},
+    {at(1520), "coast_station_lf WSF/NEWYORK", [](Air& a) { if (a.min_period(30, 40)) { on_air(a, 25, 1230, 4); coast_station_lf(a, "WSF", "NEWYORK"); } }},
     {at(1520), "WBF text", [](Air& a) { if (a.ms(35)) message(a, "WBF", "CQ CQ CQ DE WBF WBF WBF QRU? K"); }},
+    {at(1520), "coast_station_lf WPR/ENSENADA", [](Air& a) { if (a.min_period(50, 0)) { on_air(a, 19, 1320, 1); coast_station_lf(a, "WPR", "ENSENADA"); } }},
     {at(1520), "CCA anm", [](Air& a) { if (a.ms(5)) announce(a, "CCA", "LISTA DE TRAFICO QSW 152 +"); }},
     {at(1520), "CCF anm", [](Air& a) { if (a.ms(10)) announce(a, "CCF", "TFC LIST QSW 152 +"); }},
     {at(1520), "CCQ anm", [](Air& a) { if (a.ms(15)) announce(a, "CCQ", "LISTA DE TRAFICO = "); }},
@@ -330,18 +358,25 @@ const Rule kRules[] = {
     {at(1520), "CCY anm", [](Air& a) { if (a.ms(25)) announce(a, "CCY", "HR TFC LIST = "); }},
     {at(1520), "CCM anm", [](Air& a) { if (a.ms(30)) announce(a, "CCM", "LISTA DE TRAFICO QSW 152 K"); }},
     {at(1520), "CCT anm", [](Air& a) { if (a.ms(35)) announce(a, "CCT", "TFC LIST = METEO +"); }},
+    {at(1530), "coast_station_lf WCC/CHATHAM, vsl_lf_channel", [](Air& a) { if (a.t.minute % 3 != 0) vsl_lf_channel(a); else { on_air(a, 27, 877, 4); coast_station_lf(a, "WCC", "CHATHAM"); } }},
     {at(1540), "DG spark", dg},
+    {at(1550), "vsl_lf_channel", [](Air& a) { vsl_lf_channel(a); }},
     {at(1550), "NIK text", [](Air& a) { if (a.sked(0) || a.sked(1200)) message(a, "NIK", "CQ CQ CQ DE NIK NIK NIK ICE BULLETIN QSW 155 KCS K"); }},
     {at(1550), "can_army VET/VES", [](Air& a) { can_army(a, "VET", "VES"); }},
     {at(1550), "can_army VEP/VES", [](Air& a) { can_army(a, "VEP", "VES"); }},
     {at(1550), "can_army VEG/VES", [](Air& a) { can_army(a, "VEG", "VES"); }},
+    {at(1570), "vsl_lf_channel", [](Air& a) { vsl_lf_channel(a); }},
     {at(1570), "VFT2 cond", [](Air& a) { if (a.oh() && a.min_period(40, 50)) call_cond(a, "VFT2", "VFU VFU DE VFT2 VFT2 ", "QTC? K"); }},
     {at(1572), "uswbsf", uswbsf_157},
     {at(1579), "XFU anm", [](Air& a) { if (a.h_2(0)) announce(a, "XFU", "LISTA DE TRAFICO +"); }},
+    {at(1579), "coast_station_lf XFU/VERACRUZ", [](Air& a) { if (a.min_period(5, 15)) { on_air(a, 18, 1510, 1); coast_station_lf(a, "XFU", "VERACRUZ"); } }},
+    {at(1580), "vsl_lf_channel", [](Air& a) { if (a.ct(1900, 400) || a.ct(500, 1500) || a.ct(1600, 1800)) vsl_lf_channel(a); }},
     {at(1580), "FUY cond", fuy},
     {at(1580), "EBA cond", eba},
     {at(1580), "can_army VEH/VEM", [](Air& a) { can_army(a, "VEH", "VEM"); }},
     {at(1580), "can_army VEK/VEM", [](Air& a) { can_army(a, "VEK", "VEM"); }},
+    {at(1590), "vsl_lf_channel", [](Air& a) { vsl_lf_channel(a); }},
+    {at(1600), "vsl_lf_channel", [](Air& a) { vsl_lf_channel(a); }},
     {at(1600), "VFF4 cond", [](Air& a) { if (a.mh(49)) call_cond(a, "VFF4", "VFA VFA DE VFF4 VFF4 ", "QTC 1 K"); }},
     {at(1600), "can_army VEM/VEK", [](Air& a) { can_army(a, "VEM", "VEK"); }},
     {at(1600), "can_army VEM/VEU", [](Air& a) { can_army(a, "VEM", "VEU"); }},
@@ -356,6 +391,7 @@ const Rule kRules[] = {
     {at(1620), "LGN marker", lgn},
     {at(1622), "LY spark", [](Air& a) { if (a.eh() && a.ml(30)) spark(a, "LY", "CQ CQ CQ DE LY LY LY K"); }},
     {at(1622), "CCE text", [](Air& a) { if (a.h_2(10)) message(a, "CCE", "CQ CQ CQ DE CCE CCE CCE QRU? K"); }},
+    {at(1630), "coast_station_lf VCS/CAMPERDOWN", [](Air& a) { if (a.min_period(15, 25)) { on_air(a, 24, 1410, 3); coast_station_lf(a, "VCS", "CAMPERDOWN"); } }},
     {at(1640), "can_army VEX/VEB", [](Air& a) { can_army(a, "VEX", "VEB"); }},
     {at(1650), "VQA text", vqa_cq},
     {at(1650), "VQA text", vqa_tfc},
@@ -369,6 +405,7 @@ const Rule kRules[] = {
     {at(1650), "can_army VEO/VEG", [](Air& a) { can_army(a, "VEO", "VEG"); }},
     {at(1650), "can_army VEV/VEG", [](Air& a) { can_army(a, "VEV", "VEG"); }},
     {at(1650), "can_army VEM/VEG", [](Air& a) { can_army(a, "VEM", "VEG"); }},
+    {at(1660), "chilean_old_nw CCT", [](Air& a) { if (a.sked(310) || a.sked(1510)) { on_air(a, 20, 1590, 4); chilean_old_nw(a, "CCT"); } }},
     {at(1660), "TFA text", [](Air& a) { if (a.sked(915) || a.sked(2115)) message(a, "TFA", "CQ CQ CQ DE TFA TFA TFA WX = "); }},
     {at(1660), "usarmy_air_corps AAD20", [](Air& a) { air_corps(a, "AAD20"); }},
     {at(1666), "WCC marker", wcc_166},
@@ -388,7 +425,7 @@ const Rule kRules[] = {
     {at(1700), "PJC3 cond", pjc3_wny},
     {at(1700), "PJC3 cond", pjc3_qsa},
     {at(1700), "WNY marker, tfc_anmt WNY, tfc_list_lf WNY", wny},
-    {at(1714), "ufc WBW", [](Air& a) { if (a.eh() && a.mh(39)) fruit_company(a, "WBW"); }},
+    {at(1714), "ufc WBW", [](Air& a) { if (a.hist && a.min_period(30, 38)) ufc(a, "WBW"); }},
     {at(1714), "KMK spark", [](Air& a) { if (a.eh() && a.ml(15)) spark(a, "KMK", "CQ CQ CQ DE KMK KMK KMK K"); }},
     {at(1720), "usarmy_air_corps AAF", [](Air& a) { air_corps(a, "AAF"); }},
     {at(1720), "can_army VEF/VEX", [](Air& a) { can_army(a, "VEF", "VEX"); }},
@@ -399,8 +436,8 @@ const Rule kRules[] = {
     {at(1720), "can_army VEF/VEV", [](Air& a) { can_army(a, "VEF", "VEV"); }},
     {at(1720), "can_army VEQ/VEV", [](Air& a) { can_army(a, "VEQ", "VEV"); }},
     {at(1720), "can_army VEI/VEV", [](Air& a) { can_army(a, "VEI", "VEV"); }},
-    {at(1751), "ufc WNU", [](Air& a) { if (a.ml(15)) fruit_company(a, "WNU"); }},
-    {at(1751), "ufc WIO", [](Air& a) { if (a.min_period(30, 45)) fruit_company(a, "WIO"); }},
+    {at(1751), "ufc WNU", [](Air& a) { if (a.hist && a.min_period(50, 58)) ufc(a, "WNU"); }},
+    {at(1751), "ufc WIO", [](Air& a) { if (a.hist && a.min_period(40, 48)) ufc(a, "WIO"); }},
     {at(1760), "clg_cond WHE/WHI", whi},
     {at(1760), "can_army VEG/VET", [](Air& a) { can_army(a, "VEG", "VET"); }},
     {at(1760), "can_army VEJ/VEK", [](Air& a) { can_army(a, "VEJ", "VEK"); }},
@@ -414,7 +451,9 @@ const Rule kRules[] = {
     {at(1785), "aero_wx PIMR", [](Air& a) { if (a.ms(10)) aero_weather(a, "PIMR"); }},
     {at(1785), "aero_wx FNB", [](Air& a) { if (a.ms(15)) aero_weather(a, "FNB"); }},
     {at(1790), "can_army VES/VEZ", [](Air& a) { can_army(a, "VES", "VEZ"); }},
+    {at(1800), "alaska_packers", [](Air& a) { if (a.hist && a.t.month >= 5 && a.t.month <= 9 && a.cond(3)) alaska_packers(a); }},
     {at(1800), "can_army VEM/VED", [](Air& a) { can_army(a, "VEM", "VED"); }},
+    {at(1810), "coast_station_lf TIM/LIMON", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 25, 780, 3); coast_station_lf(a, "TIM", "LIMON"); } }},
     {at(1820), "can_army VEM/VEH", [](Air& a) { can_army(a, "VEM", "VEH"); }},
     {at(1820), "can_army VEO/VEH", [](Air& a) { can_army(a, "VEO", "VEH"); }},
     {at(1820), "can_army VEG/VEO", [](Air& a) { can_army(a, "VEG", "VEO"); }},
@@ -426,6 +465,7 @@ const Rule kRules[] = {
     {at(1850), "NAP spark", [](Air& a) { if (a.ms(50)) spark(a, "NAP", "NAQ NAQ DE NAP NAP K"); }},
     {at(1850), "NAQ marker", naq},
     {at(1852), "NAX spark", [](Air& a) { if (a.oh() && a.ml(20)) spark(a, "NAX", "CQ CQ CQ DE NAX NAX NAX K"); }},
+    {at(1863), "alaska_packers", [](Air& a) { if (a.hist && a.t.month >= 5 && a.t.month <= 9 && a.cond(3)) alaska_packers(a); }},
     {at(1870), "LFR spark", [](Air& a) { if (a.ml(15)) spark(a, "LFR", "CQ CQ CQ DE LFR LFR LFR K"); }},
     {at(1870), "PJA cond", pja_cq},
     {at(1870), "PJA cond", pja_lfr},
@@ -460,6 +500,7 @@ const Rule kRules[] = {
     {at(2000), "WYW vvv", wyw},
     {at(2000), "wvb spark", [](Air& a) { if (a.ms(50)) spark(a, "WVB", "CQ CQ CQ DE WVB WVB WVB K"); }},
     {at(2000), "RAT spark", [](Air& a) { if (a.mh(54)) spark(a, "RAT", "WVB WVB DE RAT RAT K"); }},
+    {at(2000), "phillipine_old_coast KBA", [](Air& a) { if (a.hist && (a.sked(1000) || a.sked(2200))) { on_air(a, 20, 1210, 3); phillipine_old_coast(a, "KBA"); } }},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "band/calling_500khz.h"
 #include "band/catalogue.h"
 #include "band/coast_working.h"
+#include "band/lf_maritime.h"
 #include "band/rule_kit.h"
 #include "band/ship_channels.h"
 #include "band/weather_stations.h"
@@ -316,6 +317,8 @@ void fourwd(Air& a) {
 // 461.5 kHz.
 void xfb(Air& a) {
     if (a.oh() && a.m(19)) announce(a, "XFB", "TFC LIST QSW 461.5 KCS");
+    if (a.min_period(40, 45) && a.cond(2)) control_stn(a, "YIS");
+    if (a.min_period(50, 55) && a.cond(2)) control_stn(a, "YIT");
 }
 
 // 462.0 kHz, YQI's marker in the small hours.
@@ -579,6 +582,7 @@ const Rule kRules[] = {
     {at(4175), "XVT anm, UCZ anm, navarea_viii VWG, VWG anm", xvt_ucz},
     {at(4180), "italian_naval_code ICO/DRN, italian_naval_code IDM/ROP, italian_naval_code ICV/UST, italian_naval_code IBZ/MEL, italian_naval_code ICT/BRI, italian_naval_code ICH/MAD, italian_naval_code ICA/VEN", italian_coast_418},
     {at(4185), "coast_station_mf JCS/CHIOSHI", [](Air& a) { coast_mf(a, "JCS", "CHIOSHI", false); }},
+    {at(4190), "great_lakes_old WDI, great_lakes_old WAM, great_lakes_old WHT, great_lakes_old WCY", great_lakes_419},
     {at(4195), "FFQ marker, coast_station_mf 9VG/SINGAPORE", ffq},
     {at(4200), "wx_anm VFN, wx_anm VAP, VAJ anm, VAJ marker", vaj},
     {at(4205), "coast_station_mf_bug JCK/KOBE, small_coast_station VWZ, VIT anm, VIT marker", vit},
@@ -600,7 +604,7 @@ const Rule kRules[] = {
     {at(4335), "small_coast_station LPZ, coast_station_mf_bug FFU/BREST", [](Air& a) { small_coast(a, "LPZ"); coast_mf(a, "FFU", "BREST", true); }},
     {at(4340), "HLP anm, coast_station_mf_bug HLP/PUSAN, navarea_iv WLO, WLO anm", hlp_wlo},
     {at(4350), "FFP marker, navarea_iv FFP, coast_station_mf_bug FFP/LEHAVRE, FFP anm", ffp},
-    {at(4355), "qte_coast 7TB, coast_station_mf_bug 7TB/ANNABA, coast_station_mf_bug SAA/KARLSKRONA ...", [](Air& a) { coast_mf(a, "7TB", "ANNABA", true); coast_mf(a, "SAA", "KARLSKRONA", true); }},
+    {at(4355), "qte_coast 7TB, coast_station_mf_bug 7TB/ANNABA, coast_station_mf_bug SAA/KARLSKRONA, SAA marker", [](Air& a) { if (a.cond(8)) qte_coast(a, "7TB"); coast_mf(a, "7TB", "ANNABA", true); coast_mf(a, "SAA", "KARLSKRONA", true); idle_marker(a, "SAA"); }},
     {at(4360), "small_coast_station LJB, jap_coast_guard JNW, coast_station_mf LZL/BURGAS, LZL anm", [](Air& a) { small_coast(a, "LJB"); on_air(a, "JNW"); jap_coast_guard(a, "JNW"); coast_mf(a, "LZL", "BURGAS", false); list_announcement(a, "LZL", 4360); }},
     {at(4365), "FFC cond", ffc},
     {at(4370), "small_coast_station L2Y, small_coast_station L2R, small_coast_station LSR, LSR marker", [](Air& a) { small_coast(a, "L2Y"); small_coast(a, "L2R"); small_coast(a, "LSR"); idle_marker(a, "LSR"); }},
@@ -632,8 +636,10 @@ const Rule kRules[] = {
     {at(4525), "tfc_list UHY/UHS, tfc_list UDK2", [](Air& a) { traffic_list(a, "UHY"); traffic_list(a, "UDK2"); }},
     {at(4540), "UOY text, YSA cq, vsl_clg_coast_mf, port_wave, russian_vsl, marine_tuning, obs_tfc_mf, obs_special_tfc_mf", working_454},
     {at(4550), "tfc_anmt ETV, tfc_anmt UNM2, tfc_list UNM2, ETV marker", [](Air& a) { list_notice(a, "ETV", 4840); announced_list(a, "UNM2"); idle_marker(a, "ETV"); }},
+    {at(4555), "selective_call", [](Air& a) { if (a.cond(4)) selective_call(a); }},
     {at(4560), "tfc_list PKR, coast_station_mf PKR/SEMARANG, tfc_list PNK", [](Air& a) { traffic_list(a, "PKR"); coast_mf(a, "PKR", "SEMARANG", false); traffic_list(a, "PNK"); }},
     {at(4580), "tfc_list SPE, SPE anm, 9YM marker, 9YM anm", spe_9ym},
+    {at(4585), "selective_call", [](Air& a) { if (a.cond(4)) selective_call(a); }},
     {at(4600), "V times, ZAD marker, CLC marker, ZAD anm", zad_clc},
     {at(4610), "4WD text, small_coast_station LPO, small_coast_station ZHH, ZHH anm", fourwd},
     {at(4615), "XFB anm, control_stn YIS, control_stn YIT", xfb},
@@ -641,7 +647,7 @@ const Rule kRules[] = {
     {at(4630), "coast_station_mf_bug EQN/KHOMEYNI, coast_station_mf_bug WNU/SLIDELL", [](Air& a) { coast_mf(a, "EQN", "KHOMEYNI", true); coast_mf(a, "WNU", "SLIDELL", true); }},
     {at(4640), "VCO marker, TXZ marker, tfc_list ZDK, ZDK anm", vco_txz},
     {at(4650), "PKF marker, PNK marker, tfc_list PKF, PKF anm", pkf_pnk},
-    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK ...", [](Air& a) { if (a.sked(740) || a.sked(1940)) broadcast(a, "S3D", navarea_viii); announced_list(a, "ASK"); }},
+    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK, tfc_list ASK", [](Air& a) { if (a.sked(740) || a.sked(1940)) broadcast(a, "S3D", navarea_viii); if (a.cond(8)) qte_coast(a, "S3D"); announced_list(a, "ASK"); }},
     {at(4670), "rcvg_obs_msg TFX", [](Air& a) { obs_receiving(a, "TFX"); }},
     {at(4680), "CBT anm, coast_station_mf UBJ/BAKU", cbt},
     {at(4680), "vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, clg_cond 4YP, CBI cq", ships_468},

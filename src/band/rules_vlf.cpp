@@ -4,6 +4,7 @@
 #include "band/rule_kit.h"
 #include "band/telecom_stations.h"
 #include "band/weather_stations.h"
+#include "traffic/maritime/maritime.h"
 #include "traffic/naval/naval.h"
 
 namespace zenka {
@@ -311,6 +312,8 @@ const Rule kRules[] = {
     {at(286), "AXK marker, auto", [](Air& a) { marker_or_auto(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           ", 4, 50); }},
     {at(290), "JRW text", [](Air& a) { if (a.oh() && a.min_period(10, 15)) message(a, "JRW", "CQ CQ CQ DE JRW JRW JRW QTC 5 = + K"); }},
     {at(291), "AXK marker", [](Air& a) { if (a.ct(0, 800)) marker(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           "); }},
+    {at(291), "polish_ptt AXT/POZNAN/AXK/GRUDZIADZ", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(0, 10)) polish_ptt(a, "AXT", "POZNAN", "AXK", "GRUDZIADZ"); }},
+    {at(291), "polish_ptt AXP/KRAKOW/AXK/GRUDZIADZ", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(30, 40)) polish_ptt(a, "AXP", "KRAKOW", "AXK", "GRUDZIADZ"); }},
     {at(291), "FUL marker", [](Air& a) { if (a.ct(1600, 0)) marker(a, "FUL", "VVV VVV VVV DE FUL FUL FUL            "); }},
     {at(291), "telecom_opchat_dx VTC/FUL", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "FUL", "VTC"); }},
     {at(293), "telecom_opchat_dx GLC/FZ", [](Air& a) { if (a.cond(4)) opchat(a, "FZ", "GLC"); }},

@@ -27,9 +27,11 @@ void ships_425(Air& a) {
     vsl_clg_coast_mf(a, 1);
     if (second_in(a, {2, 42, 6, 46, 22, 57, 24, 59, 26, 52, 28, 54, 30, 5, 33, 11, 36, 14, 39, 17}))
         vsl_clg_coast_mf(a, 0);
+    if (second_in(a, {0, 40, 23, 58, 32, 10, 37, 15, 19})) obs_tfc_mf(a, 425);
     if (second_in(a, {1, 41, 25, 51})) obs_special_tfc_mf(a);
     if (a.t.second == 3) call_ship(a, "S3K");
     if (a.t.second == 43) call_ship(a, "4YP");
+    if (second_in(a, {7, 47, 20, 55, 27, 53, 34, 12, 18})) port_wave(a, 425);
     if (second_in(a, {8, 48, 21, 56, 29, 4, 35, 13, 38, 16})) russian_vsl(a);
     if (second_in(a, {19, 49, 31, 9})) marine_tuning(a);
 }
@@ -39,8 +41,10 @@ void ships_454(Air& a) {
     if (second_in(a, {0,  3,  4,  6,  8,  10, 12, 14, 16, 18, 21, 23, 25, 27, 29,
                       31, 33, 35, 36, 38, 40, 43, 45, 47, 49, 51, 53, 54, 56, 58}))
         vsl_clg_coast_mf(a, 0);
+    if (second_in(a, {11, 15, 24, 37, 46, 57})) port_wave(a, 454);
     if (second_in(a, {7, 13, 19, 20, 39, 50, 59})) russian_vsl(a);
     if (second_in(a, {1, 26, 41, 44})) marine_tuning(a);
+    if (second_in(a, {2, 9, 17, 22, 30, 42, 48, 55})) obs_tfc_mf(a, 454);
     if (second_in(a, {5, 28, 34, 52})) obs_special_tfc_mf(a);
     if (a.t.second == 32) call_ship(a, "4YP");
 }
@@ -49,6 +53,7 @@ void ships_468(Air& a) {
     vsl_clg_coast_mf(a, 1);
     if (a.t.second % 2 == 0 && a.t.second != 0 && a.t.second != 30) vsl_clg_coast_mf(a, 0);
     if (second_in(a, {1, 7, 11, 17, 23, 29, 31, 37, 43, 49, 53, 59})) russian_vsl(a);
+    if (second_in(a, {3, 9, 19, 27, 33, 41, 51, 57})) obs_tfc_mf(a, 468);
     if (second_in(a, {5, 21, 39, 55})) obs_special_tfc_mf(a);
     if (second_in(a, {15, 25, 35, 45})) marine_tuning(a);
     if (a.t.second == 13) call_ship(a, "4YP");
@@ -62,8 +67,10 @@ void ships_480(Air& a) {
                       29, 31, 33, 35, 37, 39, 41, 43, 45, 47, 50, 52}))
         vsl_clg_coast_mf(a, 0);
     if (second_in(a, {2, 10, 18, 22, 30, 34, 42, 55})) russian_vsl(a);
+    if (second_in(a, {4, 14, 28, 38, 46, 49, 53, 59})) obs_tfc_mf(a, 480);
     if (second_in(a, {6, 17, 24, 56})) obs_special_tfc_mf(a);
     if (second_in(a, {8, 15, 24, 32, 40, 58})) marine_tuning(a);
+    if (second_in(a, {12, 20, 36, 44, 48, 54})) port_wave(a, 480);
 }
 
 void ships_512(Air& a) {
@@ -71,7 +78,12 @@ void ships_512(Air& a) {
         vsl_clg_coast_mf(a, 0);
     else if (a.t.minute % 21 == 0)
         vsl2vsl_tfc(a);
-    if (a.cond(2)) russian_vsl(a);
+    else
+        obs_tfc_mf(a, 512);
+    if (a.cond(2))
+        russian_vsl(a);
+    else
+        port_wave(a, 512);
 }
 
 namespace {
@@ -145,6 +157,7 @@ void working_512(Air& a) {
         a.send_stack(
             "TTT TTT TTT DE LPM LPM LPM AVISOS A LOS NAVEGANTES Y NOTICIAS SOBRES LOS RIOS");
     }
+    if (a.t.second == 35) svvv500(a);
     if (a.t.hour % 6 != 0) return;
     for (const MinuteCall& c : k512SovietCalls)
         if (a.m(c.minute)) cond_call(a, c);

@@ -55,6 +55,7 @@ Composition Air::finish() {
     out_.settings = settings;
     c.t = t;
     c.send_call = send_call;
+    c.contact500 = {svc500, svc500fq, svc500vsl, svc500cst};
     for (int k = 0; k < send_call && k < kSlots; ++k) {
         const auto i = static_cast<std::size_t>(k);
         c.slots.push_back({send_buf[i], slot_params[i]});

@@ -49,6 +49,13 @@ struct LogRecord {
     std::uint32_t ticks = 0;
 };
 
+// A 500 kHz contact sent on to a working frequency: what the ship announced (0 none), the
+// frequency it was sent to (100 Hz), the ship's and the coast station's places in their lists.
+// It outlives the pass so that the next retune to that frequency hears the contact go on.
+struct Contact500 {
+    int svc500 = 0, svc500fq = 0, svc500vsl = 0, svc500cst = 0;
+};
+
 struct Composition {
     static constexpr int kSlots = 7;
 
@@ -59,6 +66,7 @@ struct Composition {
     std::vector<SoundRequest> sounds;
     std::vector<int> meter;     // S-meter strengths shown while composing, in order
     std::vector<LogRecord> log; // records made while composing, in order
+    Contact500 contact500;      // the 500 kHz contact as the pass left it
 
     bool empty() const { return slots.empty() && sounds.empty(); }
 };

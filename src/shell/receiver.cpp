@@ -102,7 +102,7 @@ void Receiver::dsp_freq() {
     clr_smetr();
     playout_.stop_all();
     show_fine_steps();
-    last_ = compose(clock_, random_, settings, band_);
+    last_ = compose(clock_, random_, settings, band_, last_.contact500);
     last_play_ = playout_.play(last_);
     if (!last_play_.errors.empty()) view_.show_file_errors(last_play_.errors);
 }

@@ -56,12 +56,12 @@ TEST(TextCommand, TheSameArgumentsComposeTheSameTraffic) {
     ASSERT_EQ(one.status, 0);
     EXPECT_EQ(one.out, two.out);
     EXPECT_TRUE(one.out.starts_with(
-        R"({"freq": 5000, "utc": "2026-12-08T06:13:02.000Z", "send_call": 2, "slots": [{"channel": 0, "spd": 16, "ton": 1400, "qsa": 1,)"))
+        R"({"freq": 5000, "utc": "2026-12-08T06:13:02.000Z", "send_call": 4, "slots": [{"channel": 0, "spd": 16, "ton": 1400, "qsa": 1,)"))
         << one.out;
     const auto t = texts(one.out);
-    ASSERT_EQ(t.size(), 2u);
+    ASSERT_EQ(t.size(), 4u); // the ships' faint and clear calls between
     EXPECT_TRUE(t[0].starts_with("DDD SOS DE NMO 090613Z"));
-    EXPECT_EQ(t[1].front(), '\x04'); // the tuning at second 2
+    EXPECT_EQ(t[3].front(), '\x04'); // the tuning at second 2
     EXPECT_NE(one.out.find("\\u0004"), std::string::npos);
 }
 
@@ -91,7 +91,7 @@ TEST(RenderCommand, OneChannelDecodesToItsSlotText) {
     const std::string wav = (folder / "c0.wav").string(), loud = (folder / "loud.wav").string();
     const std::string at = " --at 2026-12-08T06:13:50Z";
     const auto slots = texts(run(zenka("text --freq 500" + at + " --json"), false).out);
-    ASSERT_EQ(slots.size(), 1u);
+    ASSERT_EQ(slots.size(), 3u); // the distress text, then the ships' calls
     const Ran r = run(zenka("render --freq 500" + at + " --seconds 185 --channel 0 --out " + wav));
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(test::read_bytes(wav).size(), 44u + 2 * 185 * 48000);
@@ -128,7 +128,7 @@ TEST(SurveyCommand, AgreesWithTextFrequencyByFrequency) {
         for (const auto& t :
              texts(run(zenka(std::string("text --freq ") + f + at + " --json"), false).out))
             expected.push_back(t);
-    EXPECT_EQ(expected.size(), 6u);
+    EXPECT_EQ(expected.size(), 12u);
     EXPECT_EQ(texts(survey.out), expected);
 
     const Ran lines = run(zenka("survey --from 53.6 --to 53.9" + at), false);

@@ -3,6 +3,7 @@
 // is what `zenka text` says the station sends.
 
 #include "band/catalogue.h"
+#include "support/generator_sweep.h"
 #include "support/morse_text.h"
 #include "support/rule_sweep.h"
 #include "support/run_command.h"
@@ -37,6 +38,7 @@ struct Slot {
     // Machine keying at a steady pitch and at most 25 wpm, which the decoder follows.
     bool plain = false;
     int duration_ms = 0;
+    bool switches = false; // the text changes speed, tone or strength: a conversation
     std::string text;
 };
 
@@ -44,7 +46,7 @@ struct Slot {
 // no quotes or escapes.
 std::vector<Slot> slots_of(const std::string& json) {
     static const std::regex slot(
-        R"re(\{"channel": (\d), "spd": (\d+), "ton": \d+, "qsa": \d+, "rto": (\d+), "f1": (\d+), "sz": (\d+), "qrh": (\d+), "qsb": (\d+), "katokana": (\d+), "bw": \d+, "hand": (\d+), "spark": (\d+), "spacing": (\d+), "duration_ms": (\d+), "text": "([^"\\]*)"\})re");
+        R"re(\{"channel": (\d), "spd": (\d+), "ton": \d+, "qsa": \d+, "rto": (\d+), "f1": (\d+), "sz": (\d+), "qrh": (\d+), "qsb": (\d+), "katokana": (\d+), "bw": \d+, "hand": (\d+), "spark": (\d+), "spacing": (\d+), "duration_ms": (\d+), "text": "((?:[^"\\]|\\u[0-9a-f]{4})*)"\})re");
     std::vector<Slot> out;
     for (auto it = std::sregex_iterator(json.begin(), json.end(), slot);
          it != std::sregex_iterator(); ++it) {
@@ -55,7 +57,17 @@ std::vector<Slot> slots_of(const std::string& json) {
                   m[6] == "0" && m[7] == "0" && m[8] == "0" && m[9] == "0" && m[10] == "0" &&
                   m[11] == "2";
         s.duration_ms = std::stoi(m[12]);
-        s.text = m[13];
+        // The parameter switches of a conversation come as \u escapes: back to their bytes.
+        const std::string text = m[13];
+        for (std::size_t k = 0; k < text.size(); ++k) {
+            if (text[k] == '\\' && k + 5 < text.size()) {
+                s.text += static_cast<char>(std::stoi(text.substr(k + 2, 4), nullptr, 16));
+                s.switches = true;
+                k += 5;
+            } else {
+                s.text += text[k];
+            }
+        }
         out.push_back(s);
     }
     return out;
@@ -144,10 +156,67 @@ std::vector<Candidate> fleet_broadcast_stations() {
     return working_stations(item, 2);
 }
 
+// The strengths and speeds an exchange switches to, in the order of its turns.
+struct Turns {
+    std::vector<int> strengths, speeds;
+};
+
+Turns turns_of(const std::string& text) {
+    Turns t;
+    for (std::size_t k = 0; k + 1 < text.size(); ++k) {
+        const int value = static_cast<unsigned char>(text[k + 1]);
+        if (text[k] == 0x01) t.speeds.push_back(value), ++k;
+        else if (text[k] == 0x02) k += 2;
+        else if (text[k] == 0x03) t.strengths.push_back(value), ++k;
+    }
+    return t;
+}
+
+// Instants at which the 500 kHz rule puts a ship's call, the coast station's answer and the
+// ship's reply on a channel of their own, the two stations keyed plainly and at most 25 wpm.
+std::vector<Candidate> calling_exchanges() {
+    std::vector<Candidate> out;
+    const Catalogue catalogue = station_catalogue();
+    const auto rule = std::find_if(catalogue.marine.begin(), catalogue.marine.end(),
+                                   [](const Rule& r) { return r.label.starts_with("sos1"); });
+    if (rule == catalogue.marine.end()) return out;
+    const UtcInstant start = *parse_utc("2024-01-08T00:00:00Z");
+    for (int k = 0; k < 3 * 24 * 60 && out.size() < 12; ++k) {
+        const UtcInstant at = start + std::chrono::minutes(k) + std::chrono::seconds(k * 17 % 60);
+        FixedClock clock(at);
+        RandomSource random;
+        ReceiverSettings settings;
+        settings.freq = 5000;
+        Air a(clock, random, settings);
+        a.stn();
+        rule->act(a);
+        for (int s = 0; s < a.send_call && s < Air::kSlots; ++s) {
+            const std::string& text = a.send_buf[static_cast<std::size_t>(s)];
+            const std::string plain = test::plain_text(text);
+            const EmissionParams& p = a.slot_params[static_cast<std::size_t>(s)];
+            const Turns t = turns_of(text);
+            static const std::regex sent_up(R"( UP \d+(\.5)?/\d+(\.5)?)");
+            const bool exchange = std::regex_search(plain, sent_up) && t.strengths.size() >= 3;
+            const bool keyed_plainly =
+                !t.strengths.empty() && t.strengths.front() > 0 && t.strengths.front() <= 5 &&
+                std::all_of(t.strengths.begin(), t.strengths.end(),
+                            [&](int q) { return q >= 1 && q <= 5; }) &&
+                std::all_of(t.speeds.begin(), t.speeds.end(), [](int v) { return v <= 25; });
+            const bool printable = std::all_of(plain.begin(), plain.end(), [](char c) {
+                return static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\';
+            });
+            if (exchange && keyed_plainly && printable && p.rto == 0 && p.hand == 0 && p.qrh == 0 &&
+                p.spacing == 2 && p.spark == 0)
+                out.push_back({5000, format_utc(at), plain.substr(plain.find_first_not_of(' '), 8)});
+        }
+    }
+    return out;
+}
+
 // Renders each station in turn and reads it back with multimon-ng until `wanted` of them
 // have been decoded; returns how many were.
 int decode_sample(const test::TempFolder& folder, const std::vector<Candidate>& stations,
-                  int wanted) {
+                  int wanted, bool conversations = false) {
     int decoded_count = 0;
     for (const Candidate& c : stations) {
         if (decoded_count == wanted) break;
@@ -155,9 +224,11 @@ int decode_sample(const test::TempFolder& folder, const std::vector<Candidate>& 
                                   std::to_string(c.freq % 10) + " --at " + c.at;
         const test::Ran text = run(zenka("text" + where + " --json"), false);
         EXPECT_EQ(text.status, 0) << where;
-        const std::vector<Slot> slots = slots_of(text.out);
+        std::vector<Slot> slots = slots_of(text.out);
+        for (Slot& s : slots)
+            s.text = test::plain_text(s.text);
         const auto slot = std::find_if(slots.begin(), slots.end(), [&](const Slot& s) {
-            return s.text.find(c.call) != std::string::npos;
+            return (conversations || !s.switches) && s.text.find(c.call) != std::string::npos;
         });
         if (slot == slots.end() || !slot->plain) continue; // keyed by hand, spark, F1 ...
 
@@ -166,9 +237,14 @@ int decode_sample(const test::TempFolder& folder, const std::vector<Candidate>& 
         const int seconds = std::min(60, slot->duration_ms / 1000 + 1);
         const test::Ran render =
             run(zenka("render" + where + " --seconds " + std::to_string(seconds) + " --channel " +
-                      std::to_string(slot->channel) + " --out " + wav));
+                      std::to_string(slot->channel) + (conversations ? " --qrn off" : "") +
+                      " --out " + wav));
         EXPECT_EQ(render.status, 0) << where << "\n" << render.out;
-        EXPECT_EQ(run("sox " + wav + " " + loud + " norm -1").status, 0);
+        // The stations of a conversation come in at their own strengths: a compander brings
+        // them to one level for the decoder, as an operator rides the gain.
+        const std::string level =
+            conversations ? " compand 0.005,0.5 -80,-80,-60,-10,0,-3 0 -10 norm -1" : " norm -1";
+        EXPECT_EQ(run("sox " + wav + " " + loud + level).status, 0);
         std::string heard = run("multimon-ng -q -c -a MORSE_CW -t wav " + loud).out;
         heard = letters_and_figures(std::regex_replace(heard, std::regex("<[A-Z]+>"), ""));
         const std::string sent = letters_and_figures(slot->text);
@@ -235,6 +311,14 @@ TEST(StationDecode, AerodromeWeatherReadsBackAsSent) {
     ASSERT_GE(stations.size(), 3u);
     draw_sample(stations, "aerodrome weather stations");
     EXPECT_EQ(decode_sample(folder, stations, 3), 3);
+}
+
+TEST(StationDecode, ShipsCallingOn500kHzReadBackAsSent) {
+    test::TempFolder folder;
+    std::vector<Candidate> exchanges = calling_exchanges();
+    ASSERT_GE(exchanges.size(), 2u);
+    draw_sample(exchanges, "calling exchanges");
+    EXPECT_EQ(decode_sample(folder, exchanges, 2, true), 2);
 }
 
 } // namespace

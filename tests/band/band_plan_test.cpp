@@ -30,7 +30,7 @@ const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "c
                                            "data",   "hell", "fax",   "auto", "omega"};
 
 // Generators named in the plan that the traffic library has so far.
-const std::set<std::string> kGenerators = {"clg_cond",         "ufc",         "nato_call3",  "send_stack",
+const std::set<std::string> kGenerators = {"clg_cond",         "nato_call3",  "send_stack",
                                            "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
                                            "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
                                            "old_vsl_qtc",      "uscg",        "port_radio",
@@ -48,11 +48,22 @@ const std::set<std::string> kGenerators = {"clg_cond",         "ufc",         "n
                                            "gbr_navy", "fleetwave_975", "usarmy_air_corps",
                                            "usarmy_vsl", "pa_state_police", "can_army",
                                            // the aeronautical and telecom families
-
                                            "telecom_opchat_dx", "gnd_ans_acft", "aero_wx", "acft_clg_gnd",
                                            "int_clg_333", "clg_327", "aero_stn", "aerodrome_freq",
                                            "australian_aero", "australian_gnd", "aero_qte", "old_aero_qte",
-                                           "german_fb", "norway_aero", "norway_aero_qsx"};
+                                           "german_fb", "norway_aero", "norway_aero_qsx",
+                                           // 500 kHz calling and distress, the LF ship channels
+                                           "vsl_coast_tfc_500k", "opchat", "autoalarm", "sos1",
+                                           "sos2", "sos3", "navigational_tfc", "meteo_warszawa",
+                                           "coast_clg_vsl", "port_wave", "qte_coast",
+                                           "calling_143_khz", "live_stock", "swedish_ice_report",
+                                           "ufc", "great_lakes_old", "alaska_packers",
+                                           "alaska_packers_cst", "alaska_packers_vsl",
+                                           "intership_lf", "obs_tfc_mf", "vsl_lf_channel",
+                                           "coast_station_lf", "polish_ptt", "tfc_list_lf",
+                                           "bandxonly", "svvv500", "qsp", "control_stn",
+                                           "vsl500cq", "chilean_old_nw", "phillipine_old_coast",
+                                           "selective_call"};
 
 struct Range {
     int lo, hi;

@@ -79,11 +79,12 @@ TEST_F(Dispatcher, FrequencyConditions) {
 }
 
 TEST_F(Dispatcher, LogsTheStartAndTheSlotsFilled) {
-    auto a = tuned(5000, "2026-12-08T06:13:02Z"); // the distress call and the tuning
+    // The distress call, the faint and the clear ship's call, the tuning.
+    auto a = tuned(5000, "2026-12-08T06:13:02Z");
     band(*a);
     ASSERT_GE(log().size(), 2u);
     EXPECT_EQ(log().front(), "band start 0 MHz||0");
-    EXPECT_EQ(log().back(), "band end 0 MHz|send_call|2");
+    EXPECT_EQ(log().back(), "band end 0 MHz|send_call|4");
 }
 
 TEST_F(Dispatcher, AFrequencyWithNothingOnItFillsNoSlot) {
@@ -97,7 +98,7 @@ TEST_F(Dispatcher, AFrequencyWithNothingOnItFillsNoSlot) {
 TEST_F(Dispatcher, DistressTextsAtTheirMinute) {
     auto a = tuned(5000, "2026-12-08T06:13:50Z");
     band(*a);
-    ASSERT_EQ(a->send_call, 1);
+    ASSERT_EQ(a->send_call, 3); // the ships' calls after it: the text is no announcement
     EXPECT_TRUE(a->send_buf[0].starts_with("DDD SOS DE NMO 090613Z THE VESSEL TAI KI IS SINKING"));
     EXPECT_TRUE(a->send_buf[0].ends_with("ETA = DE NMO ]" + std::string(20, ' ')));
     EXPECT_EQ(a->slot_params[0].spd, 16);
@@ -151,8 +152,8 @@ TEST_F(Dispatcher, SilencePeriodOnlyAShortCheckEarlyInTheMinute) {
 TEST_F(Dispatcher, StationsTuneUpInTheOrdinaryMinutes) {
     auto a = tuned(5000, "2026-12-08T10:21:41Z");
     band(*a);
-    ASSERT_EQ(a->send_call, 1);
-    EXPECT_EQ(a->send_buf[0].front(), '\x04');
+    ASSERT_EQ(a->send_call, 3); // after the faint and the clear ship's call
+    EXPECT_EQ(a->send_buf[2].front(), '\x04');
     auto quiet = tuned(5000, "2026-12-08T10:30:41Z"); // minute 30: nothing of that kind
     band(*quiet);
     EXPECT_EQ(quiet->send_call, 0);
@@ -199,7 +200,7 @@ TEST_F(Dispatcher, BackgroundOffSilencesCarriersButNotStations) {
     EXPECT_TRUE(sounds().empty());
     auto b = tuned(5000, "2026-12-08T10:21:41Z", off);
     band(*b);
-    EXPECT_EQ(b->send_call, 1);
+    EXPECT_EQ(b->send_call, 3);
     auto c = tuned(600, "2026-12-08T10:21:42Z", off); // a background voice clip's frequency
     band(*c);
     EXPECT_TRUE(sounds().empty());

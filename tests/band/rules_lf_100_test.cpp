@@ -21,6 +21,15 @@ const std::string kHandTail(180, ' '); // send_stack's pause after hand or bug k
 
 class Rules_lf_100 : public test::BandPass {
   protected:
+    // A pass of the other stations alone: the long-wave maritime working on these frequencies
+    // is tested on its own.
+    std::unique_ptr<Air> pass(int freq, const std::string& when, ReceiverSettings s = {}) {
+        auto a = tuned(freq, when, s);
+        band(*a, test::fixed_stations_catalogue());
+        out.add(*a);
+        return a;
+    }
+
     // Only the rules of this range, in order, at `freq` (frequencies that rules of
     // lower ranges also cover).
     std::unique_ptr<Air> own_rules(int freq, const std::string& when) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <regex>
@@ -151,27 +152,28 @@ TEST_F(CatalogueRules, HourlyAnnouncementsOn500kHz) {
     expect_announcement(d->send_buf[0], "KPH", "TFC LIST QSW 426 +");
 
     auto e = pass(5000, "2026-12-08T11:05:33Z");
-    ASSERT_EQ(e->send_call, 1);
+    ASSERT_EQ(e->send_call, 2); // and the faint ship's call
     expect_announcement(e->send_buf[0], "L2B", "WX QSW 416");
 
     // Nothing announced at minute 1.
-    EXPECT_EQ(pass(5000, "2026-12-08T11:01:33Z")->send_call, 0);
+    EXPECT_EQ(pass(5000, "2026-12-08T11:01:33Z")->anm_500, 0);
 }
 
 TEST_F(CatalogueRules, AnAnnouncementSuppressesTheActivityOfTheSecond) {
+    // After the announcement only the faint ship's call: no clear one, no tuning.
     auto cnw = pass(5000, "2026-12-08T11:03:02Z");
-    ASSERT_EQ(cnw->send_call, 1);
+    ASSERT_EQ(cnw->send_call, 2);
     expect_announcement(cnw->send_buf[0], "CNW", "WX QSW416UP=");
     EXPECT_EQ(cnw->anm_500, 1);
 
     auto general = pass(5000, "2026-12-08T11:03:10Z");
-    ASSERT_EQ(general->send_call, 1);
+    ASSERT_EQ(general->send_call, 2);
     expect_announcement(general->send_buf[0], "CNW", "WX QSW416UP=");
 
     // The same second a minute later: the tuning.
     auto tuning = pass(5000, "2026-12-08T11:04:02Z");
-    ASSERT_EQ(tuning->send_call, 1);
-    EXPECT_EQ(tuning->send_buf[0].front(), '\x04');
+    ASSERT_EQ(tuning->send_call, 3);
+    EXPECT_EQ(tuning->send_buf[2].front(), '\x04');
     EXPECT_EQ(tuning->anm_500, 0);
 }
 
@@ -193,19 +195,18 @@ TEST_F(CatalogueRules, CoastStationsAskForTrafficAtSeconds10And26) {
                 const std::string when =
                     "2026-12-08T20:" + two(minute) + ":" + two(second) + "." + ms + "Z";
                 auto a = pass(5000, when);
-                ASSERT_EQ(a->send_call, 1) << when;
-
-                // The rule's draws: the voice of the pass, the station's voice,
-                // the coast station, then the pause.
-                auto twin = tuned(5000, when);
-                twin->stn();
-                twin->stn();
-                const std::string call = kAsking[twin->myrand() % 43];
-                const std::uint32_t w = twin->myrand() % 3;
-                EXPECT_EQ(a->send_buf[0], std::string(4 * w, ' ') + "CQ CQ CQ DE " + call + " " +
-                                              call + " " + call + " QRU? K" + kTail)
-                    << when;
-                EXPECT_EQ(a->slot_params[0].qsa, 1);
+                // After the faint and the clear ship's call.
+                ASSERT_EQ(a->send_call, 3) << when;
+                static const std::regex asking("( {4}){0,2}CQ CQ CQ DE (\\w+) \\2 \\2 QRU\\? K");
+                const std::string& text = a->send_buf[2];
+                const std::string body = text.substr(0, text.size() - kTail.size());
+                std::smatch m;
+                ASSERT_TRUE(std::regex_match(body, m, asking))
+                    << when << ": " << text;
+                EXPECT_TRUE(text.ends_with(kTail));
+                const std::string call = m[2];
+                EXPECT_NE(std::find(kAsking.begin(), kAsking.end(), call), kAsking.end()) << call;
+                EXPECT_EQ(a->slot_params[2].qsa, 1);
                 EXPECT_EQ(a->anm_500, 1);
                 heard.insert(call);
             }
@@ -214,8 +215,8 @@ TEST_F(CatalogueRules, CoastStationsAskForTrafficAtSeconds10And26) {
     EXPECT_EQ(heard.count("YPO"), 0u);
     EXPECT_GT(heard.size(), 20u);
     // Not at the neighbouring seconds.
-    EXPECT_EQ(pass(5000, "2026-12-08T20:21:09Z")->send_call, 0);
-    EXPECT_EQ(pass(5000, "2026-12-08T20:21:27Z")->send_call, 0);
+    EXPECT_EQ(pass(5000, "2026-12-08T20:21:09Z")->anm_500, 0);
+    EXPECT_EQ(pass(5000, "2026-12-08T20:21:27Z")->anm_500, 0);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // working, the LF ship channels. Generators are free functions over the context, `void name(Air& a,
 // ...)`; they keep no state of their own. Their tables stand beside them in this folder.
 
+#include <string>
 #include <string_view>
 
 namespace zenka {
@@ -63,5 +64,60 @@ void port_radio(Air& a, std::string_view coast);
 void marine_tuning(Air& a);
 void old_vsl_qtc(Air& a);
 void marine_qte(Air& a, int kind, std::string_view station);
+
+// --- 500 kHz calling and distress working ---
+// A frequency in tenths of a kHz as the calling procedure prints it: whole kHz, ".5" when the
+// tenths digit is not 0 (4545 -> "454.5").
+std::string qs_khz(int tenths);
+// One calling exchange of a ship and a coast station on 500 kHz; `silent` 1 keys it faintly.
+void vsl_coast_tfc_500k(Air& a, int silent);
+// Scripted chats of operators on the calling frequency; some scripts send nothing.
+void opchat(Air& a);
+// The auto-alarm signal, twelve dashes of four seconds, left in the open slot.
+void autoalarm(Air& a);
+// Distress scenarios, each after the auto-alarm; each marks the pass (anm_500).
+void sos1(Air& a);
+void sos2(Air& a);
+void sos3(Air& a);
+
+// --- Short items of the MF calling and working frequencies ---
+void navigational_tfc(Air& a);
+void coast_clg_vsl(Air& a);
+// A ship calling a port station, listening on `n` kHz.
+void port_wave(Air& a, int n);
+// A ship filing its weather observation with a coast station listening on `n` kHz.
+void obs_tfc_mf(Air& a, int n);
+// A ship asking `coast` for a bearing.
+void qte_coast(Air& a, std::string_view coast);
+void bandxonly(Air& a);
+void svvv500(Air& a);
+void qsp(Air& a);
+void control_stn(Air& a, std::string_view coast);
+void vsl500cq(Air& a);
+void selective_call(Air& a);
+
+// --- Long-wave working ---
+// The single stations (coast_station_lf, chilean_old_nw, phillipine_old_coast, live_stock,
+// swedish_ice_report, meteo_warszawa) key in the voice their rule sets; the conversations draw
+// their own voices.
+void coast_station_lf(Air& a, std::string_view coast, std::string_view place);
+void vsl_lf_channel(Air& a);
+void intership_lf(Air& a);
+void calling_143_khz(Air& a);
+// A long-wave traffic list: its own announcement, then the list of tfc_list.
+void tfc_list_lf(Air& a, int form, int rarity, std::string_view coast);
+void ufc(Air& a, std::string_view coast);
+void great_lakes_old(Air& a, std::string_view coast);
+void alaska_packers(Air& a);
+void alaska_packers_cst(Air& a);
+void alaska_packers_vsl(Air& a);
+void chilean_old_nw(Air& a, std::string_view coast);
+void phillipine_old_coast(Air& a, std::string_view coast);
+// Market reports: `market` KANSAS, OMAHA, CHICAGO, CINCINNATI, ST, GRAIN, FRUITS or LIVE.
+void live_stock(Air& a, std::string_view station, std::string_view market);
+void swedish_ice_report(Air& a);
+void meteo_warszawa(Air& a);
+void polish_ptt(Air& a, std::string_view from, std::string_view from_place, std::string_view to,
+                std::string_view to_place);
 
 } // namespace zenka

@@ -29,11 +29,23 @@ void vsl_clg_coast_mf(Air& a, int silent) {
     const std::string K(mf_coast(a.coast_nr)), S = a.__vsl;
     fleet_style(a, K);
 
-    // On the working frequency of a 500 kHz contact the ship files the telegram it was sent for.
+    // On the working frequency of a 500 kHz contact the ship goes on with what it was sent up
+    // for: it files its telegram, message or observation, or (a telegram waiting for it after
+    // its QRU?) takes the coast station's telegram, whose sender keys on another frequency.
+    const int announced = continuation ? a.svc500 : 0;
     const int draw = continuation ? 0 : one_of(a, 15);
     a.svc500 = 0;
     a.svc500fq = 0;
     a.wait(one_of(a, 4));
+    if (announced == 2) {
+        a.send(fill("%s DE %s QRV K", {K, S}));
+        a.wait(6);
+        _rcvg_qtc(a);
+        maritime_bye(a, K);
+        a.send_stack("");
+        return;
+    }
+    const char* word = announced == 5 ? "OBS" : announced == 104 ? "MSG" : "QTC";
     auto query = [&](const std::string& text, std::string_view reply) {
         a.send(text);
         wait_between(a, 4, 8);
@@ -42,8 +54,8 @@ void vsl_clg_coast_mf(Air& a, int silent) {
     switch (draw) {
     case 0:
     case 1:
-        a.send(a.send_call % 2 == 1 ? fill("%s %s DE %s %s QTC K", {K, K, S, S})
-                                    : fill("%s DE %s QTC K", {K, S}));
+        a.send(a.send_call % 2 == 1 ? fill("%s %s DE %s %s %s K", {K, K, S, S, word})
+                                    : fill("%s DE %s %s K", {K, S, word}));
         a.wait(10);
         a.send(fill("%s DE %s GA?", {K, S}));
         a.wait(4);

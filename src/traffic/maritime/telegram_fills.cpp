@@ -3,6 +3,7 @@
 #include "compose/air.h"
 #include "traffic/maritime/draw.h"
 #include "traffic/maritime/telegram_tables.h"
+#include "traffic/toolkit/dates.h"
 
 namespace zenka {
 
@@ -13,6 +14,18 @@ void eta(int day, int month, int& D, int& M) {
         D = 1;
         M = month % 12 + 1;
     }
+}
+
+ShipFacts ship_facts(const Air& a, std::string_view name, std::string_view call) {
+    ShipFacts f;
+    f.V = name;
+    f.C = call;
+    f.d = a.t.day;
+    f.m = a.t.month;
+    f.h = a.t.hour;
+    f.Mn = months[static_cast<std::size_t>(a.t.month - 1)];
+    eta(f.d, f.m, f.D, f.M);
+    return f;
 }
 
 Fills ship_text_fills(Air& a, int slot, const ShipFacts& f) {

@@ -20,6 +20,10 @@ struct ShipFacts {
     std::string Mn;
 };
 
+// The facts of ship `name`/`call` as of the pass's day: today's day, month, hour and month name,
+// and the ETA of tomorrow.
+ShipFacts ship_facts(const Air& a, std::string_view name, std::string_view call);
+
 // The fill-ins of ship's text `slot`; numbers of their own ranges and first names are drawn.
 Fills ship_text_fills(Air& a, int slot, const ShipFacts& f);
 

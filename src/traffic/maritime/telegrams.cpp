@@ -61,14 +61,7 @@ constexpr std::array<std::string_view, 6> kShipEndings = {
 std::string ship_telegram(Air& a, std::string_view coast) {
     const int type = find_specialistic_vsl(a);
     const std::string prefix = type_prefix(a, coast, type);
-    ShipFacts f;
-    f.V = a.__qra;
-    f.C = a.__vsl;
-    f.d = a.t.day;
-    f.m = a.t.month;
-    f.h = a.t.hour;
-    f.Mn = months[static_cast<std::size_t>(a.t.month - 1)];
-    eta(f.d, f.m, f.D, f.M);
+    ShipFacts f = ship_facts(a, a.__qra, a.__vsl);
 
     f.H = one_of(a, 23);
     int p = one_of(a, 81), p2 = one_of(a, 81);
