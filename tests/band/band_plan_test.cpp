@@ -210,6 +210,25 @@ TEST(BandPlan, CatalogueHoldsTheListedRulesInOrder) {
               << " still to come\n";
 }
 
+std::string upper(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The call sign an emission names: the station of a fixed text ("NAA marker" ->
+// "NAA") or a generator's first argument ("coast_station_mf PCH/SCHEVENINGEN" ->
+// "PCH"); empty when it names none.
+std::string call_of(const std::string& item) {
+    const std::size_t space = item.find(' ');
+    if (space == std::string::npos) return "";
+    const std::string kind = kind_of(item);
+    const std::string call = kind == item.substr(0, space)
+                                 ? item.substr(space + 1, item.find('/') - space - 1)
+                                 : item.substr(0, std::min(space, item.find('/')));
+    return call == "V" ? "" : upper(call);
+}
+
 // What a rule's emission shows when it is on the air: the call sign in its text,
 // a recording, or just a filled slot.
 struct Expected {
@@ -235,18 +254,17 @@ std::vector<Expected> expected_of(std::string_view label) {
             e.recording = true;
         } else if (kind == "ts" || kind == "data" || kind == "auto") {
             e.slot = true;
+        } else if (kGenerators.contains(kind)) {
+            // A generator heard at some time: its station's call when its first argument is
+            // one, else any slot.
+            e.call = upper(call_of(item));
+            e.slot = e.call.empty();
         } else {
-            continue; // silent (omega, hell) or made by a generator
+            continue; // silent (omega, hell)
         }
         out.push_back(e);
     }
     return out;
-}
-
-std::string upper(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
 }
 
 // Every emission a rule's label names is sent at some minute of the sweep, and
@@ -283,19 +301,6 @@ TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
             EXPECT_FALSE(open_text) << "\"" << rule.label << "\" leaves text in an open slot";
         }
     }
-}
-
-// The call sign an emission names: the station of a fixed text ("NAA marker" ->
-// "NAA") or a generator's first argument ("coast_station_mf PCH/SCHEVENINGEN" ->
-// "PCH"); empty when it names none.
-std::string call_of(const std::string& item) {
-    const std::size_t space = item.find(' ');
-    if (space == std::string::npos) return "";
-    const std::string kind = kind_of(item);
-    const std::string call = kind == item.substr(0, space)
-                                 ? item.substr(space + 1, item.find('/') - space - 1)
-                                 : item.substr(0, std::min(space, item.find('/')));
-    return call == "V" ? "" : upper(call);
 }
 
 // The first slot whose text holds `call` as a word, or -1.
