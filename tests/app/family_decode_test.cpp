@@ -75,7 +75,7 @@ RuleFamily family_of_rule(const Rule& rule) {
         const std::string_view item = label.substr(at, comma - at);
         const std::string kind = banddoc::kind_of(item);
         const std::string family(banddoc::family_of(kind));
-        if (family != "Fixed texts" && family != "Time signals" &&
+        if (family != "Fixed texts" && family != "Time signals and tuning" &&
             family != "Machine, teleprinter and facsimile" && !family.empty()) {
             const std::size_t space = item.find(' ');
             const std::string_view args =
