@@ -91,9 +91,13 @@ std::span<const Rule> vlf_rules();    // 10.0 - 39.9 kHz
 std::span<const Rule> lf_rules();     // 40.0 - 99.9 kHz
 std::span<const Rule> lf_100_rules(); // 100.0 - 139.9 kHz
 std::span<const Rule> lf_140_rules(); // 140.0 - 200.0 kHz
-// 405.1 - 534.9 kHz, the medium-frequency maritime band with 500 kHz.
+// 405.1 - 534.9 kHz, the medium-frequency maritime band with 500 kHz, in two parts.
 std::span<const Rule> marine_block();
-// Evaluated at every frequency.
+std::span<const Rule> marine_rules();     // 405.1 - 469.9 kHz
+std::span<const Rule> marine_470_rules(); // 470.0 - 534.9 kHz
+// Evaluated at every frequency, in two parts.
 std::span<const Rule> tail_block();
+std::span<const Rule> tail_rules();     // 205.0 - 299.9 kHz
+std::span<const Rule> tail_300_rules(); // 300.0 kHz and up, with 457.0 and 530.0 kHz
 
 } // namespace zenka

@@ -82,6 +82,12 @@ inline void call_cond(Air& a, Station s, std::string_view opening, std::string_v
     a.send_cond(ending);
 }
 
+// A hand-keyed call that is heard only now and then (send_cond).
+inline void cond_call(Air& a, Station s, std::string_view text) {
+    on_air(a, s);
+    a.send_cond(text);
+}
+
 // The station's general call, "CQ CQ CQ DE <call> <call> <call> K".
 inline void cq(Air& a, Station s) {
     on_air(a, s);
