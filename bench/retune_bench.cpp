@@ -1,11 +1,12 @@
-// Retune latency: every frequency of the band (10.0 - 1000.0 kHz, all 9,901 of
+// Retune latency: every frequency of the dial (10.0 - 1000.4 kHz, all 9,905 of
 // them) at several times of day, through the whole retune cycle (stop, fresh
 // parameters, dispatcher, render, start) with a sound output that plays nothing.
 // Reports the time from the start of a retune to its last channel started, as
-// median, 99th percentile and maximum; the exit status is 1 when the p99 goal
-// (20 ms) is missed. Then the survey: composing (without rendering) the whole band
-// at one instant with a fresh random source per frequency, as `zenka survey` does;
-// goal under 5 s.
+// median, 99th percentile and maximum; goals: p99 under 20 ms, and a median under
+// 2 ms for the retunes that start a station. Then the survey: composing (without
+// rendering) the whole dial at one instant with a fresh random source per
+// frequency, as `zenka survey` does; goal under 0.5 s. The exit status is 1 when a
+// goal is missed.
 
 #include "band/dispatcher.h"
 #include "platform/silent_output.h"
@@ -43,7 +44,7 @@ int main() {
         zenka::Playout playout(out, clock, random, work.path());
         zenka::NoPanel view;
         zenka::Receiver rx(clock, random, playout, view, [](zenka::Air& a) { zenka::band(a); });
-        for (int freq = 100; freq <= 10000; ++freq) {
+        for (int freq = 100; freq <= 10004; ++freq) {
             rx.settings.freq = freq;
             const auto start = std::chrono::steady_clock::now();
             rx.dsp_freq();
@@ -57,19 +58,20 @@ int main() {
     const double median = percentile(ms, 0.5), p99 = percentile(ms, 0.99), max = ms.back();
     std::printf("retunes %zu\nmedian  %.3f ms\np99     %.3f ms\nmax     %.3f ms\n", n, median, p99,
                 max);
+    double station_median = 0;
     if (!with_station.empty()) {
-        const double s_median = percentile(with_station, 0.5);
+        station_median = percentile(with_station, 0.5);
         const double s_p99 = percentile(with_station, 0.99);
         std::printf(
             "retunes that started a station %zu: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
-            with_station.size(), s_median, s_p99, with_station.back());
+            with_station.size(), station_median, s_p99, with_station.back());
     }
 
     const auto survey_start = std::chrono::steady_clock::now();
     int on_air = 0;
     {
         zenka::FixedClock clock(*zenka::parse_utc(times[1]));
-        for (int freq = 100; freq <= 10000; ++freq) {
+        for (int freq = 100; freq <= 10004; ++freq) {
             zenka::RandomSource random;
             zenka::ReceiverSettings settings;
             settings.freq = freq;
@@ -80,10 +82,13 @@ int main() {
     }
     const double survey_s =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - survey_start).count();
-    std::printf("survey  %.3f s for 9901 frequencies (%d with a slot)\n", survey_s, on_air);
+    std::printf("survey  %.3f s for 9905 frequencies (%d with a slot)\n", survey_s, on_air);
 
-    const bool met = p99 < 20.0, survey_met = survey_s < 5.0;
+    const bool met = p99 < 20.0, station_met = station_median < 2.0,
+               survey_met = survey_s < 0.5;
     std::printf("summary\n  %-6s p99 %.3f ms (goal < 20 ms)\n", met ? "ok" : "MISSED", p99);
-    std::printf("  %-6s survey %.3f s (goal < 5 s)\n", survey_met ? "ok" : "MISSED", survey_s);
-    return met && survey_met ? 0 : 1;
+    std::printf("  %-6s median of the retunes that started a station %.3f ms (goal < 2 ms)\n",
+                station_met ? "ok" : "MISSED", station_median);
+    std::printf("  %-6s survey %.3f s (goal < 0.5 s)\n", survey_met ? "ok" : "MISSED", survey_s);
+    return met && station_met && survey_met ? 0 : 1;
 }
