@@ -306,7 +306,8 @@ TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
 // The first slot whose text holds `call` as a word, or -1.
 int first_slot_with(const Air& a, const std::string& call) {
     for (int k = 0; k < a.send_call && k < Air::kSlots; ++k) {
-        const std::string text = " " + upper(a.send_buf[static_cast<std::size_t>(k)]) + " ";
+        std::string text = " ";
+        text.append(upper(a.send_buf[static_cast<std::size_t>(k)])).append(" ");
         for (std::size_t at = text.find(call); at != std::string::npos;
              at = text.find(call, at + 1))
             if (!std::isalnum(static_cast<unsigned char>(text[at - 1])) &&

@@ -32,7 +32,8 @@ void norway_exchange(Air& a, bool qsx) {
     a.stn();
     hello(a);
     const std::string A(draw(a, acft, 134));
-    const std::string N = "L" + std::string(draw(a, nor, 30));
+    std::string N = "L";
+    N.append(draw(a, nor, 30));
     if (qsx)
         a.send(fill("^ %s %s %s DE %s %s %s %s QRK? +", {N, N, N, A, A, A, a.str2}));
     else
