@@ -32,6 +32,7 @@
 #include <optional>
 #include <random>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,12 @@ bool has_control_bytes(const std::string& text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '"'; });
 }
 
+// Machine keying at a steady pitch and a speed the decoder follows.
+bool decodable(const EmissionParams& p) {
+    return p.spd >= 12 && p.spd <= 25 && p.qsa >= 1 && p.rto == 0 && p._f1 == 0 && p.sz == 0 && p.qrh == 0 &&
+           p.katokana == 0 && p.bw == 0 && p.hand == 0 && p.spark == 0 && p.spacing == 2;
+}
+
 // A station of a family: its frequency and the call sign its slot shows ("" for any).
 struct Station {
     int freq;
@@ -123,12 +130,16 @@ std::optional<Sample> find_slot(const std::string& family, const Station& statio
         band(a);
         for (int k = 0; k < a.send_call && k < Air::kSlots; ++k) {
             const std::string& text = a.send_buf[static_cast<std::size_t>(k)];
-            // Enough to read in the first seconds: letters, not mostly pauses.
+            // Enough to read in the first seconds: letters, not mostly pauses,
             const std::string head = text.substr(0, 60);
             const auto letters = std::count_if(head.begin(), head.end(), [](char c) {
                 return std::isalnum(static_cast<unsigned char>(c));
             });
-            if (letters < 8 || has_control_bytes(text) || text.find_first_not_of(' ') > 8 ||
+            // and, for the decoder, varied: it finds the speed from the dots and dashes of
+            // several letters.
+            const std::set<char> kinds(head.begin(), head.end());
+            const EmissionParams& p = a.slot_params[static_cast<std::size_t>(k)];
+            if (letters < 8 || (decodable(p) && kinds.size() < 7) || has_control_bytes(text) || text.find_first_not_of(' ') > 8 ||
                 text.find(station.call) == std::string::npos)
                 continue;
             return Sample{family, freq, format_utc(at), k,
@@ -164,12 +175,6 @@ std::map<std::string, std::vector<Sample>> draw_samples(unsigned seed, std::size
             if (auto s = find_slot(family, freqs[i])) out[family].push_back(*s);
     }
     return out;
-}
-
-// Machine keying at a steady pitch and a speed the decoder follows.
-bool decodable(const EmissionParams& p) {
-    return p.spd >= 12 && p.spd <= 25 && p.qsa >= 1 && p.rto == 0 && p._f1 == 0 && p.sz == 0 && p.qrh == 0 &&
-           p.katokana == 0 && p.bw == 0 && p.hand == 0 && p.spark == 0 && p.spacing == 2;
 }
 
 std::vector<double> read_mono(const std::string& path, int& rate) {
