@@ -65,10 +65,11 @@ Pass compose_pass(int k, int freq) {
     return p;
 }
 
-// A byte the keyer sounds: a space, the tuning dash, or a character of the Morse
-// table (lower case folded unless the slot keys kana).
+// A byte the keyer knows: a space, the tuning dash, code 160 (the operators' chat
+// scripts key it as a letter gap) or a character of the Morse table (lower case
+// folded unless the slot keys kana).
 bool keyable(unsigned char c, const EmissionParams& p) {
-    if (c == ' ' || c == 0x04) return true;
+    if (c == ' ' || c == 0x04 || c == 0xA0) return true;
     if (c > 0x7F) return false;
     if (!p.katokana && c >= 0x61) c = static_cast<unsigned char>(c - 0x20);
     if (p.sz && c == '0') c = 'T';
