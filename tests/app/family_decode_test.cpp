@@ -13,6 +13,7 @@
 #include "compose/air.h"
 #include "platform/clock.h"
 #include "support/morse_text.h"
+#include "support/rule_sweep.h"
 #include "support/run_command.h"
 #include "support/temp_folder.h"
 #include "tools/banddoc/families.h"
@@ -88,13 +89,6 @@ RuleFamily family_of_rule(const Rule& rule) {
     return {};
 }
 
-int lowest_frequency(const Rule& rule) {
-    int f = 0;
-    while (!rule.freq.contains(f))
-        ++f;
-    return f;
-}
-
 bool has_control_bytes(const std::string& text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '"'; });
@@ -161,7 +155,7 @@ std::map<std::string, std::vector<Sample>> draw_samples(unsigned seed, std::size
     for (auto block : {catalogue.low, catalogue.marine, catalogue.tail})
         for (const Rule& rule : block)
             if (const RuleFamily f = family_of_rule(rule); !f.family.empty())
-                frequencies[f.family].push_back({lowest_frequency(rule), f.call});
+                frequencies[f.family].push_back({test::first_frequency(rule), f.call});
     for (const IdentBeacon& b : ident_beacons())
         frequencies["Beacons"].push_back({b.freq, ""});
     for (const Ndb& b : ndb_table)

@@ -3,9 +3,9 @@
 // counts; every chat closes its slots and leaves no placeholder.
 
 #include "support/generator_sweep.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/telecom/public_telegrams.h"
 #include "traffic/telecom/telecom.h"
+#include "traffic/toolkit/fill.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 
 #include "compose/air.h"
 #include "platform/clock.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/maritime/register.h"
 #include "traffic/maritime/telegram_fills.h"
 #include "traffic/maritime/telegram_tables.h"
+#include "traffic/toolkit/fill.h"
 
 #include <gtest/gtest.h>
 

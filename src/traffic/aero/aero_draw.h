@@ -2,17 +2,12 @@
 // Draws and small readings shared by the aeronautical generators.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
+#include "traffic/toolkit/draw.h"
 
 #include <string>
 #include <string_view>
 
 namespace zenka {
-
-// One of the first n entries of a table.
-template <class Table> std::string_view draw(Air& a, const Table& table, int n) {
-    return table[static_cast<std::size_t>(one_of(a, n))];
-}
 
 // A German ground station and a German aircraft: both calls begin with "D".
 inline bool german_pair(std::string_view gnd, std::string_view acft) {

@@ -5,9 +5,9 @@
 #include "traffic/aero/aero.h"
 #include "traffic/aero/aero_draw.h"
 #include "traffic/aero/aero_tables.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 
@@ -61,7 +61,7 @@ void acft_clg_gnd(Air& a, std::string_view gnd) {
     const std::string G(gnd);
     // An aircraft of the ground station's own nation when ten draws find one.
     for (int i = 0; i < 10; ++i) {
-        a.str3 = draw(a, acft, 133);
+        a.str3 = pick(a, acft, 133);
         if (!G.empty() && a.str3[0] == G[0]) break;
     }
     const std::string A = a.str3;
@@ -77,7 +77,7 @@ void acft_clg_gnd(Air& a, std::string_view gnd) {
         a.send(fill("%s  %s  K", {G, A}));
         wait_between(a, 4, 9);
         a.send_stack(fill("%s %s DEP %02d%01d0 %s K",
-                          {G, A, a.t.hour, a.t.minute / 10, std::string(draw(a, aerodromes, 44))}));
+                          {G, A, a.t.hour, a.t.minute / 10, std::string(pick(a, aerodromes, 44))}));
         return;
     }
     a.send(call);
@@ -90,7 +90,7 @@ void gnd_ans_acft(Air& a, std::string_view gnd) {
     const std::string G(gnd);
     a.stn();
     a.spd -= 3;
-    a.str3 = draw(a, acft, 133);
+    a.str3 = pick(a, acft, 133);
     const std::string A = a.str3;
     hello(a);
     std::string text;
@@ -111,19 +111,19 @@ void gnd_ans_acft(Air& a, std::string_view gnd) {
 }
 
 void int_clg_333(Air& a) {
-    acft_clg_gnd(a, draw(a, calling_333, 52));
-    if (a.t.second % 2 == 1) acft_clg_gnd(a, draw(a, calling_333, 52));
+    acft_clg_gnd(a, pick(a, calling_333, 52));
+    if (a.t.second % 2 == 1) acft_clg_gnd(a, pick(a, calling_333, 52));
 }
 
 void clg_327(Air& a) {
-    acft_clg_gnd(a, draw(a, calling_327, 9));
+    acft_clg_gnd(a, pick(a, calling_327, 9));
 }
 
 void aerodrome_freq(Air& a, std::string_view gnd) {
     if (a.t.second % 3 != 0) return;
     const std::string G(gnd);
     a.stn();
-    const std::string S = create_short_call(draw(a, acft, 133));
+    const std::string S = create_short_call(pick(a, acft, 133));
     a.dialog1(fill("%s %s DE %s QEK? K", {S, S, G}));
     a.dialog2(fill("%s QEK K", {S}));
     a.dialog1(fill("%s QEL K", {S}));

@@ -5,8 +5,8 @@
 #include "traffic/aero/aero.h"
 #include "traffic/aero/aero_draw.h"
 #include "traffic/aero/aero_tables.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 
@@ -33,17 +33,17 @@ void australian_aero(Air& a) {
     a.qsa = 1;
     std::string G, A;
     if (a.t.minute % 3 == 0) {
-        G = draw(a, aust_gnd_fb, 6);
-        A = draw(a, acft_flying_boats, 19);
+        G = pick(a, aust_gnd_fb, 6);
+        A = pick(a, acft_flying_boats, 19);
     } else {
-        G = draw(a, aust_gnd, 43);
-        A = draw(a, acft, 133);
+        G = pick(a, aust_gnd, 43);
+        A = pick(a, acft, 133);
     }
     const std::string call = fill("%s %s DE %s %s %s K", {G, G, A, A, A});
     a.send(call);
     wait_between(a, 5, 10);
     const std::string S = create_short_call(A);
-    const std::string I(draw(a, aust_iata, 31));
+    const std::string I(pick(a, aust_iata, 31));
     const int s = a.t.second;
     std::string report = call; // seconds 25 - 34: the call again
     if (s < 25) report = fill("%s DE %s QDL QDM %s? QDO 399 K", {G, S, I});
@@ -64,11 +64,11 @@ void australian_gnd(Air& a) {
     std::string G, S;
     if (a.t.minute % 3 == 0) {
         if (own) return;
-        S = create_short_call(draw(a, acft_flying_boats, 19));
-        G = draw(a, aust_gnd_fb, 6);
+        S = create_short_call(pick(a, acft_flying_boats, 19));
+        G = pick(a, aust_gnd_fb, 6);
     } else {
-        S = create_short_call(draw(a, acft, 133));
-        G = draw(a, aust_gnd, own ? 4 : 43);
+        S = create_short_call(pick(a, acft, 133));
+        G = pick(a, aust_gnd, own ? 4 : 43);
     }
     if (a.t.minute % 13 == 0) {
         a.send_stack(fill("DE %s QAZ + ]", {G}));
@@ -82,7 +82,7 @@ void australian_gnd(Air& a) {
         text = a.str;
     } else {
         text = fill("%s DE %s QDM %s/%03d/%s K",
-                    {S, G, std::string(draw(a, aust_iata, 31)), bearing(a), hhmm(a)});
+                    {S, G, std::string(pick(a, aust_iata, 31)), bearing(a), hhmm(a)});
     }
     a.send_stack(text);
 }

@@ -5,9 +5,9 @@
 #include "traffic/aero/aero.h"
 #include "traffic/aero/aero_draw.h"
 #include "traffic/aero/aero_tables.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 
@@ -31,9 +31,9 @@ void norway_exchange(Air& a, bool qsx) {
     if (a.t.second % 4 != 0) return;
     a.stn();
     hello(a);
-    const std::string A(draw(a, acft, 134));
+    const std::string A(pick(a, acft, 134));
     std::string N = "L";
-    N.append(draw(a, nor, 30));
+    N.append(pick(a, nor, 30));
     if (qsx)
         a.send(fill("^ %s %s %s DE %s %s %s %s QRK? +", {N, N, N, A, A, A, a.str2}));
     else
@@ -75,7 +75,7 @@ void aero_stn(Air& a, std::string_view gnd, std::string_view place) {
         a.send_still(last);
     } else {
         a.spd = 21;
-        a.str = draw(a, acft, 133);
+        a.str = pick(a, acft, 133);
         const std::string S = create_short_call(a.str);
         a.nr = one_of(a, 3);
         // QGN and QGO are addressed to the aircraft's short call, as the QDM is.
@@ -103,7 +103,7 @@ void aero_qte(Air& a, int /*kind*/, std::string_view gnd) {
     const std::string G(gnd), T = hhmm(a);
     bearing_voices(a);
     const int b = bearing(a);
-    a.str3 = draw(a, acft, 134);
+    a.str3 = pick(a, acft, 134);
     const std::string A = a.str3;
     a.dialog1(fill("%s %s DE %s %s QTE? K", {G, G, A, A}));
     a.dialog2(fill("%s DE %s K", {A, G}));
@@ -122,12 +122,12 @@ void old_aero_qte(Air& a, int kind, std::string_view /*ignored*/) {
     const int b = bearing(a);
     std::string G;
     if (kind == 4)
-        G = draw(a, aust_gnd, 44);
+        G = pick(a, aust_gnd, 44);
     else if (kind == 5)
-        G = draw(a, aero_333kcs, 2);
+        G = pick(a, aero_333kcs, 2);
     else
-        G = draw(a, gonio_375_sx, 105);
-    a.str3 = draw(a, acft, 134);
+        G = pick(a, gonio_375_sx, 105);
+    a.str3 = pick(a, acft, 134);
     const std::string A = a.str3;
     a.dialog1(fill("%s %s DE %s %s %s %s +", {G, G, A, A, kLongA, A}));
     a.dialog2(fill("%s %s DE %s %s %03d %03d +", {A, A, G, G, b, b}));
@@ -139,7 +139,7 @@ void german_fb(Air& a, std::string_view gnd) {
     if (a.t.second % 5 != 0) return;
     const std::string G(gnd);
     a.stn_ext();
-    const std::string B(draw(a, acft_flying_boats2, 13));
+    const std::string B(pick(a, acft_flying_boats2, 13));
     a.dialog1(fill("%s %s DE %s %s %s K", {G, G, B, B, B}));
     a.dialog2(fill("%s DE %s K", {B, G}));
     a.send_stack("");

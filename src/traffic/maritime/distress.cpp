@@ -3,10 +3,10 @@
 // calls of a ship giving its position.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/register.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 

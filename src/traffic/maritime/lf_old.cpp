@@ -3,23 +3,18 @@
 // Chilean navigational warnings and the old Philippine coast station.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/register.h"
 #include "traffic/maritime/telegram_tables.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <array>
 #include <string>
 
 namespace zenka {
 namespace {
-
-template <std::size_t N>
-std::string_view pick(Air& a, const std::array<std::string_view, N>& list) {
-    return list[static_cast<std::size_t>(one_of(a, static_cast<int>(N)))];
-}
 
 // The fruit company's steamers and their calls.
 constexpr std::array<std::string_view, 8> kFruitShips = {"KDUA", "KDUB", "KDUF", "KDUJ",

@@ -2,10 +2,10 @@
 // the Swedish ice report, the Warszawa weather sample and the Polish public telegram service.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <array>
 #include <string>

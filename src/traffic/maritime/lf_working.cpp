@@ -3,13 +3,13 @@
 // traffic, and the calls with the starting signal and "V" of the early stations.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/register.h"
 #include "traffic/maritime/telegram_fills.h"
 #include "traffic/maritime/telegram_tables.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <array>
 #include <string>

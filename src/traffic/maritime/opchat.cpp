@@ -2,11 +2,11 @@
 // working ship's general call and a dredger's warning to all ships.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/telegram_tables.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 

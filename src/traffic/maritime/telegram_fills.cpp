@@ -1,9 +1,9 @@
 #include "traffic/maritime/telegram_fills.h"
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
 #include "traffic/maritime/telegram_tables.h"
 #include "traffic/toolkit/dates.h"
+#include "traffic/toolkit/draw.h"
 
 namespace zenka {
 

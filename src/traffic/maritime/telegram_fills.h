@@ -1,7 +1,7 @@
 #pragma once
 // The fill-ins of the telegram texts, slot by slot, in the order their placeholders take them.
 
-#include "traffic/maritime/fill.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,6 @@
 // telegram passed to a ship.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/register.h"
 #include "traffic/maritime/series.h"
@@ -10,6 +9,7 @@
 #include "traffic/maritime/telegram_tables.h"
 #include "traffic/toolkit/calling.h"
 #include "traffic/toolkit/dates.h"
+#include "traffic/toolkit/draw.h"
 
 #include <array>
 #include <cctype>

@@ -1,9 +1,10 @@
 // The MF fleet, army and police nets in the old "V" calling style, and the Canadian army calls.
 
 #include "compose/air.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/naval/naval.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <algorithm>
 #include <array>
@@ -11,10 +12,6 @@
 
 namespace zenka {
 namespace {
-
-std::string pick(Air& a, std::span<const std::string_view> calls) {
-    return std::string(calls[a.myrand() % calls.size()]);
-}
 
 // A form of the Canadian army's call: its text and how many times each call fills it.
 struct ArmyCall {
@@ -43,8 +40,8 @@ void fleetwave_975(Air& a) {
     // Spark is heard only with the historical stations on; without them nothing is composed.
     if (a.hist == 0) return;
     a.stn();
-    const std::string shore = pick(a, usn_fleetwave);
-    const std::string ship = pick(a, usn_fleetwave2);
+    const std::string shore(pick(a, usn_fleetwave));
+    const std::string ship(pick(a, usn_fleetwave2));
     a.send(fill("< < %s %s V %s %s K", {shore, shore, ship, ship}));
     send_spark(a, "");
 }
@@ -76,8 +73,8 @@ void usarmy_vsl(Air& a) {
 void pa_state_police(Air& a) {
     if (a.t.second % 3 != 0) return;
     a.stn();
-    const std::string first = pick(a, pa_police_net);
-    std::string second = pick(a, pa_police_net);
+    const std::string first(pick(a, pa_police_net));
+    std::string second(pick(a, pa_police_net));
     while (second == first)
         second = pick(a, pa_police_net);
     a.bug();

@@ -2,9 +2,9 @@
 // broadcast to all British ships.
 
 #include "compose/air.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/naval/naval.h"
 #include "traffic/toolkit/dates.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 #include <vector>

@@ -2,8 +2,8 @@
 // out-stations, and the Japanese military traffic in kana Morse.
 
 #include "compose/air.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/naval/naval.h"
+#include "traffic/toolkit/fill.h"
 
 #include <array>
 #include <string>

@@ -2,9 +2,9 @@
 // stops it to work a ship or to pass a cipher message.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/naval/naval.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <algorithm>
 #include <cctype>

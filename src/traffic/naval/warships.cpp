@@ -2,10 +2,10 @@
 // courier's machine burst, a tuning net, coast-guard calls and an old operator exchange.
 
 #include "compose/air.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/naval/naval.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 

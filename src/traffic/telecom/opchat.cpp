@@ -2,11 +2,11 @@
 // groups, machine calls, the high-speed automatic test and public telegrams.
 
 #include "compose/air.h"
-#include "traffic/maritime/draw.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/telecom/public_telegrams.h"
 #include "traffic/telecom/telecom.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 

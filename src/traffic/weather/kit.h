@@ -2,16 +2,17 @@
 // Small helpers the weather generators share.
 
 #include "compose/air.h"
-#include "traffic/maritime/fill.h"
 #include "traffic/toolkit/calling.h"
+#include "traffic/toolkit/draw.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string_view>
 
 namespace zenka::weather {
 
-// A fresh random value below n.
+// A fresh random value below n, as the bulletins' formats name it.
 inline int r(Air& a, int n) {
-    return static_cast<int>(a.myrand() % static_cast<std::uint32_t>(n));
+    return one_of(a, n);
 }
 
 // Sends a template with its fill-ins.

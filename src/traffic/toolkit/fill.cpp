@@ -1,4 +1,4 @@
-#include "traffic/maritime/fill.h"
+#include "traffic/toolkit/fill.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,6 +3,9 @@
 
 #include "compose/air.h"
 
+#include <iterator>
+#include <string_view>
+
 namespace zenka {
 
 // lo ... hi inclusive, uniform.
@@ -13,6 +16,14 @@ inline int between(Air& a, int lo, int hi) {
 // One of n: 0 ... n - 1.
 inline int one_of(Air& a, int n) {
     return static_cast<int>(a.myrand() % static_cast<std::uint32_t>(n));
+}
+
+// One entry of a table at random, of its first `n` when n is given.
+template <class Table> std::string_view pick(Air& a, const Table& table, int n) {
+    return table[static_cast<std::size_t>(one_of(a, n))];
+}
+template <class Table> std::string_view pick(Air& a, const Table& table) {
+    return pick(a, table, static_cast<int>(std::size(table)));
 }
 
 // A pause of lo ... hi groups of four spaces.
