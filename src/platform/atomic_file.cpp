@@ -1,9 +1,13 @@
 #include "platform/atomic_file.h"
 
+#include "platform/left_behind.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,7 +35,37 @@ bool is_device(const struct stat& st) {
     return S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
 }
 
+constexpr std::string_view kTemporaryMark = ".zenka-";
+constexpr std::size_t kRandomLetters = 6; // mkostemp's XXXXXX
+constexpr int kAttempts = 8;
+
+// Removes the temporary files in `dir` that runs killed while writing left
+// behind: exactly what open() makes, and only once nobody holds their lock.
+void remove_dead_temporaries(int dir) {
+    for (const std::string& name : names_in(dir)) {
+        struct stat st {};
+        if (!AtomicFile::is_temporary_name(name) ||
+            ::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid() || st.st_nlink != 1 || (st.st_mode & 07777) != 0600)
+            continue;
+        if (const sound::UniqueFd lock = lock_if_free(dir, name.c_str()))
+            ::unlinkat(dir, name.c_str(), 0);
+    }
+}
+
 } // namespace
+
+bool AtomicFile::is_temporary_name(std::string_view name) {
+    const std::size_t tail = kTemporaryMark.size() + kRandomLetters;
+    if (name.size() <= 1 + tail || name.front() != '.') return false;
+    const std::string_view end = name.substr(name.size() - tail);
+    return end.starts_with(kTemporaryMark) &&
+           std::all_of(end.begin() + static_cast<std::ptrdiff_t>(kTemporaryMark.size()), end.end(),
+                       [](char c) {
+                           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                  (c >= '0' && c <= '9');
+                       });
+}
 
 bool AtomicFile::fail(const std::string& what) {
     error_ = what + ": " + std::strerror(errno);
@@ -64,22 +98,45 @@ bool AtomicFile::open(const fs::path& target) {
             error_ = "not a file or device";
             return false;
         }
+        // A WAV file is completed by rewriting its head: a terminal cannot take one.
+        if (::lseek(fd_, 0, SEEK_CUR) < 0) {
+            error_ = ::isatty(fd_) == 1 ? "not a file or a device that can seek but a terminal"
+                                        : "not a file but a device that cannot seek";
+            ::close(fd_);
+            fd_ = -1;
+            return false;
+        }
         direct_ = true;
         writing_ = target;
         return true;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const sound::UniqueFd dir = sound::open_folder(folder);
+    if (dir) remove_dead_temporaries(dir.get());
     // Appended piece by piece: GCC 12 at -O3 takes "." + std::string for an overlapping
     // copy (-Wrestrict).
     std::string name(".");
     name += target.filename().string();
-    name += ".XXXXXX";
-    std::string pattern = (folder / name).string();
-    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) return fail("cannot create a file in " + folder.string());
-    writing_ = pattern;
-    ::fchmod(fd_, 0666 & ~creation_mask());
-    return true;
+    name += kTemporaryMark;
+    name += "XXXXXX";
+    // The lock is taken right after the file is made; a start that sweeps the
+    // folder in between takes it first, and this run then makes another.
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::string pattern = (folder / name).string();
+        fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+        if (fd_ < 0) return fail("cannot create a file in " + folder.string());
+        struct stat made {};
+        struct stat named {};
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd_, &made) == 0 &&
+            ::lstat(pattern.c_str(), &named) == 0 && same_file(made, named)) {
+            writing_ = pattern;
+            return true;
+        }
+        ::close(fd_);
+        fd_ = -1;
+    }
+    errno = EAGAIN;
+    return fail("cannot create a file in " + folder.string());
 }
 
 bool AtomicFile::commit() {
@@ -88,11 +145,18 @@ bool AtomicFile::commit() {
         return fail("not open");
     }
     bool ok = true;
+    // The mode any new file would get (0600 while it was written), where the
+    // file system keeps modes.
+    if (!direct_) ::fchmod(fd_, 0666 & ~creation_mask());
     if (!direct_ && ::fsync(fd_) != 0) ok = fail("cannot write");
     if (::close(fd_) != 0 && ok) ok = fail("cannot write");
     fd_ = -1;
     if (ok && !direct_ && ::rename(writing_.c_str(), target_.c_str()) != 0)
         ok = fail("cannot replace");
+    // The new name on disk too, as far as the file system lets a folder be synced.
+    if (ok && !direct_)
+        if (const sound::UniqueFd dir = sound::open_folder(writing_.parent_path()))
+            ::fsync(dir.get());
     if (!ok) {
         discard();
         return false;

@@ -1,14 +1,20 @@
 #pragma once
 // Writing a file so that the old one survives every failure. A regular file (or
-// a new one) is written under an unpredictable name beside the target, made
-// with O_EXCL so no planted link or file is ever opened, then synced and renamed
-// over the target (a link there is replaced, not followed). A device such as
-// /dev/null, or a link to one, is written in place; any other kind of target
-// (folder, FIFO, socket) is refused. Until commit() succeeds, the
-// destructor removes what was written.
+// a new one) is written under an unpredictable name beside the target,
+// `.NAME.zenka-XXXXXX`, made with O_EXCL so no planted link or file is ever
+// opened, then synced and renamed over the target (a link there is replaced, not
+// followed). A device that can seek, such as /dev/null, or a link to one, is
+// written in place; any other kind of target (folder, FIFO, socket, terminal) is
+// refused. Until commit() succeeds, the destructor removes what was written.
+//
+// While it is written, the temporary file has mode 0600 and is locked (flock).
+// A run killed by SIGKILL cannot remove it; the next open() in the same folder
+// removes every temporary file left so: that name, the user's own, mode 0600,
+// one link, and a free lock. Nothing else is touched.
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace zenka {
 
@@ -35,6 +41,9 @@ class AtomicFile {
     void discard();
 
     const std::string& error() const { return error_; }
+
+    // True for a name open() gives its temporary files: ".NAME.zenka-XXXXXX".
+    static bool is_temporary_name(std::string_view name);
 
   private:
     bool fail(const std::string& what);

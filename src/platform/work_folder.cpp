@@ -1,16 +1,18 @@
 #include "platform/work_folder.h"
 
+#include "platform/left_behind.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <memory>
-#include <string_view>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace zenka {
@@ -19,8 +21,10 @@ namespace {
 using sound::UniqueFd;
 
 constexpr std::string_view kPrefix = "zenka-";
+constexpr std::size_t kRandomLetters = 6; // mkdtemp's XXXXXX
 constexpr const char* kLock = "lock";
 constexpr const char* kNewLock = "lock.new";
+constexpr const char* kMarker = "marker";
 
 std::filesystem::path default_parent() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime)
@@ -30,70 +34,71 @@ std::filesystem::path default_parent() {
     return ec ? std::filesystem::path("/tmp") : temp;
 }
 
-bool same_file(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+bool is_letter_or_digit(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// The names in the open folder `dir`, without "." and "..".
-std::vector<std::string> entries(int dir) {
-    std::vector<std::string> names;
-    const int copy = ::dup(dir); // fdopendir takes the descriptor it is given
-    if (copy < 0) return names;
-    const std::unique_ptr<DIR, int (*)(DIR*)> list(::fdopendir(copy), ::closedir);
-    if (!list) {
-        ::close(copy);
-        return names;
-    }
-    while (const dirent* entry = ::readdir(list.get())) {
-        const std::string_view name = entry->d_name;
-        if (name != "." && name != "..") names.emplace_back(name);
-    }
-    return names;
+// zenka-XXXXXX as mkdtemp makes it.
+bool is_run_folder_name(std::string_view name) {
+    if (!name.starts_with(kPrefix) || name.size() != kPrefix.size() + kRandomLetters) return false;
+    const std::string_view random = name.substr(kPrefix.size());
+    return std::all_of(random.begin(), random.end(), is_letter_or_digit);
 }
 
-// The folder `name` in `dir`, if it is a folder of this user and not a symbolic link.
+// The names a run writes into its folder: the lock, the marker and the channel
+// files ZENKA00.WAV ... ZENKA09.WAV.
+bool is_run_file_name(std::string_view name) {
+    if (name == kLock || name == kMarker) return true;
+    return name.size() == 11 && name.starts_with("ZENKA0") && name[6] >= '0' && name[6] <= '9' &&
+           name.ends_with(".WAV");
+}
+
+// The folder `name` in `dir`, if it is a folder (not a link) of the user's that
+// nobody else may enter, as mkdtemp makes it.
 UniqueFd open_own_folder(int dir, const char* name) {
     UniqueFd folder(::openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat st {};
-    if (!folder || ::fstat(folder.get(), &st) != 0 || st.st_uid != ::geteuid()) return UniqueFd();
+    if (!folder || ::fstat(folder.get(), &st) != 0 || st.st_uid != ::geteuid() ||
+        (st.st_mode & 07777) != 0700)
+        return UniqueFd();
     return folder;
 }
 
-// Removes everything in the open folder `dir`. A symbolic link is removed, never
-// followed.
-void empty_folder(int dir) {
-    for (const std::string& name : entries(dir)) {
-        struct stat st {};
-        if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        if (!S_ISDIR(st.st_mode)) {
-            ::unlinkat(dir, name.c_str(), 0);
-            continue;
-        }
-        if (const UniqueFd inner = open_own_folder(dir, name.c_str())) empty_folder(inner.get());
-        ::unlinkat(dir, name.c_str(), AT_REMOVEDIR);
-    }
+bool has_marker(int folder) {
+    const UniqueFd marker(
+        ::openat(folder, kMarker, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (!marker || ::fstat(marker.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_uid != ::geteuid() ||
+        static_cast<std::size_t>(st.st_size) != WorkFolder::kMarkerText.size())
+        return false;
+    char text[128];
+    static_assert(sizeof text >= WorkFolder::kMarkerText.size());
+    const ssize_t got = ::read(marker.get(), text, sizeof text);
+    return got >= 0 &&
+           std::string_view(text, static_cast<std::size_t>(got)) == WorkFolder::kMarkerText;
 }
 
-// The lock of a run's folder, taken, when the run is gone. Invalid when the run
-// lives or the folder has no lock (not a run's, or one still being made).
-UniqueFd take_free_lock(const UniqueFd& folder) {
-    UniqueFd lock = sound::open_regular_in(folder, kLock);
-    if (!lock || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) return UniqueFd();
-    // Still the folder's lock: another start may have removed the folder meanwhile.
-    struct stat held {};
-    struct stat named {};
-    if (::fstat(lock.get(), &held) != 0 ||
-        ::fstatat(folder.get(), kLock, &named, AT_SYMLINK_NOFOLLOW) != 0 || !same_file(held, named))
-        return UniqueFd();
-    return lock;
+// True when everything in `folder` is a regular file (not a link or folder) of
+// the user's, under a name that a run writes.
+bool holds_only_run_files(int folder, const std::vector<std::string>& names) {
+    return std::all_of(names.begin(), names.end(), [folder](const std::string& name) {
+        struct stat st {};
+        return is_run_file_name(name) &&
+               ::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+               S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
+    });
 }
 
 void remove_if_dead(int parent, const char* name) {
     const UniqueFd folder = open_own_folder(parent, name);
-    if (!folder) return;
-    const UniqueFd lock = take_free_lock(folder);
+    if (!folder || !has_marker(folder.get())) return;
+    const UniqueFd lock = lock_if_free(folder.get(), kLock);
     if (!lock) return;
-    empty_folder(folder.get());
+    const std::vector<std::string> names = names_in(folder.get());
+    if (!holds_only_run_files(folder.get(), names)) return;
+    for (const std::string& file : names)
+        ::unlinkat(folder.get(), file.c_str(), 0);
     struct stat opened {};
     struct stat named {};
     if (::fstat(folder.get(), &opened) == 0 &&
@@ -101,27 +106,69 @@ void remove_if_dead(int parent, const char* name) {
         ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
-// The folders of runs that are gone, below `parent`; those of other users, other
-// names and living runs stay.
+// The folders of runs that are gone, below `parent`; everything else stays.
 void remove_dead_folders(const std::filesystem::path& parent) {
     const UniqueFd dir = sound::open_folder(parent);
     if (!dir) return;
-    for (const std::string& name : entries(dir.get()))
-        if (name.starts_with(kPrefix)) remove_if_dead(dir.get(), name.c_str());
+    for (const std::string& name : names_in(dir.get()))
+        if (is_run_folder_name(name)) remove_if_dead(dir.get(), name.c_str());
 }
 
 // The lock of a new folder, held from here on. It is taken under another name and
 // then renamed, so that no start ever finds the `lock` of a living run free.
-UniqueFd lock_new_folder(const std::filesystem::path& folder) {
-    const UniqueFd dir = sound::open_folder(folder);
-    if (!dir) return UniqueFd();
+UniqueFd lock_new_folder(int dir) {
     UniqueFd lock(
-        ::openat(dir.get(), kNewLock, O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        ::openat(dir, kNewLock, O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!lock || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0 ||
-        ::renameat(dir.get(), kNewLock, dir.get(), kLock) != 0)
+        ::renameat(dir, kNewLock, dir, kLock) != 0)
         return UniqueFd();
     return lock;
 }
+
+// Written after the lock: a folder with the marker always has its lock.
+bool write_marker(int dir) {
+    const UniqueFd marker(
+        ::openat(dir, kMarker, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    return marker &&
+           ::write(marker.get(), WorkFolder::kMarkerText.data(), WorkFolder::kMarkerText.size()) ==
+               static_cast<ssize_t>(WorkFolder::kMarkerText.size());
+}
+
+// The folders of this process that exit() is to remove: Qt ends the process
+// that way when it loses the display, past every destructor on the stack.
+class FoldersAtExit {
+  public:
+    static FoldersAtExit& get() {
+        static FoldersAtExit folders; // made before the handler is registered: outlives it
+        static const bool registered = std::atexit(remove_all_at_exit) == 0;
+        (void)registered;
+        return folders;
+    }
+    void add(const std::filesystem::path& folder) {
+        const std::lock_guard lock(mutex_);
+        folders_.emplace_back(::getpid(), folder);
+    }
+    void remove(const std::filesystem::path& folder) {
+        const std::lock_guard lock(mutex_);
+        std::erase_if(folders_, [&](const auto& entry) { return entry.second == folder; });
+    }
+
+  private:
+    // Only the process that made a folder removes it: a forked child that
+    // calls exit() leaves its parent's alone.
+    static void remove_all_at_exit() {
+        FoldersAtExit& self = get();
+        const std::lock_guard lock(self.mutex_);
+        for (const auto& [pid, folder] : self.folders_) {
+            std::error_code ignored;
+            if (pid == ::getpid()) std::filesystem::remove_all(folder, ignored);
+        }
+        self.folders_.clear();
+    }
+
+    std::mutex mutex_;
+    std::vector<std::pair<pid_t, std::filesystem::path>> folders_;
+};
 
 } // namespace
 
@@ -135,15 +182,20 @@ WorkFolder::WorkFolder(const std::filesystem::path& parent) {
         return;
     }
     path_ = pattern;
-    // Without the lock (a file system without flock) the run goes on; only a
-    // killed run's folder would then stay behind.
-    lock_ = lock_new_folder(path_);
+    FoldersAtExit::get().add(path_);
+    // Without the lock (a file system without flock) or the marker the run goes
+    // on; only a killed run's folder would then stay behind.
+    if (const UniqueFd dir = sound::open_folder(path_)) {
+        lock_ = lock_new_folder(dir.get());
+        if (lock_) write_marker(dir.get());
+    }
 }
 
 WorkFolder::~WorkFolder() {
     if (path_.empty()) return;
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+    FoldersAtExit::get().remove(path_);
 }
 
 } // namespace zenka

@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <set>
@@ -77,6 +79,30 @@ TEST(FileSafety, ADeviceTargetStaysADeviceAndAFifoIsRefused) {
         EXPECT_TRUE(fs::is_fifo(folder / "fifo")) << args;
     }
     EXPECT_EQ(names_in(folder.path()), (std::set<std::string>{"null", "fifo"}));
+}
+
+// A WAV file is completed by rewriting its head, which a terminal cannot take:
+// both commands refuse one in one line and leave it as it is.
+TEST(FileSafety, ATerminalTargetIsRefusedInOneLine) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        GTEST_SKIP() << "no pseudo-terminal here";
+    const std::string terminal = ::ptsname(master);
+    struct Case {
+        std::string args;
+        int status;
+    };
+    for (const Case& c :
+         {Case{kRender + "--seconds 1 --out " + terminal, 2}, Case{kKey + terminal + " CQ", 1}}) {
+        const Ran r = run(zenka(c.args));
+        EXPECT_EQ(r.status, c.status) << c.args << ": " << r.out;
+        EXPECT_EQ(lines(r.out), 1) << r.out;
+        EXPECT_NE(r.out.find(terminal + "\": not a file or a device that can seek but a terminal"),
+                  std::string::npos)
+            << r.out;
+    }
+    EXPECT_TRUE(fs::is_character_file(terminal));
+    ::close(master);
 }
 
 TEST(FileSafety, PlantedPartLinksAndTheUsersPartFilesAreLeftAlone) {

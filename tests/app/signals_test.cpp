@@ -2,6 +2,7 @@
 // panel's start: the partial file and the working folder go, and the process
 // ends with the signal's own status.
 
+#include "support/run_command.h"
 #include "support/spawn_zenka.h"
 #include "support/temp_folder.h"
 
@@ -22,16 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::names_in;
 
-// Waits up to ten seconds for `ready`; true once it holds.
-bool wait_for(const std::function<bool()>& ready) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < until) {
-        if (ready()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return false;
-}
-
 bool has_name_starting(const fs::path& folder, const std::string& prefix) {
     for (const std::string& name : names_in(folder))
         if (name.starts_with(prefix)) return true;
@@ -40,7 +31,7 @@ bool has_name_starting(const fs::path& folder, const std::string& prefix) {
 
 // Sends `sig` once `ready` holds and returns how the process ended.
 int interrupt(pid_t pid, int sig, const std::function<bool()>& ready) {
-    const bool seen = wait_for(ready);
+    const bool seen = test::wait_for(ready);
     ::kill(pid, sig);
     EXPECT_TRUE(seen) << "the process never got that far";
     return test::finish(pid, std::chrono::seconds(10));
@@ -94,6 +85,31 @@ TEST(Signals, ThePanelCutShortWhileStartingLeavesNoWorkingFolder) {
         EXPECT_EQ(status, 128 + sig);
         EXPECT_EQ(names_in(runtime.path()), std::set<std::string>{"zenka.lock"}) << sig;
     }
+}
+
+// SIGKILL cannot be caught: the partial file and the working folder stay, and
+// the next run that writes into that folder, or starts, removes them.
+TEST(Signals, WhatAKilledRenderLeavesGoesWithTheNextRun) {
+    test::TempFolder runtime, out;
+    const std::string env = "XDG_RUNTIME_DIR=" + runtime.path().string();
+    const pid_t pid =
+        test::start_zenka({env},
+                          {"render", "--freq", "500", "--at", "2026-12-08T06:13:02Z", "--seconds",
+                           "3000", "--out", (out / "distress.wav").string()},
+                          "/dev/null");
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(interrupt(pid, SIGKILL,
+                        [&] { return has_name_starting(out.path(), ".distress.wav.zenka-"); }),
+              128 + SIGKILL);
+    ASSERT_EQ(names_in(out.path()).size(), 1u);
+    ASSERT_TRUE(has_name_starting(runtime.path(), "zenka-"));
+
+    const test::Ran next = test::run(
+        env + " " +
+        test::zenka("render --freq 500 --seconds 0.1 --out " + (out / "next.wav").string()));
+    EXPECT_EQ(next.status, 0) << next.out;
+    EXPECT_EQ(names_in(out.path()), std::set<std::string>{"next.wav"});
+    EXPECT_TRUE(fs::is_empty(runtime.path()));
 }
 
 } // namespace

@@ -6,10 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -127,6 +132,125 @@ TEST(AtomicFile, FoldersFifosAndSocketsAreRefusedAndKept) {
     EXPECT_TRUE(fs::is_directory(folder / "dir"));
     EXPECT_TRUE(fs::is_symlink(folder / "to_fifo"));
     EXPECT_EQ(names_in(folder.path()), (std::set<std::string>{"fifo", "dir", "to_fifo"}));
+}
+
+TEST(AtomicFile, ATerminalIsRefusedAndLeftAsItIs) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        GTEST_SKIP() << "no pseudo-terminal here";
+    const std::string terminal = ::ptsname(master);
+    AtomicFile f;
+    EXPECT_FALSE(f.open(terminal));
+    EXPECT_EQ(f.error(), "not a file or a device that can seek but a terminal");
+    EXPECT_EQ(f.fd(), -1);
+    EXPECT_TRUE(fs::is_character_file(terminal));
+    ::close(master);
+}
+
+TEST(AtomicFile, TemporaryNamesAreOnlyThoseOpenMakes) {
+    for (const char* name :
+         {".out.wav.zenka-Ab12Cd", ".x.zenka-000000", ".song one.wav.zenka-zzzzzz"})
+        EXPECT_TRUE(AtomicFile::is_temporary_name(name)) << name;
+    for (const char* name :
+         {"out.wav.zenka-Ab12Cd", ".zenka-Ab12Cd", ".out.wav.zenka-Ab12C", ".out.wav.zenka-Ab12Cd7",
+          ".out.wav.zenka-Ab-2Cd", ".out.wav.XXXXXX", ".out.wav.Zenka-Ab12Cd",
+          ".out.wav.zenka_Ab12Cd", "..zenka-zzzzzz", ""})
+        EXPECT_FALSE(AtomicFile::is_temporary_name(name)) << name;
+}
+
+// A writer in a child process: opens `target`, writes, says the temporary file's
+// name and lives until it is killed.
+pid_t start_writer(const fs::path& target, std::string& temporary) {
+    int said[2];
+    if (::pipe(said) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(said[0]);
+        AtomicFile f;
+        if (!f.open(target) || !write_all(f, "half a render")) ::_exit(1);
+        const std::string line = f.writing().filename().string() + "\n";
+        if (::write(said[1], line.data(), line.size()) < 0) ::_exit(1);
+        for (;;)
+            ::pause();
+    }
+    ::close(said[1]);
+    char c = 0;
+    while (::read(said[0], &c, 1) == 1 && c != '\n')
+        temporary += c;
+    ::close(said[0]);
+    return pid;
+}
+
+void kill_hard(pid_t pid) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+}
+
+TEST(AtomicFile, AKilledWritersTemporaryFileGoesWithTheNextWriteInItsFolder) {
+    test::TempFolder folder;
+    std::string dead, living;
+    const pid_t killed = start_writer(folder / "song.wav", dead);
+    ASSERT_GT(killed, 0);
+    kill_hard(killed);
+    const pid_t alive = start_writer(folder / "other.wav", living);
+    ASSERT_GT(alive, 0);
+    ASSERT_TRUE(AtomicFile::is_temporary_name(dead)) << dead;
+    EXPECT_EQ(names_in(folder.path()), (std::set<std::string>{living}));
+    EXPECT_TRUE(dead.starts_with(".song.wav.zenka-")) << dead;
+
+    // The dead one went when the living writer opened; the living one stays.
+    AtomicFile f;
+    ASSERT_TRUE(f.open(folder / "third.wav"));
+    EXPECT_EQ(names_in(folder.path()),
+              (std::set<std::string>{living, f.writing().filename().string()}));
+    f.discard();
+    kill_hard(alive);
+}
+
+TEST(AtomicFile, OnlyTemporaryFilesExactlyAsTheyAreMadeAreRemoved) {
+    test::TempFolder folder;
+    const auto plant = [&](const std::string& name, mode_t mode) {
+        write_text(folder / name, "the user's");
+        ::chmod((folder / name).c_str(), mode);
+    };
+    plant(".a.wav.zenka-Left01", 0600); // as a killed writer leaves it: goes
+    plant(".b.wav.zenka-Open01", 0644); // another mode
+    plant(".c.wav.zenka-Twice1", 0600); // a second link
+    fs::create_hard_link(folder / ".c.wav.zenka-Twice1", folder / "c-link");
+    plant(".d.wav.zenka-Held01", 0600); // its lock held
+    const int held = ::open((folder / ".d.wav.zenka-Held01").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    plant("real", 0600);
+    fs::create_symlink(folder / "real", folder / ".e.wav.zenka-Link01");
+    fs::create_directory(folder / ".f.wav.zenka-Fold01");
+    plant(".g.wav.zenka-Short", 0600); // not the pattern
+    const std::set<std::string> kept = {".b.wav.zenka-Open01",
+                                        ".c.wav.zenka-Twice1",
+                                        "c-link",
+                                        ".d.wav.zenka-Held01",
+                                        "real",
+                                        ".e.wav.zenka-Link01",
+                                        ".f.wav.zenka-Fold01",
+                                        ".g.wav.zenka-Short"};
+    AtomicFile f;
+    ASSERT_TRUE(f.open(folder / "out.wav"));
+    f.discard();
+    EXPECT_EQ(names_in(folder.path()), kept);
+    for (const char* name : {".b.wav.zenka-Open01", "c-link", ".d.wav.zenka-Held01", "real"})
+        EXPECT_EQ(test::read_text(folder / name), "the user's") << name;
+    ::close(held);
+}
+
+TEST(AtomicFile, TheTemporaryFileIsPrivateAndLockedWhileItIsWritten) {
+    test::TempFolder folder;
+    AtomicFile f;
+    ASSERT_TRUE(f.open(folder / "out.wav"));
+    EXPECT_TRUE(AtomicFile::is_temporary_name(f.writing().filename().string()));
+    EXPECT_EQ(fs::status(f.writing()).permissions(), static_cast<fs::perms>(0600));
+    const int other = ::open(f.writing().c_str(), O_RDONLY);
+    ASSERT_GE(other, 0);
+    EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
+    ::close(other);
 }
 
 } // namespace
