@@ -37,6 +37,8 @@ CLI::App* add_render_command(CLI::App& app, RenderOptions& o) {
 
 namespace {
 
+constexpr auto kFormat = sound::FileSound::Format::Pcm16;
+
 // Passes on only one channel's playback, as its transmitter sends it (keying,
 // drift and chirp, but no fading path); every other sound stays silent.
 class OneChannel final : public SilentOutput {
@@ -66,6 +68,11 @@ void progress(double done, double total) {
                  total > 0 ? static_cast<int>(100 * done / total) : 100);
 }
 
+// The samples `--seconds` asks for, at 48 kHz.
+std::uint64_t samples_asked(const RenderOptions& o) {
+    return static_cast<std::uint64_t>(o.seconds * 48000);
+}
+
 // Renders into `file`; false when a write failed or a signal ended the render.
 bool render_into(sound::FileSound& file, const RenderOptions& o, const WorkFolder& work) {
     std::unique_ptr<OneChannel> filter;
@@ -88,7 +95,7 @@ bool render_into(sound::FileSound& file, const RenderOptions& o, const WorkFolde
     if (!rx.last_play().errors.empty()) return false;
 
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    const auto total = static_cast<std::uint64_t>(o.seconds * 48000);
+    const std::uint64_t total = samples_asked(o);
     constexpr std::uint64_t kStep = 4800; // a tenth of a second
     for (std::uint64_t done = 0;
          done < total && !file.failed() && TerminationSignals::caught() == 0; done += kStep) {
@@ -116,8 +123,10 @@ int render(const RenderOptions& o) {
         return 2;
     }
     bool written = false;
+    // Past 4 GiB the sizes of a plain WAV would wrap; RF64 holds them.
+    const auto container = sound::FileSound::container_for(samples_asked(o), kFormat);
     {
-        sound::FileSound file(target.fd(), sound::RecordingsFolder::locate());
+        sound::FileSound file(target.fd(), sound::RecordingsFolder::locate(), kFormat, container);
         if (file.device_count() == 0) {
             std::fprintf(stderr, "zenka render: %s: cannot write a WAV file there\n", name.c_str());
             return 2;
@@ -131,7 +140,10 @@ int render(const RenderOptions& o) {
         std::fprintf(stderr, "zenka render: %s: %s\n", name.c_str(), target.error().c_str());
         return 2;
     }
-    std::printf("%s: %.1f s\n", printable(o.out).c_str(), o.seconds);
+    std::printf("%s: %.1f s%s\n", printable(o.out).c_str(), o.seconds,
+                container == sound::FileSound::Container::Rf64
+                    ? " (RF64: a WAV file with 64-bit sizes, as it is too long for a plain one)"
+                    : "");
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "support/run_command.h"
 #include "support/small_tmpfs.h"
+#include "support/spawn_zenka.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -103,6 +107,39 @@ TEST(FileSafety, ATerminalTargetIsRefusedInOneLine) {
     }
     EXPECT_TRUE(fs::is_character_file(terminal));
     ::close(master);
+}
+
+// Past 4 GiB the 32-bit sizes of a plain WAV would wrap: such a render is
+// written as RF64 from its first byte. Cut short here: 4 GiB has no place in a test.
+TEST(FileSafety, ARenderTooLongForAPlainWaveIsWrittenAsRf64) {
+    struct Case {
+        const char* seconds;
+        std::string magic;
+    };
+    for (const Case& c : {Case{"44739", "RIFF"}, Case{"44740", "RF64"}, Case{"86400", "RF64"}}) {
+        test::TempFolder out;
+        const pid_t pid =
+            test::start_zenka({},
+                              {"render", "--freq", "500", "--at", "2026-12-08T06:13:02Z",
+                               "--seconds", c.seconds, "--out", (out / "long.wav").string()},
+                              "/dev/null");
+        ASSERT_GT(pid, 0);
+        std::string head;
+        const bool begun = test::wait_for([&] {
+            for (const std::string& name : names_in(out.path()))
+                if (name.starts_with(".long.wav.zenka-") && fs::file_size(out / name) >= 4096) {
+                    head.resize(4);
+                    std::ifstream(out / name, std::ios::binary).read(head.data(), 4);
+                    return true;
+                }
+            return false;
+        });
+        ::kill(pid, SIGTERM);
+        EXPECT_EQ(test::finish(pid, std::chrono::seconds(10)), 128 + SIGTERM);
+        EXPECT_TRUE(begun) << c.seconds;
+        EXPECT_EQ(head, c.magic) << c.seconds;
+        EXPECT_TRUE(fs::is_empty(out.path())) << c.seconds;
+    }
 }
 
 TEST(FileSafety, PlantedPartLinksAndTheUsersPartFilesAreLeftAlone) {

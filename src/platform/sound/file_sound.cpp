@@ -17,25 +17,33 @@ void FileSound::Closer::operator()(sf_private_tag* file) const {
 
 namespace {
 
-SF_INFO wave_format(FileSound::Format format) {
+SF_INFO wave_format(FileSound::Format format, FileSound::Container container) {
     SF_INFO info{};
     info.samplerate = kMixRate;
     info.channels = 1;
-    info.format =
-        SF_FORMAT_WAV | (format == FileSound::Format::Float ? SF_FORMAT_FLOAT : SF_FORMAT_PCM_16);
+    info.format = (container == FileSound::Container::Rf64 ? SF_FORMAT_RF64 : SF_FORMAT_WAV) |
+                  (format == FileSound::Format::Float ? SF_FORMAT_FLOAT : SF_FORMAT_PCM_16);
     return info;
 }
 
 } // namespace
 
-FileSound::FileSound(const std::filesystem::path& out, RecordingsFolder folder, Format format)
+FileSound::Container FileSound::container_for(std::uint64_t samples, Format format,
+                                              std::uint64_t limit) {
+    const std::uint64_t bytes = samples * (format == Format::Float ? 4 : 2);
+    return limit >= kHeadRoom && bytes <= limit - kHeadRoom ? Container::Wave : Container::Rf64;
+}
+
+FileSound::FileSound(const std::filesystem::path& out, RecordingsFolder folder, Format format,
+                     Container container)
     : mixer_(std::move(folder)) {
-    SF_INFO info = wave_format(format);
+    SF_INFO info = wave_format(format, container);
     start(sf_open(out.c_str(), SFM_WRITE, &info));
 }
 
-FileSound::FileSound(int fd, RecordingsFolder folder, Format format) : mixer_(std::move(folder)) {
-    SF_INFO info = wave_format(format);
+FileSound::FileSound(int fd, RecordingsFolder folder, Format format, Container container)
+    : mixer_(std::move(folder)) {
+    SF_INFO info = wave_format(format, container);
     start(sf_open_fd(fd, SFM_WRITE, &info, SF_FALSE));
 }
 

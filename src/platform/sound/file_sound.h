@@ -1,5 +1,7 @@
 #pragma once
-// A sound output that mixes into a 48 kHz mono WAV file instead of a device.
+// A sound output that mixes into a 48 kHz mono WAV file instead of a device; a
+// file too long for the 32-bit sizes of a WAV is written as RF64, the WAV with
+// 64-bit sizes.
 // Time stands still between calls to advance(), which renders that much of the
 // mix at once on the calling thread; every other call takes effect at the
 // current end of the output. No threads of its own: the same calls give the
@@ -22,14 +24,24 @@ namespace zenka::sound {
 class FileSound final : public SoundOutput {
   public:
     enum class Format { Pcm16, Float };
+    enum class Container { Wave, Rf64 };
     static constexpr std::size_t kBlock = 512; // samples mixed at a time
+    // The most a RIFF chunk can hold, and what the head of a WAV file may take of it.
+    static constexpr std::uint64_t kRiffLimit = 0xFFFFFFFFull;
+    static constexpr std::uint64_t kHeadRoom = 1024;
+
+    // A plain WAV while `samples` of `format` and the file's head fit into
+    // `limit` bytes, else RF64.
+    static Container container_for(std::uint64_t samples, Format format,
+                                   std::uint64_t limit = kRiffLimit);
 
     // An output file that cannot be created leaves device_count() at 0 and
     // advance() doing nothing.
     FileSound(const std::filesystem::path& out, RecordingsFolder folder,
-              Format format = Format::Pcm16);
+              Format format = Format::Pcm16, Container container = Container::Wave);
     // Writes into the open descriptor `fd`, which stays the caller's.
-    FileSound(int fd, RecordingsFolder folder, Format format = Format::Pcm16);
+    FileSound(int fd, RecordingsFolder folder, Format format = Format::Pcm16,
+              Container container = Container::Wave);
     ~FileSound() override; // completes the file
     FileSound(const FileSound&) = delete;
     FileSound& operator=(const FileSound&) = delete;
