@@ -3,6 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/random_source.h"
+#include "platform/rewrite_file.h"
 #include "platform/sound/null_sound.h"
 #include "platform/sound/sdl_sound.h"
 #include "platform/termination_signals.h"
@@ -12,7 +13,6 @@
 #include "world_options.h"
 
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <thread>
@@ -76,11 +76,10 @@ CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
         ->check(CLI::IsMember({0, 1}))
         ->capture_default_str();
     key->add_flag("--att", o.att, "Attenuator: one strength step weaker, strength 0 not at all");
-    key->add_option("--freq", o.freq_khz,
-                    "Tuned frequency in kHz: weakens the signal as "
-                    "propagation would at that time")
-        ->check(decimal(true))
-        ->check(CLI::Range(kDialLowest / 10.0, kDialHighest / 10.0));
+    key->add_option("--freq", o.freq,
+                    std::string("Tuned frequency in kHz (") + kDialKhz +
+                        "): weakens the signal as propagation would at that time")
+        ->check(check_khz);
     key->add_option("--at", o.at, "UTC time for propagation and randomness (default now)")
         ->check(check_time);
     key->add_option("--seed", o.seed,
@@ -96,6 +95,53 @@ CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
 
 namespace {
 
+// The emission parameters the options give.
+EmissionParams emission(const KeyOptions& o) {
+    EmissionParams p;
+    p.spd = o.wpm;
+    p.ton = o.tone;
+    p.qsa = o.strength;
+    p.hand = o.hand;
+    p.rto = o.bug;
+    p.spark = o.spark;
+    p._f1 = o.f1;
+    p.bw = o.inverted;
+    p.katokana = o.kana;
+    p.sz = o.cut_zero;
+    p.spacing = o.spacing;
+    return p;
+}
+
+KeyerSetup keyer_setup(const KeyOptions& o) {
+    KeyerSetup setup;
+    setup.sampling = o.sampling;
+    setup.filter = o.filter;
+    setup.att = o.att;
+    setup.freq = o.freq.empty() ? 0 : *parse_khz(o.freq);
+    return setup;
+}
+
+// The one line that refuses a text the 32-bit sizes of a WAV file cannot hold.
+int refuse_cut_short(const KeyOptions& o, const RenderResult& r) {
+    std::fprintf(stderr,
+                 "zenka key: the text is too long for one WAV file (4 GiB) at %d wpm: only its "
+                 "first %zu of %zu characters fit\n",
+                 o.wpm, r.keyed, o.text.substr(0, o.text.find('\0')).size());
+    return 2;
+}
+
+// The head of a WAV file that holds no keying, written over `fd` from its start:
+// what a user's own target holds when the attenuator suppresses the emission.
+bool write_silent_wave(int fd, WaveHeader header, std::string& error) {
+    header.set_samples(0);
+    const auto head = header.bytes();
+    RewriteFile file;
+    if (file.adopt(fd) && file.write_at(0, head.data(), head.size()) && file.finish(head.size()))
+        return true;
+    error = file.error();
+    return false;
+}
+
 int key_text(const KeyOptions& o) {
     const UtcInstant start = o.at.empty() ? SystemClock{}.now() : *parse_utc(o.at);
     std::unique_ptr<Clock> clock;
@@ -103,6 +149,18 @@ int key_text(const KeyOptions& o) {
         clock = std::make_unique<FixedClock>(start);
     else
         clock = std::make_unique<RunningClock>(start);
+    RandomSource random;
+    if (o.seed) random.seed_runtime(*o.seed);
+    const EmissionParams p = emission(o);
+    const KeyerSetup setup = keyer_setup(o);
+    // A text that does not fit is refused before anything is written: keyed
+    // from a copy of the random source, as the render will key it.
+    {
+        RandomSource trial = random;
+        Keyer probe(*clock, trial);
+        if (const RenderResult planned = probe.measure(o.text, p, setup); planned.cut_short)
+            return refuse_cut_short(o, planned);
+    }
 
     std::unique_ptr<SoundOutput> output;
     if (o.play) {
@@ -127,32 +185,18 @@ int key_text(const KeyOptions& o) {
         std::fprintf(stderr, "zenka key: %s: %s\n", name.c_str(), target.error().c_str());
         return 1;
     }
-    RandomSource random;
-    if (o.seed) random.seed_runtime(*o.seed);
     Playout playout(*output, *clock, random, work ? work->path() : std::filesystem::path("."));
     const std::filesystem::path file =
         o.out.empty() ? playout.channel_file(0) : std::filesystem::path(o.out);
-    EmissionParams p;
-    p.spd = o.wpm;
-    p.ton = o.tone;
-    p.qsa = o.strength;
-    p.hand = o.hand;
-    p.rto = o.bug;
-    p.spark = o.spark;
-    p._f1 = o.f1;
-    p.bw = o.inverted;
-    p.katokana = o.kana;
-    p.sz = o.cut_zero;
-    p.spacing = o.spacing;
-    KeyerSetup setup;
-    setup.sampling = o.sampling;
-    setup.filter = o.filter;
-    setup.att = o.att;
-    setup.freq = o.freq_khz ? static_cast<int>(std::lround(*o.freq_khz * 10)) : 0;
 
     RenderResult r = o.out.empty() ? playout.keyer.render(file, o.text, p, setup)
                                    : playout.keyer.render(target.fd(), o.text, p, setup);
     if (TerminationSignals::caught() != 0) return 1;
+    // The running clock may key a hand-sent text a little longer than the trial did.
+    if (r.cut_short) return refuse_cut_short(o, r);
+    if (r.outcome == RenderResult::Outcome::Suppressed && !o.out.empty() &&
+        !write_silent_wave(target.fd(), playout.keyer.wavehdr, r.error))
+        r.outcome = RenderResult::Outcome::FileError;
     if (r.outcome != RenderResult::Outcome::FileError && !o.out.empty() && !target.commit())
         r = {RenderResult::Outcome::FileError, 0, target.error(), 0};
     switch (r.outcome) {
@@ -164,8 +208,8 @@ int key_text(const KeyOptions& o) {
             play_on_channel_zero(playout, file, r.duration_ms);
         return 0;
     case RenderResult::Outcome::Suppressed:
-        std::fprintf(stderr, "zenka key: %s left empty: strength 0 does not pass the attenuator\n",
-                     name.c_str());
+        std::fprintf(stderr, "zenka key: %s %s: strength 0 does not pass the attenuator\n",
+                     name.c_str(), o.out.empty() ? "left empty" : "holds only silence");
         return 0;
     case RenderResult::Outcome::FileError:
         break;

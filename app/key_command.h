@@ -24,7 +24,7 @@ struct KeyOptions {
     int sampling = 4;
     int filter = 0;
     bool att = false;
-    std::optional<double> freq_khz;
+    std::string freq; // kHz as the dial shows it; empty: no propagation
     std::string at;
     std::optional<std::uint32_t> seed;
     std::string out;

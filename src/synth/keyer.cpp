@@ -30,8 +30,17 @@ void Keyer::start(const EmissionParams& params, const KeyerSetup& setup) {
 }
 
 void Keyer::key(std::string_view text) {
+    text_size_ = text.substr(0, text.find('\0')).size();
+    keyed_ = 0;
     letter(' ', dot_size);
     walk(text);
+}
+
+RenderResult Keyer::keyed_result() const {
+    RenderResult r{RenderResult::Outcome::Written, duration_ms(), {}, p.qsa};
+    r.cut_short = out_.dropped() || (out_.full() && keyed_ < text_size_);
+    r.keyed = r.cut_short ? keyed_ : text_size_;
+    return r;
 }
 
 std::uint32_t Keyer::duration_ms() const {
@@ -78,7 +87,7 @@ RenderResult Keyer::render_open(std::string_view text) {
         if (file_.is_open()) file_.finish(0);
         return failed;
     }
-    return {RenderResult::Outcome::Written, duration_ms(), {}, p.qsa};
+    return keyed_result();
 }
 
 RenderResult Keyer::measure(std::string_view text, const EmissionParams& params,
@@ -92,7 +101,7 @@ RenderResult Keyer::measure(std::string_view text, const EmissionParams& params,
     key(text);
     out_.end();
     wavehdr.set_samples(out_.written());
-    return {RenderResult::Outcome::Written, duration_ms(), {}, p.qsa};
+    return keyed_result();
 }
 
 void Keyer::prop() {
@@ -145,6 +154,7 @@ void Keyer::walk(std::string_view text) {
         default:
             letter(c, dot_size);
         }
+        if (!out_.dropped()) keyed_ = i + 1;
     }
 }
 

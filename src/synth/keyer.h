@@ -10,6 +10,7 @@
 #include "synth/sample_sink.h"
 #include "synth/wave_header.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -32,6 +33,10 @@ struct RenderResult {
     std::uint32_t duration_ms = 0; // playing time of the file; 0 unless Written
     std::string error;             // what went wrong with the file
     int qsa = 0;                   // strength at the end, for the S-meter
+    // The file's sizes ran out (kMaxSamples) before the end of the text: only
+    // its first `keyed` bytes are in the file.
+    bool cut_short = false;
+    std::size_t keyed = 0;
 };
 
 // What changed since the keying quantities were last derived.
@@ -83,6 +88,8 @@ class Keyer {
     // Keys the text into out_ after the leading space.
     void key(std::string_view text);
     std::uint32_t duration_ms() const;
+    // The result of a render that has keyed its text into out_.
+    RenderResult keyed_result() const;
     void prop();
     void walk(std::string_view text);
 
@@ -106,6 +113,8 @@ class Keyer {
     RandomSource& random_;
     RewriteFile file_;
     SampleSink out_;
+    std::size_t text_size_ = 0; // bytes of the text up to its first zero byte
+    std::size_t keyed_ = 0;     // of them keyed in full
 };
 
 } // namespace zenka

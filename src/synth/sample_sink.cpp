@@ -11,11 +11,14 @@ void SampleSink::begin(RewriteFile* file, std::uint64_t offset, std::uint64_t li
     limit_ = limit;
     pending_ = 0;
     failed_ = false;
+    dropped_ = false;
 }
 
 void SampleSink::repeat(const Pattern* pattern, std::uint64_t cycles) {
     if (pattern == nullptr || failed_) return;
-    std::uint64_t bytes = std::min(cycles * pattern->period, limit_ - written_);
+    const std::uint64_t wanted = cycles * pattern->period;
+    std::uint64_t bytes = std::min(wanted, limit_ - written_);
+    if (bytes < wanted) dropped_ = true;
     written_ += bytes;
     // A run right after one of the same pattern grows it while the bank has room
     // (every run is a whole number of periods, so the phase carries on).

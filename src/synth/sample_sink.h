@@ -26,6 +26,8 @@ class SampleSink {
     bool failed() const { return failed_; }
     // True once `limit` was reached: everything after it is dropped.
     bool full() const { return written_ >= limit_; }
+    // True when something was dropped at the limit.
+    bool dropped() const { return dropped_; }
 
   private:
     void flush();
@@ -38,6 +40,7 @@ class SampleSink {
     std::uint64_t written_ = 0; // bytes accepted so far
     std::uint64_t limit_ = 0;
     bool failed_ = false;
+    bool dropped_ = false;
 };
 
 } // namespace zenka

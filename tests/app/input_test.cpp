@@ -4,6 +4,7 @@
 #include "support/run_command.h"
 #include "support/temp_folder.h"
 #include "user_input.h"
+#include "world_options.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,29 @@ TEST(UserInput, NonDecimalNumbersAreRefusedWithOneLineAndStatusTwo) {
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << c.args << ": " << r.out;
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+// One parser reads every frequency: key, text, render and survey take and refuse
+// the same texts, those of the dial in steps of 0.1 kHz.
+TEST(UserInput, EveryCommandTakesTheSameFrequencies) {
+    test::TempFolder folder;
+    const std::string out = " --out " + (folder / "x.wav").string();
+    struct Case {
+        std::string khz;
+        bool dial;
+    };
+    for (const Case& c :
+         {Case{"500", true}, Case{"500.1", true}, Case{"0500.10", true}, Case{"10", true},
+          Case{"1000.4", true}, Case{"500.05", false}, Case{"500.01", false}, Case{"9.9", false},
+          Case{"1000.5", false}, Case{"-500", false}}) {
+        EXPECT_EQ(app::parse_khz(c.khz).has_value(), c.dial) << c.khz;
+        for (const std::string& args : {"key --freq " + c.khz + out + " E", "text --freq " + c.khz,
+                                        "render --freq " + c.khz + " --seconds 0.1 --qrn off" + out,
+                                        "survey --from " + c.khz + " --to " + c.khz}) {
+            const Ran r = run(zenka(args), false);
+            EXPECT_EQ(r.status, c.dial ? 0 : 2) << args;
+        }
+    }
 }
 
 TEST(UserInput, MessagesShowControlBytesEscaped) {

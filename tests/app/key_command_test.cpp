@@ -5,10 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sndfile.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace zenka {
 namespace {
@@ -61,12 +66,42 @@ TEST(KeyCommand, UnwritableOutputIsAnErrorNotASilentSuccess) {
     EXPECT_NE(r.out.find("cannot create"), std::string::npos) << r.out;
 }
 
-TEST(KeyCommand, AttenuatorLeavesStrengthZeroEmpty) {
+// What libsndfile makes of `file`: rate, frames, and whether every sample is silent.
+struct WaveRead {
+    int rate = 0;
+    long long frames = -1;
+    bool silent = false;
+};
+
+WaveRead read_wave(const std::filesystem::path& file) {
+    WaveRead w;
+    SF_INFO info{};
+    SNDFILE* f = sf_open(file.c_str(), SFM_READ, &info);
+    if (f == nullptr) return w;
+    w.rate = info.samplerate;
+    w.frames = info.frames;
+    std::vector<short> samples(static_cast<std::size_t>(info.frames));
+    w.silent = sf_read_short(f, samples.data(), info.frames) == info.frames &&
+               std::all_of(samples.begin(), samples.end(), [](short v) { return v == 0; });
+    sf_close(f);
+    return w;
+}
+
+// The emission is suppressed: a user's target holds a WAV file of silence
+// instead, never an empty file no player reads.
+TEST(KeyCommand, AttenuatorLeavesAWaveOfSilenceOverTheTarget) {
     test::TempFolder folder;
     const auto file = folder / "x.wav";
+    ASSERT_EQ(run(key("--out " + file.string() + " CQ")).status, 0);
     const Ran r = run(key("--att --strength 0 --out " + file.string() + " T"));
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    EXPECT_EQ(r.out, "zenka key: \"" + file.string() +
+                         "\" holds only silence: strength 0 does not pass the attenuator\n");
+    EXPECT_EQ(std::filesystem::file_size(file), 48u);
+    const WaveRead w = read_wave(file);
+    EXPECT_EQ(w.rate, 8000);
+    EXPECT_EQ(w.frames, 4);
+    EXPECT_TRUE(w.silent);
 }
 
 TEST(KeyCommand, PropagationDependsOnFrequencyAndTime) {
@@ -76,7 +111,7 @@ TEST(KeyCommand, PropagationDependsOnFrequencyAndTime) {
     // the same at night is heard.
     run(key("--att --strength 1 --freq 200 --at 2026-06-01T12:00:00Z --out " + file.string() +
             " T"));
-    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    EXPECT_EQ(std::filesystem::file_size(file), 48u); // the head alone: silence
     run(key("--att --strength 1 --freq 200 --at 2026-06-01T23:00:00.500Z --out " + file.string() +
             " T"));
     EXPECT_GT(std::filesystem::file_size(file), 48u);
@@ -122,6 +157,30 @@ TEST(KeyCommand, AWorkingFolderThatCannotBeMadeIsAClearError) {
                          (runtime / "gone").string() + ": No such file or directory"),
               std::string::npos)
         << r.out;
+}
+
+// 10,000 figures 0 at 1 wpm, 4 kHz and a letter gap of 20 units would need 7.7 GB,
+// more than the 4 GiB of a WAV file: refused before anything is written, in one
+// line that says how much would fit.
+TEST(KeyCommand, ATextTooLongForOneWaveFileIsRefusedBeforeAnythingIsWritten) {
+    test::TempFolder folder, runtime;
+    const auto file = folder / "x.wav";
+    test::write_text(file, "a good keying");
+    const std::string text(10000, '0');
+    for (const std::string& target : {"--out " + file.string(), std::string("--play")}) {
+        const Ran r = run("SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=" + runtime.path().string() + " " +
+                          key("--wpm 1 --tone 4000 --spacing 20 " + target + " " + text));
+        EXPECT_EQ(r.status, 2) << target;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+        EXPECT_EQ(r.out.find("zenka key: the text is too long for one WAV file (4 GiB) at 1 wpm: "
+                             "only its first "),
+                  0u)
+            << r.out;
+        EXPECT_NE(r.out.find(" of 10000 characters fit\n"), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(test::read_text(file), "a good keying");
+    EXPECT_EQ(test::names_in(folder.path()), std::set<std::string>{"x.wav"});
+    EXPECT_TRUE(std::filesystem::is_empty(runtime.path()));
 }
 
 // The decoder keeps its timing at about 16 - 25 wpm and does not see a word space

@@ -340,5 +340,27 @@ TEST_F(Keyer, DurationOfLongFilesDoesNotOverflow) {
     EXPECT_EQ(std::filesystem::file_size(file()), 44 + data);
 }
 
+// A text longer than the 32-bit sizes of a file hold is keyed up to the limit and
+// said to be cut short, with how much of it is in the file: exactly the longest
+// beginning that fits whole.
+TEST_F(Keyer, ATextPastTheFileLimitIsCutShortAtTheLongestBeginningThatFits) {
+    p.spd = 1; // a unit of 9600 samples, a figure 0 of 22 units: about 20,300 of them fit
+    const std::string text(30000, '0');
+    const RenderResult cut = keyer.measure(text, p, rx);
+    EXPECT_TRUE(cut.cut_short);
+    ASSERT_GT(cut.keyed, 20000u);
+    ASSERT_LT(cut.keyed, text.size());
+    const RenderResult fits = keyer.measure(text.substr(0, cut.keyed), p, rx);
+    EXPECT_FALSE(fits.cut_short);
+    EXPECT_EQ(fits.keyed, cut.keyed);
+    EXPECT_TRUE(keyer.measure(text.substr(0, cut.keyed + 1), p, rx).cut_short);
+    // Whole texts are never cut short, and their size up to the first zero byte is keyed.
+    const RenderResult whole = keyer.measure(std::string("CQ\0DE"), p, rx);
+    EXPECT_FALSE(whole.cut_short);
+    EXPECT_EQ(whole.keyed, 2u);
+    EXPECT_EQ(render("E").keyed, 1u);
+    EXPECT_FALSE(render("E").cut_short);
+}
+
 } // namespace
 } // namespace zenka
