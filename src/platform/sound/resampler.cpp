@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <numeric>
 
 namespace zenka::sound {
 
@@ -87,24 +88,38 @@ std::vector<float> resample(std::span<const float> in, double ratio, Quality qua
     return result;
 }
 
+LoopPlan plan_loop(std::size_t length, double ratio) {
+    LoopPlan plan;
+    if (length == 0 || !(ratio > 0.0)) return plan;
+    plan.period = static_cast<std::size_t>(std::llround(static_cast<double>(length) * ratio));
+    if (plan.period == 0 || plan.period == length) return plan;
+    // Input before and after the period covers the filter's reach (about 46
+    // input samples for the medium converter, 46 / ratio when the rate goes
+    // down), so the period is converted exactly as in an endless repetition.
+    // With the exact ratio period / length, output j stands for input
+    // j * length / period: a lead-in of a multiple of length / gcd(length,
+    // period) puts an output sample on the start of the loop. Where that
+    // multiple would be long, a lead-in of the reach alone starts the period
+    // less than one output sample late, which repeats just as seamlessly.
+    // Either way the work is one period and a little, whatever the rate.
+    constexpr std::size_t kAlignedLeadMax = 1024;
+    const std::size_t reach = 64 * static_cast<std::size_t>(std::ceil(std::max(1.0, 1.0 / ratio)));
+    const std::size_t step = length / std::gcd(length, plan.period);
+    plan.lead = step <= kAlignedLeadMax ? (reach + step - 1) / step * step : reach;
+    plan.input = plan.lead + length + reach;
+    plan.skip = (plan.lead * plan.period + length - 1) / length;
+    return plan;
+}
+
 std::vector<float> resample_loop(std::span<const float> loop, double ratio, Quality quality) {
     const std::size_t length = loop.size();
-    if (length == 0 || !(ratio > 0.0)) return {};
-    const auto period = static_cast<std::size_t>(std::llround(static_cast<double>(length) * ratio));
-    if (period == length) return {loop.begin(), loop.end()};
+    const LoopPlan plan = plan_loop(length, ratio);
+    const std::size_t period = plan.period;
     if (period == 0) return {};
-
-    // Whole periods of padding on both sides cover the filter's reach (about 50
-    // input samples for the medium converter, more when rates go down), so the
-    // middle period is converted exactly as in an endless repetition. With the
-    // exact ratio period / length, output sample pad * period falls on input
-    // sample pad * length, the start of a period.
-    constexpr std::size_t kReach = 1024;
-    const std::size_t pad = (kReach + length - 1) / length;
-    const std::size_t total_in = (2 * pad + 1) * length;
-    const std::size_t skip = pad * period;
+    if (period == length) return {loop.begin(), loop.end()};
     Resampler resampler(quality, static_cast<double>(period) / static_cast<double>(length));
     if (!resampler) return {};
+    const std::size_t first = (length - plan.lead % length) % length; // where the lead-in starts
 
     std::vector<float> result;
     result.reserve(period);
@@ -113,15 +128,15 @@ std::vector<float> resample_loop(std::span<const float> loop, double ratio, Qual
     convert(
         resampler,
         [&](std::span<float> buffer) {
-            const std::size_t n = std::min(buffer.size(), total_in - next);
+            const std::size_t n = std::min(buffer.size(), plan.input - next);
             for (std::size_t i = 0; i < n; ++i)
-                buffer[i] = loop[(next + i) % length];
+                buffer[i] = loop[(first + next + i) % length];
             next += n;
             return n;
         },
         [&](std::span<const float> piece) {
             for (const float v : piece) {
-                if (made >= skip && result.size() < period) result.push_back(v);
+                if (made >= plan.skip && result.size() < period) result.push_back(v);
                 ++made;
             }
             return result.size() < period;

@@ -44,7 +44,19 @@ std::vector<float> resample(std::span<const float> in, double ratio, Quality qua
 
 // One period of the endless repetition of `loop`, converted by about `ratio`:
 // the result has round(loop.size() * ratio) samples and repeats seamlessly,
-// because it is cut from the middle of several converted periods.
+// because it is cut from a conversion of the repetition that runs on a little
+// past the period at both ends.
 std::vector<float> resample_loop(std::span<const float> loop, double ratio, Quality quality);
+
+// How resample_loop converts a loop of `length` samples: `input` samples of the
+// repetition from `lead` samples before the loop's start, at the exact ratio
+// period / length; the result is the `period` samples after the first `skip`.
+struct LoopPlan {
+    std::size_t period = 0;
+    std::size_t lead = 0;
+    std::size_t input = 0;
+    std::size_t skip = 0;
+};
+LoopPlan plan_loop(std::size_t length, double ratio);
 
 } // namespace zenka::sound

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace zenka::sound {
@@ -29,13 +30,24 @@ DecodedSound decode_whole(UniqueFd fd, bool loop) {
     const auto limit =
         std::min(static_cast<std::size_t>(file.rate()) * kMaxDecodedSeconds, kMaxSourceFrames);
     const auto claimed = static_cast<std::size_t>(std::max<std::int64_t>(file.frames(), 0));
-    std::vector<float> source(std::min(claimed, limit));
-    source.resize(file.read_mono(source));
+    // Read a block at a time: what the header claims costs nothing until the file holds it.
+    std::vector<float> source;
+    source.reserve(std::min(claimed, limit));
+    std::vector<float> block(std::min<std::size_t>(limit, 1u << 16));
+    while (source.size() < limit) {
+        const std::size_t want = std::min(block.size(), limit - source.size());
+        const std::size_t got = file.read_mono(std::span<float>(block).first(want));
+        source.insert(source.end(), block.begin(),
+                      block.begin() + static_cast<std::ptrdiff_t>(got));
+        if (got < want) break;
+    }
     const double ratio = static_cast<double>(kMixRate) / file.rate();
     file.close();
     if (source.empty()) return nullptr;
-    auto samples = loop ? resample_loop(source, ratio, Quality::Medium)
-                        : resample(source, ratio, Quality::Medium);
+    // At the mix rate the samples are kept as they are, not copied.
+    auto samples = ratio == 1.0 ? std::move(source)
+                   : loop       ? resample_loop(source, ratio, Quality::Medium)
+                                : resample(source, ratio, Quality::Medium);
     if (samples.empty()) return nullptr;
     return std::make_shared<const std::vector<float>>(std::move(samples));
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -78,6 +79,57 @@ TEST(LoopSeam, ResampledLoopHasTheRoundedLengthAndTheSourceShape) {
     EXPECT_EQ(sound::resample_loop(loop, 48000.0 / 11025.0, sound::Quality::Medium).size(), 435u);
     EXPECT_EQ(sound::resample_loop(loop, 1.0, sound::Quality::Medium), loop);
     EXPECT_TRUE(sound::resample_loop({}, 2.0, sound::Quality::Medium).empty());
+}
+
+// The cost of a loop is one conversion of its period and a little, at every
+// rate and for every length, not a conversion of several periods.
+TEST(LoopSeam, ALoopIsConvertedOnceWhateverItsRateAndLength) {
+    for (const int rate : {200, 8000, 11025, 22050, 44100, 96000, 192000}) {
+        const double ratio = 48000.0 / rate;
+        for (const std::size_t length :
+             {std::size_t{1000}, std::size_t{2003}, std::min<std::size_t>(rate * 120u, 5760000u),
+              std::size_t{5292001}}) {
+            const sound::LoopPlan plan = sound::plan_loop(length, ratio);
+            EXPECT_EQ(plan.period, static_cast<std::size_t>(std::llround(length * ratio)));
+            // The medium converter's reach (46 input samples, 46 / ratio going down) before
+            // and after.
+            const auto reach = static_cast<std::size_t>(std::ceil(46.0 / std::min(ratio, 1.0)));
+            EXPECT_GE(plan.lead, reach) << rate << " Hz, " << length;
+            EXPECT_GE(plan.input - plan.lead - length, reach) << rate << " Hz, " << length;
+            EXPECT_LE(plan.input, length + 2048) << rate << " Hz, " << length;
+            // The period starts on the loop's start, or less than one output sample after it.
+            const double start = static_cast<double>(plan.skip) * length / plan.period;
+            EXPECT_GE(start, static_cast<double>(plan.lead)) << rate << " Hz, " << length;
+            EXPECT_LT(start - plan.lead, static_cast<double>(length) / plan.period);
+        }
+    }
+    EXPECT_EQ(sound::plan_loop(12345, 1.0).input, 0u); // kept as it is
+}
+
+// 2003 samples at 11025 Hz give a period of 8721 samples that shares no factor with
+// them: no output sample falls on the loop's start, and the period begins a
+// fraction of a sample late, the same at every seam.
+TEST(LoopSeam, ALoopWhoseStartFallsBetweenOutputSamplesRepeatsSeamlessly) {
+    std::vector<float> loop(2003);
+    for (std::size_t i = 0; i < loop.size(); ++i)
+        loop[i] = static_cast<float>(std::sin(2.0 * std::numbers::pi * 3.0 * i / 2003.0));
+    const auto out = sound::resample_loop(loop, 48000.0 / 11025.0, sound::Quality::Medium);
+    ASSERT_EQ(out.size(), 8721u);
+    double best = 1.0, delay = -1.0;
+    for (int step = 0; step < 1000; ++step) {
+        const double d = step / 1000.0;
+        double worst = 0.0;
+        for (std::size_t i = 0; i < out.size(); ++i)
+            worst = std::max(worst, std::fabs(out[i] - std::sin(2.0 * std::numbers::pi * 3.0 *
+                                                                (i + d) / 8721.0)));
+        if (worst < best) best = worst, delay = d;
+    }
+    EXPECT_LT(best, 2e-3) << "delay " << delay;
+    EXPECT_GT(delay, 0.0);
+    // Across the seam the wave steps on as it does inside the loop.
+    const double expected_step = std::sin(2.0 * std::numbers::pi * 3.0 * delay / 8721.0) -
+                                 std::sin(2.0 * std::numbers::pi * 3.0 * (delay - 1) / 8721.0);
+    EXPECT_NEAR(out.front() - out.back(), expected_step, 2e-3);
 }
 
 } // namespace
