@@ -95,32 +95,6 @@ CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
 
 namespace {
 
-// The emission parameters the options give.
-EmissionParams emission(const KeyOptions& o) {
-    EmissionParams p;
-    p.spd = o.wpm;
-    p.ton = o.tone;
-    p.qsa = o.strength;
-    p.hand = o.hand;
-    p.rto = o.bug;
-    p.spark = o.spark;
-    p._f1 = o.f1;
-    p.bw = o.inverted;
-    p.katokana = o.kana;
-    p.sz = o.cut_zero;
-    p.spacing = o.spacing;
-    return p;
-}
-
-KeyerSetup keyer_setup(const KeyOptions& o) {
-    KeyerSetup setup;
-    setup.sampling = o.sampling;
-    setup.filter = o.filter;
-    setup.att = o.att;
-    setup.freq = o.freq.empty() ? 0 : *parse_khz(o.freq);
-    return setup;
-}
-
 // The one line that refuses a text the 32-bit sizes of a WAV file cannot hold.
 int refuse_cut_short(const KeyOptions& o, const RenderResult& r) {
     std::fprintf(stderr,
@@ -149,18 +123,6 @@ int key_text(const KeyOptions& o) {
         clock = std::make_unique<FixedClock>(start);
     else
         clock = std::make_unique<RunningClock>(start);
-    RandomSource random;
-    if (o.seed) random.seed_runtime(*o.seed);
-    const EmissionParams p = emission(o);
-    const KeyerSetup setup = keyer_setup(o);
-    // A text that does not fit is refused before anything is written: keyed
-    // from a copy of the random source, as the render will key it.
-    {
-        RandomSource trial = random;
-        Keyer probe(*clock, trial);
-        if (const RenderResult planned = probe.measure(o.text, p, setup); planned.cut_short)
-            return refuse_cut_short(o, planned);
-    }
 
     std::unique_ptr<SoundOutput> output;
     if (o.play) {
@@ -185,9 +147,36 @@ int key_text(const KeyOptions& o) {
         std::fprintf(stderr, "zenka key: %s: %s\n", name.c_str(), target.error().c_str());
         return 1;
     }
+    RandomSource random;
+    if (o.seed) random.seed_runtime(*o.seed);
     Playout playout(*output, *clock, random, work ? work->path() : std::filesystem::path("."));
     const std::filesystem::path file =
         o.out.empty() ? playout.channel_file(0) : std::filesystem::path(o.out);
+    EmissionParams p;
+    p.spd = o.wpm;
+    p.ton = o.tone;
+    p.qsa = o.strength;
+    p.hand = o.hand;
+    p.rto = o.bug;
+    p.spark = o.spark;
+    p._f1 = o.f1;
+    p.bw = o.inverted;
+    p.katokana = o.kana;
+    p.sz = o.cut_zero;
+    p.spacing = o.spacing;
+    KeyerSetup setup;
+    setup.sampling = o.sampling;
+    setup.filter = o.filter;
+    setup.att = o.att;
+    setup.freq = o.freq.empty() ? 0 : *parse_khz(o.freq);
+    // A text that does not fit is refused before anything is keyed: keyed first
+    // without a file, from a copy of the random source, as the render will key it.
+    {
+        RandomSource trial = random;
+        Keyer probe(*clock, trial);
+        if (const RenderResult planned = probe.measure(o.text, p, setup); planned.cut_short)
+            return refuse_cut_short(o, planned);
+    }
 
     RenderResult r = o.out.empty() ? playout.keyer.render(file, o.text, p, setup)
                                    : playout.keyer.render(target.fd(), o.text, p, setup);

@@ -35,6 +35,16 @@ bool is_device(const struct stat& st) {
     return S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
 }
 
+// /dev, /proc and /sys: the system's names, never replaced.
+bool in_system_folder(const fs::path& folder) {
+    std::error_code ec;
+    const std::string real = fs::weakly_canonical(folder, ec).string();
+    if (ec) return false;
+    for (const std::string_view top : {"/dev", "/proc", "/sys"})
+        if (real == top || (real.starts_with(top) && real[top.size()] == '/')) return true;
+    return false;
+}
+
 constexpr std::string_view kTemporaryMark = ".zenka-";
 constexpr std::size_t kRandomLetters = 6; // mkostemp's XXXXXX
 constexpr int kAttempts = 8;
@@ -111,6 +121,13 @@ bool AtomicFile::open(const fs::path& target) {
         return true;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    // /dev/stdout redirected to a file is a link in /dev: replacing it would
+    // take the system's own name away.
+    if (in_system_folder(folder)) {
+        error_ = "not a file of its own but a name in " + fs::weakly_canonical(folder).string() +
+                 "; give the file's own name";
+        return false;
+    }
     const sound::UniqueFd dir = sound::open_folder(folder);
     if (dir) remove_dead_temporaries(dir.get());
     // Appended piece by piece: GCC 12 at -O3 takes "." + std::string for an overlapping

@@ -4,8 +4,9 @@
 // `.NAME.zenka-XXXXXX`, made with O_EXCL so no planted link or file is ever
 // opened, then synced and renamed over the target (a link there is replaced, not
 // followed). A device that can seek, such as /dev/null, or a link to one, is
-// written in place; any other kind of target (folder, FIFO, socket, terminal) is
-// refused. Until commit() succeeds, the destructor removes what was written.
+// written in place; any other kind of target (folder, FIFO, socket, terminal), and
+// a file in /dev, /proc or /sys (/dev/stdout redirected to a file), is refused.
+// Until commit() succeeds, the destructor removes what was written.
 //
 // While it is written, the temporary file has mode 0600 and is locked (flock).
 // A run killed by SIGKILL cannot remove it; the next open() in the same folder

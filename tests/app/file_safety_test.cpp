@@ -109,6 +109,31 @@ TEST(FileSafety, ATerminalTargetIsRefusedInOneLine) {
     ::close(master);
 }
 
+// `--out /dev/stdout` with standard output redirected to a file leads to a
+// regular file through a link in /dev: refused, and /dev keeps its link.
+TEST(FileSafety, StandardOutputRedirectedToAFileIsRefusedAndDevKeepsItsLink) {
+    test::TempFolder folder;
+    ASSERT_TRUE(fs::is_symlink("/dev/stdout")) << "/dev/stdout is no link here";
+    struct Case {
+        std::string args;
+        int status;
+    };
+    for (const Case& c :
+         {Case{kRender + "--seconds 1 --out /dev/stdout", 2}, Case{kKey + "/dev/stdout CQ", 1}}) {
+        // Standard error to the pipe read here, standard output to the file.
+        const Ran r = run("sh -c " +
+                          test::quoted(zenka(c.args) + " 2>&1 > " + (folder / "out.wav").string()));
+        EXPECT_EQ(r.status, c.status) << c.args << ": " << r.out;
+        EXPECT_EQ(lines(r.out), 1) << r.out;
+        EXPECT_NE(r.out.find("\"/dev/stdout\": not a file of its own but a name in /"),
+                  std::string::npos)
+            << r.out;
+        EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
+        EXPECT_EQ(fs::file_size(folder / "out.wav"), 0u);
+    }
+    EXPECT_EQ(names_in(folder.path()), std::set<std::string>{"out.wav"});
+}
+
 // Past 4 GiB the 32-bit sizes of a plain WAV would wrap: such a render is
 // written as RF64 from its first byte. Cut short here: 4 GiB has no place in a test.
 TEST(FileSafety, ARenderTooLongForAPlainWaveIsWrittenAsRf64) {

@@ -160,9 +160,9 @@ TEST(KeyCommand, AWorkingFolderThatCannotBeMadeIsAClearError) {
 }
 
 // 10,000 figures 0 at 1 wpm, 4 kHz and a letter gap of 20 units would need 7.7 GB,
-// more than the 4 GiB of a WAV file: refused before anything is written, in one
-// line that says how much would fit.
-TEST(KeyCommand, ATextTooLongForOneWaveFileIsRefusedBeforeAnythingIsWritten) {
+// more than the 4 GiB of a WAV file: refused before any keying, in one line that
+// says how much would fit; the target stays as it was.
+TEST(KeyCommand, ATextTooLongForOneWaveFileIsRefusedAndTheTargetKept) {
     test::TempFolder folder, runtime;
     const auto file = folder / "x.wav";
     test::write_text(file, "a good keying");

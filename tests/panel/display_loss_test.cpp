@@ -96,11 +96,11 @@ TEST(PanelProgram, LosingTheDisplayLeavesNoWorkingFolder) {
                            "SDL_AUDIODRIVER=dummy", "XDG_RUNTIME_DIR=" + runtime.path().string()},
                           {"--at", "2026-12-08T06:13:02Z"}, logs / "zenka.log");
     ASSERT_GT(pid, 0);
-    // The panel is up once its working folder carries the marker.
+    // The panel is up once its working folder has its lock.
     fs::path work;
     const bool up = test::wait_for([&] {
         for (const std::string& name : test::names_in(runtime.path()))
-            if (name.starts_with("zenka-") && fs::exists(runtime / name / "marker")) {
+            if (name.starts_with("zenka-") && fs::exists(runtime / name / "lock")) {
                 work = runtime / name;
                 return true;
             }

@@ -147,6 +147,27 @@ TEST(AtomicFile, ATerminalIsRefusedAndLeftAsItIs) {
     ::close(master);
 }
 
+// The system's names are never replaced: not a new name in /dev, not /dev/fd/N
+// (or /dev/stdout) when it leads to a regular file.
+TEST(AtomicFile, NamesInTheSystemsFoldersAreNeverReplaced) {
+    test::TempFolder folder;
+    write_text(folder / "mine.wav", "the user's");
+    const int fd = ::open((folder / "mine.wav").c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    const std::string through_fd = "/dev/fd/" + std::to_string(fd);
+    const std::string fresh = "/dev/zenka-test-" + folder.path().filename().string();
+    for (const std::string& target : {through_fd, fresh}) {
+        AtomicFile f;
+        EXPECT_FALSE(f.open(target)) << target;
+        EXPECT_TRUE(f.error().starts_with("not a file of its own but a name in /")) << f.error();
+        EXPECT_EQ(f.fd(), -1);
+    }
+    EXPECT_FALSE(fs::exists(fresh));
+    EXPECT_TRUE(fs::is_symlink(through_fd));
+    EXPECT_EQ(test::read_text(folder / "mine.wav"), "the user's");
+    ::close(fd);
+}
+
 TEST(AtomicFile, TemporaryNamesAreOnlyThoseOpenMakes) {
     for (const char* name :
          {".out.wav.zenka-Ab12Cd", ".x.zenka-000000", ".song one.wav.zenka-zzzzzz"})
