@@ -29,7 +29,7 @@ class Frequencies {
 
     friend constexpr Frequencies at(int freq);
     friend constexpr Frequencies any_of(std::initializer_list<int> freqs);
-    friend constexpr Frequencies between(int lo, int hi);
+    friend constexpr Frequencies range(int lo, int hi);
 
   private:
     constexpr void add(int lo, int hi) {
@@ -56,14 +56,14 @@ constexpr Frequencies any_of(std::initializer_list<int> freqs) {
     return f;
 }
 
-constexpr Frequencies between(int lo, int hi) {
+constexpr Frequencies range(int lo, int hi) {
     Frequencies f;
     f.add(lo, hi);
     return f;
 }
 
 constexpr Frequencies from(int lo) {
-    return between(lo, INT_MAX);
+    return range(lo, INT_MAX);
 }
 
 struct Rule {
