@@ -29,7 +29,7 @@ class Frequencies {
 
     friend constexpr Frequencies at(int freq);
     friend constexpr Frequencies any_of(std::initializer_list<int> freqs);
-    friend constexpr Frequencies between(int lo, int hi);
+    friend constexpr Frequencies range(int lo, int hi);
 
   private:
     constexpr void add(int lo, int hi) {
@@ -56,14 +56,14 @@ constexpr Frequencies any_of(std::initializer_list<int> freqs) {
     return f;
 }
 
-constexpr Frequencies between(int lo, int hi) {
+constexpr Frequencies range(int lo, int hi) {
     Frequencies f;
     f.add(lo, hi);
     return f;
 }
 
 constexpr Frequencies from(int lo) {
-    return between(lo, INT_MAX);
+    return range(lo, INT_MAX);
 }
 
 struct Rule {
@@ -75,12 +75,21 @@ struct Rule {
     void (*act)(Air& a);
 };
 
-// The three blocks of rules, tested in this order.
+// The three blocks of rules, tested in this order: the low block up to 200.0 kHz, the
+// medium-frequency maritime block, and the tail at every frequency.
 struct Catalogue {
-    std::span<const Rule> low;    // freq <= 2000
-    std::span<const Rule> marine; // 4050 < freq <= 5349
-    std::span<const Rule> tail;   // every frequency
+    std::span<const Rule> low;
+    std::span<const Rule> marine;
+    std::span<const Rule> tail;
 };
+
+// The gates of the blocks, in units of 100 Hz.
+constexpr bool in_low_block(int freq) {
+    return freq <= 2000;
+}
+constexpr bool in_marine_block(int freq) {
+    return freq > 4050 && freq <= 5349;
+}
 
 // The station catalogue of the band.
 Catalogue station_catalogue();

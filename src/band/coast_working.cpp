@@ -3,6 +3,7 @@
 #include "band/rule_kit.h"
 #include "compose/air.h"
 #include "traffic/maritime/maritime.h"
+#include "traffic/toolkit/fill.h"
 
 #include <string>
 
@@ -21,15 +22,6 @@ int own(Station s) {
 int own_minute(Station s) {
     const int m = 5 + own(s) % 50;
     return (m >= 14 && m <= 18) || (m >= 44 && m <= 48) ? m + 5 : m;
-}
-
-std::string khz_text(int freq) {
-    std::string text = std::to_string(freq / 10);
-    if (freq % 10 != 0) {
-        text += '.';
-        text += static_cast<char>('0' + freq % 10);
-    }
-    return text;
 }
 
 } // namespace

@@ -20,8 +20,8 @@ void band(Air& a) {
 void band(Air& a, const Catalogue& catalogue) {
     a.Log("band start 0 MHz", "", 0);
     a.marine_band = 0;
-    if (a.freq <= 2000) evaluate(a, catalogue.low);
-    if (a.freq > 4050 && a.freq <= 5349) evaluate(a, catalogue.marine);
+    if (in_low_block(a.freq)) evaluate(a, catalogue.low);
+    if (in_marine_block(a.freq)) evaluate(a, catalogue.marine);
     evaluate(a, catalogue.tail);
     beacons(a);
     if (a.bkgnd) carriers(a);

@@ -6,23 +6,25 @@
 
 namespace zenka {
 
+void lf_coast(Air& a, int from, int to, Voice voice, std::string_view call,
+              std::string_view place) {
+    if (!a.min_period(from, to)) return;
+    on_air(a, voice.spd, voice.ton, voice.qsa);
+    coast_station_lf(a, call, place);
+}
+
+void market_report(Air& a, int hhmm, Voice voice, std::string_view call,
+                   std::string_view market) {
+    if (!weekday(a) || !a.sked(hhmm)) return;
+    on_air(a, voice.spd, voice.ton, voice.qsa);
+    live_stock(a, call, market);
+}
+
 void south_african_coast(Air& a) {
-    if (a.min_period(0, 15)) {
-        on_air(a, 20, 720, 3);
-        coast_station_lf(a, "ZSC", "CAPETOWN");
-    }
-    if (a.min_period(15, 30)) {
-        on_air(a, 22, 940, 2);
-        coast_station_lf(a, "ZSD", "DURBAN");
-    }
-    if (a.min_period(30, 45)) {
-        on_air(a, 18, 1130, 2);
-        coast_station_lf(a, "ZSQ", "PORTELIZABETH");
-    }
-    if (a.min_period(45, 0)) {
-        on_air(a, 19, 830, 1);
-        coast_station_lf(a, "ZSV", "WALVISBAY");
-    }
+    lf_coast(a, 0, 15, {20, 720, 3}, "ZSC", "CAPETOWN");
+    lf_coast(a, 15, 30, {22, 940, 2}, "ZSD", "DURBAN");
+    lf_coast(a, 30, 45, {18, 1130, 2}, "ZSQ", "PORTELIZABETH");
+    lf_coast(a, 45, 0, {19, 830, 1}, "ZSV", "WALVISBAY");
 }
 
 void vas_127(Air& a) {
@@ -30,10 +32,7 @@ void vas_127(Air& a) {
         on_air(a, 24, 900, 4);
         tfc_list_lf(a, 2, 16, "VAS");
     }
-    if (a.min_period(30, 40)) {
-        on_air(a, 24, 900, 4);
-        coast_station_lf(a, "VAS", "LOUISBURG");
-    }
+    lf_coast(a, 30, 40, {24, 900, 4}, "VAS", "LOUISBURG");
 }
 
 void gku_149(Air& a) {
@@ -41,10 +40,7 @@ void gku_149(Air& a) {
         on_air(a, 20, 1000, 5);
         tfc_list_lf(a, 1, 16, "GKU");
     }
-    if (a.min_period(40, 50)) {
-        on_air(a, 20, 1000, 5);
-        coast_station_lf(a, "GKU", "DEVIZES");
-    }
+    lf_coast(a, 40, 50, {20, 1000, 5}, "GKU", "DEVIZES");
 }
 
 void great_lakes_419(Air& a) {

@@ -3,9 +3,21 @@
 // sharing 125 and 136 kHz, VAS and GKU with their traffic lists after the announcement on
 // 143 kHz, the Great Lakes stations on 419 kHz.
 
+#include "band/station_voices.h"
+
+#include <string_view>
+
 namespace zenka {
 
 class Air;
+
+// A long-wave coast station working ships in minutes from - to of the hour, in the voice
+// its rule gives.
+void lf_coast(Air& a, int from, int to, Voice voice, std::string_view call,
+              std::string_view place);
+// A live-stock market report from `market` on weekdays at hhmm, in the rule's voice.
+void market_report(Air& a, int hhmm, Voice voice, std::string_view call,
+                   std::string_view market);
 
 // ZSC, ZSD, ZSQ and ZSV, each in its quarter of the hour.
 void south_african_coast(Air& a);

@@ -47,7 +47,7 @@ void gbr_programme(Air& a) {
         else if (at_hours({8, 9, 10, 11, 17, 18, 19}))
             gbr_navy(a);
         else
-            telecom_opchat_dx(a, "", "GBR", "");
+            telecom_opchat_dx(a, "", "GBR");
     } else if (at_hours({2, 8, 14, 20})) {
         // The announcement and the time signal go out as one emission.
         send_times(a, "GBR TIME ", 20);

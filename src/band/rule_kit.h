@@ -100,6 +100,11 @@ inline void announce(Air& a, Station s, std::string_view text) {
     send_cq_anm(a, s.call, text);
 }
 
+// Monday to Friday (the clock counts Sunday as 0).
+inline bool weekday(const Air& a) {
+    return a.t.day_of_week >= 1 && a.t.day_of_week <= 5;
+}
+
 // hhmm of the clock as one number, for windows written like the timetables.
 inline int hhmm(const Air& a) {
     return a.t.hour * 100 + a.t.minute;

@@ -1,4 +1,5 @@
 #include "band/catalogue.h"
+#include "band/lf_maritime.h"
 #include "band/naval_stations.h"
 #include "band/rule_kit.h"
 #include "band/telecom_stations.h"
@@ -124,8 +125,10 @@ void v_55(Air& a) {
 
 // 55.4 kHz, KNR calls KWT with traffic in minutes 0 - 9 of even hours.
 void knr(Air& a) {
-    if (a.ms10(0) && a.eh()) message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 4 K");
-    else if (a.min_period(30, 0) && a.cond(3)) opchat(a, "KNR", "KWT");
+    if (a.ms10(0) && a.eh())
+        message(a, "KNR", "KWT KWT KWT DE KNR KNR QTC 4 K");
+    else if (a.min_period(30, 0) && a.cond(3))
+        opchat(a, "KNR", "KWT");
 }
 
 // 56.0 kHz (and 112.0 kHz), NPO in the first half of the day.
@@ -360,6 +363,18 @@ void v_97(Air& a) {
     marker_or_auto(a, "VVV VVV VVV VVV VVV            ", 4, 60);
 }
 
+// 54.0 kHz, NPM's marker; the fruit company's WAX.
+void npm_wax(Air& a) {
+    if (a.ct(1800, 800)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            ");
+    if (a.hist && a.min_period(20, 28)) ufc(a, "WAX");
+}
+
+// 63.8 kHz, AXK (Grudziadz) works AXT (Poznan).
+void axk(Air& a) {
+    if (weekday(a) && a.ct(600, 1600) && a.min_period(15, 25))
+        polish_ptt(a, "AXK", "GRUDZIADZ", "AXT", "POZNAN");
+}
+
 // clang-format off
 const Rule kRules[] = {
     {at(400), "BUC marker", buc},
@@ -384,11 +399,11 @@ const Rule kRules[] = {
     {at(461), "telecom_opchat_dx EAA/AGN", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "AGN", "EAA"); }},
     {at(469), "GYB text, GYB marker", gyb},
     {at(469), "GYU text, GYU marker", gyu},
-    {at(475), "KGH marker, auto", [](Air& a) { if (a.ct(1400, 200)) { on_air(a, "KGH"); marker_or_auto(a, "VVV VVV VVV DE KGH KGH KGH            ", 4, 40); } }},
-    {at(476), "IRE marker, auto", [](Air& a) { if (a.day()) { on_air(a, "IRE"); marker_or_auto(a, "VVV VVV VVV DE IRE IRE IRE            ", 3, 50); } }},
+    {at(475), "KGH marker, auto", [](Air& a) { if (a.ct(1400, 200)) marker_or_auto(a, "KGH", "VVV VVV VVV DE KGH KGH KGH            ", 4, 40); }},
+    {at(476), "IRE marker, auto", [](Air& a) { if (a.day()) marker_or_auto(a, "IRE", "VVV VVV VVV DE IRE IRE IRE            ", 3, 50); }},
     {at(480), "NAU marker", [](Air& a) { if (a.eh()) marker(a, "NAU", "VVV VVV VVV DE NAU NAU NAU            "); }},
     {at(480), "NAU marker", [](Air& a) { if (a.oh()) marker(a, "NAU", "CQ CQ CQ DE NAU NAU NAU  NAVY SAN JUAN            "); }},
-    {at(489), "OKP marker, auto", [](Air& a) { if (a.ct(600, 1800)) { on_air(a, "OKP"); marker_or_auto(a, "VVV VVV VVV DE OKP OKP OKP            ", 4, 60); } }},
+    {at(489), "OKP marker, auto", [](Air& a) { if (a.ct(600, 1800)) marker_or_auto(a, "OKP", "VVV VVV VVV DE OKP OKP OKP            ", 4, 60); }},
     {at(495), "telecom_opchat_dx FYN/CUE", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "CUE", "FYN"); }},
     {at(495), "telecom_opchat_dx GLC/CUE", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "CUE", "GLC"); }},
     {at(495), "CUE marker", [](Air& a) { if (a.ct(700, 2000)) marker(a, "CUE", "VVV VVV VVV DE CUE CUE CUE            "); }},
@@ -401,12 +416,12 @@ const Rule kRules[] = {
     {at(504), "naval_coast NPO/NAAV", [](Air& a) { us_fleet_broadcast(a, "NPO"); }},
     {at(508), "ICI spark", [](Air& a) { if (a.min_period(5, 10) && a.eh()) spark(a, "ICI", "CQ CQ CQ DE ICI ICI ICI  K"); }},
     {at(510), "nss_wx, NSS marker", nss_51},
-    {at(515), "GIY marker, auto", [](Air& a) { if (a.ct(500, 1700)) { on_air(a, "GIY"); marker_or_auto(a, "VVV VVV VVV DE GIY GIY GIY            ", 3, 40); } }},
+    {at(515), "GIY marker, auto", [](Air& a) { if (a.ct(500, 1700)) marker_or_auto(a, "GIY", "VVV VVV VVV DE GIY GIY GIY            ", 3, 40); }},
     {at(520), "MFT text, MFT marker", mft},
     {at(526), "LP marker", [](Air& a) { if (a.eh()) marker(a, "LP", "VVV VVV VVV DE LP LP LP            "); }},
     {at(526), "LP marker", [](Air& a) { if (a.oh()) marker(a, "LP", "CQ CQ CQ DE LP LP LP  +            "); }},
     {at(536), "OJA marker", [](Air& a) { if (a.ct(600, 2000)) marker(a, "OJA", "VVV VVV VVV DE OJA OJA OJA            "); }},
-    {at(540), "NPM marker, ufc WAX", [](Air& a) { if (a.ct(1800, 800)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            "); if (a.hist && a.min_period(20, 28)) ufc(a, "WAX"); }},
+    {at(540), "NPM marker, ufc WAX", npm_wax},
     {at(546), "hell", [](Air& a) { a.hell(); }},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(600, 1400)) marker(a, "LCH", "VVV VVV VVV DE LCH LCH LCH            "); }},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(1400, 2200)) marker(a, "LCH", "CQ CQ CQ DE LCH LCH LCH            "); }},
@@ -437,7 +452,7 @@ const Rule kRules[] = {
     {at(625), "telecom_opchat_dx SPR", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "SPR"); }},
     {at(625), "telecom_opchat_dx FYN/SPR", [](Air& a) { if (a.cond(4)) opchat(a, "SPR", "FYN"); }},
     {at(630), "ufc WAX", [](Air& a) { if (a.hist && a.min_period(0, 8)) ufc(a, "WAX"); }},
-    {at(638), "polish_ptt AXK/GRUDZIADZ/AXT/POZNAN", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(15, 25)) polish_ptt(a, "AXK", "GRUDZIADZ", "AXT", "POZNAN"); }},
+    {at(638), "polish_ptt AXK/GRUDZIADZ/AXT/POZNAN", axk},
     {at(640), "NAA ts2", naa_time},
     {at(645), "GBV marker, auto", gbv_64},
     {at(645), "uswbsf", uswbsf_64},
@@ -475,17 +490,17 @@ const Rule kRules[] = {
     {at(730), "ufc WNU", [](Air& a) { if (a.hist && a.min_period(50, 58)) ufc(a, "WNU"); }},
     {at(750), "SYC marker", [](Air& a) { if (a.ct(600, 1800) && !time_minutes(a)) marker(a, "SYC", "VVV VVV VVV DE SYC SYC SYC            "); }},
     {at(750), "JGH marker", [](Air& a) { if (a.ct(1800, 600) && !time_minutes(a)) marker(a, "JGH", "VVV VVV VVV DE JGH JGH JGH            "); }},
-    {at(750), "live_stock KDHM/KANSAS", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1330)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "KANSAS"); } }},
-    {at(750), "live_stock KDHM/OMAHA", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1410)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "OMAHA"); } }},
-    {at(750), "live_stock KDHM/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1450)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "LIVE"); } }},
-    {at(750), "live_stock KDQC/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1530)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "LIVE"); } }},
-    {at(750), "live_stock KDQC/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1610)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CHICAGO"); } }},
-    {at(750), "live_stock KDHM/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1650)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "CHICAGO"); } }},
-    {at(750), "live_stock KDQC/CINCINNATI", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1730)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CINCINNATI"); } }},
-    {at(750), "live_stock KDQC/CINCINNATI", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1810)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CINCINNATI"); } }},
-    {at(750), "live_stock KDQC/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1850)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "CHICAGO"); } }},
-    {at(750), "live_stock KDQC/ST", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1930)) { on_air(a, 17, 1530, 4); live_stock(a, "KDQC", "ST"); } }},
-    {at(750), "live_stock KDHM/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(2010)) { on_air(a, 22, 1330, 4); live_stock(a, "KDHM", "CHICAGO"); } }},
+    {at(750), "live_stock KDHM/KANSAS", [](Air& a) { market_report(a, 1330, {22, 1330, 4}, "KDHM", "KANSAS"); }},
+    {at(750), "live_stock KDHM/OMAHA", [](Air& a) { market_report(a, 1410, {22, 1330, 4}, "KDHM", "OMAHA"); }},
+    {at(750), "live_stock KDHM/LIVE", [](Air& a) { market_report(a, 1450, {22, 1330, 4}, "KDHM", "LIVE"); }},
+    {at(750), "live_stock KDQC/LIVE", [](Air& a) { market_report(a, 1530, {17, 1530, 4}, "KDQC", "LIVE"); }},
+    {at(750), "live_stock KDQC/CHICAGO", [](Air& a) { market_report(a, 1610, {17, 1530, 4}, "KDQC", "CHICAGO"); }},
+    {at(750), "live_stock KDHM/CHICAGO", [](Air& a) { market_report(a, 1650, {22, 1330, 4}, "KDHM", "CHICAGO"); }},
+    {at(750), "live_stock KDQC/CINCINNATI", [](Air& a) { market_report(a, 1730, {17, 1530, 4}, "KDQC", "CINCINNATI"); }},
+    {at(750), "live_stock KDQC/CINCINNATI", [](Air& a) { market_report(a, 1810, {17, 1530, 4}, "KDQC", "CINCINNATI"); }},
+    {at(750), "live_stock KDQC/CHICAGO", [](Air& a) { market_report(a, 1850, {17, 1530, 4}, "KDQC", "CHICAGO"); }},
+    {at(750), "live_stock KDQC/ST", [](Air& a) { market_report(a, 1930, {17, 1530, 4}, "KDQC", "ST"); }},
+    {at(750), "live_stock KDHM/CHICAGO", [](Air& a) { market_report(a, 2010, {22, 1330, 4}, "KDHM", "CHICAGO"); }},
     {at(750), "ts", [](Air& a) { if (time_minutes(a)) a.ts(); }},
     {at(759), "GLB marker, auto", glb},
     {at(760), "NDT marker", [](Air& a) { if (a.ct(2000, 800)) marker(a, "NDT", "VVV VVV VVV DE NDT NDT NDT            "); }},
@@ -555,8 +570,8 @@ const Rule kRules[] = {
     {at(909), "FUQ marker", [](Air& a) { if (a.ct(1900, 0)) marker(a, "FUQ", "VVV VVV VVV DE FUQ FUQ FUQ            "); }},
     {at(923), "SYB marker", [](Air& a) { if (a.ct(600, 2000)) marker(a, "SYB", "VVV VVV VVV DE SYB SYB SYB            "); }},
     {at(937), "FL spark", [](Air& a) { if (a.ct(1900, 1930)) spark(a, "FL", "CQ CQ CQ DE FL FL FL  PRESSE  ="); }},
-    {at(940), "live_stock KDEK/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1330)) { on_air(a, 24, 1380, 3); live_stock(a, "KDEK", "LIVE"); } }},
-    {at(940), "live_stock KDEK/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1410)) { on_air(a, 24, 1380, 3); live_stock(a, "KDEK", "CHICAGO"); } }},
+    {at(940), "live_stock KDEK/LIVE", [](Air& a) { market_report(a, 1330, {24, 1380, 3}, "KDEK", "LIVE"); }},
+    {at(940), "live_stock KDEK/CHICAGO", [](Air& a) { market_report(a, 1410, {24, 1380, 3}, "KDEK", "CHICAGO"); }},
     {at(945), "SPG marker", [](Air& a) { if (a.eh()) marker(a, "SPG", "VVV VVV VVV DE SPG SPG SPG            "); }},
     {at(945), "SPG marker", [](Air& a) { if (a.oh()) marker(a, "SPG", "CQ CQ CQ DE SPG SPG SPG            "); }},
     {at(948), "DG marker", [](Air& a) { if (a.ct(600, 1400)) marker(a, "DG", "VVV VVV VVV DE DG DG DG            "); }},

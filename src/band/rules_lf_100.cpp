@@ -56,21 +56,79 @@ void npn(Air& a) {
         marker(a, "NPN", "NPN NPN NPN QRU?            ");
 }
 
+// 125.0 kHz, IAC's marker.
+void iac(Air& a) {
+    if (a.ct(0, 800) && a.ml(55) && !a.min_period(23, 28))
+        marker(a, "IAC", "VVV VVV VVV DE IAC IAC IAC            ");
+}
+
+// 125.0 kHz, CTG's marker.
+void ctg(Air& a) {
+    if (a.ct(800, 1600) && a.ml(55) && !a.min_period(23, 28))
+        marker(a, "CTG", "VVV VVV VVV DE CTG CTG CTG            ");
+}
+
+// 125.0 kHz, NPO's marker.
+void npo(Air& a) {
+    if (a.ct(1600, 0) && a.ml(55) && !a.min_period(23, 28))
+        marker(a, "NPO", "VVV VVV VVV DE NPO NPO NPO            ");
+}
+
+// 125.1 kHz, FNSM's text.
+void fnsm(Air& a) {
+    if (a.sked(1100) || a.sked(2300))
+        message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM AVIS AUX NAVIGATEURS K");
+}
+
+// 129.5 kHz, the Warsaw weather; teleprinter.
+void soa212(Air& a) {
+    if (a.ct(600, 1800) && a.min_period(30, 35)) {
+        on_air(a, 22, 1000, 3);
+        meteo_warszawa(a);
+    }
+    if (a.ct(600, 1800)) a.rtlx("RYRYRY DE SOA212 SOA212 ", 850, 50);
+}
+
+// 133.3 kHz, VRT's announcement; ships ask bearings.
+void vrt(Air& a) {
+    if (a.min_period(50, 52)) {
+        on_air(a, "VRT");
+        send_cq_anm(a, "VRT", "TFC LIST QSW 143 KCS");
+    }
+    if (a.cond(8)) marine_qte(a, 3, "VRT");
+}
+
+// 135.0 kHz, PCH (Scheveningen) works ships on long wave; ships on the long-wave channel.
+void pch(Air& a) {
+    if (a.t.minute % 3 != 0)
+        vsl_lf_channel(a);
+    else {
+        on_air(a, 23, 877, 4);
+        coast_station_lf(a, "PCH", "SCHEVENINGEN");
+    }
+}
+
+// 137.9 kHz, AXK (Grudziadz) works AXP (Krakow).
+void axk(Air& a) {
+    if (weekday(a) && a.ct(600, 1600) && a.min_period(45, 55))
+        polish_ptt(a, "AXK", "GRUDZIADZ", "AXP", "KRAKOW");
+}
+
 // clang-format off
 const Rule kRules[] = {
     {at(1000), "NCI4 rtty", [](Air& a) { if (a.eh() && a.ml(20)) a.rtlx("RYRYRY DE NCI4 NCI4 FOX ", 850, 50); }},
     {at(1000), "ts", [](Air& a) { if (signal_minutes(a)) a.ts(); }},
-    {at(1000), "live_stock KDHN/KANSAS", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1330)) { on_air(a, 22, 700, 3); live_stock(a, "KDHN", "KANSAS"); } }},
-    {at(1000), "live_stock KDHN/OMAHA", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1410)) { on_air(a, 22, 700, 3); live_stock(a, "KDHN", "OMAHA"); } }},
+    {at(1000), "live_stock KDHN/KANSAS", [](Air& a) { market_report(a, 1330, {22, 700, 3}, "KDHN", "KANSAS"); }},
+    {at(1000), "live_stock KDHN/OMAHA", [](Air& a) { market_report(a, 1410, {22, 700, 3}, "KDHN", "OMAHA"); }},
     {at(1000), "chilean_old_nw CCS", [](Air& a) { if (a.sked(610) || a.sked(1810)) { on_air(a, 25, 960, 4); chilean_old_nw(a, "CCS"); } }},
     {at(1000), "TAB text", tab},
     {at(1000), "JTJ marker", [](Air& a) { if (a.ct(1000, 1500) && before_signal(a)) marker(a, "JTJ", "VVV VVV VVV DE JTJ JTJ JTJ            "); }},
-    {at(1000), "live_stock KDHN/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1450)) { on_air(a, 22, 700, 3); live_stock(a, "KDHN", "LIVE"); } }},
-    {at(1000), "live_stock KDEJ/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1530)) { on_air(a, 20, 1320, 2); live_stock(a, "KDEJ", "LIVE"); } }},
-    {at(1000), "live_stock KDHN/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1610)) { on_air(a, 22, 700, 3); live_stock(a, "KDHN", "CHICAGO"); } }},
-    {at(1000), "live_stock KDEJ/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1650)) { on_air(a, 20, 1320, 2); live_stock(a, "KDEJ", "CHICAGO"); } }},
-    {at(1000), "live_stock KDHN/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1730)) { on_air(a, 22, 700, 3); live_stock(a, "KDHN", "CHICAGO"); } }},
-    {at(1000), "live_stock KDEJ/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1810)) { on_air(a, 20, 1320, 2); live_stock(a, "KDEJ", "CHICAGO"); } }},
+    {at(1000), "live_stock KDHN/LIVE", [](Air& a) { market_report(a, 1450, {22, 700, 3}, "KDHN", "LIVE"); }},
+    {at(1000), "live_stock KDEJ/LIVE", [](Air& a) { market_report(a, 1530, {20, 1320, 2}, "KDEJ", "LIVE"); }},
+    {at(1000), "live_stock KDHN/CHICAGO", [](Air& a) { market_report(a, 1610, {22, 700, 3}, "KDHN", "CHICAGO"); }},
+    {at(1000), "live_stock KDEJ/CHICAGO", [](Air& a) { market_report(a, 1650, {20, 1320, 2}, "KDEJ", "CHICAGO"); }},
+    {at(1000), "live_stock KDHN/CHICAGO", [](Air& a) { market_report(a, 1730, {22, 700, 3}, "KDHN", "CHICAGO"); }},
+    {at(1000), "live_stock KDEJ/CHICAGO", [](Air& a) { market_report(a, 1810, {20, 1320, 2}, "KDEJ", "CHICAGO"); }},
     {at(1000), "iqz spark", [](Air& a) { if (a.ct(600, 1000) && a.min_period(20, 30)) spark(a, "IQZ", "CQ CQ CQ DE IQZ IQZ IQZ QRU? K"); }},
     {at(1000), "iqz spark", [](Air& a) { if (a.ct(1600, 2000) && a.min_period(50, 0)) spark(a, "IQZ", "IDR IDR IDR DE IQZ IQZ IQZ QTC 3 K"); }},
     {at(1009), "hell", [](Air& a) { if (a.day()) a.hell(); }},
@@ -86,7 +144,7 @@ const Rule kRules[] = {
     {at(1030), "VPS marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "VPS", "VVV VVV VVV DE VPS VPS VPS            "); }},
     {at(1030), "VPS marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "VPS", "CQ CQ CQ DE VPS VPS VPS QRU?            "); }},
     {at(1038), "SYA marker", [](Air& a) { if (a.mh(9)) marker(a, "SYA", "VVV VVV VVV DE SYA SYA SYA            "); }},
-    {at(1040), "coast_station_lf FFP/LEHAVRE", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 19, 1450, 3); coast_station_lf(a, "FFP", "LEHAVRE"); } }},
+    {at(1040), "coast_station_lf FFP/LEHAVRE", [](Air& a) { lf_coast(a, 10, 20, {19, 1450, 3}, "FFP", "LEHAVRE"); }},
     {at(1040), "NAI marker", [](Air& a) { if (a.ct(0, 600)) marker(a, "NAI", "VVV VVV VVV DE NAI NAI NAI            "); }},
     {at(1040), "NPW ts2", [](Air& a) { if (a.oh() && signal_minutes(a)) time_signal(a, "NPW"); }},
     {at(1040), "NPW marker", [](Air& a) { if (a.ct(600, 1200) && before_signal(a)) marker(a, "NPW", "VVV VVV VVV DE NPW NPW NPW            "); }},
@@ -103,7 +161,7 @@ const Rule kRules[] = {
     {at(1070), "XST marker", [](Air& a) { if (a.ct(2200, 600)) marker(a, "XST", "VVV VVV VVV DE XST XST XST            "); }},
     {at(1070), "GYF spark", [](Air& a) { if (a.h_2(10)) spark(a, "GYF", "CQ CQ CQ DE GYF GYF GYF K"); }},
     {at(1070), "GYO spark", [](Air& a) { if (a.h_2(25)) spark(a, "GYO", "GYF GYF GYF DE GYO GYO GYO QTC K"); }},
-    {at(1070), "coast_station_lf WSL/SAYVILLE", [](Air& a) { if (a.min_period(15, 25)) { on_air(a, 21, 940, 3); coast_station_lf(a, "WSL", "SAYVILLE"); } }},
+    {at(1070), "coast_station_lf WSL/SAYVILLE", [](Air& a) { lf_coast(a, 15, 25, {21, 940, 3}, "WSL", "SAYVILLE"); }},
     {at(1080), "NPW text", npw_broadcast},
     {at(1080), "NAU marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "NAU", "VVV VVV VVV DE NAU NAU NAU            "); }},
     {at(1080), "NAH marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "NAH", "VVV VVV VVV DE NAH NAH NAH            "); }},
@@ -111,7 +169,7 @@ const Rule kRules[] = {
     {at(1091), "wx_code SXA/METEO/625", sxa_109},
     {at(1100), "NAS text", [](Air& a) { if (a.h_3(5)) message(a, "NAS", "NAA NAA DE NAS NAS QTC 3 K"); }},
     {at(1100), "telecom_opchat_dx FTP", [](Air& a) { if (a.oh() && a.cond(2)) opchat(a, "FTP"); }},
-    {between(1104, 1106), "data", [](Air& a) { if (a.ml(50)) burst(a, 1200, 2); }},
+    {range(1104, 1106), "data", [](Air& a) { if (a.ml(50)) burst(a, 1200, 2); }},
     {at(1111), "naval_coast NPO/NAAV", [](Air& a) { us_fleet_broadcast(a, "NPO"); }},
     {at(1111), "NPE spark", [](Air& a) { if (a.oh() && a.ml(15)) spark(a, "NPE", "CQ CQ CQ DE NPE NPE NPE K"); }},
     {at(1113), "SOA211 rtty", [](Air& a) { if (a.ct(600, 2000)) a.rtlx("RYRYRY DE SOA211 SOA211 ", 425, 50); }},
@@ -140,8 +198,8 @@ const Rule kRules[] = {
     {at(1180), "NAF marker", [](Air& a) { if (a.min_period(30, 45)) marker(a, "NAF", "VVV VVV VVV DE NAF NAF NAF            "); }},
     {at(1180), "VAI marker", [](Air& a) { if (a.min_period(45, 0)) marker(a, "VAI", "VVV VVV VVV DE VAI VAI VAI            "); }},
     {at(1184), "SUK marker", [](Air& a) { if (a.ct(400, 2000)) marker(a, "SUK", "VVV VVV VVV DE SUK SUK SUK            "); }},
-    {at(1190), "coast_station_lf FFP/LEHAVRE", [](Air& a) { if (a.min_period(0, 10)) { on_air(a, 19, 1450, 3); coast_station_lf(a, "FFP", "LEHAVRE"); } }},
-    {at(1190), "coast_station_lf FFS/MARIES", [](Air& a) { if (a.min_period(20, 30)) { on_air(a, 17, 1180, 4); coast_station_lf(a, "FFS", "MARIES"); } }},
+    {at(1190), "coast_station_lf FFP/LEHAVRE", [](Air& a) { lf_coast(a, 0, 10, {19, 1450, 3}, "FFP", "LEHAVRE"); }},
+    {at(1190), "coast_station_lf FFS/MARIES", [](Air& a) { lf_coast(a, 20, 30, {17, 1180, 4}, "FFS", "MARIES"); }},
     {at(1191), "ZSL marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "ZSL", "VVV VVV VVV DE ZSL ZSL ZSL            "); }},
     {at(1191), "IDQ marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "IDQ", "VVV VVV VVV DE IDQ IDQ IDQ            "); }},
     {at(1191), "italian_naval IDQ            /IDQ", [](Air& a) { if (a.ct(0, 1200)) idq_broadcast(a); }},
@@ -149,19 +207,19 @@ const Rule kRules[] = {
     {at(1198), "fax", [](Air& a) { if (a.min_period(0, 20)) a.fax(120, 576); }},
     {at(1200), "RDU spark", [](Air& a) { if (a.ct(0, 1200) && a.h_4(2)) spark(a, "RDU", "CQ CQ CQ DE RDU RDU RDU K"); }},
     {at(1200), "swedish_ice_report", [](Air& a) { if (a.sked(805) || a.sked(1705)) { on_air(a, 25, 1150, 1); swedish_ice_report(a); } }},
-    {at(1200), "live_stock KDEF/LIVE", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1330)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "LIVE"); } }},
-    {at(1200), "live_stock KDEF/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1410)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "CHICAGO"); } }},
-    {at(1200), "live_stock KDEF/OMAHA", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1450)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "OMAHA"); } }},
-    {at(1200), "live_stock KDEF/KANSAS", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1530)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "KANSAS"); } }},
-    {at(1200), "live_stock KDEF/GRAIN", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1610)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "GRAIN"); } }},
-    {at(1200), "live_stock KDEF/CHICAGO", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1650)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "CHICAGO"); } }},
+    {at(1200), "live_stock KDEF/LIVE", [](Air& a) { market_report(a, 1330, {23, 500, 4}, "KDEF", "LIVE"); }},
+    {at(1200), "live_stock KDEF/CHICAGO", [](Air& a) { market_report(a, 1410, {23, 500, 4}, "KDEF", "CHICAGO"); }},
+    {at(1200), "live_stock KDEF/OMAHA", [](Air& a) { market_report(a, 1450, {23, 500, 4}, "KDEF", "OMAHA"); }},
+    {at(1200), "live_stock KDEF/KANSAS", [](Air& a) { market_report(a, 1530, {23, 500, 4}, "KDEF", "KANSAS"); }},
+    {at(1200), "live_stock KDEF/GRAIN", [](Air& a) { market_report(a, 1610, {23, 500, 4}, "KDEF", "GRAIN"); }},
+    {at(1200), "live_stock KDEF/CHICAGO", [](Air& a) { market_report(a, 1650, {23, 500, 4}, "KDEF", "CHICAGO"); }},
     {at(1200), "SAJ spark", [](Air& a) { if (a.ct(1200, 0) && a.h_4(7)) spark(a, "SAJ", "CQ CQ CQ DE SAJ SAJ SAJ QRU? K"); }},
-    {at(1200), "live_stock WWX/GRAIN", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1730)) { on_air(a, 22, 570, 1); live_stock(a, "WWX", "GRAIN"); } }},
-    {at(1200), "live_stock WWX/FRUITS", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1810)) { on_air(a, 22, 570, 1); live_stock(a, "WWX", "FRUITS"); } }},
-    {at(1200), "live_stock KDEF/KANSAS", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1850)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "KANSAS"); } }},
-    {at(1200), "live_stock KDEF/OMAHA", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.sked(1930)) { on_air(a, 23, 500, 4); live_stock(a, "KDEF", "OMAHA"); } }},
-    {at(1200), "coast_station_lf WSL/AMAGANSETT", [](Air& a) { if (a.min_period(5, 15)) { on_air(a, 21, 940, 3); coast_station_lf(a, "WSL", "AMAGANSETT"); } }},
-    {at(1210), "coast_station_lf GKU/DEVIZES", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 20, 1000, 5); coast_station_lf(a, "GKU", "DEVIZES"); } }},
+    {at(1200), "live_stock WWX/GRAIN", [](Air& a) { market_report(a, 1730, {22, 570, 1}, "WWX", "GRAIN"); }},
+    {at(1200), "live_stock WWX/FRUITS", [](Air& a) { market_report(a, 1810, {22, 570, 1}, "WWX", "FRUITS"); }},
+    {at(1200), "live_stock KDEF/KANSAS", [](Air& a) { market_report(a, 1850, {23, 500, 4}, "KDEF", "KANSAS"); }},
+    {at(1200), "live_stock KDEF/OMAHA", [](Air& a) { market_report(a, 1930, {23, 500, 4}, "KDEF", "OMAHA"); }},
+    {at(1200), "coast_station_lf WSL/AMAGANSETT", [](Air& a) { lf_coast(a, 5, 15, {21, 940, 3}, "WSL", "AMAGANSETT"); }},
+    {at(1210), "coast_station_lf GKU/DEVIZES", [](Air& a) { lf_coast(a, 10, 20, {20, 1000, 5}, "GKU", "DEVIZES"); }},
     {at(1220), "NAM marker", [](Air& a) { if (a.eh() && a.ml(40)) marker(a, "NAM", "VVV VVV VVV DE NAM NAM NAM            "); }},
     {at(1220), "NAM marker", [](Air& a) { if (a.oh() && a.ml(40)) marker(a, "NAM", "CQ CQ CQ DE NAM NAM NAM            "); }},
     {at(1220), "NAO marker", [](Air& a) { if (a.mh(39)) marker(a, "NAO", "VVV VVV VVV DE NAO NAO NAO            "); }},
@@ -169,36 +227,39 @@ const Rule kRules[] = {
     {at(1223), "OUA23 marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "OUA23", "VVV VVV VVV DE OUA23 OUA23 OUA23            "); }},
     {at(1225), "CFH rtty", [](Air& a) { if (a.ml(30)) a.rtlx("RYRYRY DE CFH CFH ", 850, 75); }},
     {at(1226), "JMC times, japan_wx", jmc_wx},
-    {at(1230), "coast_station_lf FFP/LEHAVRE", [](Air& a) { if (a.min_period(0, 10)) { on_air(a, 19, 1450, 3); coast_station_lf(a, "FFP", "LEHAVRE"); } }},
-    {at(1230), "coast_station_lf OXA/COPENHAGEN", [](Air& a) { if (a.min_period(20, 30)) { on_air(a, 17, 550, 3); coast_station_lf(a, "OXA", "COPENHAGEN"); } }},
+    {at(1230), "coast_station_lf FFP/LEHAVRE", [](Air& a) { lf_coast(a, 0, 10, {19, 1450, 3}, "FFP", "LEHAVRE"); }},
+    {at(1230), "coast_station_lf OXA/COPENHAGEN", [](Air& a) { lf_coast(a, 20, 30, {17, 550, 3}, "OXA", "COPENHAGEN"); }},
     {at(1230), "GZC/2/3/4/5 marker", [](Air& a) { if (a.ml(50)) marker(a, "GZC", "VVV VVV VVV DE GZC GZC2 GZC3 GZC4 GZC5            "); }},
-    {between(1236, 1238), "data", [](Air& a) { if (a.eh()) burst(a, 1000, 3); }},
+    {range(1236, 1238), "data", [](Air& a) { if (a.eh()) burst(a, 1000, 3); }},
     {at(1240), "CKN marker", [](Air& a) { marker(a, "CKN", "VVV VVV VVV DE CKN CKN CKN            "); }},
     {at(1250), "vsl_lf_channel", [](Air& a) { if (a.min_period(23, 28) || a.min_period(55, 0)) vsl_lf_channel(a); }},
-    {at(1250), "IAC marker", [](Air& a) { if (a.ct(0, 800) && a.ml(55) && !a.min_period(23, 28)) marker(a, "IAC", "VVV VVV VVV DE IAC IAC IAC            "); }},
-    {at(1250), "CTG marker", [](Air& a) { if (a.ct(800, 1600) && a.ml(55) && !a.min_period(23, 28)) marker(a, "CTG", "VVV VVV VVV DE CTG CTG CTG            "); }},
-    {at(1250), "NPO marker", [](Air& a) { if (a.ct(1600, 0) && a.ml(55) && !a.min_period(23, 28)) marker(a, "NPO", "VVV VVV VVV DE NPO NPO NPO            "); }},
-    {at(1250), "coast_station_lf SUK/KOSSEIR", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 22, 1340, 2); coast_station_lf(a, "SUK", "KOSSEIR"); } }},
-    {at(1250), "coast_station_lf VPC/PORTSTANLEY", [](Air& a) { if (a.min_period(30, 40)) { on_air(a, 18, 820, 3); coast_station_lf(a, "VPC", "PORTSTANLEY"); } }},
+    {at(1250), "IAC marker", iac},
+    {at(1250), "CTG marker", ctg},
+    {at(1250), "NPO marker", npo},
+    {at(1250), "coast_station_lf SUK/KOSSEIR", [](Air& a) { lf_coast(a, 10, 20, {22, 1340, 2}, "SUK", "KOSSEIR"); }},
+    {at(1250), "coast_station_lf VPC/PORTSTANLEY", [](Air& a) { lf_coast(a, 30, 40, {18, 820, 3}, "VPC", "PORTSTANLEY"); }},
     {at(1250), "GOR text", [](Air& a) { if (a.eh_sked(30)) message(a, "GOR", "CQ CQ CQ DE GOR GOR GOR NAVAL WEATHER QSW 131.9 KCS +"); }},
     {at(1250), "FNSM text", [](Air& a) { if (a.oh_sked(30)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM QTC = K"); }},
     {at(1250), "VJZ text", [](Air& a) { if (a.eh_sked(40)) message(a, "VJZ", "CQ CQ CQ DE VJZ VJZ VJZ QRU? K"); }},
     {at(1250), "CME text", [](Air& a) { if (a.oh_sked(40)) message(a, "CME", "CQ CQ DE CME CME TFC LIST = K"); }},
     {at(1250), "CTV text", [](Air& a) { if (a.eh_sked(50)) message(a, "CTV", "CQ CQ CQ DE CTV CTV CTV QSW 125 KCS K"); }},
     {at(1250), "CTO text", [](Air& a) { if (a.oh_sked(50)) message(a, "CTO", "CQ CQ CQ DE CTO CTO CTO AVISOS AOS NAVEGANTES K"); }},
-    {any_of({1250, 1360}), "coast_station_lf ZSC/CAPETOWN, coast_station_lf ZSD/DURBAN, coast_station_lf ZSQ/PORTELIZABETH, coast_station_lf ZSV/WALVISBAY", south_african_coast},
-    {at(1251), "FNSM text", [](Air& a) { if (a.sked(1100) || a.sked(2300)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM AVIS AUX NAVIGATEURS K"); }},
+    {any_of({1250, 1360}),
+     "coast_station_lf ZSC/CAPETOWN, coast_station_lf ZSD/DURBAN, "
+     "coast_station_lf ZSQ/PORTELIZABETH, coast_station_lf ZSV/WALVISBAY",
+     south_african_coast},
+    {at(1251), "FNSM text", fnsm},
     {at(1270), "tfc_list_lf VAS, coast_station_lf VAS/LOUISBURG", vas_127},
-    {at(1270), "coast_station_lf FFS/MARIES", [](Air& a) { if (a.min_period(0, 10)) { on_air(a, 17, 1180, 4); coast_station_lf(a, "FFS", "MARIES"); } }},
+    {at(1270), "coast_station_lf FFS/MARIES", [](Air& a) { lf_coast(a, 0, 10, {17, 1180, 4}, "FFS", "MARIES"); }},
     {at(1280), "NAP spark", [](Air& a) { if (a.eh() && a.min_period(10, 20)) spark(a, "NAP", "CQ CQ CQ DE NAP NAP NAP K"); }},
     {at(1290), "K marker", [](Air& a) { on_air(a, 16, 1050, 2); a.send_still("K  K  K  K  K            "); }},
-    {between(1290, 1292), "data", [](Air& a) { if (a.ml(50)) burst(a, 1100, 3); }},
-    {at(1295), "meteo_warszawa, SOA212 rtty", [](Air& a) { if (a.ct(600, 1800) && a.min_period(30, 35)) { on_air(a, 22, 1000, 3); meteo_warszawa(a); } if (a.ct(600, 1800)) a.rtlx("RYRYRY DE SOA212 SOA212 ", 850, 50); }},
-    {at(1304), "coast_station_lf VPB/COLOMBO", [](Air& a) { if (a.min_period(5, 15)) { on_air(a, 16, 1520, 2); coast_station_lf(a, "VPB", "COLOMBO"); } }},
+    {range(1290, 1292), "data", [](Air& a) { if (a.ml(50)) burst(a, 1100, 3); }},
+    {at(1295), "meteo_warszawa, SOA212 rtty", soa212},
+    {at(1304), "coast_station_lf VPB/COLOMBO", [](Air& a) { lf_coast(a, 5, 15, {16, 1520, 2}, "VPB", "COLOMBO"); }},
     {at(1304), "WAR spark", [](Air& a) { if (a.eh() && a.min_period(0, 10)) spark(a, "WAR", "CQ CQ CQ DE WAR WAR WAR K"); }},
     {at(1304), "WAR spark", [](Air& a) { if (a.oh() && a.min_period(20, 30)) spark(a, "WAR", "NAA NAA NAA DE WAR WAR WAR QTC K"); }},
     {at(1304), "WAR spark", [](Air& a) { if (a.min_period(40, 50)) spark(a, "WAR", "CQ CQ CQ DE WAR WAR WAR WX K"); }},
-    {at(1310), "coast_station_lf WSF/NEWYORK", [](Air& a) { if (a.min_period(15, 25)) { on_air(a, 25, 1230, 4); coast_station_lf(a, "WSF", "NEWYORK"); } }},
+    {at(1310), "coast_station_lf WSF/NEWYORK", [](Air& a) { lf_coast(a, 15, 25, {25, 1230, 4}, "WSF", "NEWYORK"); }},
     {at(1310), "vsl_lf_channel", [](Air& a) { if (a.t.minute % 2 == 0) vsl_lf_channel(a); }},
     {at(1314), "g23b marker", [](Air& a) { if (a.ct(700, 1900)) marker(a, "G23B", "VVV VVV VVV DE G23B G23B G23B            "); }},
     {at(1317), "rcvg_obs_msg JCS", [](Air& a) { obs_receiving(a, "JCS"); }},
@@ -218,25 +279,25 @@ const Rule kRules[] = {
     {at(1320), "NEV marker", [](Air& a) { if (a.ct(2100, 0) && before_signal(a)) marker(a, "NEV", "VVV VVV VVV DE NEV NEV NEV            "); }},
     {at(1330), "FNSM text", [](Air& a) { if (a.eh() && a.ms(10)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM QRU? K"); }},
     {at(1330), "vsl_lf_channel", [](Air& a) { if (a.min_period(35, 0)) vsl_lf_channel(a); }},
-    {at(1330), "coast_station_lf SAG/GOTEBORG", [](Air& a) { if (a.min_period(5, 15)) { on_air(a, 24, 930, 2); coast_station_lf(a, "SAG", "GOTEBORG"); } }},
-    {between(1333, 1335), "data", [](Air& a) { if (a.ml(50)) burst(a, 1300, 2); }},
-    {at(1333), "VRT anm, marine_qte VRT", [](Air& a) { if (a.min_period(50, 52)) { on_air(a, "VRT"); send_cq_anm(a, "VRT", "TFC LIST QSW 143 KCS"); } if (a.cond(8)) marine_qte(a, 3, "VRT"); }},
+    {at(1330), "coast_station_lf SAG/GOTEBORG", [](Air& a) { lf_coast(a, 5, 15, {24, 930, 2}, "SAG", "GOTEBORG"); }},
+    {range(1333, 1335), "data", [](Air& a) { if (a.ml(50)) burst(a, 1300, 2); }},
+    {at(1333), "VRT anm, marine_qte VRT", vrt},
     {at(1349), "rcvg_obs_msg JCK", [](Air& a) { obs_receiving(a, "JCK"); }},
-    {at(1350), "coast_station_lf PCH/SCHEVENINGEN, vsl_lf_channel", [](Air& a) { if (a.t.minute % 3 != 0) vsl_lf_channel(a); else { on_air(a, 23, 877, 4); coast_station_lf(a, "PCH", "SCHEVENINGEN"); } }},
+    {at(1350), "coast_station_lf PCH/SCHEVENINGEN, vsl_lf_channel", pch},
     {at(1350), "NHC condF1", [](Air& a) { if (a.min_period(40, 45)) a.send_cond_bug_f1("VVV VVV DE NHC NHC QTC? K"); }},
     {at(1356), "data", [](Air& a) { if (a.oh()) burst(a, 900, 1); }},
     {at(1360), "FNSM text", [](Air& a) { if (a.sked(600) || a.sked(1800)) message(a, "FNSM", "CQ CQ CQ DE FNSM FNSM FNSM METEO K"); }},
     {at(1360), "chilean_old_nw CCF", [](Air& a) { if (a.sked(300) || a.sked(1500)) { on_air(a, 20, 1520, 3); chilean_old_nw(a, "CCF"); } }},
     {at(1360), "wx_code RAG/meteo/01", rag_136},
-    {at(1360), "coast_station_lf FFS/MARIES", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 17, 1180, 4); coast_station_lf(a, "FFS", "MARIES"); } }},
+    {at(1360), "coast_station_lf FFS/MARIES", [](Air& a) { lf_coast(a, 10, 20, {17, 1180, 4}, "FFS", "MARIES"); }},
     {at(1364), "RAS marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "RAS", "VVV VVV VVV DE RAS RAS RAS            "); }},
     {at(1364), "RAH marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "RAH", "VVV VVV VVV DE RAH RAH RAH            "); }},
     {at(1365), "fax", [](Air& a) { if (a.min_period(30, 50)) a.fax(120, 576); }},
     {at(1370), "vsl_lf_channel", [](Air& a) { vsl_lf_channel(a); }},
-    {at(1379), "polish_ptt AXK/GRUDZIADZ/AXP/KRAKOW", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(45, 55)) polish_ptt(a, "AXK", "GRUDZIADZ", "AXP", "KRAKOW"); }},
+    {at(1379), "polish_ptt AXK/GRUDZIADZ/AXP/KRAKOW", axk},
     {at(1390), "UCX text", [](Air& a) { if (a.ms(20)) message(a, "UCX", "CQ CQ CQ DE UCX UCX UCX QRU? K"); }},
     {at(1390), "iz text", [](Air& a) { if (a.ms(40)) { on_air(a, 14, 640, 2); a.send_stack("CQ CQ CQ DE IZ IZ IZ K"); } }},
-    {at(1390), "coast_station_lf VAS/LOUISBURG", [](Air& a) { if (a.min_period(15, 25)) { on_air(a, 24, 900, 4); coast_station_lf(a, "VAS", "LOUISBURG"); } }},
+    {at(1390), "coast_station_lf VAS/LOUISBURG", [](Air& a) { lf_coast(a, 15, 25, {24, 900, 4}, "VAS", "LOUISBURG"); }},
     {at(1390), "vsl_lf_channel", [](Air& a) { if (a.min_period(5, 15)) vsl_lf_channel(a); }},
     {at(1391), "rcvg_obs_msg JOS", [](Air& a) { obs_receiving(a, "JOS"); }},
     {at(1395), "great_lakes_old WHT", [](Air& a) { if (a.hist && a.t.month >= 4 && a.min_period(0, 8)) great_lakes_old(a, "WHT"); }},

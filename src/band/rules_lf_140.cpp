@@ -314,6 +314,24 @@ void wyw(Air& a) {
     if (a.min_period(40, 50)) send_vvv(a, "WYW");
 }
 
+// 153.0 kHz, WCC (Chatham) works ships on long wave; ships on the long-wave channel.
+void wcc(Air& a) {
+    if (a.t.minute % 3 != 0)
+        vsl_lf_channel(a);
+    else {
+        on_air(a, 27, 877, 4);
+        coast_station_lf(a, "WCC", "CHATHAM");
+    }
+}
+
+// 200.0 kHz, the coast station KBA.
+void kba(Air& a) {
+    if (a.hist && (a.sked(1000) || a.sked(2200))) {
+        on_air(a, 20, 1210, 3);
+        phillipine_old_coast(a, "KBA");
+    }
+}
+
 // clang-format off
 const Rule kRules[] = {
     {at(1400), "UGE text", uge},
@@ -324,16 +342,16 @@ const Rule kRules[] = {
     {at(1429), "ICEJ cond", [](Air& a) { if (a.mh(44)) call_cond(a, "ICEJ", "CUA CUA DE ICEJ ICEJ ", "QTC 1 K"); }},
     {at(1430), "GLWV times, GLSM times, WCC anm, WNY anm, VAS anm, UIK anm, GKU anm, IAR anm, KPH anm, calling_143_khz, marine_qte VRT", calling_143},
     {at(1435), "VPSX cond", [](Air& a) { if (a.night()) call_cond(a, "VPSX", "CQ CQ DE VPSX VPSX ", "QSX 143 K"); }},
-    {between(1449, 1451), "fax", [](Air& a) { if (a.ct(600, 800) || a.ct(1800, 2000)) a.fax(120, 576); }},
+    {range(1449, 1451), "fax", [](Air& a) { if (a.ct(600, 800) || a.ct(1800, 2000)) a.fax(120, 576); }},
     {at(1450), "vsl_lf_channel", [](Air& a) { if (a.min_period(6, 0)) vsl_lf_channel(a); }},
     {at(1450), "NAR text", [](Air& a) { if (a.h_2(15)) message(a, "NAR", "NSS NSS DE NAR NAR QTC 2 K"); }},
-    {at(1450), "coast_station_lf FFP/LEHAVRE", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 19, 1450, 3); coast_station_lf(a, "FFP", "LEHAVRE"); } }},
+    {at(1450), "coast_station_lf FFP/LEHAVRE", [](Air& a) { lf_coast(a, 10, 20, {19, 1450, 3}, "FFP", "LEHAVRE"); }},
     {at(1450), "RYRYRY rtty", [](Air& a) { if (a.min_period(30, 45)) a.rtlx("RYRYRYRYRYRY", 850, 50); }},
     {at(1470), "vsl_lf_channel", [](Air& a) { if (a.t.minute % 3 != 0) vsl_lf_channel(a); }},
-    {at(1470), "coast_station_lf IAR/ROMA", [](Air& a) { if (a.min_period(0, 10)) { on_air(a, 19, 1200, 5); coast_station_lf(a, "IAR", "ROMA"); } }},
-    {at(1470), "coast_station_lf LGN/BERGEN", [](Air& a) { if (a.min_period(20, 30)) { on_air(a, 17, 1540, 2); coast_station_lf(a, "LGN", "BERGEN"); } }},
+    {at(1470), "coast_station_lf IAR/ROMA", [](Air& a) { lf_coast(a, 0, 10, {19, 1200, 5}, "IAR", "ROMA"); }},
+    {at(1470), "coast_station_lf LGN/BERGEN", [](Air& a) { lf_coast(a, 20, 30, {17, 1540, 2}, "LGN", "BERGEN"); }},
     {at(1470), "UHY cond", [](Air& a) { if (a.t.minute % 3 == 0) call_cond(a, "UHY", "LGN LGN DE UHY UHY ", "QTC? K"); }},
-    {at(1475), "coast_station_lf WCC/CHATHAM", [](Air& a) { if (a.min_period(15, 25)) { on_air(a, 27, 877, 4); coast_station_lf(a, "WCC", "CHATHAM"); } }},
+    {at(1475), "coast_station_lf WCC/CHATHAM", [](Air& a) { lf_coast(a, 15, 25, {27, 877, 4}, "WCC", "CHATHAM"); }},
     {at(1480), "fax", [](Air& a) { if (a.ct(1000, 1200) || a.ct(2200, 0)) a.fax(120, 576); }},
     {at(1490), "tfc_list_lf GKU, coast_station_lf GKU/DEVIZES", gku_149},
     {at(1490), "WAX anm", [](Air& a) { if (a.oh_sked(5)) announce(a, "WAX", "HR TFC LIST +"); }},
@@ -345,12 +363,12 @@ const Rule kRules[] = {
     {at(1510), "VXA condF1", vxa},
     {at(1510), "CHP condF1", chp},
     {at(1515), "usn_old_ochat NPW/NERD", [](Air& a) { if (a.min_period(20, 30)) usn_old_ochat(a, "NPW", "NERD"); }},
-    {any_of({1520, 1530}), "coast_station_lf KPH/SANFRANCISCO", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 25, 1300, 2); coast_station_lf(a, "KPH", "SANFRANCISCO"); } }},
-    {any_of({1520, 1530}), "coast_station_lf WSL/AMAGANSETT", [](Air& a) { if (a.min_period(30, 40)) { on_air(a, 21, 940, 3); coast_station_lf(a, "WSL", "AMAGANSETT"); } }},
-    {at(1520), "coast_station_lf WSV/SAVANAH", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 23, 1190, 1); coast_station_lf(a, "WSV", "SAVANAH"); } }},
-    {at(1520), "coast_station_lf WSF/NEWYORK", [](Air& a) { if (a.min_period(30, 40)) { on_air(a, 25, 1230, 4); coast_station_lf(a, "WSF", "NEWYORK"); } }},
+    {any_of({1520, 1530}), "coast_station_lf KPH/SANFRANCISCO", [](Air& a) { lf_coast(a, 10, 20, {25, 1300, 2}, "KPH", "SANFRANCISCO"); }},
+    {any_of({1520, 1530}), "coast_station_lf WSL/AMAGANSETT", [](Air& a) { lf_coast(a, 30, 40, {21, 940, 3}, "WSL", "AMAGANSETT"); }},
+    {at(1520), "coast_station_lf WSV/SAVANAH", [](Air& a) { lf_coast(a, 10, 20, {23, 1190, 1}, "WSV", "SAVANAH"); }},
+    {at(1520), "coast_station_lf WSF/NEWYORK", [](Air& a) { lf_coast(a, 30, 40, {25, 1230, 4}, "WSF", "NEWYORK"); }},
     {at(1520), "WBF text", [](Air& a) { if (a.ms(35)) message(a, "WBF", "CQ CQ CQ DE WBF WBF WBF QRU? K"); }},
-    {at(1520), "coast_station_lf WPR/ENSENADA", [](Air& a) { if (a.min_period(50, 0)) { on_air(a, 19, 1320, 1); coast_station_lf(a, "WPR", "ENSENADA"); } }},
+    {at(1520), "coast_station_lf WPR/ENSENADA", [](Air& a) { lf_coast(a, 50, 0, {19, 1320, 1}, "WPR", "ENSENADA"); }},
     {at(1520), "CCA anm", [](Air& a) { if (a.ms(5)) announce(a, "CCA", "LISTA DE TRAFICO QSW 152 +"); }},
     {at(1520), "CCF anm", [](Air& a) { if (a.ms(10)) announce(a, "CCF", "TFC LIST QSW 152 +"); }},
     {at(1520), "CCQ anm", [](Air& a) { if (a.ms(15)) announce(a, "CCQ", "LISTA DE TRAFICO = "); }},
@@ -358,7 +376,7 @@ const Rule kRules[] = {
     {at(1520), "CCY anm", [](Air& a) { if (a.ms(25)) announce(a, "CCY", "HR TFC LIST = "); }},
     {at(1520), "CCM anm", [](Air& a) { if (a.ms(30)) announce(a, "CCM", "LISTA DE TRAFICO QSW 152 K"); }},
     {at(1520), "CCT anm", [](Air& a) { if (a.ms(35)) announce(a, "CCT", "TFC LIST = METEO +"); }},
-    {at(1530), "coast_station_lf WCC/CHATHAM, vsl_lf_channel", [](Air& a) { if (a.t.minute % 3 != 0) vsl_lf_channel(a); else { on_air(a, 27, 877, 4); coast_station_lf(a, "WCC", "CHATHAM"); } }},
+    {at(1530), "coast_station_lf WCC/CHATHAM, vsl_lf_channel", wcc},
     {at(1540), "DG spark", dg},
     {at(1550), "vsl_lf_channel", [](Air& a) { vsl_lf_channel(a); }},
     {at(1550), "NIK text", [](Air& a) { if (a.sked(0) || a.sked(1200)) message(a, "NIK", "CQ CQ CQ DE NIK NIK NIK ICE BULLETIN QSW 155 KCS K"); }},
@@ -369,7 +387,7 @@ const Rule kRules[] = {
     {at(1570), "VFT2 cond", [](Air& a) { if (a.oh() && a.min_period(40, 50)) call_cond(a, "VFT2", "VFU VFU DE VFT2 VFT2 ", "QTC? K"); }},
     {at(1572), "uswbsf", uswbsf_157},
     {at(1579), "XFU anm", [](Air& a) { if (a.h_2(0)) announce(a, "XFU", "LISTA DE TRAFICO +"); }},
-    {at(1579), "coast_station_lf XFU/VERACRUZ", [](Air& a) { if (a.min_period(5, 15)) { on_air(a, 18, 1510, 1); coast_station_lf(a, "XFU", "VERACRUZ"); } }},
+    {at(1579), "coast_station_lf XFU/VERACRUZ", [](Air& a) { lf_coast(a, 5, 15, {18, 1510, 1}, "XFU", "VERACRUZ"); }},
     {at(1580), "vsl_lf_channel", [](Air& a) { if (a.ct(1900, 400) || a.ct(500, 1500) || a.ct(1600, 1800)) vsl_lf_channel(a); }},
     {at(1580), "FUY cond", fuy},
     {at(1580), "EBA cond", eba},
@@ -391,7 +409,7 @@ const Rule kRules[] = {
     {at(1620), "LGN marker", lgn},
     {at(1622), "LY spark", [](Air& a) { if (a.eh() && a.ml(30)) spark(a, "LY", "CQ CQ CQ DE LY LY LY K"); }},
     {at(1622), "CCE text", [](Air& a) { if (a.h_2(10)) message(a, "CCE", "CQ CQ CQ DE CCE CCE CCE QRU? K"); }},
-    {at(1630), "coast_station_lf VCS/CAMPERDOWN", [](Air& a) { if (a.min_period(15, 25)) { on_air(a, 24, 1410, 3); coast_station_lf(a, "VCS", "CAMPERDOWN"); } }},
+    {at(1630), "coast_station_lf VCS/CAMPERDOWN", [](Air& a) { lf_coast(a, 15, 25, {24, 1410, 3}, "VCS", "CAMPERDOWN"); }},
     {at(1640), "can_army VEX/VEB", [](Air& a) { can_army(a, "VEX", "VEB"); }},
     {at(1650), "VQA text", vqa_cq},
     {at(1650), "VQA text", vqa_tfc},
@@ -453,7 +471,7 @@ const Rule kRules[] = {
     {at(1790), "can_army VES/VEZ", [](Air& a) { can_army(a, "VES", "VEZ"); }},
     {at(1800), "alaska_packers", [](Air& a) { if (a.hist && a.t.month >= 5 && a.t.month <= 9 && a.cond(3)) alaska_packers(a); }},
     {at(1800), "can_army VEM/VED", [](Air& a) { can_army(a, "VEM", "VED"); }},
-    {at(1810), "coast_station_lf TIM/LIMON", [](Air& a) { if (a.min_period(10, 20)) { on_air(a, 25, 780, 3); coast_station_lf(a, "TIM", "LIMON"); } }},
+    {at(1810), "coast_station_lf TIM/LIMON", [](Air& a) { lf_coast(a, 10, 20, {25, 780, 3}, "TIM", "LIMON"); }},
     {at(1820), "can_army VEM/VEH", [](Air& a) { can_army(a, "VEM", "VEH"); }},
     {at(1820), "can_army VEO/VEH", [](Air& a) { can_army(a, "VEO", "VEH"); }},
     {at(1820), "can_army VEG/VEO", [](Air& a) { can_army(a, "VEG", "VEO"); }},
@@ -476,7 +494,7 @@ const Rule kRules[] = {
     {at(1880), "WAR vvv", [](Air& a) { if (a.ct(1200, 1800)) send_vvv(a, "WAR"); }},
     {at(1880), "can_army VEZ/VES", [](Air& a) { can_army(a, "VEZ", "VES"); }},
     {at(1880), "can_army VEB/VEX", [](Air& a) { can_army(a, "VEB", "VEX"); }},
-    {between(1890, 1910), "KFN spark", kfn_spark},
+    {range(1890, 1910), "KFN spark", kfn_spark},
     {at(1920), "usarmy_air_corps ALC", [](Air& a) { air_corps(a, "ALC"); }},
     {at(1930), "VWK text", [](Air& a) { if (a.h_3(5)) message(a, "VWK", "CQ CQ CQ DE VWK VWK VWK QRU? K"); }},
     {at(1940), "usarmy_air_corps ALB", [](Air& a) { air_corps(a, "ALB"); }},
@@ -500,7 +518,7 @@ const Rule kRules[] = {
     {at(2000), "WYW vvv", wyw},
     {at(2000), "wvb spark", [](Air& a) { if (a.ms(50)) spark(a, "WVB", "CQ CQ CQ DE WVB WVB WVB K"); }},
     {at(2000), "RAT spark", [](Air& a) { if (a.mh(54)) spark(a, "RAT", "WVB WVB DE RAT RAT K"); }},
-    {at(2000), "phillipine_old_coast KBA", [](Air& a) { if (a.hist && (a.sked(1000) || a.sked(2200))) { on_air(a, 20, 1210, 3); phillipine_old_coast(a, "KBA"); } }},
+    {at(2000), "phillipine_old_coast KBA", kba},
 };
 // clang-format on
 

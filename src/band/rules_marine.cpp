@@ -350,6 +350,174 @@ void cbt(Air& a) {
     coast_mf(a, "UBJ", "BAKU", false);
 }
 
+// 416.5 kHz, FJP (Noumea) works ships on a bug key; JIT (Oita) works ships on a bug key.
+void fjp_jit(Air& a) {
+    coast_mf(a, "FJP", "NOUMEA", true);
+    coast_mf(a, "JIT", "OITA", true);
+}
+
+// 421.0 kHz, PCH announces its traffic list; PCH (Scheveningen) works ships; PCH's marker.
+void pch(Air& a) {
+    announced_list(a, "PCH");
+    coast_mf(a, "PCH", "SCHEVENINGEN", false);
+    idle_marker(a, "PCH");
+}
+
+// 422.0 kHz, 8RB's NAVAREA IV warnings; the small coast station 8RB; the small coast station 9KK;
+// 9KK's announcement.
+void stn_8rb_9kk(Air& a) {
+    if (a.sked(1100) || a.sked(2300)) broadcast(a, "8RB", navarea_iv);
+    small_coast(a, "8RB");
+    small_coast(a, "9KK");
+    list_announcement(a, "9KK", 4220);
+}
+
+// 426.0 kHz, C6N's NAVAREA IV warnings; C6N takes ships' weather observations; KPH's traffic list;
+// KPH's announcement.
+void c6n_kph(Air& a) {
+    if (a.sked(320) || a.sked(1520)) broadcast(a, "C6N", navarea_iv);
+    obs_receiving(a, "C6N");
+    traffic_list(a, "KPH");
+    list_announcement(a, "KPH", 4260);
+}
+
+// 428.0 kHz, WMH's traffic list; WMH (Baltimore) works ships; A3A's NAVAREA XIV warnings; A3A's
+// announcement.
+void wmh_a3a(Air& a) {
+    traffic_list(a, "WMH");
+    coast_mf(a, "WMH", "BALTIMORE", false);
+    if (a.sked(840) || a.sked(2040)) broadcast(a, "A3A", navarea_xiv);
+    list_announcement(a, "A3A", 4280);
+}
+
+// 432.0 kHz, ICT announces navigational warnings; FJA's NAVAREA XIV warnings; FJA (Mahina) works
+// ships; FJA's marker.
+void ict_fja(Air& a) {
+    nav_warnings(a, "ICT");
+    if (a.sked(610) || a.sked(1810)) broadcast(a, "FJA", navarea_xiv);
+    coast_mf(a, "FJA", "MAHINA", false);
+    idle_marker(a, "FJA");
+}
+
+// 433.0 kHz, OHM (Mariehamm) works ships on a bug key; SUP (Portsaid) works ships on a bug key.
+void ohm_sup(Air& a) {
+    coast_mf(a, "OHM", "MARIEHAMM", true);
+    coast_mf(a, "SUP", "PORTSAID", true);
+}
+
+// 435.5 kHz, bearings from 7TB; 7TB (Annaba) works ships on a bug key; SAA (Karlskrona) works ships
+// on a bug key; SAA's marker.
+void stn_7tb_saa(Air& a) {
+    if (a.cond(8)) qte_coast(a, "7TB");
+    coast_mf(a, "7TB", "ANNABA", true);
+    coast_mf(a, "SAA", "KARLSKRONA", true);
+    idle_marker(a, "SAA");
+}
+
+// 436.0 kHz, the small coast station LJB; the coast guard station JNW; LZL (Burgas) works ships;
+// LZL's announcement.
+void ljb_jnw(Air& a) {
+    small_coast(a, "LJB");
+    on_air(a, "JNW");
+    jap_coast_guard(a, "JNW");
+    coast_mf(a, "LZL", "BURGAS", false);
+    list_announcement(a, "LZL", 4360);
+}
+
+// 437.0 kHz, the small coast station L2Y; the small coast station L2R; the small coast station LSR;
+// LSR's marker.
+void l2y_l2r(Air& a) {
+    small_coast(a, "L2Y");
+    small_coast(a, "L2R");
+    small_coast(a, "LSR");
+    idle_marker(a, "LSR");
+}
+
+// 437.5 kHz, LGA (Alesund) works ships on a bug key; CUG (Saomiguel) works ships on a bug key; SVA
+// (Athinai) works ships.
+void lga_cug(Air& a) {
+    coast_mf(a, "LGA", "ALESUND", true);
+    coast_mf(a, "CUG", "SAOMIGUEL", true);
+    coast_mf(a, "SVA", "ATHINAI", false);
+}
+
+// 438.5 kHz, SUZ (Serapeum) works ships on a bug key; UIW (Kaliningrad) works ships.
+void suz_uiw(Air& a) {
+    coast_mf(a, "SUZ", "SERAPEUM", true);
+    coast_mf(a, "UIW", "KALININGRAD", false);
+}
+
+// 439.5 kHz, 9AR's traffic list; YUR's traffic list; LZW (Varna) works ships.
+void stn_9ar_yur(Air& a) {
+    traffic_list(a, "9AR");
+    traffic_list(a, "YUR");
+    coast_mf(a, "LZW", "VARNA", false);
+}
+
+// 440.0 kHz, UBA2's NAVAREA XIII warnings; VWK's NAVAREA VIII warnings; VWK (Kandla) works ships;
+// VWK's announcement.
+void uba2_vwk(Air& a) {
+    if (a.sked(300) || a.sked(1500)) broadcast(a, "UBA2", navarea_xiii);
+    if (a.sked(540) || a.sked(1740)) broadcast(a, "VWK", navarea_viii);
+    coast_mf(a, "VWK", "KANDLA", false);
+    list_announcement(a, "VWK", 4400);
+}
+
+// 442.0 kHz, WKM announces its traffic list; WKM's weather announcement; WKM's marker.
+void wkm(Air& a) {
+    announced_list(a, "WKM");
+    if (a.m(52)) broadcast(a, "WKM", wx_anm);
+    idle_marker(a, "WKM");
+}
+
+// 442.5 kHz, A4M (Muscat) works ships; FFB (Boulogne) works ships on a bug key.
+void a4m_ffb(Air& a) {
+    coast_mf(a, "A4M", "MUSCAT", false);
+    coast_mf(a, "FFB", "BOULOGNE", true);
+}
+
+// 444.5 kHz, PCH announces its traffic list; LPD (Generalpacheco) works ships.
+void pch_lpd(Air& a) {
+    announced_list(a, "PCH");
+    coast_mf(a, "LPD", "GENERALPACHECO", false);
+}
+
+// 452.0 kHz, the small coast station PKI2; the small coast station PKN7; the small coast station
+// PKR6; PKI2's marker.
+void pki2_pkn7(Air& a) {
+    small_coast(a, "PKI2");
+    small_coast(a, "PKN7");
+    small_coast(a, "PKR6");
+    idle_marker(a, "PKI2");
+}
+
+// 455.0 kHz, ETV announces its traffic list; UNM2 announces its traffic list; ETV's marker.
+void etv_unm2(Air& a) {
+    list_notice(a, "ETV", 4840);
+    announced_list(a, "UNM2");
+    idle_marker(a, "ETV");
+}
+
+// 456.0 kHz, PKR's traffic list; PKR (Semarang) works ships; PNK's traffic list.
+void pkr_pnk(Air& a) {
+    traffic_list(a, "PKR");
+    coast_mf(a, "PKR", "SEMARANG", false);
+    traffic_list(a, "PNK");
+}
+
+// 463.0 kHz, EQN (Khomeyni) works ships on a bug key; WNU (Slidell) works ships on a bug key.
+void eqn_wnu(Air& a) {
+    coast_mf(a, "EQN", "KHOMEYNI", true);
+    coast_mf(a, "WNU", "SLIDELL", true);
+}
+
+// 466.0 kHz, S3D's NAVAREA VIII warnings; bearings from S3D; ASK announces its traffic list.
+void s3d_ask(Air& a) {
+    if (a.sked(740) || a.sked(1940)) broadcast(a, "S3D", navarea_viii);
+    if (a.cond(8)) qte_coast(a, "S3D");
+    announced_list(a, "ASK");
+}
+
 // clang-format off
 const Rule kRules[] = {
     {at(4100), "S2LW text, marine_qte", s2lw},
@@ -358,50 +526,54 @@ const Rule kRules[] = {
     {at(4140), "EBB anm", ebb},
     {at(4155), "VWA2 text, send_stack", vwa2},
     {at(4160), "meteo_anm 7TA, coast_station_mf_bug 7TA/ALGER, CNW anm, CNW marker", cnw},
-    {at(4165), "coast_station_mf_bug FJP/NOUMEA, coast_station_mf_bug JIT/OITA", [](Air& a) { coast_mf(a, "FJP", "NOUMEA", true); coast_mf(a, "JIT", "OITA", true); }},
+    {at(4165), "coast_station_mf_bug FJP/NOUMEA, coast_station_mf_bug JIT/OITA", fjp_jit},
     {at(4170), "coast_station_mf_bug YVG/GUAIRA, VIG anm, VIJ anm, YVG anm", vig_vij},
     {at(4175), "XVT anm, UCZ anm, navarea_viii VWG, VWG anm", xvt_ucz},
-    {at(4180), "italian_naval_code ICO/DRN, italian_naval_code IDM/ROP, italian_naval_code ICV/UST, italian_naval_code IBZ/MEL, italian_naval_code ICT/BRI, italian_naval_code ICH/MAD, italian_naval_code ICA/VEN", italian_coast_418},
+    {at(4180),
+     "italian_naval_code ICO/DRN, italian_naval_code IDM/ROP, italian_naval_code ICV/UST, "
+     "italian_naval_code IBZ/MEL, italian_naval_code ICT/BRI, italian_naval_code ICH/MAD, "
+     "italian_naval_code ICA/VEN",
+     italian_coast_418},
     {at(4185), "coast_station_mf JCS/CHIOSHI", [](Air& a) { coast_mf(a, "JCS", "CHIOSHI", false); }},
     {at(4190), "great_lakes_old WDI, great_lakes_old WAM, great_lakes_old WHT, great_lakes_old WCY", great_lakes_419},
     {at(4195), "FFQ marker, coast_station_mf 9VG/SINGAPORE", ffq},
     {at(4200), "wx_anm VFN, wx_anm VAP, VAJ anm, VAJ marker", vaj},
     {at(4205), "coast_station_mf_bug JCK/KOBE, small_coast_station VWZ, VIT anm, VIT marker", vit},
-    {at(4210), "tfc_anmt PCH, tfc_list PCH, coast_station_mf PCH/SCHEVENINGEN, PCH marker", [](Air& a) { announced_list(a, "PCH"); coast_mf(a, "PCH", "SCHEVENINGEN", false); idle_marker(a, "PCH"); }},
+    {at(4210), "tfc_anmt PCH, tfc_list PCH, coast_station_mf PCH/SCHEVENINGEN, PCH marker", pch},
     {at(4215), "CWA times, tfc_list CWA, coast_station_mf CWA/CERITO", cwa_call},
-    {at(4220), "navarea_iv 8RB, small_coast_station 8RB, small_coast_station 9KK, 9KK anm", [](Air& a) { if (a.sked(1100) || a.sked(2300)) broadcast(a, "8RB", navarea_iv); small_coast(a, "8RB"); small_coast(a, "9KK"); list_announcement(a, "9KK", 4220); }},
+    {at(4220), "navarea_iv 8RB, small_coast_station 8RB, small_coast_station 9KK, 9KK anm", stn_8rb_9kk},
     {at(4225), "coast_station_mf_bug JCG/SHIMONOSEKI", [](Air& a) { coast_mf(a, "JCG", "SHIMONOSEKI", true); }},
     {at(4250), "vsl_clg_coast_mf, obs_tfc_mf, obs_special_tfc_mf, clg_cond S3K, clg_cond 4YP, port_wave, russian_vsl, marine_tuning", ships_425},
-    {at(4260), "navarea_iv C6N, rcvg_obs_msg C6N, tfc_list KPH, KPH anm", [](Air& a) { if (a.sked(320) || a.sked(1520)) broadcast(a, "C6N", navarea_iv); obs_receiving(a, "C6N"); traffic_list(a, "KPH"); list_announcement(a, "KPH", 4260); }},
+    {at(4260), "navarea_iv C6N, rcvg_obs_msg C6N, tfc_list KPH, KPH anm", c6n_kph},
     {at(4270), "coast_station_mf NJN/ARGENTIA", [](Air& a) { coast_mf(a, "NJN", "ARGENTIA", false); }},
-    {at(4280), "tfc_list WMH, coast_station_mf WMH/BALTIMORE, navarea_xiv A3A, A3A anm", [](Air& a) { traffic_list(a, "WMH"); coast_mf(a, "WMH", "BALTIMORE", false); if (a.sked(840) || a.sked(2040)) broadcast(a, "A3A", navarea_xiv); list_announcement(a, "A3A", 4280); }},
+    {at(4280), "tfc_list WMH, coast_station_mf WMH/BALTIMORE, navarea_xiv A3A, A3A anm", wmh_a3a},
     {at(4285), "LPY text, LPY6 text, UCI cq, LPY marker", lpy_uci},
     {at(4290), "navarea_iv XFC, EAL marker, IGJ marker, XFC anm", eal_igj},
     {at(4300), "PKK anm, tfc_list PKK, tfc_list PKD, PKD anm", pkk_pkd},
     {at(4310), "coast_station_mf_bug GKR/WICK", [](Air& a) { coast_mf(a, "GKR", "WICK", true); }},
     {at(4315), "LPW text, rcvg_obs_msg LPW", lpw},
-    {at(4320), "nav_wng_anm ICT, navarea_xiv FJA, coast_station_mf FJA/MAHINA, FJA marker", [](Air& a) { nav_warnings(a, "ICT"); if (a.sked(610) || a.sked(1810)) broadcast(a, "FJA", navarea_xiv); coast_mf(a, "FJA", "MAHINA", false); idle_marker(a, "FJA"); }},
-    {at(4330), "coast_station_mf_bug OHM/MARIEHAMM, coast_station_mf_bug SUP/PORTSAID", [](Air& a) { coast_mf(a, "OHM", "MARIEHAMM", true); coast_mf(a, "SUP", "PORTSAID", true); }},
+    {at(4320), "nav_wng_anm ICT, navarea_xiv FJA, coast_station_mf FJA/MAHINA, FJA marker", ict_fja},
+    {at(4330), "coast_station_mf_bug OHM/MARIEHAMM, coast_station_mf_bug SUP/PORTSAID", ohm_sup},
     {at(4335), "small_coast_station LPZ, coast_station_mf_bug FFU/BREST", [](Air& a) { small_coast(a, "LPZ"); coast_mf(a, "FFU", "BREST", true); }},
     {at(4340), "HLP anm, coast_station_mf_bug HLP/PUSAN, navarea_iv WLO, WLO anm", hlp_wlo},
     {at(4350), "FFP marker, navarea_iv FFP, coast_station_mf_bug FFP/LEHAVRE, FFP anm", ffp},
-    {at(4355), "qte_coast 7TB, coast_station_mf_bug 7TB/ANNABA, coast_station_mf_bug SAA/KARLSKRONA, SAA marker", [](Air& a) { if (a.cond(8)) qte_coast(a, "7TB"); coast_mf(a, "7TB", "ANNABA", true); coast_mf(a, "SAA", "KARLSKRONA", true); idle_marker(a, "SAA"); }},
-    {at(4360), "small_coast_station LJB, jap_coast_guard JNW, coast_station_mf LZL/BURGAS, LZL anm", [](Air& a) { small_coast(a, "LJB"); on_air(a, "JNW"); jap_coast_guard(a, "JNW"); coast_mf(a, "LZL", "BURGAS", false); list_announcement(a, "LZL", 4360); }},
+    {at(4355), "qte_coast 7TB, coast_station_mf_bug 7TB/ANNABA, coast_station_mf_bug SAA/KARLSKRONA, SAA marker", stn_7tb_saa},
+    {at(4360), "small_coast_station LJB, jap_coast_guard JNW, coast_station_mf LZL/BURGAS, LZL anm", ljb_jnw},
     {at(4365), "FFC cond", ffc},
-    {at(4370), "small_coast_station L2Y, small_coast_station L2R, small_coast_station LSR, LSR marker", [](Air& a) { small_coast(a, "L2Y"); small_coast(a, "L2R"); small_coast(a, "LSR"); idle_marker(a, "LSR"); }},
-    {at(4375), "coast_station_mf_bug LGA/ALESUND, coast_station_mf_bug CUG/SAOMIGUEL, coast_station_mf SVA/ATHINAI", [](Air& a) { coast_mf(a, "LGA", "ALESUND", true); coast_mf(a, "CUG", "SAOMIGUEL", true); coast_mf(a, "SVA", "ATHINAI", false); }},
+    {at(4370), "small_coast_station L2Y, small_coast_station L2R, small_coast_station LSR, LSR marker", l2y_l2r},
+    {at(4375), "coast_station_mf_bug LGA/ALESUND, coast_station_mf_bug CUG/SAOMIGUEL, coast_station_mf SVA/ATHINAI", lga_cug},
     {at(4380), "wx_anm VWL, PKA anm, navarea_viii VWL, VWL anm", pka_vwl},
-    {at(4385), "coast_station_mf_bug SUZ/SERAPEUM, coast_station_mf UIW/KALININGRAD", [](Air& a) { coast_mf(a, "SUZ", "SERAPEUM", true); coast_mf(a, "UIW", "KALININGRAD", false); }},
+    {at(4385), "coast_station_mf_bug SUZ/SERAPEUM, coast_station_mf UIW/KALININGRAD", suz_uiw},
     {at(4390), "A7D anm, coast_station_mf A7D/DOHA, coast_station_mf_bug OST/OSTENDE", a7d},
-    {at(4395), "tfc_list 9AR, tfc_list YUR, coast_station_mf LZW/VARNA", [](Air& a) { traffic_list(a, "9AR"); traffic_list(a, "YUR"); coast_mf(a, "LZW", "VARNA", false); }},
-    {at(4400), "navarea_xiii UBA2, navarea_viii VWK, coast_station_mf VWK/KANDLA, VWK anm", [](Air& a) { if (a.sked(300) || a.sked(1500)) broadcast(a, "UBA2", navarea_xiii); if (a.sked(540) || a.sked(1740)) broadcast(a, "VWK", navarea_viii); coast_mf(a, "VWK", "KANDLA", false); list_announcement(a, "VWK", 4400); }},
+    {at(4395), "tfc_list 9AR, tfc_list YUR, coast_station_mf LZW/VARNA", stn_9ar_yur},
+    {at(4400), "navarea_xiii UBA2, navarea_viii VWK, coast_station_mf VWK/KANDLA, VWK anm", uba2_vwk},
     {at(4410), "VPE anm, VQL anm, VPF anm, VPE marker", vpe_vql_vpf},
-    {at(4420), "tfc_anmt WKM, tfc_list WKM, wx_anm WKM, WKM marker", [](Air& a) { announced_list(a, "WKM"); if (a.m(52)) broadcast(a, "WKM", wx_anm); idle_marker(a, "WKM"); }},
-    {at(4425), "coast_station_mf A4M/MUSCAT, coast_station_mf_bug FFB/BOULOGNE", [](Air& a) { coast_mf(a, "A4M", "MUSCAT", false); coast_mf(a, "FFB", "BOULOGNE", true); }},
+    {at(4420), "tfc_anmt WKM, tfc_list WKM, wx_anm WKM, WKM marker", wkm},
+    {at(4425), "coast_station_mf A4M/MUSCAT, coast_station_mf_bug FFB/BOULOGNE", a4m_ffb},
     {at(4430), "TXU text", txu},
     {at(4435), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},
     {at(4440), "VOK anm, XFN times, IDC anm, IDC marker", vok_xfn_idc},
-    {at(4445), "tfc_anmt PCH, tfc_list PCH, coast_station_mf LPD/GENERALPACHECO", [](Air& a) { announced_list(a, "PCH"); coast_mf(a, "LPD", "GENERALPACHECO", false); }},
+    {at(4445), "tfc_anmt PCH, tfc_list PCH, coast_station_mf LPD/GENERALPACHECO", pch_lpd},
     {at(4450), "EAC anm, tfc_list EAC, coast_station_mf_bug EAC/TARIFA, EAC marker", eac},
     {at(4455), "HZH cq, coast_station_mf ESA/TALLINN, coast_station_mf UAH/TALLINN", hzh},
     {at(4460), "wx_anm VCF, nav_wng_anm VCF, VAX anm, VAX marker", vax},
@@ -413,22 +585,22 @@ const Rule kRules[] = {
     {at(4495), "coast_station_mf URB2/KLAIPEDA", [](Air& a) { coast_mf(a, "URB2", "KLAIPEDA", false); }},
     {at(4500), "navarea_xiii UBE4, navarea_viii 6OR, UGE2 marker, 6OR anm", uge2_6or},
     {at(4510), "XFU marker, tfc_list XFQ, VRT anm, XFQ anm", xfu_vrt},
-    {at(4520), "small_coast_station PKI2, small_coast_station PKN7, small_coast_station PKR6, PKI2 marker", [](Air& a) { small_coast(a, "PKI2"); small_coast(a, "PKN7"); small_coast(a, "PKR6"); idle_marker(a, "PKI2"); }},
+    {at(4520), "small_coast_station PKI2, small_coast_station PKN7, small_coast_station PKR6, PKI2 marker", pki2_pkn7},
     {at(4525), "tfc_list UHY/UHS, tfc_list UDK2", [](Air& a) { traffic_list(a, "UHY"); traffic_list(a, "UDK2"); }},
     {at(4540), "UOY text, YSA cq, vsl_clg_coast_mf, port_wave, russian_vsl, marine_tuning, obs_tfc_mf, obs_special_tfc_mf", working_454},
-    {at(4550), "tfc_anmt ETV, tfc_anmt UNM2, tfc_list UNM2, ETV marker", [](Air& a) { list_notice(a, "ETV", 4840); announced_list(a, "UNM2"); idle_marker(a, "ETV"); }},
+    {at(4550), "tfc_anmt ETV, tfc_anmt UNM2, tfc_list UNM2, ETV marker", etv_unm2},
     {at(4555), "selective_call", [](Air& a) { if (a.cond(4)) selective_call(a); }},
-    {at(4560), "tfc_list PKR, coast_station_mf PKR/SEMARANG, tfc_list PNK", [](Air& a) { traffic_list(a, "PKR"); coast_mf(a, "PKR", "SEMARANG", false); traffic_list(a, "PNK"); }},
+    {at(4560), "tfc_list PKR, coast_station_mf PKR/SEMARANG, tfc_list PNK", pkr_pnk},
     {at(4580), "tfc_list SPE, SPE anm, 9YM marker, 9YM anm", spe_9ym},
     {at(4585), "selective_call", [](Air& a) { if (a.cond(4)) selective_call(a); }},
     {at(4600), "V times, ZAD marker, CLC marker, ZAD anm", zad_clc},
     {at(4610), "4WD text, small_coast_station LPO, small_coast_station ZHH, ZHH anm", fourwd},
     {at(4615), "XFB anm, control_stn YIS, control_stn YIT", xfb},
     {at(4620), "YQI marker, small_coast_station VAR, small_coast_station XSJ", yqi},
-    {at(4630), "coast_station_mf_bug EQN/KHOMEYNI, coast_station_mf_bug WNU/SLIDELL", [](Air& a) { coast_mf(a, "EQN", "KHOMEYNI", true); coast_mf(a, "WNU", "SLIDELL", true); }},
+    {at(4630), "coast_station_mf_bug EQN/KHOMEYNI, coast_station_mf_bug WNU/SLIDELL", eqn_wnu},
     {at(4640), "VCO marker, TXZ marker, tfc_list ZDK, ZDK anm", vco_txz},
     {at(4650), "PKF marker, PNK marker, tfc_list PKF, PKF anm", pkf_pnk},
-    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK, tfc_list ASK", [](Air& a) { if (a.sked(740) || a.sked(1940)) broadcast(a, "S3D", navarea_viii); if (a.cond(8)) qte_coast(a, "S3D"); announced_list(a, "ASK"); }},
+    {at(4660), "navarea_viii S3D, qte_coast S3D, tfc_anmt ASK, tfc_list ASK", s3d_ask},
     {at(4670), "rcvg_obs_msg TFX", [](Air& a) { obs_receiving(a, "TFX"); }},
     {at(4680), "CBT anm, coast_station_mf UBJ/BAKU", cbt},
     {at(4680), "vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, clg_cond 4YP, CBI cq", ships_468},

@@ -235,13 +235,149 @@ void tna_lom(Air& a) {
         marker(a, "LOM", "VVV VVV VVV DE LOM LOM LOM            ");
 }
 
+// 474.0 kHz, VWV's weather announcement; VWV's NAVAREA VIII warnings; DZR's traffic list; DZR's
+// announcement.
+void vwv_dzr(Air& a) {
+    if (a.oh() && a.m(21)) broadcast(a, "VWV", wx_anm_hand);
+    if (a.sked(800) || a.sked(2000)) broadcast(a, "VWV", navarea_viii);
+    traffic_list(a, "DZR");
+    list_announcement(a, "DZR", 4740);
+}
+
+// 483.0 kHz, the small coast station 5WA; DZG (Laspinas) works ships; JOS (Nagasaki) works ships.
+void stn_5wa_dzg(Air& a) {
+    small_coast(a, "5WA");
+    coast_mf(a, "DZG", "LASPINAS", false);
+    coast_mf(a, "JOS", "NAGASAKI", false);
+}
+
+// 484.5 kHz, VPO's traffic list; the small coast station VPO; the small coast station 8PO.
+void vpo_8po(Air& a) {
+    traffic_list(a, "VPO");
+    small_coast(a, "VPO");
+    small_coast(a, "8PO");
+}
+
+// 486.0 kHz, LPG takes ships' weather observations; the small coast station XSK; the small coast
+// station XSE; XSE's announcement.
+void lpg_xsk(Air& a) {
+    obs_receiving(a, "LPG");
+    small_coast(a, "XSK");
+    small_coast(a, "XSE");
+    list_announcement(a, "XSE", 4860);
+}
+
+// 487.0 kHz, VWT announces navigational warnings; VWT's NAVAREA VIII warnings; C9C20's NAVAREA VII
+// warnings; VWT's announcement.
+void vwt_c9c20(Air& a) {
+    nav_warnings(a, "VWT");
+    if (a.sked(640) || a.sked(1840)) broadcast(a, "VWT", navarea_viii);
+    if (a.sked(900) || a.sked(2100)) broadcast(a, "C9C20", navarea_vii);
+    list_announcement(a, "VWT", 4870);
+}
+
+// 487.5 kHz, the small coast station PKD5; PKO (Tarakan) works ships on a bug key; ZLD (Auckland)
+// works ships on a bug key.
+void pkd5_pko(Air& a) {
+    small_coast(a, "PKD5");
+    coast_mf(a, "PKO", "TARAKAN", true);
+    coast_mf(a, "ZLD", "AUCKLAND", true);
+}
+
+// 514.0 kHz, SPN (Witowo) works ships; SVL (Limnos) works ships.
+void spn_svl(Air& a) {
+    coast_mf(a, "SPN", "WITOWO", false);
+    coast_mf(a, "SVL", "LIMNOS", false);
+}
+
+// 515.0 kHz, C9C2's NAVAREA VII warnings; VWM (Madras) works ships; ZLB (Awarua) works ships on a
+// bug key; VWM's announcement.
+void c9c2_vwm(Air& a) {
+    if (a.sked(1010) || a.sked(2210)) broadcast(a, "C9C2", navarea_vii);
+    coast_mf(a, "VWM", "MADRAS", false);
+    coast_mf(a, "ZLB", "AWARUA", true);
+    list_announcement(a, "VWM", 5150);
+}
+
+// 516.0 kHz, 9VG's traffic list; 9VG (Singapore) works ships; the small coast station UZB; 9VG's
+// marker.
+void stn_9vg_uzb(Air& a) {
+    traffic_list(a, "9VG");
+    coast_mf(a, "9VG", "SINGAPORE", false);
+    small_coast(a, "UZB");
+    idle_marker(a, "9VG");
+}
+
+// 518.5 kHz, TAL (Antalya) works ships; JCS (Chioshi) works ships on a bug key.
+void tal_jcs(Air& a) {
+    coast_mf(a, "TAL", "ANTALYA", false);
+    coast_mf(a, "JCS", "CHIOSHI", true);
+}
+
+// 520.0 kHz, the small coast station 9GA; 5OZ announces navigational warnings; the small coast
+// station 5OZ; 5OZ's announcement.
+void stn_9ga_5oz(Air& a) {
+    small_coast(a, "9GA");
+    nav_warnings(a, "5OZ");
+    small_coast(a, "5OZ");
+    list_announcement(a, "5OZ", 5200);
+}
+
+// 521.0 kHz, VWB's weather announcement; VWB (Bombay) works ships; 3DP's NAVAREA XIV warnings;
+// VWB's marker.
+void vwb_3dp(Air& a) {
+    if (a.eh() && a.m(31)) broadcast(a, "VWB", wx_anm);
+    coast_mf(a, "VWB", "BOMBAY", false);
+    if (a.sked(720) || a.sked(1920)) broadcast(a, "3DP", navarea_xiv);
+    idle_marker(a, "VWB");
+}
+
+// 522.0 kHz, D3E's NAVAREA VII warnings; UFO (Holmsk) works ships; LGV takes ships' weather
+// observations; UFO's announcement.
+void d3e_ufo(Air& a) {
+    if (a.sked(1040) || a.sked(2240)) broadcast(a, "D3E", navarea_vii);
+    coast_mf(a, "UFO", "HOLMSK", false);
+    obs_receiving(a, "LGV");
+    list_announcement(a, "UFO", 5220);
+}
+
+// 523.0 kHz, XSY announces navigational warnings; XSY (Hualien) works ships; LYK's traffic list;
+// LYK's announcement.
+void xsy_lyk(Air& a) {
+    nav_warnings(a, "XSY");
+    coast_mf(a, "XSY", "HUALIEN", false);
+    traffic_list(a, "LYK");
+    list_announcement(a, "LYK", 5230);
+}
+
+// 525.0 kHz, SVK (Kerkyra) works ships; 9AR (Rijeka) works ships.
+void svk_9ar(Air& a) {
+    coast_mf(a, "SVK", "KERKYRA", false);
+    coast_mf(a, "9AR", "RIJEKA", false);
+}
+
+// 525.5 kHz, USO6 (Izmail) works ships; FFD (Stdenis) works ships on a bug key.
+void uso6_ffd(Air& a) {
+    coast_mf(a, "USO6", "IZMAIL", false);
+    coast_mf(a, "FFD", "STDENIS", true);
+}
+
+// 526.0 kHz, HSA (Bangkok) works ships; VPS's traffic list; VPS (Hongkong) works ships; VPS's
+// marker.
+void hsa_vps(Air& a) {
+    coast_mf(a, "HSA", "BANGKOK", false);
+    traffic_list(a, "VPS");
+    coast_mf(a, "VPS", "HONGKONG", false);
+    idle_marker(a, "VPS");
+}
+
 // clang-format off
 const Rule kRules[] = {
     {at(4700), "PKE anm, rcvg_obs_msg HLM, navarea_viii VWC, VWC anm", pke_vwc},
     {at(4710), "LPA2 marker", lpa2},
     {at(4720), "navarea_vii FJY4, FJY text, UGK2 anm, FJY4 anm", fjy_ugk2},
     {at(4730), "UDC/UBN text", udc},
-    {at(4740), "wx_anm_hand VWV, navarea_viii VWV, tfc_list DZR, DZR anm", [](Air& a) { if (a.oh() && a.m(21)) broadcast(a, "VWV", wx_anm_hand); if (a.sked(800) || a.sked(2000)) broadcast(a, "VWV", navarea_viii); traffic_list(a, "DZR"); list_announcement(a, "DZR", 4740); }},
+    {at(4740), "wx_anm_hand VWV, navarea_viii VWV, tfc_list DZR, DZR anm", vwv_dzr},
     {at(4750), "navarea_xiii UBW, navarea_xiii UFV, navarea_xiii UIS9, UIS9 marker", navarea_475},
     {at(4760), "HLK anm, small_coast_station HLK, navarea_xii KFS, KFS anm", hlk_kfs},
     {at(4770), "LSQ9 text, CCP marker, coast_station_mf JYO/AQABA", lsq9_ccp},
@@ -250,48 +386,58 @@ const Rule kRules[] = {
     {at(4790), "port_radio YKI", [](Air& a) { if (a.cond(3)) port_radio(a, "YKI"); }},
     {at(4800), "9MK3 cq, 9MP3 cq, vsl_clg_coast_mf, russian_vsl, obs_tfc_mf, obs_special_tfc_mf, marine_tuning, port_wave", working_480},
     {at(4820), "4PB times, navarea_viii 4PB, coast_station_mf_bug 4PB/COLOMBO, 4PB anm", fourpb},
-    {at(4830), "small_coast_station 5WA, coast_station_mf DZG/LASPINAS, coast_station_mf JOS/NAGASAKI", [](Air& a) { small_coast(a, "5WA"); coast_mf(a, "DZG", "LASPINAS", false); coast_mf(a, "JOS", "NAGASAKI", false); }},
+    {at(4830), "small_coast_station 5WA, coast_station_mf DZG/LASPINAS, coast_station_mf JOS/NAGASAKI", stn_5wa_dzg},
     {at(4840), "tfc_list A7D, 4XO anm, HLN anm, A7D anm", fourxo_hln},
-    {at(4845), "tfc_list VPO, small_coast_station VPO, small_coast_station 8PO", [](Air& a) { traffic_list(a, "VPO"); small_coast(a, "VPO"); small_coast(a, "8PO"); }},
+    {at(4845), "tfc_list VPO, small_coast_station VPO, small_coast_station 8PO", vpo_8po},
     {at(4850), "tfc_list 9WW20, small_coast_station 9WW20, UGE2 marker, 9WW20 anm", uge2_9ww20},
-    {at(4860), "rcvg_obs_msg LPG, small_coast_station XSK, small_coast_station XSE, XSE anm", [](Air& a) { obs_receiving(a, "LPG"); small_coast(a, "XSK"); small_coast(a, "XSE"); list_announcement(a, "XSE", 4860); }},
-    {at(4870), "nav_wng_anm VWT, navarea_viii VWT, navarea_vii C9C20, VWT anm", [](Air& a) { nav_warnings(a, "VWT"); if (a.sked(640) || a.sked(1840)) broadcast(a, "VWT", navarea_viii); if (a.sked(900) || a.sked(2100)) broadcast(a, "C9C20", navarea_vii); list_announcement(a, "VWT", 4870); }},
-    {at(4875), "small_coast_station PKD5, coast_station_mf_bug PKO/TARAKAN, coast_station_mf_bug ZLD/AUCKLAND", [](Air& a) { small_coast(a, "PKD5"); coast_mf(a, "PKO", "TARAKAN", true); coast_mf(a, "ZLD", "AUCKLAND", true); }},
+    {at(4860), "rcvg_obs_msg LPG, small_coast_station XSK, small_coast_station XSE, XSE anm", lpg_xsk},
+    {at(4870), "nav_wng_anm VWT, navarea_viii VWT, navarea_vii C9C20, VWT anm", vwt_c9c20},
+    {at(4875), "small_coast_station PKD5, coast_station_mf_bug PKO/TARAKAN, coast_station_mf_bug ZLD/AUCKLAND", pkd5_pko},
     {at(4880), "tfc_list WAX, coast_station_mf PZN/PARAMARIBO, XFU anm, WAX anm", xfu_wax},
     {at(4890), "VCM times, tfc_list PPO, coast_station_mf_bug PPO/OLINDA, PPO anm", vcm_ppo},
     {at(4900), "ULX cq, rcvg_obs_msg UFO, coast_station_mf_bug GPK/PORTPATRICK, GPK anm", ulx_gpk},
     {at(4950), "wx_code CWA/CERRITO/300, CWA marker", cwa_495},
-    {any_of({4995, 5000, 5005}), "sos1, sos2, sos3, NMO text, DAN text, FFP anm, CNW anm, L2B anm, 9AR anm, YUR anm, KPH anm, timetable_500khz, vpe_wx, V text, opchat, coast_clg_vsl, vsl_coast_tfc_500k, vsl_coast_tfc_500k, navigational_tfc, coast_clg_vsl, opchat, bandxonly, vsl2vsl_tfc, svvv500, qsp, vsl500cq, tuning, vsl_coast_tfc_500k, V anm", calling_and_distress},
+    {any_of({4995, 5000, 5005}),
+     "sos1, sos2, sos3, NMO text, DAN text, FFP anm, CNW anm, L2B anm, 9AR anm, YUR anm, "
+     "KPH anm, timetable_500khz, vpe_wx, V text, opchat, coast_clg_vsl, vsl_coast_tfc_500k, "
+     "vsl_coast_tfc_500k, navigational_tfc, coast_clg_vsl, opchat, bandxonly, vsl2vsl_tfc, "
+     "svvv500, qsp, vsl500cq, tuning, vsl_coast_tfc_500k, V anm",
+     calling_and_distress},
     {at(5100), "FJY4 times", fjy4},
     {at(5105), "UDE times, coast_station_mf UTT/ODESSA, GCC marker, UTT anm", ude_gcc},
     {at(5110), "coast_station_mf_bug FFC/ARCACHON, SPH anm, coast_station_mf SPH/GDYNIA", sph},
     {at(5115), "EAF marker, tfc_list EAF, IPA marker, EAF anm", eaf_ipa},
-    {at(5120), "vsl_clg_coast_mf, vsl2vsl_tfc, obs_tfc_mf, russian_vsl, port_wave, RUZU cond, XVG cond, coast_station_mf VWM/MADRAS, coast_station_mf VWC/CALCUTTA, UGE2 cond, coast_station_mf VWB/BOMBAY, XVT cond, CBS cond, LPC2 text, LPD text, LPM text, svvv500, UBA cond, UMA4 cond, UDY cond", working_512},
+    {at(5120),
+     "vsl_clg_coast_mf, vsl2vsl_tfc, obs_tfc_mf, russian_vsl, port_wave, RUZU cond, XVG cond, "
+     "coast_station_mf VWM/MADRAS, coast_station_mf VWC/CALCUTTA, UGE2 cond, "
+     "coast_station_mf VWB/BOMBAY, XVT cond, CBS cond, LPC2 text, LPD text, LPM text, "
+     "svvv500, UBA cond, UMA4 cond, UDY cond",
+     working_512},
     {at(5125), "IQX marker, tfc_list OXJ, coast_station_mf OXJ/TORSHAVN, OXJ anm", iqx_oxj},
     {at(5135), "coast_station_mf EAO/PALMAS", [](Air& a) { coast_mf(a, "EAO", "PALMAS", false); }},
-    {at(5140), "coast_station_mf SPN/WITOWO, coast_station_mf SVL/LIMNOS", [](Air& a) { coast_mf(a, "SPN", "WITOWO", false); coast_mf(a, "SVL", "LIMNOS", false); }},
+    {at(5140), "coast_station_mf SPN/WITOWO, coast_station_mf SVL/LIMNOS", spn_svl},
     {at(5145), "IPB marker", ipb},
-    {at(5150), "navarea_vii C9C2, coast_station_mf VWM/MADRAS, coast_station_mf_bug ZLB/AWARUA, VWM anm", [](Air& a) { if (a.sked(1010) || a.sked(2210)) broadcast(a, "C9C2", navarea_vii); coast_mf(a, "VWM", "MADRAS", false); coast_mf(a, "ZLB", "AWARUA", true); list_announcement(a, "VWM", 5150); }},
+    {at(5150), "navarea_vii C9C2, coast_station_mf VWM/MADRAS, coast_station_mf_bug ZLB/AWARUA, VWM anm", c9c2_vwm},
     {at(5155), "GCC marker, coast_station_mf SVL/LIMNOS", gcc},
-    {at(5160), "tfc_list 9VG, coast_station_mf 9VG/SINGAPORE, small_coast_station UZB, 9VG marker", [](Air& a) { traffic_list(a, "9VG"); coast_mf(a, "9VG", "SINGAPORE", false); small_coast(a, "UZB"); idle_marker(a, "9VG"); }},
+    {at(5160), "tfc_list 9VG, coast_station_mf 9VG/SINGAPORE, small_coast_station UZB, 9VG marker", stn_9vg_uzb},
     {at(5165), "coast_station_mf_bug FFD/STDENIS", [](Air& a) { coast_mf(a, "FFD", "STDENIS", true); }},
     {at(5170), "wx_anm GKR, GKR marker, coast_station_mf_bug TFA/REYKJAVIK, TFA anm", gkr_tfa},
     {at(5180), "5TA text, VRP text", fiveta_vrp},
-    {at(5185), "coast_station_mf TAL/ANTALYA, coast_station_mf_bug JCS/CHIOSHI", [](Air& a) { coast_mf(a, "TAL", "ANTALYA", false); coast_mf(a, "JCS", "CHIOSHI", true); }},
+    {at(5185), "coast_station_mf TAL/ANTALYA, coast_station_mf_bug JCS/CHIOSHI", tal_jcs},
     {at(5190), "send_stack, nav_wng_anm TJC, navarea_vii C9C8, C9C8 anm", tjc},
     {at(5195), "coast_station_mf UGC/BALTIYSK", [](Air& a) { coast_mf(a, "UGC", "BALTIYSK", false); }},
-    {at(5200), "small_coast_station 9GA, nav_wng_anm 5OZ, small_coast_station 5OZ, 5OZ anm", [](Air& a) { small_coast(a, "9GA"); nav_warnings(a, "5OZ"); small_coast(a, "5OZ"); list_announcement(a, "5OZ", 5200); }},
+    {at(5200), "small_coast_station 9GA, nav_wng_anm 5OZ, small_coast_station 5OZ, 5OZ anm", stn_9ga_5oz},
     {at(5205), "coast_station_mf DHS/RUEGEN", [](Air& a) { coast_mf(a, "DHS", "RUEGEN", false); }},
-    {at(5210), "wx_anm VWB, coast_station_mf VWB/BOMBAY, navarea_xiv 3DP, VWB marker", [](Air& a) { if (a.eh() && a.m(31)) broadcast(a, "VWB", wx_anm); coast_mf(a, "VWB", "BOMBAY", false); if (a.sked(720) || a.sked(1920)) broadcast(a, "3DP", navarea_xiv); idle_marker(a, "VWB"); }},
+    {at(5210), "wx_anm VWB, coast_station_mf VWB/BOMBAY, navarea_xiv 3DP, VWB marker", vwb_3dp},
     {at(5215), "meteo_anm CWA, coast_station_mf_bug CWA/CERITO, IAR marker, IAR anm", iar},
-    {at(5220), "navarea_vii D3E, coast_station_mf UFO/HOLMSK, rcvg_obs_msg LGV, UFO anm", [](Air& a) { if (a.sked(1040) || a.sked(2240)) broadcast(a, "D3E", navarea_vii); coast_mf(a, "UFO", "HOLMSK", false); obs_receiving(a, "LGV"); list_announcement(a, "UFO", 5220); }},
+    {at(5220), "navarea_vii D3E, coast_station_mf UFO/HOLMSK, rcvg_obs_msg LGV, UFO anm", d3e_ufo},
     {at(5225), "tfc_list XSG, coast_station_mf XSG/SHANGHAI, SAE marker, XSG anm", sae_xsg},
-    {at(5230), "nav_wng_anm XSY, coast_station_mf XSY/HUALIEN, tfc_list LYK, LYK anm", [](Air& a) { nav_warnings(a, "XSY"); coast_mf(a, "XSY", "HUALIEN", false); traffic_list(a, "LYK"); list_announcement(a, "LYK", 5230); }},
+    {at(5230), "nav_wng_anm XSY, coast_station_mf XSY/HUALIEN, tfc_list LYK, LYK anm", xsy_lyk},
     {at(5235), "coast_station_mf_bug LGV/VARDOE", [](Air& a) { coast_mf(a, "LGV", "VARDOE", true); }},
     {at(5240), "nav_wng_anm TNA, TNA anm, LOM text, LOM marker", tna_lom},
-    {at(5250), "coast_station_mf SVK/KERKYRA, coast_station_mf 9AR/RIJEKA", [](Air& a) { coast_mf(a, "SVK", "KERKYRA", false); coast_mf(a, "9AR", "RIJEKA", false); }},
-    {at(5255), "coast_station_mf USO6/IZMAIL, coast_station_mf_bug FFD/STDENIS", [](Air& a) { coast_mf(a, "USO6", "IZMAIL", false); coast_mf(a, "FFD", "STDENIS", true); }},
-    {at(5260), "coast_station_mf HSA/BANGKOK, tfc_list VPS, coast_station_mf VPS/HONGKONG, VPS marker", [](Air& a) { coast_mf(a, "HSA", "BANGKOK", false); traffic_list(a, "VPS"); coast_mf(a, "VPS", "HONGKONG", false); idle_marker(a, "VPS"); }},
+    {at(5250), "coast_station_mf SVK/KERKYRA, coast_station_mf 9AR/RIJEKA", svk_9ar},
+    {at(5255), "coast_station_mf USO6/IZMAIL, coast_station_mf_bug FFD/STDENIS", uso6_ffd},
+    {at(5260), "coast_station_mf HSA/BANGKOK, tfc_list VPS, coast_station_mf VPS/HONGKONG, VPS marker", hsa_vps},
     {at(5270), "small_coast_station LPZ", [](Air& a) { small_coast(a, "LPZ"); }},
 };
 // clang-format on

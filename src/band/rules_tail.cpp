@@ -261,6 +261,12 @@ void uhy_wx(Air& a) {
     if (a.sked(1000) || a.sked(2200)) message(a, "UHY", "CQ CQ CQ DE UHY UHY UHY WX = K");
 }
 
+// 262.5 kHz, the ground station XACD answers aircraft; the ground station XACM answers aircraft.
+void xacd_xacm(Air& a) {
+    if (a.cond(3)) gnd_ans_acft(a, "XACD");
+    if (a.cond(3)) gnd_ans_acft(a, "XACM");
+}
+
 // clang-format off
 const Rule kRules[] = {
     {at(2050), "XFIG cond", xfig},
@@ -318,7 +324,7 @@ const Rule kRules[] = {
     {at(2600), "gnd_ans_acft XACH", [](Air& a) { if (a.cond(4)) gnd_ans_acft(a, "XACH"); }},
     {at(2615), "polish_army_old ZEM/OBB", [](Air& a) { polish_army_old(a, "ZEM", "OBB"); }},
     {at(2620), "russian_navy_2ww", [](Air& a) { russian_navy_2ww(a); }},
-    {at(2625), "gnd_ans_acft XACD, gnd_ans_acft XACM", [](Air& a) { if (a.cond(3)) gnd_ans_acft(a, "XACD"); if (a.cond(3)) gnd_ans_acft(a, "XACM"); }},
+    {at(2625), "gnd_ans_acft XACD, gnd_ans_acft XACM", xacd_xacm},
     {at(2632), "FLD marker", fld},
     {at(2640), "gnd_ans_acft XANY", [](Air& a) { if (a.cond(5)) gnd_ans_acft(a, "XANY"); }},
     {at(2720), "LJB text", ljb},

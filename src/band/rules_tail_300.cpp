@@ -541,7 +541,7 @@ const Rule kRules[] = {
     {at(6315), "wvj spark", wvj},
     {at(6565), "polish_army_old ERA/PDK", [](Air& a) { polish_army_old(a, "ERA", "PDK"); }},
     {at(6600), "WRL text", wrl},
-    {between(6651, 6669), "KAT spark, KAU spark, FSM spark", ship_sparks},
+    {range(6651, 6669), "KAT spark, KAU spark, FSM spark", ship_sparks},
     {at(6670), "FUP marker", fup},
     {at(6850), "NCM spark", ncm},
     {at(7330), "polish_army_old MCZ/ZBR", [](Air& a) { polish_army_old(a, "MCZ", "ZBR"); }},

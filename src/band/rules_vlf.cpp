@@ -128,15 +128,53 @@ void gbl(Air& a) {
         marker_or_auto(a, "GBL", "VVV VVV VVV DE GBL GBL GBL          ", 3, 100);
 }
 
+// 14.3 kHz, SPO's text.
+void spo(Air& a) {
+    if (a.oh() && a.min_period(20, 25))
+        message(a, "SPO", "CQ CQ CQ DE SPO SPO SPO QTC PRESS = PAP WARSZAWA = + K");
+}
+
+// 20.0 kHz, ICC on spark.
+void icc(Air& a) {
+    if (a.ct(1200, 0) && a.ml(30)) {
+        on_air(a, "ICC");
+        send_spark(a, "VVV VVV VVV DE ICC ICC ICC STAMPA = ROMA ");
+    }
+}
+
+// 23.1 kHz, D!P's text.
+void dhp(Air& a) {
+    if (a.sked(900) || a.sked(2100))
+        message(a, "D!P", "CQ CQ CQ DE D!P D!P D!P = WETTER = SEEWETTERBERICHT 0900 = + K");
+}
+
+// 29.1 kHz, AXT (Poznan) works AXK (Grudziadz).
+void axt(Air& a) {
+    if (weekday(a) && a.ct(600, 1600) && a.min_period(0, 10))
+        polish_ptt(a, "AXT", "POZNAN", "AXK", "GRUDZIADZ");
+}
+
+// 29.1 kHz, AXP (Krakow) works AXK (Grudziadz).
+void axp(Air& a) {
+    if (weekday(a) && a.ct(600, 1600) && a.min_period(30, 40))
+        polish_ptt(a, "AXP", "KRAKOW", "AXK", "GRUDZIADZ");
+}
+
+// 34.3 kHz, GBL's text.
+void gbl_343(Air& a) {
+    if (a.eh() && a.min_period(5, 10))
+        message(a, "GBL", "CQ CQ CQ DE GBL GBL GBL QTC 2 MSGS = QSX 24.3 KCS + K");
+}
+
 // clang-format off
 const Rule kRules[] = {
     {any_of({118, 120, 121, 123, 128, 130, 131, 132}), "omega", omega},
     {at(129), "LOU marker, auto", lou},
     {at(141), "NAA marker, auto", naa},
     {at(142), "IDG marker, auto", idg},
-    {at(142), "telecom_opchat_dx WQL/IDG", [](Air& a) { if (a.ct(2200, 200)) { on_air(a, 16, 800, 4); telecom_opchat_dx(a, "WQL", "IDG", ""); } }},
+    {at(142), "telecom_opchat_dx WQL/IDG", [](Air& a) { if (a.ct(2200, 200)) { on_air(a, 16, 800, 4); telecom_opchat_dx(a, "WQL", "IDG"); } }},
     {at(143), "auto", [](Air& a) { if (a.eh() && a.ml(10)) { on_air(a, 22, 980, 2); automatic_morse(a, 120); } }},
-    {at(143), "SPO text", [](Air& a) { if (a.oh() && a.min_period(20, 25)) message(a, "SPO", "CQ CQ CQ DE SPO SPO SPO QTC PRESS = PAP WARSZAWA = + K"); }},
+    {at(143), "SPO text", spo},
     {at(145), "HWU text, HWU marker", hwu},
     {at(147), "NAA marker, auto", [](Air& a) { marker_or_auto(a, "NAA", "VVV VVV VVV DE NAA NAA NAA            ", 4, 100); }},
     {at(152), "JAA marker", [](Air& a) { if (a.ct(2000, 800)) marker(a, "JAA", "VVV VVV VVV DE JAA JAA JAA          "); }},
@@ -243,7 +281,7 @@ const Rule kRules[] = {
     {at(198), "naval_coast NWC/NAAV", [](Air& a) { us_fleet_broadcast(a, "NWC"); }},
     {at(199), "ts", [](Air& a) { if (a.mh(54)) { a.qsa = 3; a.ts(); } }},
     {at(200), "ICC spark", [](Air& a) { if (a.ct(0, 1200) && a.ml(30)) { on_air(a, "ICC"); send_spark(a, "CQ CQ CQ DE ICC ICC ICC QTC K"); } }},
-    {at(200), "ICC spark", [](Air& a) { if (a.ct(1200, 0) && a.ml(30)) { on_air(a, "ICC"); send_spark(a, "VVV VVV VVV DE ICC ICC ICC STAMPA = ROMA "); } }},
+    {at(200), "ICC spark", icc},
     {at(204), "!DA marker, !DA text", [](Air& a) {
         if (a.min_period(30, 35)) message(a, "!DA", "CQ CQ CQ DE !DA !DA !DA = NAVAREA 1 = + K");
         else marker(a, "!DA", "VVV VVV VVV DE !DA !DA !DA            ");
@@ -274,7 +312,7 @@ const Rule kRules[] = {
         else { on_air(a, "KET"); automatic_morse(a, 70); }
     }},
     {at(231), "telecom_opchat_dx WQL/DFW", [](Air& a) { if (a.night() && a.cond(3)) opchat(a, "DFW", "WQL"); }},
-    {at(231), "D!P text", [](Air& a) { if (a.sked(900) || a.sked(2100)) message(a, "D!P", "CQ CQ CQ DE D!P D!P D!P = WETTER = SEEWETTERBERICHT 0900 = + K"); }},
+    {at(231), "D!P text", dhp},
     {at(234), "AGS marker, auto", [](Air& a) { marker_or_auto(a, "AGS", "VVV VVV VVV DE AGS AGS AGS            ", 4, 60); }},
     {at(236), "LPZ marker", [](Air& a) { marker(a, "LPZ", "VVV VVV VVV DE LPZ LPZ LPZ             "); }},
     {at(238), "POZ marker, auto", [](Air& a) { marker_or_auto(a, "POZ", "VVV VVV VVV DE POZ POZ POZ             ", 3, 90); }},
@@ -312,8 +350,8 @@ const Rule kRules[] = {
     {at(286), "AXK marker, auto", [](Air& a) { marker_or_auto(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           ", 4, 50); }},
     {at(290), "JRW text", [](Air& a) { if (a.oh() && a.min_period(10, 15)) message(a, "JRW", "CQ CQ CQ DE JRW JRW JRW QTC 5 = + K"); }},
     {at(291), "AXK marker", [](Air& a) { if (a.ct(0, 800)) marker(a, "AXK", "VVV VVV VVV DE AXK AXK AXK           "); }},
-    {at(291), "polish_ptt AXT/POZNAN/AXK/GRUDZIADZ", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(0, 10)) polish_ptt(a, "AXT", "POZNAN", "AXK", "GRUDZIADZ"); }},
-    {at(291), "polish_ptt AXP/KRAKOW/AXK/GRUDZIADZ", [](Air& a) { if (a.t.day_of_week >= 1 && a.t.day_of_week <= 5 && a.ct(600, 1600) && a.min_period(30, 40)) polish_ptt(a, "AXP", "KRAKOW", "AXK", "GRUDZIADZ"); }},
+    {at(291), "polish_ptt AXT/POZNAN/AXK/GRUDZIADZ", axt},
+    {at(291), "polish_ptt AXP/KRAKOW/AXK/GRUDZIADZ", axp},
     {at(291), "FUL marker", [](Air& a) { if (a.ct(1600, 0)) marker(a, "FUL", "VVV VVV VVV DE FUL FUL FUL            "); }},
     {at(291), "telecom_opchat_dx VTC/FUL", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "FUL", "VTC"); }},
     {at(293), "telecom_opchat_dx GLC/FZ", [](Air& a) { if (a.cond(4)) opchat(a, "FZ", "GLC"); }},
@@ -339,7 +377,7 @@ const Rule kRules[] = {
         if (a.ct(0, 1200)) marker(a, "PKX", "VVV VVV VVV DE PKX PKX PKX            ");
         else if (a.cond(2)) opchat(a, "PKX", "PCG");
     }},
-    {at(343), "GBL text", [](Air& a) { if (a.eh() && a.min_period(5, 10)) message(a, "GBL", "CQ CQ CQ DE GBL GBL GBL QTC 2 MSGS = QSX 24.3 KCS + K"); }},
+    {at(343), "GBL text", gbl_343},
     {at(345), "KGH marker, auto", [](Air& a) { if (a.ct(0, 1200)) marker_or_auto(a, "KGH", "VVV VVV VVV DE KGH KGH KGH            ", 4, 80); }},
     {at(345), "V marker", [](Air& a) { if (a.ct(1000, 0)) anonymous(a, 22, 870, 2, "VVV VVV VVV VVV VVV VVV             "); }},
     {at(349), "GNC marker, auto", [](Air& a) { marker_or_auto(a, "GNC", "VVV VVV VVV DE GNC GNC GNC            ", 3, 40); }},

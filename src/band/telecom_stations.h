@@ -15,7 +15,7 @@ inline void opchat(Air& a, Station calling, std::string_view called = {}) {
     a.spd = calling.voice.spd;
     a.ton = calling.voice.ton;
     a.qsa = calling.voice.qsa;
-    telecom_opchat_dx(a, called, calling.call, "");
+    telecom_opchat_dx(a, called, calling.call);
 }
 
 } // namespace zenka

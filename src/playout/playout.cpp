@@ -90,10 +90,10 @@ RenderResult Playout::start_channel(int k, const Slot& slot, const ReceiverSetti
 
 void Playout::close_files() {
     stop_all();
-    for (int k = 0; k <= 9; ++k) {
-        std::error_code ignored; // a missing file is skipped
-        std::filesystem::remove(k == 9 ? carrier_file() : channel_file(k), ignored);
-    }
+    std::error_code ignored; // a missing file is skipped
+    for (int k = 0; k < Composition::kSlots; ++k)
+        std::filesystem::remove(channel_file(k), ignored);
+    std::filesystem::remove(carrier_file(), ignored);
 }
 
 } // namespace zenka

@@ -16,7 +16,7 @@
 #include "support/rule_sweep.h"
 #include "support/run_command.h"
 #include "support/temp_folder.h"
-#include "tools/banddoc/families.h"
+#include "band/label.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -70,21 +70,14 @@ struct RuleFamily {
 };
 
 RuleFamily family_of_rule(const Rule& rule) {
-    std::string_view label = rule.label;
-    if (label.ends_with(" ...")) label.remove_suffix(4);
-    for (std::size_t at = 0; at != std::string_view::npos;) {
-        const std::size_t comma = label.find(", ", at);
-        const std::string_view item = label.substr(at, comma - at);
-        const std::string kind = banddoc::kind_of(item);
-        const std::string family(banddoc::family_of(kind));
-        if (family != "Fixed texts" && family != "Time signals and tuning" &&
-            family != "Machine, teleprinter and facsimile" && !family.empty()) {
-            const std::size_t space = item.find(' ');
-            const std::string_view args =
-                space == std::string_view::npos ? "" : item.substr(space + 1);
-            return {family, std::string(args.substr(0, args.find('/')))};
-        }
-        at = comma == std::string_view::npos ? comma : comma + 2;
+    for (std::string_view item : label_emissions(rule.label)) {
+        const EmissionKind* kind = registered_kind(item);
+        if (!kind || kind->family == Family::fixed_text || kind->family == Family::time_signal ||
+            kind->family == Family::machine)
+            continue;
+        const std::size_t space = item.find(' ');
+        const std::string_view args = space == std::string_view::npos ? "" : item.substr(space + 1);
+        return {std::string(family_title(kind->family)), std::string(args.substr(0, args.find('/')))};
     }
     return {};
 }

@@ -3,6 +3,7 @@
 // stations its label names.
 
 #include "band/catalogue.h"
+#include "band/label.h"
 #include "compose/air.h"
 #include "platform/clock.h"
 #include "platform/sound/null_sound.h"
@@ -24,53 +25,6 @@
 namespace zenka {
 namespace {
 
-// Emission kinds that the send primitives and the small helpers make.
-const std::set<std::string> kFixedKinds = {"marker", "text", "spark", "cond", "condF1", "times",
-                                           "vvv",    "cq",   "anm",   "ts",   "ts2",    "rtty",
-                                           "data",   "hell", "fax",   "auto", "omega"};
-
-// Generators named in the plan that the traffic library has so far.
-const std::set<std::string> kGenerators = {"clg_cond",         "nato_call3",  "send_stack",
-                                           "vsl_clg_coast_mf", "russian_vsl", "obs_special_tfc_mf",
-                                           "marine_tuning",    "vsl2vsl_tfc", "marine_qte",
-                                           "old_vsl_qtc",      "uscg",        "port_radio",
-                                           // the weather family
-                                           "wx_code", "wx_anm", "wx_anm_hand", "meteo_anm",
-                                           "italian_naval_code", "wx_plain", "nss_wx", "gfa",
-                                           "brasil_wx", "japan_wx", "apia_wx", "vpe_wx", "uswb",
-                                           "uswbsf", "navarea_iv", "navarea_vii", "navarea_viii",
-                                           "navarea_xii", "navarea_xiii", "navarea_xiv",
-                                           // the naval and military family
-                                           "naval_coast", "naval_coast_old", "italian_naval",
-                                           "brasilian_navy", "russian_navy_2ww", "jap_coast_guard",
-                                           "usn_old_ochat", "xxx_flash", "polish_army_old",
-                                           "kato_groups", "katokana_qtc", "gbr_naval",
-                                           "gbr_navy", "fleetwave_975", "usarmy_air_corps",
-                                           "usarmy_vsl", "pa_state_police", "can_army",
-                                           // the aeronautical and telecom families
-                                           "telecom_opchat_dx", "gnd_ans_acft", "aero_wx", "acft_clg_gnd",
-                                           "int_clg_333", "clg_327", "aero_stn", "aerodrome_freq",
-                                           "australian_aero", "australian_gnd", "aero_qte", "old_aero_qte",
-                                           "german_fb", "norway_aero", "norway_aero_qsx",
-                                           // 500 kHz calling and distress, the LF ship channels
-                                           "vsl_coast_tfc_500k", "opchat", "autoalarm", "sos1",
-                                           "sos2", "sos3", "navigational_tfc", "meteo_warszawa",
-                                           "coast_clg_vsl", "port_wave", "qte_coast",
-                                           "calling_143_khz", "live_stock", "swedish_ice_report",
-                                           "ufc", "great_lakes_old", "alaska_packers",
-                                           "alaska_packers_cst", "alaska_packers_vsl",
-                                           "intership_lf", "obs_tfc_mf", "vsl_lf_channel",
-                                           "coast_station_lf", "polish_ptt", "tfc_list_lf",
-                                           "bandxonly", "svvv500", "qsp", "control_stn",
-                                           "vsl500cq", "chilean_old_nw", "phillipine_old_coast",
-                                           "selective_call",
-                                           // the coast stations' 500 kHz timetable, the tuning call
-                                           "timetable_500khz", "tuning",
-                                           // the MF coast stations' working
-                                           "coast_station_mf", "coast_station_mf_bug", "tfc_list",
-                                           "small_coast_station", "rcvg_obs_msg", "nav_wng_anm",
-                                           "tfc_anmt"};
-
 struct Range {
     int lo, hi;
 };
@@ -85,15 +39,11 @@ int tenths(const std::string& khz) {
     return static_cast<int>(std::lround(std::stod(khz) * 10));
 }
 
-// A label's emissions: "NAA marker, auto" -> {"NAA marker", "auto"}.
-std::vector<std::string> split_items(const std::string& label) {
+// A label's emissions, as strings.
+std::vector<std::string> split_items(std::string_view label) {
     std::vector<std::string> items;
-    for (std::size_t at = 0;;) {
-        const std::size_t comma = label.find(", ", at);
-        items.push_back(label.substr(at, comma - at));
-        if (comma == std::string::npos) break;
-        at = comma + 2;
-    }
+    for (std::string_view e : label_emissions(label))
+        items.emplace_back(e);
     return items;
 }
 
@@ -120,19 +70,9 @@ std::vector<ListedRule> band_plan() {
     return rules;
 }
 
-// The kind of one emission: "NAA marker" -> "marker", "ts" -> "ts",
-// "coast_station_lf FFP/LEHAVRE" -> "coast_station_lf".
-std::string kind_of(const std::string& item) {
-    const std::size_t space = item.find(' ');
-    if (space == std::string::npos) return item;
-    const std::string second = item.substr(space + 1);
-    if (second.find(' ') == std::string::npos && kFixedKinds.contains(second)) return second;
-    return item.substr(0, space);
-}
-
+// An emission whose kind the registry holds.
 bool buildable(const std::string& item) {
-    const std::string kind = kind_of(item);
-    return kFixedKinds.contains(kind) || kGenerators.contains(kind);
+    return registered_kind(item) != nullptr;
 }
 
 // "14.2" for 142.
@@ -142,11 +82,13 @@ std::string khz(int freq) {
 
 enum class Block { low, marine, tail };
 
+// The block a listed rule stands in, by its first frequency; the plan lists the two
+// rules of the maritime range that the tail evaluates (457.0 and 530.0 kHz) with the tail.
 Block block_of(const ListedRule& r) {
     const int f = r.freq.front().lo;
-    if (f <= 2000) return Block::low;
-    if (f == 4570 || f == 5300) return Block::tail; // evaluated with the tail
-    if (f > 4050 && f <= 5349) return Block::marine;
+    if (in_low_block(f)) return Block::low;
+    if (f == 4570 || f == 5300) return Block::tail;
+    if (in_marine_block(f)) return Block::marine;
     return Block::tail;
 }
 
@@ -163,19 +105,21 @@ bool same_frequencies(const ListedRule& listed, const Rule& rule) {
 }
 
 bool same_label(const ListedRule& listed, const Rule& rule) {
-    return split_items(std::string(rule.label)) == listed.items;
+    return split_items(rule.label) == listed.items;
 }
 
-TEST(BandPlan, ListHolds1194Rules) {
+// The plan and the catalogue hold as many rules in each block.
+TEST(BandPlan, ListHoldsTheCataloguesRulesBlockByBlock) {
     const std::vector<ListedRule> plan = band_plan();
-    ASSERT_EQ(plan.size(), 1194u);
+    const Catalogue catalogue = station_catalogue();
     std::size_t low = 0, marine = 0;
     for (const ListedRule& r : plan) {
         low += block_of(r) == Block::low;
         marine += block_of(r) == Block::marine;
     }
-    EXPECT_EQ(low, 740u);
-    EXPECT_EQ(marine, 136u);
+    EXPECT_EQ(low, catalogue.low.size());
+    EXPECT_EQ(marine, catalogue.marine.size());
+    EXPECT_EQ(plan.size() - low - marine, catalogue.tail.size());
 }
 
 // Every rule of the plan is in the catalogue, at its frequencies and in its place, with every
@@ -217,19 +161,6 @@ std::string upper(std::string s) {
     return s;
 }
 
-// The call sign an emission names: the station of a fixed text ("NAA marker" ->
-// "NAA") or a generator's first argument ("coast_station_mf PCH/SCHEVENINGEN" ->
-// "PCH"); empty when it names none.
-std::string call_of(const std::string& item) {
-    const std::size_t space = item.find(' ');
-    if (space == std::string::npos) return "";
-    const std::string kind = kind_of(item);
-    const std::string call = kind == item.substr(0, space)
-                                 ? item.substr(space + 1, item.find('/') - space - 1)
-                                 : item.substr(0, std::min(space, item.find('/')));
-    return call == "V" ? "" : upper(call);
-}
-
 // What a rule's emission shows when it is on the air: the call sign in its text,
 // a recording, or just a filled slot.
 struct Expected {
@@ -239,29 +170,16 @@ struct Expected {
 };
 
 std::vector<Expected> expected_of(std::string_view label) {
-    static const std::set<std::string> text_kinds = {"marker", "text", "spark", "cond", "condF1",
-                                                     "times",  "vvv",  "cq",    "anm",  "ts2"};
     std::vector<Expected> out;
-    for (const std::string& item : split_items(std::string(label))) {
-        const std::string kind = kind_of(item);
+    for (std::string_view item : label_emissions(label)) {
+        const EmissionKind* kind = registered_kind(item);
+        if (!kind || kind->leaves == Leaves::nothing) continue; // silent (omega, hell)
         Expected e;
-        if (text_kinds.contains(kind)) {
-            e.call = item.substr(0, std::min(item.find(' '), item.find('/')));
-            for (char& c : e.call)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            if (e.call == "V") e.call.clear(), e.slot = true;
-        } else if (kind == "rtty" || kind == "fax") {
+        if (kind->leaves == Leaves::recording)
             e.recording = true;
-        } else if (kind == "ts" || kind == "data" || kind == "auto") {
-            e.slot = true;
-        } else if (kGenerators.contains(kind)) {
-            // A generator heard at some time: its station's call when its first argument is
-            // one, else any slot.
-            e.call = upper(call_of(item));
-            e.slot = e.call.empty();
-        } else {
-            continue; // silent (omega, hell)
-        }
+        else if (kind->leaves == Leaves::call)
+            e.call = emission_call(item);
+        e.slot = !e.recording && e.call.empty();
         out.push_back(e);
     }
     return out;
@@ -328,10 +246,11 @@ TEST(BandPlan, EveryRuleSendsInTheListedOrder) {
         for (const Rule& rule : rules) {
             std::vector<std::string> calls;
             bool chooses_stations = false; // a generator that picks its own stations
-            for (const std::string& item : split_items(std::string(rule.label))) {
-                calls.push_back(call_of(item));
-                chooses_stations = chooses_stations ||
-                                   (calls.back().empty() && !kFixedKinds.contains(kind_of(item)));
+            for (std::string_view item : label_emissions(rule.label)) {
+                calls.push_back(emission_call(item));
+                const EmissionKind* kind = registered_kind(item);
+                chooses_stations =
+                    chooses_stations || (calls.back().empty() && (!kind || !kind->fixed));
             }
             if (chooses_stations) continue; // its texts may name any station
             std::vector<std::size_t> single; // emissions with a call of their own

@@ -45,9 +45,9 @@ void marine(Air&) {
 void tail(Air&) {
     visited.push_back("tail");
 }
-const Rule kLow[] = {{between(0, 100000), "low", low}};
-const Rule kMarine[] = {{between(0, 100000), "marine", marine}};
-const Rule kTail[] = {{between(0, 100000), "tail", tail}};
+const Rule kLow[] = {{range(0, 100000), "low", low}};
+const Rule kMarine[] = {{range(0, 100000), "marine", marine}};
+const Rule kTail[] = {{range(0, 100000), "tail", tail}};
 
 TEST_F(Dispatcher, BlockBoundaries) {
     const Catalogue probe{kLow, kMarine, kTail};
@@ -68,14 +68,14 @@ TEST_F(Dispatcher, BlockBoundaries) {
 
 TEST_F(Dispatcher, FrequencyConditions) {
     constexpr Frequencies one = at(5000), set = any_of({118, 120, 121}),
-                          range = between(6651, 6669);
+                          span = range(6651, 6669);
     EXPECT_TRUE(one.contains(5000));
     EXPECT_FALSE(one.contains(5001));
     EXPECT_TRUE(set.contains(120));
     EXPECT_FALSE(set.contains(119));
-    EXPECT_TRUE(range.contains(6651));
-    EXPECT_TRUE(range.contains(6669));
-    EXPECT_FALSE(range.contains(6670));
+    EXPECT_TRUE(span.contains(6651));
+    EXPECT_TRUE(span.contains(6669));
+    EXPECT_FALSE(span.contains(6670));
 }
 
 TEST_F(Dispatcher, LogsTheStartAndTheSlotsFilled) {

@@ -25,7 +25,7 @@ class Rules_tail : public test::BandPass {
     std::unique_ptr<Air> tail_pass(int freq, const std::string& when) {
         auto a = tuned(freq, when);
         for (const Rule& rule : tail_block())
-            if (rule.freq.contains(freq) && !test::chat_or_aero_only(rule.label)) rule.act(*a);
+            if (rule.freq.contains(freq) && !test::chat_or_aero_only(rule)) rule.act(*a);
         return a;
     }
 };

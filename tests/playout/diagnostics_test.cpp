@@ -122,13 +122,14 @@ TEST_F(Diagnostics, CloseFilesRemovesEveryChannelFile) {
     sound::NullSound out;
     RandomSource random;
     Playout playout(out, clock, random, folder.path());
-    for (int k = 0; k <= 9; ++k)
+    for (int k = 0; k < Composition::kSlots; ++k)
         std::ofstream(playout.channel_file(k)) << "RIFF";
-    EXPECT_EQ(playout.channel_file(9), playout.carrier_file());
+    std::ofstream(playout.carrier_file()) << "RIFF";
     std::ofstream(folder / "other.txt") << "kept";
     playout.close_files();
-    for (int k = 0; k <= 9; ++k)
+    for (int k = 0; k < Composition::kSlots; ++k)
         EXPECT_FALSE(std::filesystem::exists(playout.channel_file(k))) << k;
+    EXPECT_FALSE(std::filesystem::exists(playout.carrier_file()));
     EXPECT_TRUE(std::filesystem::exists(folder / "other.txt"));
     playout.close_files(); // nothing left to remove: no complaint
 }

@@ -4,6 +4,7 @@
 
 #include "band/catalogue.h"
 #include "band/dispatcher.h"
+#include "band/label.h"
 #include "compose/air.h"
 #include "platform/clock.h"
 #include "support/sound_calls.h"
@@ -45,39 +46,22 @@ inline std::string two(int n) {
 // Rules that only run the operators' chat or the aeronautical generators: their traffic is
 // drawn by chance at every hour, and the family tests (telecom_chat_test, aero_edges_test)
 // test it, so the tests of the other stations of a frequency leave them out.
-inline bool chat_or_aero_only(std::string_view label) {
-    for (std::string_view g : {"telecom_opchat_dx", "gnd_ans_acft", "aero_wx", "acft_clg_gnd",
-                               "int_clg_333", "clg_327", "aero_stn", "aerodrome_freq",
-                               "australian_", "aero_qte", "old_aero_qte", "german_fb", "norway_aero"})
-        if (label.starts_with(g) && label.find(", ") == std::string_view::npos) return true;
-    return false;
-}
-
-// The same for the long-wave maritime working (ship channels, coast stations, market reports,
-// the early stations): a rule all of whose emissions are of these generators.
-inline bool lf_maritime_only(std::string_view label) {
-    static constexpr std::array<std::string_view, 15> kGenerators = {
-        "vsl_lf_channel", "coast_station_lf", "live_stock",      "swedish_ice_report",
-        "chilean_old_nw", "polish_ptt",       "great_lakes_old", "tfc_list_lf",
-        "intership_lf",   "ufc ",             "alaska_packers",  "phillipine_old_coast",
-        "selective_call", "meteo_warszawa",   "qte_coast"};
-    for (std::size_t at = 0;;) {
-        const std::string_view item = label.substr(at, label.find(", ", at) - at);
-        if (std::none_of(kGenerators.begin(), kGenerators.end(),
-                         [&](std::string_view g) { return item.starts_with(g); }))
-            return false;
-        at = label.find(", ", at);
-        if (at == std::string_view::npos) return true;
-        at += 2;
+inline bool chat_or_aero_only(const Rule& rule) {
+    if (!drawn_by_chance(rule)) return false;
+    for (std::string_view e : label_emissions(rule.label)) {
+        const Family f = registered_kind(e)->family;
+        if (f != Family::aeronautical && f != Family::telecom) return false;
     }
+    return true;
 }
 
-// The catalogue without those rules: the stations that keep their schedules.
+// The catalogue without the rules drawn by chance (the chat, the aircraft and the long-wave
+// ship working): the stations that keep their schedules.
 inline const Catalogue& fixed_stations_catalogue() {
     static const auto keep = [](std::span<const Rule> rules) {
         std::vector<Rule> out;
         for (const Rule& r : rules)
-            if (!chat_or_aero_only(r.label) && !lf_maritime_only(r.label)) out.push_back(r);
+            if (!drawn_by_chance(r)) out.push_back(r);
         return out;
     };
     static const Catalogue all = station_catalogue();

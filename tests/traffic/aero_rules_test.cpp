@@ -20,7 +20,7 @@ TEST(AeroAndChatRules, EachIsHeardAndClosesItsSlots) {
     int rules = 0;
     for (auto block : {catalogue.low, catalogue.marine, catalogue.tail}) {
         for (const Rule& rule : block) {
-            if (!test::chat_or_aero_only(rule.label)) continue;
+            if (!test::chat_or_aero_only(rule)) continue;
             ++rules;
             bool open_text = false, percent = false;
             const auto heard = test::sweep_rule(rule, [&](const Air& a) {

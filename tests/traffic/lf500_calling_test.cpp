@@ -5,6 +5,7 @@
 #include "compose/pass.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/register.h"
+#include "traffic/toolkit/fill.h"
 #include "support/generator_sweep.h"
 
 #include <gtest/gtest.h>
@@ -25,15 +26,15 @@ constexpr int kRuns = 1500;
 std::set<std::string> mf_frequencies(bool listening) {
     std::set<std::string> out;
     for (const MfCoastEntry& e : kMfCoast)
-        out.insert(qs_khz(listening ? e.qsx : e.qss));
+        out.insert(khz_text(half_khz(listening ? e.qsx : e.qss)));
     return out;
 }
 
 TEST(Calling500, FrequenciesPrintAsWholeKilohertzOrHalves) {
-    EXPECT_EQ(qs_khz(4545), "454.5");
-    EXPECT_EQ(qs_khz(4540), "454");
-    EXPECT_EQ(qs_khz(4393), "439.5"); // any tenths digit but 0 prints as a half
-    EXPECT_EQ(qs_khz(5000), "500");
+    EXPECT_EQ(khz_text(half_khz(4545)), "454.5");
+    EXPECT_EQ(khz_text(half_khz(4540)), "454");
+    EXPECT_EQ(khz_text(half_khz(4393)), "439.5"); // any tenths digit but 0 prints as a half
+    EXPECT_EQ(khz_text(half_khz(5000)), "500");
 }
 
 // Over many seeds and instants: one closed slot, no placeholder, every "UP a/b" names the coast
@@ -56,8 +57,8 @@ TEST(Calling500, EveryExchangeClosesFilledAndFitsTheCall) {
              it != std::sregex_iterator(); ++it) {
             EXPECT_TRUE(qsx.contains((*it)[1])) << text;
             EXPECT_TRUE(qss.contains((*it)[2])) << text;
-            EXPECT_EQ((*it)[1], qs_khz(e.qsx)) << text;
-            EXPECT_EQ((*it)[2], qs_khz(e.qss)) << text;
+            EXPECT_EQ((*it)[1], khz_text(half_khz(e.qsx))) << text;
+            EXPECT_EQ((*it)[2], khz_text(half_khz(e.qss))) << text;
             ++sent_up;
         }
         const std::string answer_head = S + " DE " + C;

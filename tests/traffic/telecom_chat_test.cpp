@@ -39,7 +39,7 @@ TEST(TelecomChat, EverySlotClosesAndNoPlaceholderIsLeft) {
     for (int k = 0; k < 1500; ++k) {
         const auto& [called, calling] = circuits[static_cast<std::size_t>(k) % circuits.size()];
         const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 7919 + 3),
-                                  [&](Air& a) { telecom_opchat_dx(a, called, calling, ""); });
+                                  [&](Air& a) { telecom_opchat_dx(a, called, calling); });
         const Air& a = p->air;
         ASSERT_GE(a.send_call, 1) << k;
         EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.send_call)].empty()) << k;
@@ -56,7 +56,7 @@ TEST(TelecomChat, GreetingsAndTheEmptyCalledStation) {
     for (int k = 0; k < 2000; ++k) {
         const UtcInstant when = sweep_instant(k);
         const auto seed = static_cast<std::uint32_t>(k * 131 + 17);
-        const auto e = compose_at(when, seed, [](Air& a) { telecom_opchat_dx(a, "", "GBR", ""); });
+        const auto e = compose_at(when, seed, [](Air& a) { telecom_opchat_dx(a, "", "GBR"); });
         const std::string text = closed_text(e->air);
         std::smatch m;
         if (text.find(" HR ZOH ") != std::string::npos) {

@@ -1,6 +1,6 @@
 // zenka_banddoc: prints the table of the catalogue's families for docs/band.md, writes
 // it into FILE with --update FILE, or with --check FILE, compares it with the table in FILE and exits 1 when they differ
-// or when the catalogue names a kind of emission that no family holds.
+// or when the catalogue names a kind of emission that the registry lacks.
 
 #include "families.h"
 #include "platform/atomic_file.h"
@@ -87,9 +87,9 @@ int main(int argc, char** argv) {
                      "--update FILE  write it into FILE between the markers\n";
         return 0;
     }
-    const auto unplaced = zenka::banddoc::unplaced_kinds(catalogue);
+    const auto unplaced = zenka::banddoc::unregistered_kinds(catalogue);
     for (const std::string& kind : unplaced)
-        std::cerr << "zenka_banddoc: no family holds \"" << kind << "\"\n";
+        std::cerr << "zenka_banddoc: the registry of emission kinds lacks \"" << kind << "\"\n";
     if (arg == "--check" && argc > 2) return unplaced.empty() ? check(argv[2], table) : 1;
     if (arg == "--update" && argc > 2) return update(argv[2], table);
     if (!arg.empty()) {

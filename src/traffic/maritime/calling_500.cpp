@@ -14,10 +14,8 @@
 
 namespace zenka {
 
-std::string qs_khz(int tenths) {
-    std::string out = std::to_string(tenths / 10);
-    if (tenths % 10 != 0) out += ".5";
-    return out;
+int half_khz(int tenths) {
+    return tenths / 10 * 10 + (tenths % 10 != 0 ? 5 : 0);
 }
 
 namespace {
@@ -134,8 +132,8 @@ void vsl_coast_tfc_500k(Air& a, int silent) {
 
     const CallKind& kind = kCalls[one_of(a, kKindCount)];
     e.P = next_port(one_of(a, kNextPortCount));
-    e.X = qs_khz(coast_entry.qsx);
-    e.Q = qs_khz(coast_entry.qss);
+    e.X = khz_text(half_khz(coast_entry.qsx));
+    e.Q = khz_text(half_khz(coast_entry.qss));
     e.n = between(a, 1, 3);
     wait_between(a, 0, 4);
 

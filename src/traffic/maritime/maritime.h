@@ -66,9 +66,9 @@ void old_vsl_qtc(Air& a);
 void marine_qte(Air& a, int kind, std::string_view station);
 
 // --- 500 kHz calling and distress working ---
-// A frequency in tenths of a kHz as the calling procedure prints it: whole kHz, ".5" when the
-// tenths digit is not 0 (4545 -> "454.5").
-std::string qs_khz(int tenths);
+// A working frequency as the calling procedure names it, on the half-kHz raster: whole kHz, and
+// the half when the tenths digit is not 0 (4545 and 4543 -> 4545, 4540 -> 4540).
+int half_khz(int tenths);
 // One calling exchange of a ship and a coast station on 500 kHz; `silent` 1 keys it faintly.
 void vsl_coast_tfc_500k(Air& a, int silent);
 // Scripted chats of operators on the calling frequency; some scripts send nothing.

@@ -82,7 +82,7 @@ void coast_clg_vsl(Air& a) {
     if (a.cond(2)) {
         a.wait(3);
         a.dialog1(fill("%s DE %s %s K", {C, S, G}));
-        a.dialog2(fill("%s DE %s QTC1 PSE UP %s/%s K", {S, C, qs_khz(e.qsx), qs_khz(e.qss)}));
+        a.dialog2(fill("%s DE %s QTC1 PSE UP %s/%s K", {S, C, khz_text(half_khz(e.qsx)), khz_text(half_khz(e.qss))}));
         a.dialog1("R UP EE");
     }
     a.send_stack("");

@@ -169,8 +169,7 @@ void service_talk(Air& a, int c, const std::string& to, const std::string& from)
 
 } // namespace
 
-void telecom_opchat_dx(Air& a, std::string_view called, std::string_view calling,
-                       std::string_view /*third*/) {
+void telecom_opchat_dx(Air& a, std::string_view called, std::string_view calling) {
     const std::string to(called), from(calling); // the calls may live in the shared buffers
     a.spd = between(a, 24, 37);
     const int c = one_of(a, 50);

@@ -11,9 +11,8 @@ class Air;
 
 // One burst of operator traffic from `calling` to `called` (which may be empty): service
 // abbreviations, code words, test groups, a machine call, the high-speed test or a public
-// telegram. The third argument is carried for the catalogue's form and not used.
-void telecom_opchat_dx(Air& a, std::string_view called, std::string_view calling,
-                       std::string_view third = {});
+// telegram.
+void telecom_opchat_dx(Air& a, std::string_view called, std::string_view calling);
 // The high-speed automatic test at `wpm`: the test groups or the announcement, machine-keyed.
 void auto_morse(Air& a, int wpm);
 // " + <n> <hhmm> + ": the telegram's number and the time it was taken.

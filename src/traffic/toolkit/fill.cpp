@@ -47,6 +47,15 @@ std::string fill(std::string_view tmpl, const Fills& values) {
     return out;
 }
 
+std::string khz_text(int tenths) {
+    std::string text = std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        text += '.';
+        text += static_cast<char>('0' + tenths % 10);
+    }
+    return text;
+}
+
 int placeholders(std::string_view tmpl) {
     int count = 0;
     for (std::size_t i = 0; i < tmpl.size(); ++i) {

@@ -16,6 +16,8 @@ using Fills = std::vector<Fill>;
 std::string fill(std::string_view tmpl, const Fills& values);
 // How many placeholders a template holds.
 int placeholders(std::string_view tmpl);
+// A frequency in tenths of a kHz as the traffic writes it: "454.5", "454".
+std::string khz_text(int tenths);
 // The words of a text: its groups separated by blanks, a lone "=" not counted.
 int word_count(std::string_view text);
 
