@@ -149,7 +149,7 @@ void Keyer::walk(std::string_view text) {
 }
 
 void Keyer::letter(unsigned char ch, std::uint32_t n) {
-    if (p.qsa > 5) p.qsa = 0;
+    p.qsa = keyed_strength(p.qsa);
     if (ch == kTuning) {
         tuning_flag = 1;
         dash(80 * n);
