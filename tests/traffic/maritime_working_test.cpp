@@ -135,6 +135,20 @@ TEST(MaritimeGenerators, AStationWorksTheShipItCalls) {
         {"vsl_coast_tfc_500k", [](Air& a) { vsl_coast_tfc_500k(a, 0); }},
         {"vsl_lf_channel", vsl_lf_channel},
         {"calling_143_khz", calling_143_khz},
+        {"russian_vsl", [](Air& a) { russian_vsl(a); }},
+        {"amver",
+         [](Air& a) {
+             get_vsl(a);
+             amver(a, a.coast_nr, a.vsl_nr);
+         }},
+        {"obs_special_tfc_mf", [](Air& a) { obs_special_tfc_mf(a); }},
+        {"rcvg_obs_msg", [](Air& a) { rcvg_obs_msg(a, "JCS"); }},
+        {"uscg", [](Air& a) { uscg(a, "NOY"); }},
+        {"marine_tuning", [](Air& a) { marine_tuning(a); }},
+        {"bandxonly", bandxonly},
+        {"svvv500", svvv500},
+        {"control_stn", [](Air& a) { control_stn(a, "YIS"); }},
+        {"vsl500cq", vsl500cq},
     };
     for (const Generator& g : single_ship) {
         int named = 0, telegrams = 0;
