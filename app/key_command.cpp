@@ -20,11 +20,6 @@
 namespace zenka::app {
 namespace {
 
-std::string check_time(const std::string& text) {
-    return parse_utc(text) ? std::string{}
-                           : "not a UTC time (2026-12-08T09:18:07.250Z): " + quote_input(text);
-}
-
 // Plays `file` on channel 0 until its deadline frees the channel, or until a
 // termination signal.
 void play_on_channel_zero(Playout& playout, const std::filesystem::path& file,
@@ -71,17 +66,14 @@ CLI::App* add_key_command(CLI::App& app, KeyOptions& o) {
         ->check(decimal(false))
         ->check(CLI::IsMember({3, 4}))
         ->capture_default_str();
-    key->add_option("--filter", o.filter, "Narrow audio filter: 0 or 1")
-        ->check(decimal(false))
-        ->check(CLI::IsMember({0, 1}))
-        ->capture_default_str();
-    key->add_flag("--att", o.att, "Attenuator: one strength step weaker, strength 0 not at all");
+    add_filter_option(key, o.filter);
+    add_att_option(key, o.att,
+                   "Attenuator on|off: one strength step weaker, strength 0 not at all");
     key->add_option("--freq", o.freq,
                     std::string("Tuned frequency in kHz (") + kDialKhz +
                         "): weakens the signal as propagation would at that time")
         ->check(check_khz);
-    key->add_option("--at", o.at, "UTC time for propagation and randomness (default now)")
-        ->check(check_time);
+    add_at_option(key, o.at, "Time for propagation and randomness (default now)");
     key->add_option("--seed", o.seed,
                     "Fix the random source (and the clock at --at) so that "
                     "hand keying comes out the same every time")
@@ -166,8 +158,8 @@ int key_text(const KeyOptions& o) {
     p.spacing = o.spacing;
     KeyerSetup setup;
     setup.sampling = o.sampling;
-    setup.filter = o.filter;
-    setup.att = o.att;
+    setup.filter = filter_of_khz(o.filter).value_or(Filter::flt2);
+    setup.att = o.att == "on";
     setup.freq = o.freq.empty() ? 0 : *parse_khz(o.freq);
     // A text that does not fit is refused before anything is keyed: keyed first
     // without a file, from a copy of the random source, as the render will key it.

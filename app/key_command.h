@@ -22,8 +22,8 @@ struct KeyOptions {
     bool cut_zero = false;
     int spacing = 2;
     int sampling = 4;
-    int filter = 0;
-    bool att = false;
+    int filter = 2; // kHz: FLT1 or FLT2
+    std::string att = "off";
     std::string freq; // kHz as the dial shows it; empty: no propagation
     std::string at;
     std::optional<std::uint32_t> seed;

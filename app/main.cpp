@@ -5,15 +5,34 @@
 #include "key_command.h"
 #include "panel_main.h"
 #include "user_input.h"
+#include "world_options.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
+
+constexpr std::array<std::string_view, 4> kCommands = {"key", "text", "render", "survey"};
+
+// "unknown command 'tetx'; did you mean 'text'? (zenka --help)", when the arguments name no
+// command; empty when they do.
+std::string unknown_command(const std::vector<std::string>& args) {
+    const std::string word = zenka::app::command_word(args);
+    if (word.empty() || std::find(kCommands.begin(), kCommands.end(), word) != kCommands.end())
+        return {};
+    const std::string meant = zenka::app::nearest_word(word, kCommands);
+    return "unknown command '" + zenka::app::printable(word) + "'" +
+           (meant.empty() ? std::string() : "; did you mean '" + meant + "'?") + " (zenka --help)";
+}
 
 int run(int argc, char** argv) {
     CLI::App app{"Zenka: a 10 - 1000 kHz receiver of historical telegraphy"};
@@ -31,12 +50,22 @@ int run(int argc, char** argv) {
     zenka::app::SurveyOptions survey_options;
     CLI::App* survey = zenka::app::add_survey_command(app, survey_options);
 
+    const std::vector<std::string> args = zenka::app::switch_arguments(argc, argv);
+    std::vector<const char*> words;
+    for (const std::string& a : args)
+        words.push_back(a.c_str());
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(words.size()), words.data());
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
+    } catch (const CLI::ExtrasError& e) {
+        // Words left over at the top: most likely a command mistyped.
+        const std::string unknown = unknown_command(args);
+        std::fprintf(stderr, "zenka: %s\n",
+                     (unknown.empty() ? zenka::app::printable(e.what()) : unknown).c_str());
+        return 2;
     } catch (const CLI::ParseError& e) {
         // One line that names the option; 2 like any other usage error.
         std::fprintf(stderr, "zenka: %s\n", zenka::app::printable(e.what()).c_str());

@@ -9,6 +9,7 @@
 #include "platform/work_folder.h"
 #include "shell/receiver.h"
 #include "user_input.h"
+#include "world_options.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -131,17 +132,7 @@ bool find_display() {
 } // namespace
 
 void add_panel_options(CLI::App& app, PanelOptions& options) {
-    app.add_option("--at", options.at,
-                   "Start the receiver's clock at TIME (UTC, e.g. 2026-12-08T09:18:07Z) "
-                   "instead of now")
-        ->option_text("TIME")
-        ->check(
-            [](const std::string& text) {
-                return parse_utc(text)
-                           ? std::string{}
-                           : "not a UTC time such as 2026-12-08T09:18:07Z: " + quote_input(text);
-            },
-            "TIME");
+    add_at_option(&app, options.at, "Start the receiver's clock at TIME instead of now");
     app.add_flag("--debug-log", options.debug_log,
                  "Append diagnostic records (retunes, emissions, channel stops) to RX_LOG.TXT in "
                  "the current folder");

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,9 @@ CLI::Validator decimal(bool fraction);
 std::string quote_input(std::string_view text);
 // `text` with its control bytes written as \n, \t, \r or \xNN: one line.
 std::string printable(std::string_view text);
+
+// The one of `words` that `typed` is a slip of (a letter wrong, missing, extra, or two swapped,
+// at most two such slips), or empty when none is that close.
+std::string nearest_word(std::string_view typed, std::span<const std::string_view> words);
 
 } // namespace zenka::app

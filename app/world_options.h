@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zenka::app {
 
@@ -26,6 +27,20 @@ struct WorldOptions {
 };
 
 void add_world_options(CLI::App* command, WorldOptions& options);
+
+// --at TIME: an ISO 8601 time, taken as UTC when it names no zone.
+CLI::Option* add_at_option(CLI::App* command, std::string& at, const std::string& what);
+// --filter 1|2: the audio filter by its width in kHz, FLT1 or FLT2.
+void add_filter_option(CLI::App* command, int& khz);
+// --att, --att on or --att off: the attenuator. A bare --att is on (see switch_arguments).
+void add_att_option(CLI::App* command, std::string& on_off, const std::string& what);
+// The arguments as the options above read them: a bare --att becomes --att=on. It is bare
+// when nothing follows it, or an option, or (after key, whose text may follow) any word but on
+// or off.
+std::vector<std::string> switch_arguments(int argc, const char* const* argv);
+// The first argument after the program's name that is neither an option nor the value of one:
+// the command. The options before a command that take a value are --at alone.
+std::string command_word(const std::vector<std::string>& args);
 
 // The instant the options name, held still for the whole command.
 FixedClock fixed_clock(const WorldOptions& options);

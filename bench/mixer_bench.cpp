@@ -222,7 +222,7 @@ void BM_MixCpu(benchmark::State& state) {
     Mixer m(RecordingsFolder(g_folder / "fone"));
     // The receiver's whole work: every station fading deep and drifting with a
     // chirp, FLT1, static crashes on a summer night.
-    m.set_receiver({1, 0, 6.0, 6.0, 1});
+    m.set_receiver({zenka::Filter::flt1, 0, 6.0, 6.0, 1});
     const auto restart = [&] {
         for (int k = 0; k < Mixer::kChannels; ++k) {
             zenka::ChannelSound sound;

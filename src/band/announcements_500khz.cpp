@@ -319,7 +319,8 @@ void timetable_500khz(Air& a) {
             send_cq_anm_2x2(a, row.call.call, row.text);
             break;
         }
-        a.anm_500 = 1; // the bug and twice forms do not mark the pass themselves
+        // Only the plain form marks the pass: after a bug or twice form the frequency's
+        // ordinary life goes on.
     }
 }
 

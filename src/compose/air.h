@@ -56,14 +56,14 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
 
     // --- Receiver settings, read-only for generators ---
     const ReceiverSettings settings;
-    const int freq;     // tuned frequency in units of 100 Hz
-    const int sampling; // playback rate multiplier: 4 normal pitch, 3 three quarters
-    const int filter;   // narrow audio filter
-    const int att;      // attenuator
-    const int channel;  // audio channels written into the file header
-    const int hist;     // historical stations
-    const int clips;    // audio clips
-    const int bkgnd;    // background stations
+    const int freq;      // tuned frequency in units of 100 Hz
+    const int sampling;  // playback rate multiplier: 4 normal pitch, 3 three quarters
+    const Filter filter; // audio filter, FLT1 or FLT2
+    const int att;       // attenuator
+    const int channel;   // audio channels written into the file header
+    const int hist;      // historical stations
+    const int clips;     // audio clips
+    const int bkgnd;     // background stations
 
     // --- Shared text buffers of the generators ---
     std::string str, str2, str3;

@@ -5,6 +5,8 @@
 // values only, worked out by the playout from the emission, the tuning and the
 // clock.
 
+#include "platform/audio_filter.h"
+
 #include <cstdint>
 
 namespace zenka {
@@ -20,7 +22,7 @@ struct ChannelSound {
 };
 
 struct ReceiverSound {
-    int filter = 0;             // 1: FLT1, about 1 kHz wide; 0: FLT2, about 2 kHz
+    Filter filter = Filter::flt2;
     int att = 0;                // attenuator in: the band noise 10 dB lower
     double noise_db = 0.0;      // band noise level against the recording's own
     double crash_rate_hz = 0.0; // static crashes a second, on average

@@ -65,10 +65,28 @@ std::optional<UtcInstant> parse_utc(std::string_view text) {
         }
         if (count == 0) return std::nullopt;
     }
-    if (pos < text.size() && (text[pos] == 'Z' || text[pos] == 'z')) ++pos;
+    // The zone: Z, an offset from UTC (+01:00, +0100, +01, -05:30), or none, which is UTC.
+    minutes offset{0};
+    if (pos < text.size() && (text[pos] == 'Z' || text[pos] == 'z')) {
+        ++pos;
+    } else if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        const int sign = text[pos] == '-' ? -1 : 1;
+        const auto oh = digits(text, pos + 1, 2);
+        if (!oh || *oh > 23) return std::nullopt;
+        pos += 3;
+        int om = 0;
+        if (pos < text.size()) {
+            if (text[pos] == ':') ++pos;
+            const auto m = digits(text, pos, 2);
+            if (!m || *m > 59) return std::nullopt;
+            om = *m;
+            pos += 2;
+        }
+        offset = minutes{sign * (*oh * 60 + om)};
+    }
     if (pos != text.size()) return std::nullopt;
 
-    return sys_days{date} + hours{*h} + minutes{*mi} + seconds{*s} + milliseconds{millis};
+    return sys_days{date} + hours{*h} + minutes{*mi} + seconds{*s} + milliseconds{millis} - offset;
 }
 
 std::string format_utc(UtcInstant instant) {

@@ -34,8 +34,10 @@ using UtcInstant = std::chrono::sys_time<std::chrono::milliseconds>;
 
 SystemTime to_system_time(UtcInstant instant);
 
-// Reads "2026-12-08T09:18:07Z" or "2026-12-08T09:18:07.250Z" (the trailing Z
-// may be left out; the fraction has one to three digits). Nothing else is accepted.
+// Reads an ISO 8601 time such as "2026-12-08T09:18:07Z", "2026-12-08T09:18:07.250Z" or
+// "2026-12-08T10:18:07+01:00" (an offset of +hh:mm, +hhmm or +hh, or - as well) and gives
+// it in UTC; a time without Z or an offset is UTC. The fraction has one to three digits.
+// Nothing else is accepted.
 std::optional<UtcInstant> parse_utc(std::string_view text);
 
 // "2026-12-08T09:18:07.250Z"

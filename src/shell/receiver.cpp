@@ -146,8 +146,8 @@ void Receiver::toggle_att() {
 }
 
 void Receiver::toggle_filter() {
-    settings.filter = settings.filter == 1 ? 0 : 1;
-    view_.show_filter(settings.filter ? "FLT1" : "FLT2");
+    settings.filter = narrow(settings.filter) ? Filter::flt2 : Filter::flt1;
+    view_.show_filter(narrow(settings.filter) ? "FLT1" : "FLT2");
     dsp_freq();
 }
 

@@ -30,6 +30,24 @@ void json_string(std::string& out, std::string_view s) {
     out += '"';
 }
 
+// A slot's text with each strength switch carrying the step it is keyed at (0 for the 6 that
+// stands for it), as a JSON string.
+void json_text(std::string& out, std::string_view s) {
+    std::string heard(s);
+    for (std::size_t i = 0; i + 1 < heard.size(); ++i) {
+        const auto c = static_cast<unsigned char>(heard[i]);
+        if (c == 0x01 || c == 0x03) {
+            if (c == 0x03)
+                heard[i + 1] =
+                    static_cast<char>(keyed_strength(static_cast<unsigned char>(heard[i + 1])));
+            ++i;
+        } else if (c == 0x02) {
+            i += 2;
+        }
+    }
+    json_string(out, heard);
+}
+
 } // namespace
 
 namespace {
@@ -80,7 +98,7 @@ std::string readable(std::string_view text) {
             out += format("<ton %d>", byte(i + 1) + 256 * byte(i + 2));
             i += 2;
         } else if (c == 0x03 && i + 1 < text.size()) {
-            out += format("<qsa %d>", byte(++i));
+            out += format("<qsa %d>", keyed_strength(byte(++i)));
         } else if (c == 0x04) {
             out += "<tune>";
         } else if (c < 0x20 || c >= 0x7F) {
@@ -105,7 +123,7 @@ std::string to_json(const RetuneReport& r) {
         out += format("\"bw\": %d, \"hand\": %d, \"spark\": %d, \"spacing\": %d, "
                       "\"duration_ms\": %u, \"text\": ",
                       p.bw, p.hand, p.spark, p.spacing, s.duration_ms);
-        json_string(out, s.text);
+        json_text(out, s.text);
         out += '}';
     }
     out += "], \"sounds\": [";

@@ -21,4 +21,10 @@ struct EmissionParams {
     friend bool operator==(const EmissionParams&, const EmissionParams&) = default;
 };
 
+// The strength a step is keyed at: a step above 5 (the in-band switch sends 0 as 6, since a
+// zero byte would end the text) is keyed as 0.
+constexpr int keyed_strength(int qsa) {
+    return qsa > 5 ? 0 : qsa;
+}
+
 } // namespace zenka

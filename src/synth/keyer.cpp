@@ -23,7 +23,7 @@ void Keyer::start(const EmissionParams& params, const KeyerSetup& setup) {
     p = params;
     rx = setup;
     // A spark transmitter is always heard through the narrow filter.
-    if (p.spark) rx.filter = 1;
+    if (p.spark) rx.filter = Filter::flt1;
     prop();
     load_params(ParamChange::Render);
     wavehdr.set_format(rx.channel, static_cast<std::uint32_t>(rx.sampling * p.ton));
@@ -116,7 +116,7 @@ void Keyer::load_params(ParamChange change) {
 
     const int dot = rx.sampling * 150 / std::max(p.spd, 1);
     int sized = 0;
-    if (rx.filter == 0) {
+    if (!narrow(rx.filter)) {
         std::int64_t tone = p.ton;
         if (new_render || change == ParamChange::Tone) tone *= 2;
         p.ton = static_cast<int>(std::clamp<std::int64_t>(tone, 500, 4000));
@@ -159,7 +159,7 @@ void Keyer::walk(std::string_view text) {
 }
 
 void Keyer::letter(unsigned char ch, std::uint32_t n) {
-    if (p.qsa > 5) p.qsa = 0;
+    p.qsa = keyed_strength(p.qsa);
     if (ch == kTuning) {
         tuning_flag = 1;
         dash(80 * n);

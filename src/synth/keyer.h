@@ -3,6 +3,7 @@
 // character, element by element, with one slot's emission parameters and the
 // receiver's settings.
 
+#include "platform/audio_filter.h"
 #include "platform/clock.h"
 #include "platform/random_source.h"
 #include "platform/rewrite_file.h"
@@ -20,11 +21,11 @@ namespace zenka {
 
 // What the keyer needs of the receiver.
 struct KeyerSetup {
-    int freq = 0;     // tuned frequency in units of 100 Hz: weakens by path and time
-    int sampling = 4; // playback rate multiplier
-    int filter = 0;   // narrow audio filter
-    int att = 0;      // attenuator
-    int channel = 1;  // audio channels written into the file header
+    int freq = 0;                 // tuned frequency in units of 100 Hz: weakens by path and time
+    int sampling = 4;             // playback rate multiplier
+    Filter filter = Filter::flt2; // audio filter
+    int att = 0;                  // attenuator
+    int channel = 1;              // audio channels written into the file header
 };
 
 struct RenderResult {

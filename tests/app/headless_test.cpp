@@ -86,6 +86,21 @@ TEST(TextCommand, ReadableLinesAndSounds) {
     EXPECT_NE(tuning.out.find("<tune><tune><tune>"), std::string::npos) << tuning.out;
 }
 
+// The switch that keys a voice at strength 0 carries a 6 (a zero byte would end the text);
+// the report shows the strength heard.
+TEST(TextCommand, AStrengthSwitchShowsTheStrengthHeard) {
+    const std::string at = " --at 2026-12-08T06:13:02Z";
+    const std::string lines = run(zenka("text --freq 500" + at), false).out;
+    EXPECT_NE(lines.find("<qsa 0>JOS JOS DE HZUN"), std::string::npos) << lines;
+    EXPECT_EQ(lines.find("<qsa 6>"), std::string::npos) << lines;
+    const std::string json = run(zenka("text --freq 500 --json" + at), false).out;
+    EXPECT_NE(json.find("\\u0003\\u0000JOS JOS DE HZUN"), std::string::npos) << json;
+    EXPECT_EQ(json.find("\\u0003\\u0006"), std::string::npos) << json;
+    const std::string survey = run(zenka("survey --from 500 --to 500 --json" + at), false).out;
+    EXPECT_EQ(survey.find("\\u0003\\u0006"), std::string::npos);
+    EXPECT_NE(survey.find("\\u0003\\u0000"), std::string::npos);
+}
+
 TEST(RenderCommand, OneChannelDecodesToItsSlotText) {
     test::TempFolder folder;
     const std::string wav = (folder / "c0.wav").string(), loud = (folder / "loud.wav").string();

@@ -48,7 +48,7 @@ TEST(KeyCommand, BadOptionsGetOneLineNamingTheOptionAndStatusTwo) {
     for (const Case& c :
          {Case{"--wpm 0" + out, "--wpm"}, Case{"--wpm 601" + out, "--wpm"},
           Case{"--wpm fast" + out, "--wpm"}, Case{"--strength 6" + out, "--strength"},
-          Case{"--sampling 5" + out, "--sampling"}, Case{"--filter 2" + out, "--filter"},
+          Case{"--sampling 5" + out, "--sampling"}, Case{"--filter 0" + out, "--filter"},
           Case{"--at 2026-02-30T00:00:00Z" + out, "--at"}, Case{"--freq 5" + out, "--freq"},
           Case{"--loud" + out, "--loud"}, Case{"T", "--out"}}) {
         const Ran r = run(key(c.args));

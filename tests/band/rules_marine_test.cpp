@@ -177,10 +177,12 @@ TEST_F(Rules_marine, AnnouncementsTwiceAndByBugKeepStrengthFour) {
         EXPECT_EQ(a->slot_params[0].qsa, 4);
     }
 
-    // 05:34: HSA by bug, 13:25: UIW twice; either keeps the tuning of second 2 or 41 off.
-    // After an announcement only the faint ship's call goes on.
+    // 05:34: HSA by bug, 13:25: UIW twice. Neither holds the ships back: the faint and the
+    // clear ship's call follow, then the tuning of second 2 or 41.
     auto b = pass(5000, "2024-07-10T05:34:02Z");
-    ASSERT_EQ(b->send_call, 2);
+    ASSERT_EQ(b->send_call, 4);
+    EXPECT_EQ(b->send_buf[3].front(), '\x04');
+    EXPECT_EQ(b->anm_500, 0);
     const auto& p = b->slot_params[0];
     expect_paused(b->send_buf[0], "CQ CQ CQ DE HSA HSA HSA TFC LIST QSW 526 KCS", 1,
                   p.rto != 0 ? kHandTail : kTail);
@@ -189,9 +191,10 @@ TEST_F(Rules_marine, AnnouncementsTwiceAndByBugKeepStrengthFour) {
     EXPECT_EQ(p.qsa, 4);
     EXPECT_LT(p.rto, 40);
     auto twice = pass(5000, "2024-07-10T13:25:41Z");
-    ASSERT_EQ(twice->send_call, 2);
+    ASSERT_EQ(twice->send_call, 4);
     expect_paused(twice->send_buf[0], "CQ CQ DE UIW UIW TFC LIST QSW 438.5 =", 2);
-    EXPECT_EQ(twice->anm_500, 1);
+    EXPECT_EQ(twice->send_buf[3].front(), '\x04');
+    EXPECT_EQ(twice->anm_500, 0);
 
     // 14:56 and the minute after: VCS's ice report, then the tuning of second 2 again.
     auto c = pass(5000, "2024-07-10T14:56:02Z");

@@ -402,9 +402,8 @@ TEST(PanelSwitches, RetuneWithoutChangingTheReadout) {
         int before, after;
     };
     for (const Case& c :
-         {Case{122, &ReceiverSettings::att, 0, 1}, Case{123, &ReceiverSettings::filter, 0, 1},
-          Case{127, &ReceiverSettings::hist, 1, 0}, Case{128, &ReceiverSettings::clips, 1, 0},
-          Case{129, &ReceiverSettings::bkgnd, 1, 0},
+         {Case{122, &ReceiverSettings::att, 0, 1}, Case{127, &ReceiverSettings::hist, 1, 0},
+          Case{128, &ReceiverSettings::clips, 1, 0}, Case{129, &ReceiverSettings::bkgnd, 1, 0},
           Case{132, &ReceiverSettings::sampling, 4, 3}}) {
         SCOPED_TRACE(c.id);
         EXPECT_EQ(r.rx.settings.*c.flag, c.before);
@@ -423,13 +422,18 @@ TEST(PanelSwitches, RetuneWithoutChangingTheReadout) {
 TEST(PanelSwitches, FilterButtonShowsTheFilterInUse) {
     Rig r;
     r.panel.power_on();
+    r.tune(5120);
     EXPECT_EQ(r.caption(123), QStringLiteral("FLT2"));
+    r.retunes = 0;
     r.click(123);
     EXPECT_EQ(r.caption(123), QStringLiteral("FLT1"));
-    EXPECT_EQ(r.rx.settings.filter, 1);
+    EXPECT_EQ(r.rx.settings.filter, Filter::flt1);
+    EXPECT_EQ(r.retunes, 1);
     r.click(123);
     EXPECT_EQ(r.caption(123), QStringLiteral("FLT2"));
-    EXPECT_EQ(r.rx.settings.filter, 0);
+    EXPECT_EQ(r.rx.settings.filter, Filter::flt2);
+    EXPECT_EQ(r.retunes, 2);
+    EXPECT_EQ(r.readout(), "   512.0 kHz");
 }
 
 TEST(PanelSwitches, QrnSwitchesTheBandNoiseWithoutARetune) {

@@ -97,6 +97,20 @@ TEST(ParseUtcTest, FractionOfOneToThreeDigits) {
     EXPECT_EQ(parse_utc("2026-12-08T09:18:07.0Z"), base);
 }
 
+// An offset from UTC in any of its ISO 8601 forms, converted to UTC: across the day, the
+// month and the year when it takes the time there.
+TEST(ParseUtcTest, OffsetsFromUtcAreConvertedToUtc) {
+    const UtcInstant utc = make_instant(2026y / 12 / 8, 6, 13, 0, 0);
+    for (const char* text :
+         {"2026-12-08T07:13:00+01:00", "2026-12-08T07:13:00+0100", "2026-12-08T07:13:00+01",
+          "2026-12-08T01:13:00-05:00", "2026-12-08T11:43:00+05:30", "2026-12-08T06:13:00+00:00",
+          "2026-12-08T06:13:00-00:00", "2026-12-08T06:13:00z"})
+        EXPECT_EQ(parse_utc(text), utc) << text;
+    EXPECT_EQ(parse_utc("2026-12-08T07:13:00.250+01:00"), utc + 250ms);
+    EXPECT_EQ(parse_utc("2027-01-01T00:30:00+01:00"), make_instant(2026y / 12 / 31, 23, 30, 0, 0));
+    EXPECT_EQ(parse_utc("2026-02-28T20:00:00-05:00"), make_instant(2026y / 3 / 1, 1, 0, 0, 0));
+}
+
 TEST(ParseUtcTest, ExtremesOfEveryField) {
     EXPECT_EQ(parse_utc("1970-01-01T00:00:00Z"), UtcInstant{});
     EXPECT_EQ(parse_utc("2024-02-29T23:59:59.999Z"), make_instant(2024y / 2 / 29, 23, 59, 59, 999));
@@ -130,8 +144,14 @@ TEST(ParseUtcTest, RejectsMalformedText) {
           " 2026-12-08T09:18:07Z", "2026-12-08T09:18:07x", "2026-12-08T09:18:07.250Zjunk",
           "2026-12-08 09:18:07Z", "2026/12/08T09:18:07Z", "2026-12-08T09-18-07Z",
           "2026-1-08T09:18:07Z", "26-12-08T09:18:07Z", "2026-12-08T9:18:07Z", "2026-12-08T09:18:7Z",
-          "2026-12-08T09:18:07+00:00", "abcd-12-08T09:18:07Z"})
+          "abcd-12-08T09:18:07Z"})
         EXPECT_FALSE(parse_utc(text).has_value()) << '"' << text << '"';
+}
+
+TEST(ParseUtcTest, RejectsMalformedOffsets) {
+    for (const char* offset : {"+1", "+01:0", "+24:00", "+01:60", "Z+01:00", "+01:00Z", "+01::00",
+                               " +01", "+0130x", "++01"})
+        EXPECT_FALSE(parse_utc(std::string("2026-12-08T09:18:07") + offset).has_value()) << offset;
 }
 
 // ---------------------------------------------------------------------------

@@ -129,7 +129,7 @@ TEST(PathSound, PlayoutHandsTheSoundOutputTheReceiverAndEachStation) {
     RandomSource random;
     Playout playout{out, clock, random, folder.path()};
     ReceiverSettings settings = tuned(5000);
-    settings.filter = 1;
+    settings.filter = Filter::flt1;
     settings.att = 1;
     Composition c;
     c.settings = settings;
@@ -139,7 +139,7 @@ TEST(PathSound, PlayoutHandsTheSoundOutputTheReceiverAndEachStation) {
     c.slots.push_back({"CQ DE GKA", {}});
     playout.play(c);
     const ReceiverSound r = out.receiver();
-    EXPECT_EQ(r.filter, 1);
+    EXPECT_EQ(r.filter, Filter::flt1);
     EXPECT_EQ(r.att, 1);
     EXPECT_GT(r.noise_db, 0.0); // a winter night on MF
     const ChannelSound a = out.channel_sound(0), b = out.channel_sound(1);

@@ -168,10 +168,10 @@ TEST_F(ReceiverTest, SwitchesRetuneWithoutMovingTheReadout) {
 
     rx.toggle_filter();
     EXPECT_EQ(view.filter, "FLT1");
-    EXPECT_EQ(rx.settings.filter, 1);
+    EXPECT_EQ(rx.settings.filter, Filter::flt1);
     rx.toggle_filter();
     EXPECT_EQ(view.filter, "FLT2");
-    EXPECT_EQ(rx.settings.filter, 0);
+    EXPECT_EQ(rx.settings.filter, Filter::flt2);
 
     out.clear();
     const int passes_before_qrn = passes;

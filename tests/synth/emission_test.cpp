@@ -99,7 +99,9 @@ TEST(Stn, StaysInsideItsRangesOverManyDraws) {
 }
 
 struct Derived {
-    int spd, ton, sampling, filter, rto;
+    int spd, ton, sampling;
+    Filter filter;
+    int rto;
     int final_ton;
     unsigned dot_size;
     int final_spd;
@@ -125,15 +127,18 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, LoadParams,
     ::testing::Values(
         // One dot unit is 8 * dot_size samples at sampling * tone per second = 1.2 / spd s.
-        Derived{20, 1000, 4, 0, 0, 2000, 60, 20}, // 480 samples at 8000/s = 60 ms
-        Derived{20, 1000, 4, 1, 0, 1000, 30, 20}, // 240 samples at 4000/s
-        Derived{20, 1000, 3, 0, 0, 2000, 44, 20}, // 3 * 150 / 20 = 22, * 2
-        Derived{20, 1000, 3, 1, 0, 1000, 22, 20},
-        Derived{20, 300, 4, 0, 0, 600, 18, 20}, // 30 * 200 / (200000 / 600)
-        Derived{20, 2500, 4, 0, 0, 4000, 120, 20}, Derived{20, 300, 4, 1, 0, 500, 15, 20},
-        Derived{20, 2500, 4, 1, 0, 2000, 60, 20},
-        Derived{20, 1000, 4, 0, 5, 2000, 56, 21}, // a bug key keys one word per minute faster
-        Derived{600, 1000, 4, 0, 0, 2000, 2, 600}, Derived{601, 1000, 4, 0, 0, 2000, 0, 601}));
+        Derived{20, 1000, 4, Filter::flt2, 0, 2000, 60, 20}, // 480 samples at 8000/s = 60 ms
+        Derived{20, 1000, 4, Filter::flt1, 0, 1000, 30, 20}, // 240 samples at 4000/s
+        Derived{20, 1000, 3, Filter::flt2, 0, 2000, 44, 20}, // 3 * 150 / 20 = 22, * 2
+        Derived{20, 1000, 3, Filter::flt1, 0, 1000, 22, 20},
+        Derived{20, 300, 4, Filter::flt2, 0, 600, 18, 20}, // 30 * 200 / (200000 / 600)
+        Derived{20, 2500, 4, Filter::flt2, 0, 4000, 120, 20},
+        Derived{20, 300, 4, Filter::flt1, 0, 500, 15, 20},
+        Derived{20, 2500, 4, Filter::flt1, 0, 2000, 60, 20},
+        Derived{20, 1000, 4, Filter::flt2, 5, 2000, 56,
+                21}, // a bug key keys one word per minute faster
+        Derived{600, 1000, 4, Filter::flt2, 0, 2000, 2, 600},
+        Derived{601, 1000, 4, Filter::flt2, 0, 2000, 0, 601}));
 
 TEST(LoadParams, SwitchesAdjustOnlyWhatChanged) {
     FixedClock clock(morning());

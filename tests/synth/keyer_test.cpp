@@ -55,15 +55,17 @@ TEST_F(Keyer, RendersTheLetterEExactly) {
 
 TEST_F(Keyer, DotSizeFollowsFilterAndSampling) {
     struct Case {
-        int sampling, filter;
+        int sampling;
+        Filter filter;
         std::size_t dot;
         std::uint32_t rate, duration;
     };
-    for (const Case& c : {Case{4, 0, 60, 8000, 360}, Case{4, 1, 30, 4000, 361},
-                          Case{3, 0, 44, 6000, 352}, Case{3, 1, 22, 3000, 353}}) {
+    for (const Case& c :
+         {Case{4, Filter::flt2, 60, 8000, 360}, Case{4, Filter::flt1, 30, 4000, 361},
+          Case{3, Filter::flt2, 44, 6000, 352}, Case{3, Filter::flt1, 22, 3000, 353}}) {
         p.spd = 20, p.ton = 1000, p.qsa = 5, rx.sampling = c.sampling, rx.filter = c.filter;
         keyer.last_space = 0;
-        EXPECT_EQ(render("E").duration_ms, c.duration) << c.sampling << c.filter;
+        EXPECT_EQ(render("E").duration_ms, c.duration) << c.sampling << narrow(c.filter);
         EXPECT_EQ(keyer.wavehdr.sample_rate, c.rate);
         EXPECT_EQ(samples(), silent(16 * c.dot) + keyed(".", c.dot, 5));
     }

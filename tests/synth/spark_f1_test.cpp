@@ -70,20 +70,20 @@ TEST_F(SparkAndF1, SparkDashAndOddDotSizes) {
 }
 
 TEST_F(SparkAndF1, SparkLeavesTheFilterAsItWas) {
-    p.spark = 1, p.ton = 2000, p.qsa = 3, rx.filter = 0;
+    p.spark = 1, p.ton = 2000, p.qsa = 3, rx.filter = Filter::flt2;
     render("E");
-    EXPECT_EQ(keyer.rx.filter, 1); // rendered through the narrow filter
-    EXPECT_EQ(rx.filter, 0);       // the receiver's own setting is a copy
+    EXPECT_EQ(keyer.rx.filter, Filter::flt1); // rendered through the narrow filter
+    EXPECT_EQ(rx.filter, Filter::flt2);       // the receiver's own setting is a copy
 
     // The next emission without spark keys with the receiver's filter again.
     p.spark = 0;
     render("E");
-    EXPECT_EQ(keyer.rx.filter, 0);
+    EXPECT_EQ(keyer.rx.filter, Filter::flt2);
     EXPECT_EQ(keyer.wavehdr.sample_rate, 16000u); // tone doubled without the filter
 }
 
 TEST_F(SparkAndF1, F1FillsEveryGapWithTheLowerTone) {
-    p._f1 = 1, rx.filter = 1, p.ton = 1000, p.qsa = 1; // dot_size 30
+    p._f1 = 1, rx.filter = Filter::flt1, p.ton = 1000, p.qsa = 1; // dot_size 30
     // Leading space, mark, element gap, letter gap: every gap is dot_size cycles of 12.
     EXPECT_EQ(render("E"), f1_cycles(30, 1) + tone(30, 1) + f1_cycles(30, 1) + f1_cycles(30, 1));
     p.ton = 1000, p.qsa = 4;
@@ -92,7 +92,7 @@ TEST_F(SparkAndF1, F1FillsEveryGapWithTheLowerTone) {
 }
 
 TEST_F(SparkAndF1, F1WithInvertedKeyingWritesBothToneFillsForASpace) {
-    p._f1 = 1, p.bw = 1, rx.filter = 1, p.ton = 1000, p.qsa = 2; // dot_size 30
+    p._f1 = 1, p.bw = 1, rx.filter = Filter::flt1, p.ton = 1000, p.qsa = 2; // dot_size 30
     // The word space is the F1 gap and then the inverted tone; the letter gap is F1 only.
     EXPECT_EQ(render("E"),
               f1_cycles(30, 2) + tone(30, 2) + silent(30) + tone(30, 2) + f1_cycles(30, 2));

@@ -1,5 +1,5 @@
 // The edge cases of the aeronautical traffic: the German pairs, the gates by second and by
-// window of seconds, the Australian ground station's own frequency, the QAA hour after 23, and
+// window of seconds, the Australian ground stations by minute, the QAA hour after 23, and
 // every generator closing its slots with no placeholder left.
 
 #include "support/generator_sweep.h"
@@ -11,6 +11,7 @@
 #include <chrono>
 #include <functional>
 #include <regex>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -142,29 +143,93 @@ TEST(AustralianAero, ReportBySecondWindow) {
     EXPECT_EQ(odd->air.send_call, 0);
 }
 
-TEST(AustralianGround, OwnFrequencyQuietInMinutesDivisibleByThree) {
-    ReceiverSettings own, other;
-    own.freq = 2800;
-    other.freq = 3250;
-    for (int k = 0; k < 60; ++k) {
-        const UtcInstant when = hms(k % 24, 3, 2 * (k % 30), k);
-        const auto seed = static_cast<std::uint32_t>(k + 1);
-        const auto p = compose_at(
-            when, seed, [](Air& a) { australian_gnd(a); }, own);
-        EXPECT_EQ(p->air.send_call, 0);
-        EXPECT_TRUE(p->air.send_buf[0].empty());
-        const auto q = compose_at(
-            when, seed, [](Air& a) { australian_gnd(a); }, other);
-        ASSERT_EQ(q->air.send_call, 1);
-        EXPECT_TRUE(std::regex_search(closed_text(q->air),
-                                      std::regex("^([A-Z]{3}) \\1 \\1 DE VZ[A-Z]Z QRK")))
-            << closed_text(q->air);
-        // Minute 13 is divisible by 13: only the QAZ notice, from one of the first four on 280.0.
+// The ground station's call and the aircraft's short call of one working, or empty strings.
+struct GroundWorking {
+    std::string aircraft, ground;
+};
+GroundWorking australian_working(const std::string& text) {
+    std::smatch m;
+    if (!std::regex_search(text, m, std::regex("^([A-Z]{3}) \\1 \\1 DE (VZ[A-Z]{2}) QRK [3-5] K")))
+        return {};
+    return {m[1], m[2]};
+}
+
+std::set<std::string> first_of(std::span<const std::string_view> table, std::size_t n,
+                               bool short_calls) {
+    std::set<std::string> out;
+    for (std::size_t k = 0; k < n; ++k)
+        out.insert(short_calls ? create_short_call(table[k]) : std::string(table[k]));
+    return out;
+}
+
+// 280.0 and 325.0 kHz: flying boats and their six ground stations in minutes divisible by three,
+// the aircraft of the airways and all 43 ground stations in the others. Only on 28.0 kHz are
+// the minutes divisible by three quiet and the ground stations the first four.
+TEST(AustralianGround, FlyingBoatsEveryThirdMinuteAndAllGroundStationsOtherwise) {
+    const auto boats = first_of(acft_flying_boats, 19, true);
+    const auto boat_grounds = first_of(aust_gnd_fb, 6, false);
+    const auto aircraft = first_of(acft, 133, true);
+    const auto all_grounds = first_of(aust_gnd, 43, false);
+    const auto four_grounds = first_of(aust_gnd, 4, false);
+    for (const int freq : {2800, 3250, 280}) {
+        ReceiverSettings settings;
+        settings.freq = freq;
+        std::set<std::string> grounds;
+        int boat_minutes = 0, airway_minutes = 0;
+        for (int k = 0; k < 400; ++k) {
+            const int minute = k % 60;
+            if (minute % 13 == 0) continue; // the QAZ notice only
+            const auto p = compose_at(
+                hms(k % 24, minute, 2 * (k % 30), k), static_cast<std::uint32_t>(k * 7 + 3),
+                [](Air& a) { australian_gnd(a); }, settings);
+            const Air& a = p->air;
+            if (minute % 3 == 0 && freq == 280) {
+                EXPECT_EQ(a.send_call, 0) << minute;
+                EXPECT_TRUE(a.send_buf[0].empty());
+                continue;
+            }
+            ASSERT_EQ(a.send_call, 1) << freq << " " << minute;
+            const GroundWorking w = australian_working(closed_text(a));
+            ASSERT_FALSE(w.ground.empty()) << closed_text(a);
+            if (minute % 3 == 0) {
+                ++boat_minutes;
+                EXPECT_TRUE(boats.contains(w.aircraft)) << freq << ": " << w.aircraft;
+                EXPECT_TRUE(boat_grounds.contains(w.ground)) << freq << ": " << w.ground;
+            } else {
+                ++airway_minutes;
+                EXPECT_TRUE(aircraft.contains(w.aircraft)) << freq << ": " << w.aircraft;
+                EXPECT_TRUE((freq == 280 ? four_grounds : all_grounds).contains(w.ground))
+                    << freq << ": " << w.ground;
+                grounds.insert(w.ground);
+            }
+        }
+        EXPECT_EQ(boat_minutes > 0, freq != 280) << freq;
+        EXPECT_GT(airway_minutes, 200) << freq;
+        if (freq == 280)
+            EXPECT_EQ(grounds, four_grounds);
+        else
+            EXPECT_GT(grounds.size(), 30u) << freq;
+    }
+}
+
+// Minutes divisible by 13 give only the QAZ notice, from a flying boats' ground station in
+// minute 39, which is divisible by 3 as well.
+TEST(AustralianGround, MinutesDivisibleByThirteenGiveOnlyTheQazNotice) {
+    const auto boat_grounds = first_of(aust_gnd_fb, 6, false);
+    const auto all_grounds = first_of(aust_gnd, 43, false);
+    for (int k = 0; k < 80; ++k) {
+        ReceiverSettings settings;
+        settings.freq = k % 2 == 0 ? 2800 : 3250;
+        const int minute = 13 * (1 + k % 4);
         const auto z = compose_at(
-            hms(k % 24, 13, 2 * (k % 30), k), seed, [](Air& a) { australian_gnd(a); }, own);
-        EXPECT_TRUE(std::regex_search(closed_text(z->air),
-                                      std::regex("^DE (VZDN|VZML|VZPH|VZSY) QAZ \\+ \\]")))
-            << closed_text(z->air);
+            hms(k % 24, minute, 2 * (k % 30), k), static_cast<std::uint32_t>(k + 1),
+            [](Air& a) { australian_gnd(a); }, settings);
+        ASSERT_EQ(z->air.send_call, 1);
+        std::smatch m;
+        const std::string text = closed_text(z->air);
+        ASSERT_TRUE(std::regex_match(text, m, std::regex("DE (VZ[A-Z]{2}) QAZ \\+ \\] *\n")))
+            << text;
+        EXPECT_TRUE((minute == 39 ? boat_grounds : all_grounds).contains(m[1])) << text;
     }
 }
 

@@ -2,13 +2,15 @@
 // ordinary life of the frequency held back by announcements, and the short items and operators'
 // chats closed and filled.
 
-#include "traffic/maritime/maritime.h"
+#include "band/announcements_500khz.h"
 #include "support/band_pass.h"
 #include "support/generator_sweep.h"
+#include "traffic/maritime/maritime.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,7 +54,8 @@ TEST(Distress500, EveryScenarioFollowsTheAlarmWithTheDistressSign) {
         {"sos1", sos1}, {"sos2", sos2}, {"sos3", sos3}};
     for (const auto& [name, scenario] : scenarios) {
         for (int k = 0; k < 60; ++k) {
-            const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k + 1), scenario);
+            const auto p =
+                compose_at(sweep_instant(k), static_cast<std::uint32_t>(k + 1), scenario);
             const Air& a = p->air;
             ASSERT_EQ(a.send_call, 1) << name;
             const std::string text = plain_text(a.send_buf[0]);
@@ -103,8 +106,8 @@ TEST_F(Frequency500, SilencePeriodsHoldOnlyTheCheckOfTheFrequency) {
     for (int hour = 0; hour < 24; hour += 5) {
         for (const int minute : {15, 16, 17, 45, 46, 47}) {
             for (int second = 0; second < 60; second += 3) {
-                const std::string when = "2026-05-04T" + two(hour) + ":" + two(minute) + ":" +
-                                         two(second) + "Z";
+                const std::string when =
+                    "2026-05-04T" + two(hour) + ":" + two(minute) + ":" + two(second) + "Z";
                 const auto a = pass(5000, when);
                 int checks = 0;
                 for (int k = 0; k < a->send_call && k < Air::kSlots; ++k) {
@@ -137,9 +140,76 @@ TEST_F(Frequency500, TheShipsCallInOrdinaryMinutes) {
         if (a->anm_500 != 0) continue;
         ++with_ships;
         ASSERT_GE(a->send_call, 1) << when;
-        EXPECT_EQ(a->slot_params[0].qsa, 0) << when; // the faint exchange: both voices at 0
+        // The faint exchange, both voices at 0, after the general call of an announcement
+        // keyed twice (13:25), which does not hold the ships back.
+        const std::size_t first = plain_text(a->send_buf[0]).find("CQ CQ DE ") == 0 ? 1 : 0;
+        ASSERT_GE(a->send_call, static_cast<int>(first) + 1) << when;
+        EXPECT_EQ(a->slot_params[first].qsa, 0) << when;
     }
     EXPECT_GT(with_ships, 20);
+}
+
+// The strength bytes of the in-band switches of a text.
+std::set<int> strengths(const std::string& text) {
+    std::set<int> out;
+    for (std::size_t k = 0; k + 1 < text.size(); ++k) {
+        if (text[k] == 0x01)
+            ++k;
+        else if (text[k] == 0x02)
+            k += 2;
+        else if (text[k] == 0x03)
+            out.insert(static_cast<unsigned char>(text[++k]));
+    }
+    return out;
+}
+
+// Only the plain general call of an announcement (and a distress scenario) holds the ordinary
+// life of the frequency back. After the bug-keyed or twice-given calls of the timetable the
+// faint and the clear ship's call follow, and the activity of the second; a plain call of the
+// same kind of minute leaves only the faint one.
+TEST_F(Frequency500, OnlyThePlainGeneralCallHoldsTheShipsBack) {
+    const auto ordinary_minute = [](int minute) {
+        for (const int quiet : {0, 14, 18, 30, 44, 48, 15, 16, 17, 45, 46, 47, 3, 5})
+            if (minute == quiet) return false;
+        return true;
+    };
+    const auto plain_row_at = [](int hour, int minute) {
+        for (const Announcement& r : timetable_500khz_rows())
+            if (r.hour == hour && r.minute == minute && r.form == AnnouncementForm::plain)
+                return true;
+        return false;
+    };
+    int bug_or_twice = 0, plain = 0;
+    for (const Announcement& row : timetable_500khz_rows()) {
+        if (!ordinary_minute(row.minute)) continue;
+        const bool held_back = plain_row_at(row.hour, row.minute);
+        if (row.form != AnnouncementForm::plain && held_back) continue;
+        for (int second = 1; second < 60; second += 6) {
+            const std::string when =
+                "2026-05-04T" + two(row.hour) + ":" + two(row.minute) + ":" + two(second) + "Z";
+            const auto a = pass(5000, when);
+            if (row.form == AnnouncementForm::plain) {
+                ++plain;
+                EXPECT_EQ(a->anm_500, 1) << when;
+                EXPECT_EQ(a->send_call, 2) << when; // the announcement and the faint call
+                continue;
+            }
+            ++bug_or_twice;
+            EXPECT_EQ(a->anm_500, 0) << when;
+            ASSERT_GE(a->send_call, 3) << when;
+            const std::string call(row.call.call);
+            EXPECT_NE(plain_text(a->send_buf[0]).find(" DE " + call + " " + call + " "),
+                      std::string::npos)
+                << when;
+            // The faint exchange, its voices at strength 0, then the clear one, heard.
+            EXPECT_EQ(strengths(a->send_buf[1]), std::set<int>{6}) << when;
+            const std::set<int> clear = strengths(a->send_buf[2]);
+            EXPECT_FALSE(clear.empty()) << when;
+            EXPECT_FALSE(clear.contains(6)) << when;
+        }
+    }
+    EXPECT_EQ(bug_or_twice, 15 * 10); // UIW, HSA, GPK in their hours, ten seconds each
+    EXPECT_GT(plain, 100);
 }
 
 // The short items, the chats and the long-wave generators: over seeds and instants each closes
@@ -176,8 +246,8 @@ TEST(Lf500Members, EveryGeneratorClosesItsSlotsFilled) {
     for (const auto& [name, generator] : members) {
         int sent = 0;
         for (int k = 0; k < 150; ++k) {
-            const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 13 + 1),
-                                      generator);
+            const auto p =
+                compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 13 + 1), generator);
             const Air& a = p->air;
             sent += a.send_call;
             EXPECT_LE(a.send_call, 1) << name;

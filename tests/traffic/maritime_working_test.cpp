@@ -1,14 +1,16 @@
 // The maritime generators over many seeds and instants: every slot closes, no placeholder is
 // left, ships keep their names, the telegrams carry the prefixes and checks they should.
 
+#include "support/generator_sweep.h"
 #include "traffic/maritime/maritime.h"
 #include "traffic/maritime/register.h"
 #include "traffic/maritime/series.h"
 #include "traffic/maritime/telegram_tables.h"
-#include "support/generator_sweep.h"
+#include "traffic/toolkit/fill.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <map>
 #include <regex>
@@ -93,6 +95,130 @@ TEST(MaritimeGenerators, TheWorkingShipKeepsItsName) {
                 << (*it)[0] << " in " << text;
         }
     }
+}
+
+// The ships of the register named in a text, by their calls.
+std::set<std::string> register_calls_in(const std::string& text) {
+    std::set<std::string> out;
+    static const std::regex word("[A-Z0-9]{3,5}");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
+         it != std::sregex_iterator(); ++it) {
+        const std::size_t at = static_cast<std::size_t>(it->position());
+        const std::size_t end = at + static_cast<std::size_t>(it->length());
+        const auto letter = [&](std::size_t k) {
+            return k < text.size() && (std::isalnum(static_cast<unsigned char>(text[k])) != 0);
+        };
+        if ((at > 0 && letter(at - 1)) || letter(end)) continue;
+        if (find_base_vsl(it->str(), kVslCount) >= 0) out.insert(it->str());
+    }
+    return out;
+}
+
+// An exchange between a station and one ship names that ship and no other: the ship a coast
+// station calls is the ship it passes its telegram to, and the ship that calls is the one that
+// files. (Traffic lists and chats between ships name several and are left out.)
+TEST(MaritimeGenerators, AStationWorksTheShipItCalls) {
+    const std::vector<Generator> single_ship = {
+        {"coast_station_lf", [](Air& a) { coast_station_lf(a, "PCH", ""); }},
+        {"coast_station_lf place", [](Air& a) { coast_station_lf(a, "FFP", "LEHAVRE"); }},
+        {"coast_station_mf", [](Air& a) { coast_station_mf(a, "FFP", "LEHAVRE"); }},
+        {"vsl_clg_coast_mf", [](Air& a) { vsl_clg_coast_mf(a, 0); }},
+        {"small_coast_station 0", [](Air& a) { small_coast_station(a, "3VX", 0); }},
+        {"coast_rcvg_qtc", [](Air& a) { coast_rcvg_qtc(a); }},
+        {"vsl_rcvg_qtc", [](Air& a) { vsl_rcvg_qtc(a); }},
+        {"obs_tfc", [](Air& a) { obs_tfc(a, "DAN", "NORDDEICH"); }},
+        {"port_radio", [](Air& a) { port_radio(a, "YKI"); }},
+        {"marine_qte", [](Air& a) { marine_qte(a, 0, "MRGK"); }},
+        {"coast_clg_vsl", coast_clg_vsl},
+        {"port_wave", [](Air& a) { port_wave(a, 425); }},
+        {"qte_coast", [](Air& a) { qte_coast(a, "7TB"); }},
+        {"vsl_coast_tfc_500k", [](Air& a) { vsl_coast_tfc_500k(a, 0); }},
+        {"vsl_lf_channel", vsl_lf_channel},
+        {"calling_143_khz", calling_143_khz},
+        {"russian_vsl", [](Air& a) { russian_vsl(a); }},
+        {"amver",
+         [](Air& a) {
+             get_vsl(a);
+             amver(a, a.coast_nr, a.vsl_nr);
+         }},
+        {"obs_special_tfc_mf", [](Air& a) { obs_special_tfc_mf(a); }},
+        {"rcvg_obs_msg", [](Air& a) { rcvg_obs_msg(a, "JCS"); }},
+        {"uscg", [](Air& a) { uscg(a, "NOY"); }},
+        {"marine_tuning", [](Air& a) { marine_tuning(a); }},
+        {"bandxonly", bandxonly},
+        {"svvv500", svvv500},
+        {"control_stn", [](Air& a) { control_stn(a, "YIS"); }},
+        {"vsl500cq", vsl500cq},
+    };
+    for (const Generator& g : single_ship) {
+        int named = 0, telegrams = 0;
+        for (int k = 0; k < 600; ++k) {
+            ReceiverSettings settings;
+            settings.freq = 1350;
+            const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 11 + 7),
+                                      g.run, settings);
+            const Air& a = p->air;
+            const std::string text = closed_text(a);
+            if (text.find("TFC LIST") != std::string::npos) continue;
+            std::set<std::string> calls = register_calls_in(text);
+            const std::string ship = a.__vsl.empty() ? std::string(vsl(a.vsl_nr)) : a.__vsl;
+            // "? D5PA D5PA ?": the coast station mishears the fourth letter, and asks.
+            std::string misheard = ship;
+            if (misheard.size() > 3) misheard[3] = 'A';
+            if (misheard != ship &&
+                text.find("? " + misheard + " " + misheard + " ?") != std::string::npos)
+                calls.erase(misheard);
+            if (calls.empty()) continue;
+            ++named;
+            EXPECT_EQ(calls, std::set<std::string>{ship}) << g.name << ": " << text;
+            telegrams += text.find("QTC1 GA?") != std::string::npos;
+        }
+        EXPECT_GT(named, 100) << g.name;
+        if (std::string(g.name).starts_with("coast_station_")) {
+            EXPECT_GT(telegrams, 20) << g.name;
+        }
+    }
+}
+
+// A steamship's telegram on a long-wave channel: SS in the preamble and in the text, the port
+// and time of arrival of the preamble those of the text, the check its word count.
+TEST(LfChannel, TheSteamshipsPreambleAgreesWithItsText) {
+    std::set<std::string> ports;
+    for (int k = 0; k < 600; ++k) {
+        const auto p =
+            compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 5 + 9), vsl_lf_channel);
+        const Air& a = p->air;
+        ASSERT_EQ(a.send_call, 1);
+        const std::string text = closed_text(a);
+        std::smatch m;
+        static const std::regex telegram(
+            R"(< SS (.+?)/([A-Z0-9]+) NR \d+ CK (\d+) \d+ \d{4} = ETA ([A-Z .'-]+?) (\d+) (\d\d)00 = (.*) \+ \2 K)");
+        ASSERT_TRUE(std::regex_search(text, m, telegram)) << text;
+        const std::string name = m[1], call = m[2], port = m[4], day = m[5], hour = m[6];
+        const std::string body = m[7];
+        const int ship = find_base_vsl(call, kVslCount);
+        ASSERT_GE(ship, 0) << call;
+        EXPECT_EQ(qra(ship), name);
+        EXPECT_EQ(std::stoi(m[3].str()), word_count(body)) << text;
+        EXPECT_EQ(body.find("M/V"), std::string::npos) << body;
+        EXPECT_NE(body.find(port), std::string::npos) << port << " | " << body;
+        // Every time of arrival in the text is at the preamble's port, day and hour.
+        static const std::regex eta(R"(ETA ([A-Z .'-]+?) (\d{1,2})\b)");
+        for (auto it = std::sregex_iterator(body.begin(), body.end(), eta);
+             it != std::sregex_iterator(); ++it) {
+            EXPECT_EQ((*it)[1].str(), port) << body;
+            EXPECT_EQ((*it)[2].str(), day) << body;
+        }
+        if (body.find(" SS ") != std::string::npos || body.starts_with("SS ")) {
+            EXPECT_NE(body.find("SS " + name), std::string::npos) << body;
+        }
+        EXPECT_TRUE(body.find(hour + "00") != std::string::npos ||
+                    body.find(hour + ".00") != std::string::npos ||
+                    body.find("ON ARRIVAL") != std::string::npos)
+            << hour << " | " << body;
+        ports.insert(port);
+    }
+    EXPECT_GT(ports.size(), 40u);
 }
 
 // The prefixes a ship's telegram may carry before its name, by its call, type and coast.

@@ -213,6 +213,45 @@ TEST(PaStatePolice, TwoDifferentStationsEveryThirdSecond) {
     }
 }
 
+// The army air corps call every third minute: the bug-keyed conditional call draws a voice of
+// its own (18 - 25 wpm), whatever speed the station had before; hand-keyed, one weighting of
+// the bug, the text half of the time.
+TEST(UsarmyAirCorps, TheBugKeyedCallKeysAtItsOwnFreshSpeed) {
+    static constexpr std::array<std::string_view, 2> kGround = {"AAD20", "AAF"};
+    std::set<int> speeds;
+    int with_text = 0;
+    for (int k = 0; k < 600; ++k) {
+        const int minute = k % 60, second = (k * 7) % 60;
+        const auto p = compose_at(naval_instant(k % 24, minute, second, k * 13 % 1000, k % 9),
+                                  test::seed_of(k + 5), [](Air& a) {
+                                      a.spd = 40; // the station's speed before the call
+                                      usarmy_air_corps(a, kGround, 2);
+                                  });
+        const Air& a = p->air;
+        if (minute % 3 != 0) {
+            EXPECT_EQ(a.send_call, 0);
+            continue;
+        }
+        ASSERT_EQ(a.send_call, 1);
+        const EmissionParams& slot = a.slot_params[0];
+        EXPECT_GE(slot.spd, 18) << k;
+        EXPECT_LE(slot.spd, 25) << k;
+        speeds.insert(slot.spd);
+        EXPECT_LT(slot.rto, 40);
+        EXPECT_EQ(slot.hand, 1);
+        std::string text = test::closed_text(a);
+        text.erase(0, text.find_first_not_of(' '));
+        if (text.find_first_not_of(" \n") == std::string::npos) continue;
+        ++with_text;
+        // Only the first entry of the list is drawn.
+        const std::regex call(second % 2 == 1 ? "([A-Z0-9]+) \\1 V AAD20 K +\n"
+                                              : "[A-Z0-9]+ V AAD20 QGN K +\n");
+        EXPECT_TRUE(std::regex_match(text, call)) << second << ": " << text;
+    }
+    EXPECT_EQ(speeds, (std::set<int>{18, 19, 20, 21, 22, 23, 24, 25}));
+    EXPECT_GT(with_text, 40);
+}
+
 // Every generator, over many seeds and instants: at most one slot closed, nothing left in the
 // open slot, no template placeholder in the text.
 TEST(NavalFamily, EverySlotClosesNoPlaceholderLeft) {

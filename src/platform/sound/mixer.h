@@ -150,7 +150,7 @@ class Mixer {
 
     // The receiver: written by set_receiver, read by the audio thread.
     std::atomic<bool> plain_{false};
-    std::atomic<int> filter_{0};
+    std::atomic<Filter> filter_{Filter::flt2};
     std::atomic<float> noise_gain_{kNoiseGain};
     std::atomic<double> crash_rate_hz_{0.0};
     std::atomic<std::uint64_t> retune_seed_{0};

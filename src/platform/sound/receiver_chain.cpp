@@ -11,8 +11,8 @@ ReceiverChain::ReceiverChain(double rate)
       attack_(1.0 - std::exp(-1.0 / (kAgcAttackS * rate))),
       release_(1.0 - std::exp(-1.0 / (kAgcReleaseS * rate))) {}
 
-void ReceiverChain::process(std::span<float> io, int filter) noexcept {
-    Band& band = filter == 1 ? flt1_ : flt2_;
+void ReceiverChain::process(std::span<float> io, Filter filter) noexcept {
+    Band& band = narrow(filter) ? flt1_ : flt2_;
     for (float& v : io) {
         const double x = band.step(v);
         const double size = std::fabs(x);

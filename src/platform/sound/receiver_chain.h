@@ -4,6 +4,7 @@
 // and a slow AGC that turns the gain down when a strong signal comes up, and
 // with it the noise, and lets it back up over a second or so.
 
+#include "platform/audio_filter.h"
 #include "platform/sound/biquad.h"
 
 #include <span>
@@ -21,9 +22,8 @@ class ReceiverChain {
 
     explicit ReceiverChain(double rate);
 
-    // Audio thread: filters `io` in place through FLT1 (filter 1) or FLT2, then
-    // through the AGC.
-    void process(std::span<float> io, int filter) noexcept;
+    // Audio thread: filters `io` in place through FLT1 or FLT2, then through the AGC.
+    void process(std::span<float> io, Filter filter) noexcept;
 
     // The AGC's gain now (1 = no reduction).
     double agc_gain() const noexcept { return gain_; }

@@ -59,8 +59,8 @@ void australian_gnd(Air& a) {
     a.stn();
     a.spd -= 3;
     a.qsa = 1;
-    // The ground station's own frequency of 280.0 kHz keeps to four stations and no flying boats.
-    const bool own = a.freq == 2800;
+    // On 28.0 kHz the station keeps to four ground stations and no flying boats.
+    const bool own = a.freq == 280;
     std::string G, S;
     if (a.t.minute % 3 == 0) {
         if (own) return;

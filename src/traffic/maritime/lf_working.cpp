@@ -60,8 +60,18 @@ std::string name_list(Air& a) {
     return std::string(name[static_cast<std::size_t>(one_of(a, static_cast<int>(name.size())))]);
 }
 
-// A telegram text of the ship's table with its fill-ins.
-std::string ship_text(Air& a, const std::string& name, const std::string& call) {
+// The ships' texts that give the ETA at the port of the fill-ins: the preamble of a steamship's
+// telegram names the same port, day and hour.
+constexpr std::array<int, 10> kEtaTexts = {6, 8, 9, 11, 13, 24, 30, 32, 39, 49};
+
+struct SteamshipTelegram {
+    ShipFacts facts;
+    std::string text;
+};
+
+// One of the ETA texts with its fill-ins, for the steamship `name`/`call`: "M/V" of the text
+// becomes "SS".
+SteamshipTelegram steamship_text(Air& a, const std::string& name, const std::string& call) {
     ShipFacts f = ship_facts(a, name, call);
     f.H = one_of(a, 23);
     const int p = one_of(a, 81);
@@ -70,10 +80,12 @@ std::string ship_text(Air& a, const std::string& name, const std::string& call) 
     f.N = name_list(a);
     f.N2 = name_list(a);
     f.O = origin(one_of(a, kOriginCount));
-    int slot = one_of(a, 53);
-    while (qtc_table(slot).empty() || slot == 51 || slot == 52)
-        slot = (slot + 1) % 53;
-    return fill(qtc_table(slot), ship_text_fills(a, slot, f));
+    const int slot =
+        kEtaTexts[static_cast<std::size_t>(one_of(a, static_cast<int>(kEtaTexts.size())))];
+    std::string text = fill(qtc_table(slot), ship_text_fills(a, slot, f));
+    for (std::size_t at = text.find("M/V "); at != std::string::npos; at = text.find("M/V ", at))
+        text.replace(at, 4, "SS ");
+    return {f, text};
 }
 
 } // namespace
@@ -99,7 +111,7 @@ void coast_station_lf(Air& a, std::string_view coast, std::string_view place) {
         get_vsl(a);
         a.send(fill("< %s %s DE %s QTC K", {a.__vsl, a.__vsl, C}));
         a.wait(8);
-        coast_qtc(a, 0, C, place);
+        coast_qtc_to_vsl(a, C, place); // the ship it called
         a.send(" + K");
         break;
     case 3:
@@ -126,12 +138,11 @@ void vsl_lf_channel(Air& a) {
     a.send(fill(" < %s %s DE %s MSG GA?", {C, C, S}));
     wait_between(a, 6, 12);
     a.t = a.clock.utc();
-    const std::string text = ship_text(a, N, S);
-    const std::string port(next_port(one_of(a, kNextPortCount)));
+    const SteamshipTelegram t = steamship_text(a, N, S);
     a.send(fill("< SS %s/%s NR %d CK %d %d %02d%02d = ETA %s %d %02d00 = ",
-                {N, S, between(a, 1, 40), word_count(text), a.t.day, a.t.hour, a.t.minute, port,
-                 next_day(a), between(a, 0, 23)}));
-    a.send(text);
+                {N, S, between(a, 1, 40), word_count(t.text), a.t.day, a.t.hour, a.t.minute,
+                 t.facts.P, t.facts.D, t.facts.H}));
+    a.send(t.text);
     a.send(fill(" + %s K", {S}));
     a.send_stack("");
 }

@@ -30,6 +30,8 @@ int find_base_vsl(std::string_view call, int n);
 void vsl_qtc(Air& a, std::string_view coast);
 // A coast station's telegram to a ship it chooses; `form` is not used. Leaves the slot open.
 void coast_qtc(Air& a, int form, std::string_view coast, std::string_view place);
+// The same telegram to the working ship (__vsl, __qra), for a station that has called it.
+void coast_qtc_to_vsl(Air& a, std::string_view coast, std::string_view place);
 // The receiving operator's side of a telegram whose sender is not heard.
 void _rcvg_qtc(Air& a);
 // A ship receiving a telegram; closes the slot.

@@ -16,6 +16,16 @@ void eta(int day, int month, int& D, int& M) {
     }
 }
 
+namespace {
+
+// An hour as the "%s00" of a text takes it: 7 -> "07".
+std::string two_figures(int n) {
+    const char digits[2] = {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
+    return std::string(digits, 2);
+}
+
+} // namespace
+
 ShipFacts ship_facts(const Air& a, std::string_view name, std::string_view call) {
     ShipFacts f;
     f.V = name;
@@ -76,12 +86,12 @@ Fills ship_text_fills(Air& a, int slot, const ShipFacts& f) {
     case 23:
     case 35:
         return {f.P};
-    case 24:
-        return {f.V, f.P, f.D, f.M, f.D, f.H};
+    case 24: // "ETA %s %s %s %s00": the port, the day and month, the hour
+        return {f.V, f.P, f.D, f.M, two_figures(f.H)};
     case 25:
         return {f.D, f.H};
     case 26:
-        return {f.V, f.D, f.M, f.H};
+        return {f.V, f.D, f.M, two_figures(f.H)};
     case 27:
         return {f.d, f.h, f.D};
     case 28:
@@ -102,6 +112,8 @@ Fills ship_text_fills(Air& a, int slot, const ShipFacts& f) {
         return {f.V, f.P, f.D, f.H};
     case 40:
         return {f.d, f.m, f.D, f.m};
+    case 42:
+        return {f.d, f.h};
     case 41:
         return {f.d, f.h, f.P, f.H, f.d, f.Mn};
     case 43:

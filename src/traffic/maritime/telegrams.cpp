@@ -132,6 +132,10 @@ void vsl_qtc(Air& a, std::string_view coast) {
 
 void coast_qtc(Air& a, int /*form*/, std::string_view coast, std::string_view place) {
     get_vsl(a);
+    coast_qtc_to_vsl(a, coast, place);
+}
+
+void coast_qtc_to_vsl(Air& a, std::string_view coast, std::string_view place) {
     if (begins(a.__vsl, "F"))
         french_hello(a);
     else

@@ -48,6 +48,8 @@ void fleetwave_975(Air& a) {
 
 void usarmy_air_corps(Air& a, std::span<const std::string_view> stations, int n) {
     if (a.t.minute % 3 != 0 || stations.empty()) return;
+    // Five words a minute slower, until the bug-keyed conditional call draws its own voice.
+    a.spd -= 5;
     const int choices = std::clamp(n - 1, 1, static_cast<int>(stations.size()));
     const std::string ground(stations[static_cast<std::size_t>(a.rand() % choices)]);
     a.nato_call3();
@@ -55,11 +57,7 @@ void usarmy_air_corps(Air& a, std::span<const std::string_view> stations, int n)
     const std::string text = a.t.second % 2 == 1
                                  ? fill("%s %s V %s K", {aircraft, aircraft, ground})
                                  : fill("%s V %s QGN K", {aircraft, ground});
-    // The bug-keyed conditional call, its fresh voice 5 wpm slower.
-    a.stn();
-    a.spd -= 5;
-    a.bug();
-    a.send_cond(text);
+    a.send_cond_bug(text);
 }
 
 void usarmy_vsl(Air& a) {

@@ -240,7 +240,7 @@ std::vector<std::int16_t> white16(std::size_t n, unsigned seed, int size) {
     return s;
 }
 
-std::vector<float> hear_noise(int filter, int att, std::uint64_t seed, milliseconds span,
+std::vector<float> hear_noise(Filter filter, int att, std::uint64_t seed, milliseconds span,
                               double crash_rate = 0.0, std::size_t loop = 48000 * 4) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "fone");
@@ -286,8 +286,8 @@ std::pair<double, double> passband(const std::vector<float>& s) {
 }
 
 TEST(ReceiverSound, FiltersAreOneAndTwoKilohertzWide) {
-    const auto [lo1, hi1] = passband(hear_noise(1, 0, 1, milliseconds(6000)));
-    const auto [lo2, hi2] = passband(hear_noise(0, 0, 1, milliseconds(6000)));
+    const auto [lo1, hi1] = passband(hear_noise(Filter::flt1, 0, 1, milliseconds(6000)));
+    const auto [lo2, hi2] = passband(hear_noise(Filter::flt2, 0, 1, milliseconds(6000)));
     std::printf("FLT1 %.0f - %.0f Hz, FLT2 %.0f - %.0f Hz\n", lo1, hi1, lo2, hi2);
     EXPECT_NEAR(hi1 - lo1, 1000.0, 120.0);
     EXPECT_NEAR(hi2 - lo2, 2000.0, 150.0);
@@ -299,7 +299,7 @@ TEST(ReceiverSound, StationOutsideTheNarrowFilterIsHeardWeaker) {
     // 2000 Hz (16000 samples/s): inside FLT2, beyond FLT1's upper skirt; weak
     // enough to leave the AGC alone.
     const Samples8 tone = keyed(2 * 2000, 0, 1, 16);
-    const auto level = [&](int filter) {
+    const auto level = [&](Filter filter) {
         TempFolder folder;
         const auto file = folder / "ZENKA00.WAV";
         write_channel_file(file, 16000, tone);
@@ -314,12 +314,12 @@ TEST(ReceiverSound, StationOutsideTheNarrowFilterIsHeardWeaker) {
         return rms(out, 24000, 48000);
     };
     // A fourth-order skirt: (2000 / 1300)^-8 in power, -15 dB.
-    EXPECT_NEAR(20.0 * std::log10(level(1) / level(0)), -15.0, 1.0);
+    EXPECT_NEAR(20.0 * std::log10(level(Filter::flt1) / level(Filter::flt2)), -15.0, 1.0);
 }
 
 TEST(ReceiverSound, AttenuatorLowersTheNoiseTenDecibels) {
-    const auto open = hear_noise(0, 0, 1, milliseconds(3000));
-    const auto att = hear_noise(0, 1, 1, milliseconds(3000));
+    const auto open = hear_noise(Filter::flt2, 0, 1, milliseconds(3000));
+    const auto att = hear_noise(Filter::flt2, 1, 1, milliseconds(3000));
     EXPECT_NEAR(20.0 * std::log10(rms(att, 48000, 96000) / rms(open, 48000, 96000)), -10.0, 0.3);
 }
 
@@ -337,8 +337,8 @@ double correlation(const std::vector<float>& a, std::size_t at_a, const std::vec
 TEST(ReceiverSound, NoiseNeverRepeatsItsSeconds) {
     // A 4 s loop heard for 20 s: no second of it matches any second 4, 8, 12 s on,
     // and two retunes do not start alike.
-    const auto a = hear_noise(0, 0, 1, milliseconds(20000));
-    const auto b = hear_noise(0, 0, 2, milliseconds(20000));
+    const auto a = hear_noise(Filter::flt2, 0, 1, milliseconds(20000));
+    const auto b = hear_noise(Filter::flt2, 0, 2, milliseconds(20000));
     for (std::size_t s = 1; s < 8; ++s) {
         for (std::size_t lag : {4u, 8u, 12u})
             EXPECT_LT(std::fabs(correlation(a, s * 48000, a, (s + lag) * 48000, 48000)), 0.75)
@@ -346,13 +346,13 @@ TEST(ReceiverSound, NoiseNeverRepeatsItsSeconds) {
         EXPECT_LT(std::fabs(correlation(a, s * 48000, b, s * 48000, 48000)), 0.1) << s;
     }
     // The same seed gives the same noise: a render can be repeated.
-    const auto again = hear_noise(0, 0, 1, milliseconds(20000));
+    const auto again = hear_noise(Filter::flt2, 0, 1, milliseconds(20000));
     EXPECT_EQ(a, again);
 }
 
 TEST(ReceiverSound, StaticCrashesComeAtTheirRate) {
-    const auto calm = hear_noise(0, 0, 1, milliseconds(20000), 0.0);
-    const auto stormy = hear_noise(0, 0, 1, milliseconds(20000), 3.0);
+    const auto calm = hear_noise(Filter::flt2, 0, 1, milliseconds(20000), 0.0);
+    const auto stormy = hear_noise(Filter::flt2, 0, 1, milliseconds(20000), 3.0);
     // Crashes: 10 ms windows far above the calm noise's largest.
     const auto loud_windows = [](const std::vector<float>& s, double above) {
         int n = 0;
@@ -380,7 +380,7 @@ TEST(ReceiverSound, StrongStationPullsTheNoiseDown) {
     const auto out = render(
         folder,
         [&](sound::FileSound& s) {
-            s.set_receiver({0, 0, 0.0, 0.0, 1});
+            s.set_receiver({Filter::flt2, 0, 0.0, 0.0, 1});
             s.start_noise();
             s.open_channel(0, file, {});
             s.advance(milliseconds(6000));
