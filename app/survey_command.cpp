@@ -26,7 +26,7 @@ namespace {
 // One line: frequency, number of slots, the start of each slot's text, the sounds.
 std::string line(const RetuneReport& r) {
     char head[48];
-    std::snprintf(head, sizeof head, "%6d.%d kHz  %d", r.freq / 10, r.freq % 10, r.send_call);
+    std::snprintf(head, sizeof head, "%6d.%d kHz  %d", r.freq / 10, r.freq % 10, r.slots_closed);
     std::string out = head;
     for (const SlotReport& s : r.slots)
         out += "  | " + readable(s.text).substr(0, 60);

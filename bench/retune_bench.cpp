@@ -50,7 +50,7 @@ int main() {
             rx.dsp_freq();
             const auto end = std::chrono::steady_clock::now();
             ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-            if (rx.last().send_call > 0) with_station.push_back(ms.back());
+            if (rx.last().slots_closed > 0) with_station.push_back(ms.back());
         }
         playout.stop_all();
     }
@@ -77,7 +77,7 @@ int main() {
             settings.freq = freq;
             const zenka::Composition c =
                 zenka::compose(clock, random, settings, [](zenka::Air& a) { zenka::band(a); });
-            on_air += c.send_call > 0;
+            on_air += c.slots_closed > 0;
         }
     }
     const double survey_s =

@@ -93,10 +93,10 @@ std::span<const BackgroundEntry> background_table() {
 }
 
 void get_background(Air& a, std::span<const BackgroundEntry> table) {
-    if (!a.bkgnd) return;
+    if (!a.settings.bkgnd) return;
     a.stn();
     for (const BackgroundEntry& entry : table) {
-        if (entry.freq != a.freq) continue;
+        if (entry.freq != a.settings.freq) continue;
         start(a, entry.code);
         return;
     }

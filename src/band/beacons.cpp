@@ -28,7 +28,7 @@ struct LetterWindow {
 
 // clang-format off
 constexpr LetterWindow kLetterWindows[] = {
-    { 0, false}, // 0: always (not used: handled before the table)
+    { 0, false}, // 0: always, decided before the table is read
     { 0, true},  // 1:  0 -  9, 30 - 39
     {10, true},  // 2: 10 - 19, 40 - 49
     {20, true},  // 3: 20 - 29, 50 - 59
@@ -249,12 +249,12 @@ void consol(Air& a, std::string_view call) {
 void omega(Air&) {}
 
 void beacons(Air& a) {
-    if (a.freq <= 189) return;
+    if (a.settings.freq <= 189) return;
     a.ton = 752;
     a.qsa = 1;
 
     for (const IdentBeacon& b : ident_beacons()) {
-        if (b.freq != a.freq || !b.when(a)) continue;
+        if (b.freq != a.settings.freq || !b.when(a)) continue;
         a.spd = b.spd;
         a.ton = b.ton;
         a.qsa = b.qsa;
@@ -262,17 +262,17 @@ void beacons(Air& a) {
     }
 
     for (const CharacterBeacon& b : character_beacons())
-        if (b.freq == a.freq && b.when(a)) ussr_beacon(a, b.call, b.letter);
+        if (b.freq == a.settings.freq && b.when(a)) ussr_beacon(a, b.call, b.letter);
 
     for (const ConsolStation& s : consol_stations())
-        if (s.freq == a.freq) consol(a, s.call);
+        if (s.freq == a.settings.freq) consol(a, s.call);
 
     // The maritime radiobeacons take turns only in odd seconds.
     if (a.t.second % 2 == 1)
         for (const GroupBeacon& b : marine_beacon_groups())
-            if (b.freq == a.freq) group_beacon(a, b);
+            if (b.freq == a.settings.freq) group_beacon(a, b);
 
-    if (a.freq == 3150 && a.t.minute % 5 == 0) {
+    if (a.settings.freq == 3150 && a.t.minute % 5 == 0) {
         a.spd = 16;
         a.ton = 1500;
         a.qsa = 1;
@@ -285,7 +285,7 @@ void beacons(Air& a) {
     }
 
     for (const Ndb& ndb : ndb_table) {
-        if (ndb.freq != a.freq || a.t.second % 6 != 0) continue;
+        if (ndb.freq != a.settings.freq || a.t.second % 6 != 0) continue;
         a.spd = 10 + static_cast<int>(a.myrand() % 3);
         a.ton = 1000 + static_cast<int>(a.myrand() % 1000);
         a.qsa = 0;

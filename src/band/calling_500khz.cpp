@@ -50,7 +50,7 @@ void distress(Air& a, int speed, int tone, int strength, const char* text) {
 
 // 500 kHz, the international calling and distress frequency, in layers.
 void calling_and_distress(Air& a) {
-    a.t = a.clock.utc();
+    a.refresh_time();
     a.anm_500 = 0;
 
     // Distress episodes at fixed times of day.

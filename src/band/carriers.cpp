@@ -25,19 +25,19 @@ void carriers(Air& a) {
 
     a.qsa = 4;
     for (const Broadcast& b : kLongWave) {
-        if (a.freq != b.freq) continue;
+        if (a.settings.freq != b.freq) continue;
         a.qsa = b.qsa;
         a.n0n(b.tone);
     }
 
     // Medium-wave broadcasters on the 9 kHz raster from 531 kHz.
     a.qsa = a.rand() % 4 + 2;
-    if (a.freq > 5309 && a.freq % 90 == 0) a.n0n(a.rand() % 200 + 1000);
+    if (a.settings.freq > 5309 && a.settings.freq % 90 == 0) a.n0n(a.rand() % 200 + 1000);
 
     // By night, weaker ones on the 10 kHz raster from 540 kHz.
     if (a.night()) {
         a.qsa = a.rand() % 2;
-        if (a.freq > 5399 && a.freq % 100 == 0) a.n0n(a.rand() % 600 + 1300);
+        if (a.settings.freq > 5399 && a.settings.freq % 100 == 0) a.n0n(a.rand() % 600 + 1300);
     }
 }
 

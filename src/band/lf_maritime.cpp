@@ -44,7 +44,7 @@ void gku_149(Air& a) {
 }
 
 void great_lakes_419(Air& a) {
-    if (a.hist == 0 || a.t.month < 4) return;
+    if (a.settings.hist == 0 || a.t.month < 4) return;
     if (a.min_period(0, 10)) great_lakes_old(a, "WDI");
     if (a.min_period(15, 25)) great_lakes_old(a, "WAM");
     if (a.min_period(30, 40)) great_lakes_old(a, "WHT");

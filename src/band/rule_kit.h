@@ -105,6 +105,9 @@ inline bool weekday(const Air& a) {
     return a.t.day_of_week >= 1 && a.t.day_of_week <= 5;
 }
 
+// A Hellschreiber station: it is on the dial but nothing of it is heard.
+inline void hell(Air&) {}
+
 // hhmm of the clock as one number, for windows written like the timetables.
 inline int hhmm(const Air& a) {
     return a.t.hour * 100 + a.t.minute;

@@ -266,7 +266,7 @@ void v_72(Air& a) {
         on_air(a, 22, 1250, 2);
         a.send_still("VVV VVV VVV VVV VVV VVV            ");
     } else {
-        a.hell();
+        hell(a);
     }
 }
 
@@ -366,7 +366,7 @@ void v_97(Air& a) {
 // 54.0 kHz, NPM's marker; the fruit company's WAX.
 void npm_wax(Air& a) {
     if (a.ct(1800, 800)) marker(a, "NPM", "VVV VVV VVV DE NPM NPM NPM            ");
-    if (a.hist && a.min_period(20, 28)) ufc(a, "WAX");
+    if (a.settings.hist && a.min_period(20, 28)) ufc(a, "WAX");
 }
 
 // 63.8 kHz, AXK (Grudziadz) works AXT (Poznan).
@@ -381,7 +381,7 @@ const Rule kRules[] = {
     {at(400), "telecom_opchat_dx AGN/BUC", [](Air& a) { if (a.cond(4)) opchat(a, "BUC", "AGN"); }},
     {at(400), "JG2AS ts2", [](Air& a) { if (time_minutes(a) && a.eh()) time_signal(a, "JG2AS"); }},
     {at(401), "RAI marker", [](Air& a) { if (a.day()) marker(a, "RAI", "VVV VVV VVV DE RAI RAI RAI            "); }},
-    {at(408), "hell", [](Air& a) { a.hell(); }},
+    {at(408), "hell", hell},
     {at(411), "FL spark", fl_time},
     {at(411), "FL spark", fl_meteo},
     {at(420), "SAS2 cond", sas2},
@@ -422,12 +422,12 @@ const Rule kRules[] = {
     {at(526), "LP marker", [](Air& a) { if (a.oh()) marker(a, "LP", "CQ CQ CQ DE LP LP LP  +            "); }},
     {at(536), "OJA marker", [](Air& a) { if (a.ct(600, 2000)) marker(a, "OJA", "VVV VVV VVV DE OJA OJA OJA            "); }},
     {at(540), "NPM marker, ufc WAX", npm_wax},
-    {at(546), "hell", [](Air& a) { a.hell(); }},
+    {at(546), "hell", hell},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(600, 1400)) marker(a, "LCH", "VVV VVV VVV DE LCH LCH LCH            "); }},
     {at(550), "LCH marker", [](Air& a) { if (a.ct(1400, 2200)) marker(a, "LCH", "CQ CQ CQ DE LCH LCH LCH            "); }},
     {at(550), "V marker, auto", v_55},
     {at(554), "KNR text, telecom_opchat_dx KWT/KNR", knr},
-    {at(557), "hell", [](Air& a) { a.hell(); }},
+    {at(557), "hell", hell},
     {any_of({560, 1120}), "NPO marker", npo_morning},
     {any_of({560, 1120}), "NPO marker", npo_afternoon},
     {any_of({560, 1120}), "NPO ts2", npo_time},
@@ -451,12 +451,12 @@ const Rule kRules[] = {
     {at(622), "GIZ text, GIZ marker, GIZ cond", giz},
     {at(625), "telecom_opchat_dx SPR", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "SPR"); }},
     {at(625), "telecom_opchat_dx FYN/SPR", [](Air& a) { if (a.cond(4)) opchat(a, "SPR", "FYN"); }},
-    {at(630), "ufc WAX", [](Air& a) { if (a.hist && a.min_period(0, 8)) ufc(a, "WAX"); }},
+    {at(630), "ufc WAX", [](Air& a) { if (a.settings.hist && a.min_period(0, 8)) ufc(a, "WAX"); }},
     {at(638), "polish_ptt AXK/GRUDZIADZ/AXT/POZNAN", axk},
     {at(640), "NAA ts2", naa_time},
     {at(645), "GBV marker, auto", gbv_64},
     {at(645), "uswbsf", uswbsf_64},
-    {at(649), "hell", [](Air& a) { a.hell(); }},
+    {at(649), "hell", hell},
     {at(656), "telecom_opchat_dx HAR", [](Air& a) { if (a.min_period(30, 0) && a.cond(2)) opchat(a, "HAR"); }},
     {at(656), "telecom_opchat_dx FYN/HAR", [](Air& a) { if (a.cond(4)) opchat(a, "HAR", "FYN"); }},
     {at(660), "XDA spark", [](Air& a) { if (a.ct(1000, 1100)) spark(a, "XDA", "CQ CQ CQ DE XDA XDA XDA  K"); }},
@@ -479,7 +479,7 @@ const Rule kRules[] = {
     {at(699), "OHA marker", [](Air& a) { if (a.oh() && a.t.minute < 30) marker(a, "OHA", "CQ CQ CQ DE OHA OHA OHA            "); }},
     {at(699), "auto", oha_auto},
     {at(702), "SAJ marker, auto", saj},
-    {at(705), "ufc WAX", [](Air& a) { if (a.hist && a.min_period(10, 18)) ufc(a, "WAX"); }},
+    {at(705), "ufc WAX", [](Air& a) { if (a.settings.hist && a.min_period(10, 18)) ufc(a, "WAX"); }},
     {at(706), "RDW marker", [](Air& a) { if (a.ct(1200, 0)) marker(a, "RDW", "VVV VVV VVV DE RDW RDW RDW            "); }},
     {at(713), "KGH marker, auto", kgh_71},
     {at(714), "SAJ marker", [](Air& a) { if (a.ct(2100, 500)) marker(a, "SAJ", "CQ CQ CQ DE SAJ SAJ SAJ            "); }},
@@ -487,7 +487,7 @@ const Rule kRules[] = {
     {at(725), "SPP marker", [](Air& a) { if (a.day()) marker(a, "SPP", "VVV VVV VVV DE SPP SPP SPP            "); }},
     {at(728), "V marker, hell", v_72},
     {at(730), "gfa", gfa_73},
-    {at(730), "ufc WNU", [](Air& a) { if (a.hist && a.min_period(50, 58)) ufc(a, "WNU"); }},
+    {at(730), "ufc WNU", [](Air& a) { if (a.settings.hist && a.min_period(50, 58)) ufc(a, "WNU"); }},
     {at(750), "SYC marker", [](Air& a) { if (a.ct(600, 1800) && !time_minutes(a)) marker(a, "SYC", "VVV VVV VVV DE SYC SYC SYC            "); }},
     {at(750), "JGH marker", [](Air& a) { if (a.ct(1800, 600) && !time_minutes(a)) marker(a, "JGH", "VVV VVV VVV DE JGH JGH JGH            "); }},
     {at(750), "live_stock KDHM/KANSAS", [](Air& a) { market_report(a, 1330, {22, 1330, 4}, "KDHM", "KANSAS"); }},
@@ -505,7 +505,7 @@ const Rule kRules[] = {
     {at(759), "GLB marker, auto", glb},
     {at(760), "NDT marker", [](Air& a) { if (a.ct(2000, 800)) marker(a, "NDT", "VVV VVV VVV DE NDT NDT NDT            "); }},
     {at(760), "GBV marker, auto", gbv_76},
-    {at(763), "hell", [](Air& a) { a.hell(); }},
+    {at(763), "hell", hell},
     {at(765), "telecom_opchat_dx SPQ", [](Air& a) { if (a.cond(4)) opchat(a, "SPQ"); }},
     {at(771), "GLB marker", [](Air& a) { if (a.ct(2000, 800)) marker(a, "GLB", "CQ CQ CQ DE GLB GLB GLB            "); }},
     {at(771), "telecom_opchat_dx FTP/GLB", [](Air& a) { if (a.eh() && a.cond(2)) opchat(a, "GLB", "FTP"); }},
@@ -558,7 +558,7 @@ const Rule kRules[] = {
     {at(896), "RAI marker", [](Air& a) { if (a.night()) marker(a, "RAI", "CQ CQ CQ DE RAI RAI RAI            "); }},
     {at(900), "WFB/WFC marker", [](Air& a) { if (a.ct(0, 1200)) marker(a, "WFB", "VVV VVV WFC WFC DE WFB WFB            "); }},
     {at(900), "WFB/WFD marker", [](Air& a) { if (a.ct(1200, 1800)) marker(a, "WFB", "VVV VVV WFD WFD DE WFB WFB            "); }},
-    {at(900), "ufc WNU", [](Air& a) { if (a.hist && a.min_period(30, 38)) ufc(a, "WNU"); }},
+    {at(900), "ufc WNU", [](Air& a) { if (a.settings.hist && a.min_period(30, 38)) ufc(a, "WNU"); }},
     {at(900), "FUE text", fue},
     {at(901), "ZRH marker", [](Air& a) { if (a.eh()) marker(a, "ZRH", "VVV VVV VVV DE ZRH ZRH ZRH            "); }},
     {at(901), "ZRH marker", [](Air& a) { if (a.oh() && a.ct(400, 2200)) marker(a, "ZRH", "CQ CQ CQ DE ZRH ZRH ZRH            "); }},

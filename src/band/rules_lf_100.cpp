@@ -131,7 +131,7 @@ const Rule kRules[] = {
     {at(1000), "live_stock KDEJ/CHICAGO", [](Air& a) { market_report(a, 1810, {20, 1320, 2}, "KDEJ", "CHICAGO"); }},
     {at(1000), "iqz spark", [](Air& a) { if (a.ct(600, 1000) && a.min_period(20, 30)) spark(a, "IQZ", "CQ CQ CQ DE IQZ IQZ IQZ QRU? K"); }},
     {at(1000), "iqz spark", [](Air& a) { if (a.ct(1600, 2000) && a.min_period(50, 0)) spark(a, "IQZ", "IDR IDR IDR DE IQZ IQZ IQZ QTC 3 K"); }},
-    {at(1009), "hell", [](Air& a) { if (a.day()) a.hell(); }},
+    {at(1009), "hell", [](Air& a) { if (a.day()) hell(a); }},
     {at(1017), "GLA marker", [](Air& a) { if (a.eh() && a.ml(45)) marker(a, "GLA", "VVV VVV VVV DE GLA GLA GLA            "); }},
     {at(1017), "GLA marker", [](Air& a) { if (a.oh() && a.ml(45)) marker(a, "GLA", "CQ CQ CQ DE GLA GLA GLA            "); }},
     {at(1017), "telecom_opchat_dx HBB/GLA", [](Air& a) { if (a.day() && a.cond(3)) opchat(a, "GLA", "HBB"); }},
@@ -300,7 +300,7 @@ const Rule kRules[] = {
     {at(1390), "coast_station_lf VAS/LOUISBURG", [](Air& a) { lf_coast(a, 15, 25, {24, 900, 4}, "VAS", "LOUISBURG"); }},
     {at(1390), "vsl_lf_channel", [](Air& a) { if (a.min_period(5, 15)) vsl_lf_channel(a); }},
     {at(1391), "rcvg_obs_msg JOS", [](Air& a) { obs_receiving(a, "JOS"); }},
-    {at(1395), "great_lakes_old WHT", [](Air& a) { if (a.hist && a.t.month >= 4 && a.min_period(0, 8)) great_lakes_old(a, "WHT"); }},
+    {at(1395), "great_lakes_old WHT", [](Air& a) { if (a.settings.hist && a.t.month >= 4 && a.min_period(0, 8)) great_lakes_old(a, "WHT"); }},
 };
 // clang-format on
 

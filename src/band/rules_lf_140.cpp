@@ -288,7 +288,7 @@ void kaa(Air& a) {
 
 // 189.0 - 191.0 kHz, KFN's spark call, heard best in the middle of the range.
 void kfn_spark(Air& a) {
-    a.qsa = (a.freq >= 1895 && a.freq <= 1904) ? 1 : 0;
+    a.qsa = (a.settings.freq >= 1895 && a.settings.freq <= 1904) ? 1 : 0;
     if (a.cond(5)) {
         a.spd = 17;
         a.ton = 888;
@@ -326,7 +326,7 @@ void wcc(Air& a) {
 
 // 200.0 kHz, the coast station KBA.
 void kba(Air& a) {
-    if (a.hist && (a.sked(1000) || a.sked(2200))) {
+    if (a.settings.hist && (a.sked(1000) || a.sked(2200))) {
         on_air(a, 20, 1210, 3);
         phillipine_old_coast(a, "KBA");
     }
@@ -443,7 +443,7 @@ const Rule kRules[] = {
     {at(1700), "PJC3 cond", pjc3_wny},
     {at(1700), "PJC3 cond", pjc3_qsa},
     {at(1700), "WNY marker, tfc_anmt WNY, tfc_list_lf WNY", wny},
-    {at(1714), "ufc WBW", [](Air& a) { if (a.hist && a.min_period(30, 38)) ufc(a, "WBW"); }},
+    {at(1714), "ufc WBW", [](Air& a) { if (a.settings.hist && a.min_period(30, 38)) ufc(a, "WBW"); }},
     {at(1714), "KMK spark", [](Air& a) { if (a.eh() && a.ml(15)) spark(a, "KMK", "CQ CQ CQ DE KMK KMK KMK K"); }},
     {at(1720), "usarmy_air_corps AAF", [](Air& a) { air_corps(a, "AAF"); }},
     {at(1720), "can_army VEF/VEX", [](Air& a) { can_army(a, "VEF", "VEX"); }},
@@ -454,8 +454,8 @@ const Rule kRules[] = {
     {at(1720), "can_army VEF/VEV", [](Air& a) { can_army(a, "VEF", "VEV"); }},
     {at(1720), "can_army VEQ/VEV", [](Air& a) { can_army(a, "VEQ", "VEV"); }},
     {at(1720), "can_army VEI/VEV", [](Air& a) { can_army(a, "VEI", "VEV"); }},
-    {at(1751), "ufc WNU", [](Air& a) { if (a.hist && a.min_period(50, 58)) ufc(a, "WNU"); }},
-    {at(1751), "ufc WIO", [](Air& a) { if (a.hist && a.min_period(40, 48)) ufc(a, "WIO"); }},
+    {at(1751), "ufc WNU", [](Air& a) { if (a.settings.hist && a.min_period(50, 58)) ufc(a, "WNU"); }},
+    {at(1751), "ufc WIO", [](Air& a) { if (a.settings.hist && a.min_period(40, 48)) ufc(a, "WIO"); }},
     {at(1760), "clg_cond WHE/WHI", whi},
     {at(1760), "can_army VEG/VET", [](Air& a) { can_army(a, "VEG", "VET"); }},
     {at(1760), "can_army VEJ/VEK", [](Air& a) { can_army(a, "VEJ", "VEK"); }},
@@ -469,7 +469,7 @@ const Rule kRules[] = {
     {at(1785), "aero_wx PIMR", [](Air& a) { if (a.ms(10)) aero_weather(a, "PIMR"); }},
     {at(1785), "aero_wx FNB", [](Air& a) { if (a.ms(15)) aero_weather(a, "FNB"); }},
     {at(1790), "can_army VES/VEZ", [](Air& a) { can_army(a, "VES", "VEZ"); }},
-    {at(1800), "alaska_packers", [](Air& a) { if (a.hist && a.t.month >= 5 && a.t.month <= 9 && a.cond(3)) alaska_packers(a); }},
+    {at(1800), "alaska_packers", [](Air& a) { if (a.settings.hist && a.t.month >= 5 && a.t.month <= 9 && a.cond(3)) alaska_packers(a); }},
     {at(1800), "can_army VEM/VED", [](Air& a) { can_army(a, "VEM", "VED"); }},
     {at(1810), "coast_station_lf TIM/LIMON", [](Air& a) { lf_coast(a, 10, 20, {25, 780, 3}, "TIM", "LIMON"); }},
     {at(1820), "can_army VEM/VEH", [](Air& a) { can_army(a, "VEM", "VEH"); }},
@@ -483,7 +483,7 @@ const Rule kRules[] = {
     {at(1850), "NAP spark", [](Air& a) { if (a.ms(50)) spark(a, "NAP", "NAQ NAQ DE NAP NAP K"); }},
     {at(1850), "NAQ marker", naq},
     {at(1852), "NAX spark", [](Air& a) { if (a.oh() && a.ml(20)) spark(a, "NAX", "CQ CQ CQ DE NAX NAX NAX K"); }},
-    {at(1863), "alaska_packers", [](Air& a) { if (a.hist && a.t.month >= 5 && a.t.month <= 9 && a.cond(3)) alaska_packers(a); }},
+    {at(1863), "alaska_packers", [](Air& a) { if (a.settings.hist && a.t.month >= 5 && a.t.month <= 9 && a.cond(3)) alaska_packers(a); }},
     {at(1870), "LFR spark", [](Air& a) { if (a.ml(15)) spark(a, "LFR", "CQ CQ CQ DE LFR LFR LFR K"); }},
     {at(1870), "PJA cond", pja_cq},
     {at(1870), "PJA cond", pja_lfr},

@@ -38,7 +38,7 @@ void ebb(Air& a) {
 void vwa2(Air& a) {
     if (!a.ms(30)) return;
     get_vsl(a);
-    const std::string ship = a.__vsl + " ";
+    const std::string ship = a.ship_call + " ";
     on_air(a, "VWA2");
     a.send_stack(ship + "DE VWA2 K");
     on_air(a, "VWA2");

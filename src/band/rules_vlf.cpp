@@ -371,7 +371,7 @@ const Rule kRules[] = {
     {at(324), "UFQ marker, auto", [](Air& a) { marker_or_auto(a, "UFQ", "VVV VVV VVV DE UFQ UFQ UFQ            ", 3, 70); }},
     {at(326), "WMY/WSL marker", [](Air& a) { marker(a, "WMY", "VVV VVV VVV DE WMY WMY WMY / WSL            "); }},
     {at(330), "naval_coast NPO/NAAV", [](Air& a) { if (a.ct(1200, 0)) us_fleet_broadcast(a, "NPO"); }},
-    {at(333), "hell", [](Air& a) { if (a.ct(0, 1200)) a.hell(); }},
+    {at(333), "hell", [](Air& a) { if (a.ct(0, 1200)) hell(a); }},
     {at(333), "UA text", [](Air& a) { if (a.ct(1200, 0) && a.min_period(0, 5)) message(a, "UA", "CQ CQ CQ DE UA UA UA QTC 2 = + K"); }},
     {at(341), "PKX marker, telecom_opchat_dx PCG/PKX", [](Air& a) {
         if (a.ct(0, 1200)) marker(a, "PKX", "VVV VVV VVV DE PKX PKX PKX            ");

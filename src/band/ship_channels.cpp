@@ -20,7 +20,7 @@ bool second_in(const Air& a, std::initializer_list<int> seconds) {
 
 void call_ship(Air& a, const char* station) {
     get_vsl(a);
-    clg_cond(a, station, a.__vsl, 2);
+    clg_cond(a, station, a.ship_call, 2);
 }
 
 void ships_425(Air& a) {

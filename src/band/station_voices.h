@@ -4,16 +4,12 @@
 // look their stations up here by call sign at compile time, so a call sign
 // missing from the table does not build.
 
+#include "synth/emission.h"
+
 #include <algorithm>
 #include <string_view>
 
 namespace zenka {
-
-struct Voice {
-    int spd; // words per minute
-    int ton; // beat tone, Hz
-    int qsa; // strength 0 - 5
-};
 
 // One line of band/data/station_voices.txt.
 struct StationVoice {

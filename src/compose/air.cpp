@@ -7,10 +7,8 @@ namespace zenka {
 
 Air::Air(const Clock& c, std::unique_ptr<RandomSource> own, RandomSource* r,
          const ReceiverSettings& s)
-    : own_random_(std::move(own)), clock(c), random(r != nullptr ? *r : *own_random_), settings(s),
-      freq(s.freq), sampling(s.sampling), filter(s.filter), att(s.att), channel(s.channel),
-      hist(s.hist), clips(s.clips), bkgnd(s.bkgnd) {
-    t = clock.utc();
+    : own_random_(std::move(own)), clock(c), random(r != nullptr ? *r : *own_random_), settings(s) {
+    refresh_time();
     out_.settings = s;
 }
 
@@ -22,7 +20,7 @@ Air::Air(const Clock& c, const ReceiverSettings& s)
 Air::~Air() = default;
 
 std::uint32_t Air::myrand() {
-    t = clock.utc();
+    refresh_time();
     return random.next(t);
 }
 
@@ -35,7 +33,7 @@ void Air::Log(std::string_view function, std::string_view info, std::uint32_t pa
     r.function = function;
     r.info = info;
     r.param = param;
-    r.freq = freq;
+    r.freq = settings.freq;
     r.params = params();
     r.spacing = slot_params[0].spacing;
     r.time = clock.utc();
@@ -54,9 +52,9 @@ Composition Air::finish() {
     out_ = Composition{};
     out_.settings = settings;
     c.t = t;
-    c.send_call = send_call;
-    c.contact500 = {svc500, svc500fq, svc500vsl, svc500cst};
-    for (int k = 0; k < send_call && k < kSlots; ++k) {
+    c.slots_closed = open_slot;
+    c.contact500 = contact500;
+    for (int k = 0; k < open_slot && k < kSlots; ++k) {
         const auto i = static_cast<std::size_t>(k);
         c.slots.push_back({send_buf[i], slot_params[i]});
     }

@@ -29,13 +29,13 @@ struct TrafficState {
     int anm_500 = 0;     // set when an announcement or distress call went out on 500 kHz
 
     // The working ship and coast station of a maritime contact.
-    std::string __vsl, __qra; // call sign and name of the working ship
-    int vsl_nr = 0;           // its place in the ship register
-    int coast_nr = 0;         // the coast station's place in coast or mf_coast
-    int coast_mf = 0;         // a medium-frequency coast station is working
-    int anm_sent = 0;         // a traffic-list announcement just went out
-    // A 500 kHz contact sent on to a working frequency: state, frequency, ship, coast station.
-    int svc500 = 0, svc500fq = 0, svc500vsl = 0, svc500cst = 0;
+    std::string ship_call, ship_name; // the working ship's call sign and name (__vsl, __qra)
+    int vsl_nr = 0;   // its place in the ship register
+    int coast_nr = 0; // the coast station's place in coast or mf_coast
+    int coast_mf = 0; // a medium-frequency coast station is working
+    int anm_sent = 0; // a traffic-list announcement just went out
+    // A 500 kHz contact sent on to a working frequency, carried over from the last pass.
+    Contact500 contact500;
 };
 
 class Air : public Schedule, public EmissionParams, public TrafficState {
@@ -54,30 +54,23 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     const Clock& clock;
     RandomSource& random;
 
-    // --- Receiver settings, read-only for generators ---
+    // The receiver's settings, read-only for generators (a.settings.freq, a.settings.hist).
     const ReceiverSettings settings;
-    const int freq;      // tuned frequency in units of 100 Hz
-    const int sampling;  // playback rate multiplier: 4 normal pitch, 3 three quarters
-    const Filter filter; // audio filter, FLT1 or FLT2
-    const int att;       // attenuator
-    const int channel;   // audio channels written into the file header
-    const int hist;      // historical stations
-    const int clips;     // audio clips
-    const int bkgnd;     // background stations
 
     // --- Shared text buffers of the generators ---
     std::string str, str2, str3;
 
     // --- Station voices and message numbering ---
-    int spd1 = 0, ton1 = 0, qsa1 = 0;
-    int spd2 = 0, ton2 = 0, qsa2 = 0;
-    int spd3 = 0, ton3 = 0, qsa3 = 0;
-    int spd4 = 0, ton4 = 0, qsa4 = 0;
-    int spd5 = 0, ton5 = 0, qsa5 = 0;
+    // The five stored voices of a conversation; voice(n) is spd<n>, ton<n>, qsa<n>.
+    std::array<Voice, 5> voices{};
+    Voice& voice(int n) { return voices[static_cast<std::size_t>(n - 1)]; }
+    const Voice& voice(int n) const { return voices[static_cast<std::size_t>(n - 1)]; }
     int nr = 0; // message number
     int gr = 0; // group count
 
-    // --- Randomness ---
+    // --- The moment and randomness ---
+    // Reads the snapshot t afresh from the clock.
+    void refresh_time() { t = clock.utc(); }
     // Refreshes t from the clock and mixes it into the next value.
     std::uint32_t myrand();
     // The runtime's rand(), for the few choices that use it directly.
@@ -95,7 +88,7 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     // --- Send stack ---
     static constexpr std::size_t kSlotChars = 9999;
     std::array<std::string, kSlots + 1> send_buf{}; // the last one catches overflow
-    int send_call = 0;                              // index of the open slot
+    int open_slot = 0; // index of the open slot, the slots closed so far (send_call)
     void send(std::string_view text);
     int wait(int n);
     void send_stack(std::string_view text);
@@ -136,7 +129,6 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     void rtlx(std::string_view text, int shift, int baud);
     void sitor();
     void data(int speed, int strength);
-    void hell() {}
     void fax(int a, int b);
 
     // --- Text elements (each writes its own buffer and returns it) ---
@@ -178,7 +170,8 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     Air(const Clock& clock, std::unique_ptr<RandomSource> own, RandomSource* random,
         const ReceiverSettings& settings);
     void play_teleprinter(int m, std::string_view recording);
-    void voice(int spd_n, int ton_n, int qsa_n);
+    // Makes voice n current and writes the switch to it into the text.
+    void take_voice(int n);
 
     Composition out_;
     struct CarrierFile {

@@ -62,7 +62,7 @@ struct Composition {
     ReceiverSettings settings; // what the pass was composed with (freq among them)
     SystemTime t{};            // the clock snapshot when the pass ended
     std::vector<Slot> slots;   // at most kSlots, in channel order
-    int send_call = 0;         // slots closed, as the send stack counts them
+    int slots_closed = 0;      // slots closed, as the send stack counts them (send_call)
     std::vector<SoundRequest> sounds;
     std::vector<int> meter;     // S-meter strengths shown while composing, in order
     std::vector<LogRecord> log; // records made while composing, in order

@@ -39,7 +39,7 @@ void Air::bug() {
 
 void Air::f1() {
     _f1 = 1;
-    ton2 = ton + 500;
+    voice(2).ton = ton + 500;
 }
 
 void Air::tuning() {

@@ -5,12 +5,12 @@
 namespace zenka {
 
 void Air::stn() {
-    spd = spd1 = 18 + static_cast<int>(myrand() % 8);
-    ton = ton1 = 800 + static_cast<int>(myrand() % 1200);
-    qsa = qsa1 = 1 + static_cast<int>(myrand() % 3);
-    spd2 = 18 + static_cast<int>(myrand() % 8);
-    ton2 = 800 + 10 * static_cast<int>(myrand() % 120);
-    qsa2 = 1 + static_cast<int>(myrand() % 3);
+    spd = voice(1).spd = 18 + static_cast<int>(myrand() % 8);
+    ton = voice(1).ton = 800 + static_cast<int>(myrand() % 1200);
+    qsa = voice(1).qsa = 1 + static_cast<int>(myrand() % 3);
+    voice(2).spd = 18 + static_cast<int>(myrand() % 8);
+    voice(2).ton = 800 + 10 * static_cast<int>(myrand() % 120);
+    voice(2).qsa = 1 + static_cast<int>(myrand() % 3);
     nr = 10 + static_cast<int>(myrand() % 989);
     gr = 15 + static_cast<int>(myrand() % 20);
     rto = _f1 = qrh = sz = katokana = bw = spark = hand = 0;
@@ -19,14 +19,11 @@ void Air::stn() {
 
 void Air::stn_ext() {
     stn();
-    const auto draw = [this](int& speed, int& tone, int& strength) {
-        speed = 18 + static_cast<int>(myrand() % 8);
-        tone = 700 + 10 * static_cast<int>(myrand() % 130);
-        strength = 1 + static_cast<int>(myrand() % 3);
-    };
-    draw(spd3, ton3, qsa3);
-    draw(spd4, ton4, qsa4);
-    draw(spd5, ton5, qsa5);
+    for (int n = 3; n <= 5; ++n) {
+        voice(n).spd = 18 + static_cast<int>(myrand() % 8);
+        voice(n).ton = 700 + 10 * static_cast<int>(myrand() % 130);
+        voice(n).qsa = 1 + static_cast<int>(myrand() % 3);
+    }
 }
 
 void Air::create_params() {

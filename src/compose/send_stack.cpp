@@ -4,7 +4,7 @@ namespace zenka {
 
 void Air::send(std::string_view text) {
     text = text.substr(0, text.find('\0'));
-    std::string& slot = send_buf.at(static_cast<std::size_t>(send_call));
+    std::string& slot = send_buf.at(static_cast<std::size_t>(open_slot));
     const std::size_t room = slot.size() < kSlotChars ? kSlotChars - slot.size() : 0;
     slot.append(text.substr(0, room));
 }
@@ -19,15 +19,15 @@ void Air::send_stack(std::string_view text) {
     send(text);
     wait(5);
     if (rto != 0 || hand != 0 || spacing > 2) wait(40); // hand-sent emissions trail off longer
-    Log("Send Stack", send_buf[static_cast<std::size_t>(send_call)],
-        static_cast<std::uint32_t>(send_call));
-    if (send_call < kSlots) {
-        slot_params[static_cast<std::size_t>(send_call)] = params();
-        ++send_call;
+    Log("Send Stack", send_buf[static_cast<std::size_t>(open_slot)],
+        static_cast<std::uint32_t>(open_slot));
+    if (open_slot < kSlots) {
+        slot_params[static_cast<std::size_t>(open_slot)] = params();
+        ++open_slot;
     } else {
         Log("ERROR!", "ERROR#0250 Send Stack overflowed!", 7);
     }
-    send_buf[static_cast<std::size_t>(send_call)].clear();
+    send_buf[static_cast<std::size_t>(open_slot)].clear();
     stn();
 }
 

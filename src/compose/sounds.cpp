@@ -6,7 +6,7 @@ namespace zenka {
 
 void Air::emit_sound(int tone, int count) {
     Log("SOUND", "ton", static_cast<std::uint32_t>(tone));
-    if (att && qsa > 0) --qsa;
+    if (settings.att && qsa > 0) --qsa;
     carrier_file_ = {tone, qsa, count};
     smetr();
 }
@@ -44,7 +44,7 @@ void Air::fone_cond(int m) {
 // Teleprinter stations are heard as recordings chosen by baud rate and shift; the
 // text they would send is not keyed.
 void Air::play_teleprinter(int m, std::string_view recording) {
-    if (!bkgnd || (m != 0 && t.minute % m != 0)) return;
+    if (!settings.bkgnd || (m != 0 && t.minute % m != 0)) return;
     smetr();
     play_recording(recording);
 }
@@ -92,7 +92,7 @@ void Air::rtlx(std::string_view text, int shift, int baud) {
 }
 
 void Air::sitor() {
-    if (t.second % 3 != 0 || !bkgnd) return;
+    if (t.second % 3 != 0 || !settings.bkgnd) return;
     smetr();
     play_recording("fone/sitorb.wav");
 }
@@ -105,7 +105,7 @@ void Air::data(int speed, int strength) {
 }
 
 void Air::fax(int, int) {
-    if (bkgnd) play_recording("fone/fax-001.wav");
+    if (settings.bkgnd) play_recording("fone/fax-001.wav");
 }
 
 } // namespace zenka

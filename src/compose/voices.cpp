@@ -2,28 +2,27 @@
 
 namespace zenka {
 
-// Makes a stored voice current and writes the switch to it into the text.
-void Air::voice(int speed, int tone, int strength) {
-    spd = speed;
-    ton = tone;
-    qsa = strength;
+void Air::take_voice(int n) {
+    spd = voice(n).spd;
+    ton = voice(n).ton;
+    qsa = voice(n).qsa;
     create_params();
 }
 
 void Air::stn1() {
-    voice(spd1, ton1, qsa1);
+    take_voice(1);
 }
 void Air::stn2() {
-    voice(spd2, ton2, qsa2);
+    take_voice(2);
 }
 void Air::stn3() {
-    voice(spd3, ton3, qsa3);
+    take_voice(3);
 }
 void Air::stn4() {
-    voice(spd4, ton4, qsa4);
+    take_voice(4);
 }
 void Air::stn5() {
-    voice(spd5, ton5, qsa5);
+    take_voice(5);
 }
 
 // One turn of a station in a conversation, and the pause before the next.

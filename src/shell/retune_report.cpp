@@ -58,7 +58,7 @@ RetuneReport common(const Composition& c) {
     r.utc = format("%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", unsigned{c.t.year}, unsigned{c.t.month},
                    unsigned{c.t.day}, unsigned{c.t.hour}, unsigned{c.t.minute},
                    unsigned{c.t.second}, unsigned{c.t.milliseconds});
-    r.send_call = c.send_call;
+    r.slots_closed = c.slots_closed;
     for (std::size_t k = 0; k < c.slots.size(); ++k)
         r.slots.push_back({static_cast<int>(k), c.slots[k].params, 0, c.slots[k].text});
     for (const SoundRequest& s : c.sounds) {
@@ -112,7 +112,7 @@ std::string readable(std::string_view text) {
 
 std::string to_json(const RetuneReport& r) {
     std::string out = format("{\"freq\": %d, \"utc\": \"%s\", \"send_call\": %d, \"slots\": [",
-                             r.freq, r.utc.c_str(), r.send_call);
+                             r.freq, r.utc.c_str(), r.slots_closed);
     for (std::size_t i = 0; i < r.slots.size(); ++i) {
         const SlotReport& s = r.slots[i];
         const EmissionParams& p = s.params;
@@ -144,7 +144,7 @@ std::string to_json(const RetuneReport& r) {
 
 std::string to_text(const RetuneReport& r) {
     std::string out = format("%d.%d kHz  %s  %d slot%s\n", r.freq / 10, r.freq % 10, r.utc.c_str(),
-                             r.send_call, r.send_call == 1 ? "" : "s");
+                             r.slots_closed, r.slots_closed == 1 ? "" : "s");
     for (const SlotReport& s : r.slots) {
         const EmissionParams& p = s.params;
         out += format("channel %d  spd %d ton %d qsa %d rto %d f1 %d sz %d qrh %d qsb %d ",

@@ -34,7 +34,7 @@ struct SoundReport {
 struct RetuneReport {
     int freq = 0;
     std::string utc;
-    int send_call = 0;
+    int slots_closed = 0;
     std::vector<SlotReport> slots;
     std::vector<SoundReport> sounds;
 };

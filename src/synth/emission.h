@@ -3,6 +3,15 @@
 
 namespace zenka {
 
+// A station's voice: its keying speed, beat tone and strength.
+struct Voice {
+    int spd = 0; // words per minute
+    int ton = 0; // beat tone, Hz
+    int qsa = 0; // strength 0 - 5
+
+    friend bool operator==(const Voice&, const Voice&) = default;
+};
+
 struct EmissionParams {
     int spd = 20;     // words per minute; a dot unit lasts 1.2 / spd seconds
     int qsa = 3;      // strength step 0 (weakest) .. 5

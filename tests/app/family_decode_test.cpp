@@ -115,7 +115,7 @@ std::optional<Sample> find_slot(const std::string& family, const Station& statio
         Air a(clock, random, settings);
         a.stn();
         band(a);
-        for (int k = 0; k < a.send_call && k < Air::kSlots; ++k) {
+        for (int k = 0; k < a.open_slot && k < Air::kSlots; ++k) {
             const std::string& text = a.send_buf[static_cast<std::size_t>(k)];
             // Enough to read in the first seconds: letters, not mostly pauses,
             const std::string head = text.substr(0, 60);

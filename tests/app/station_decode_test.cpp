@@ -93,7 +93,7 @@ std::vector<Candidate> fixed_text_stations() {
             if (!std::regex_match(first, m, item)) continue;
             const std::string call = m[1];
             const auto when = test::sweep_rule(rule, [&](const Air& a) {
-                return a.send_call > 0 && a.send_buf[0].find(call) != std::string::npos;
+                return a.open_slot > 0 && a.send_buf[0].find(call) != std::string::npos;
             });
             if (when) out.push_back({test::first_frequency(rule), format_utc(*when), call});
         }
@@ -138,7 +138,7 @@ std::vector<Candidate> working_stations(const std::regex& item, int call_group) 
                 Air a(clock, random, settings);
                 a.stn();
                 rule.act(a);
-                for (int k = 0; k < a.send_call && k < Air::kSlots && !when; ++k) {
+                for (int k = 0; k < a.open_slot && k < Air::kSlots && !when; ++k) {
                     const std::string& text = a.send_buf[static_cast<std::size_t>(k)];
                     if (text.find(call) != std::string::npos && plain_slot(a, k) &&
                         letters_and_figures(text).size() >= 20)
@@ -190,7 +190,7 @@ std::vector<Candidate> calling_exchanges() {
         Air a(clock, random, settings);
         a.stn();
         rule->act(a);
-        for (int s = 0; s < a.send_call && s < Air::kSlots; ++s) {
+        for (int s = 0; s < a.open_slot && s < Air::kSlots; ++s) {
             const std::string& text = a.send_buf[static_cast<std::size_t>(s)];
             const std::string plain = test::plain_text(text);
             const EmissionParams& p = a.slot_params[static_cast<std::size_t>(s)];

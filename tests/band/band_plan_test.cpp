@@ -197,9 +197,9 @@ TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
             bool open_text = false;
             test::sweep_rule(rule, [&](const Air& a) {
                 std::string texts;
-                for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
+                for (int k = 0; k < a.open_slot && k < Air::kSlots; ++k)
                     texts += upper(a.send_buf[static_cast<std::size_t>(k)]) + "\n";
-                const auto open = static_cast<std::size_t>(std::min(a.send_call, Air::kSlots));
+                const auto open = static_cast<std::size_t>(std::min(a.open_slot, Air::kSlots));
                 open_text = open_text || !a.send_buf[open].empty();
                 bool played = false;
                 for (const SoundRequest& sound : a.so_far().sounds)
@@ -208,7 +208,7 @@ TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
                     const Expected& e = wanted[i];
                     seen[i] = seen[i] ||
                               (!e.call.empty() && texts.find(e.call) != std::string::npos) ||
-                              (e.recording && played) || (e.slot && a.send_call > 0);
+                              (e.recording && played) || (e.slot && a.open_slot > 0);
                 }
                 return std::all_of(seen.begin(), seen.end(), [](bool b) { return b; });
             });
@@ -223,7 +223,7 @@ TEST(BandPlan, EveryRuleSendsTheStationsItNames) {
 
 // The first slot whose text holds `call` as a word, or -1.
 int first_slot_with(const Air& a, const std::string& call) {
-    for (int k = 0; k < a.send_call && k < Air::kSlots; ++k) {
+    for (int k = 0; k < a.open_slot && k < Air::kSlots; ++k) {
         std::string text = " ";
         text.append(upper(a.send_buf[static_cast<std::size_t>(k)])).append(" ");
         for (std::size_t at = text.find(call); at != std::string::npos;

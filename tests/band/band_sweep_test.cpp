@@ -59,7 +59,7 @@ Pass compose_pass(int k, int freq) {
     Air a(clock, random, settings_of(k, freq));
     a.stn();
     band(a);
-    const auto open = static_cast<std::size_t>(std::min(a.send_call, Air::kSlots));
+    const auto open = static_cast<std::size_t>(std::min(a.open_slot, Air::kSlots));
     Pass p{{}, a.send_buf[open]};
     p.composition = a.finish();
     return p;
@@ -140,7 +140,7 @@ std::string faults_of(const Pass& pass) {
 }
 
 bool same(const Composition& x, const Composition& y) {
-    return x.slots == y.slots && x.send_call == y.send_call && x.sounds == y.sounds &&
+    return x.slots == y.slots && x.slots_closed == y.slots_closed && x.sounds == y.sounds &&
            x.meter == y.meter;
 }
 

@@ -47,7 +47,7 @@ class Beacons : public ::testing::Test {
     }
 
     static std::vector<std::string> texts(const Air& a) {
-        return {a.send_buf.begin(), a.send_buf.begin() + a.send_call};
+        return {a.send_buf.begin(), a.send_buf.begin() + a.open_slot};
     }
 
     static void expect_params(const Air& a, int k, int spd, int ton, int qsa) {
@@ -118,7 +118,7 @@ TEST_F(Beacons, EveryNdbSlotHoldsItsIdent) {
             if (m.freq == n.freq)
                 expected.push_back(times(std::string(m.call) + blanks(17), 50) + kClose);
         EXPECT_EQ(texts(*a), expected) << n.freq;
-        for (int k = 0; k < a->send_call; ++k) {
+        for (int k = 0; k < a->open_slot; ++k) {
             const EmissionParams& p = a->slot_params[static_cast<std::size_t>(k)];
             EXPECT_GE(p.spd, 10);
             EXPECT_LE(p.spd, 12);
@@ -148,7 +148,7 @@ TEST_F(Beacons, SpeedAndToneOfAnNdbAreDrawnOnEveryRetune) {
         const std::string when = "2026-12-08T12:" + std::to_string(m) + ":06Z";
         auto a = tuned(1900, when.c_str());
         beacons(*a);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         drawn.insert({a->slot_params[0].spd, a->slot_params[0].ton});
     }
     EXPECT_GT(drawn.size(), 1u);
@@ -164,7 +164,7 @@ TEST_F(Beacons, BelowNineteenKilohertzNothingIsTouched) {
         beacons(*a);
         EXPECT_EQ(a->ton, 1234) << freq;
         EXPECT_EQ(a->qsa, 3) << freq;
-        EXPECT_EQ(a->send_call, 0) << freq;
+        EXPECT_EQ(a->open_slot, 0) << freq;
     }
     for (int freq : {190, 3333, 9999}) {
         auto a = tuned(freq, "2026-12-08T12:00:00Z");
@@ -173,7 +173,7 @@ TEST_F(Beacons, BelowNineteenKilohertzNothingIsTouched) {
         beacons(*a);
         EXPECT_EQ(a->ton, 752) << freq;
         EXPECT_EQ(a->qsa, 1) << freq;
-        EXPECT_EQ(a->send_call, 0) << freq;
+        EXPECT_EQ(a->open_slot, 0) << freq;
     }
 }
 
@@ -183,7 +183,7 @@ TEST_F(Beacons, AFrequencyWithNoBeaconClosesNoSlot) {
         for (int freq : {3333, 3970, 4045}) {
             auto a = tuned(freq, when);
             beacons(*a);
-            EXPECT_EQ(a->send_call, 0) << freq << " " << when;
+            EXPECT_EQ(a->open_slot, 0) << freq << " " << when;
             EXPECT_TRUE(a->send_buf[0].empty()) << freq << " " << when;
         }
     }
@@ -193,7 +193,7 @@ TEST_F(Beacons, OmegaIsSilent) {
     auto a = tuned(120, "2026-12-08T12:00:00Z");
     const EmissionParams before = a->params();
     omega(*a);
-    EXPECT_EQ(a->send_call, 0);
+    EXPECT_EQ(a->open_slot, 0);
     EXPECT_TRUE(a->send_buf[0].empty());
     EXPECT_EQ(a->params(), before);
     EXPECT_TRUE(a->so_far().sounds.empty());
@@ -235,7 +235,7 @@ TEST_F(Beacons, IndividualIdents) {
         SCOPED_TRACE(std::to_string(c.freq) + " " + c.when);
         auto a = tuned(c.freq, c.when);
         beacons(*a);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         expect_still(a->send_buf[0], c.text);
         expect_params(*a, 0, c.spd, c.ton, c.qsa);
     }
@@ -255,11 +255,11 @@ TEST_F(Beacons, IdentsSharingAFrequencyKeepTheirOwnMinutes) {
     // 362.0 kHz: 4YE in minutes divisible by 13, LMJ in its five-minute slots.
     auto a = tuned(3620, "2026-12-08T07:26:01Z");
     beacons(*a);
-    ASSERT_EQ(a->send_call, 1);
+    ASSERT_EQ(a->open_slot, 1);
     expect_still(a->send_buf[0], "4YE 08           ");
     auto b = tuned(3620, "2026-12-08T02:20:00Z");
     beacons(*b);
-    ASSERT_EQ(b->send_call, 1); // 20 is not divisible by 13
+    ASSERT_EQ(b->open_slot, 1); // 20 is not divisible by 13
     expect_still(b->send_buf[0], "LMJ  ");
 }
 
@@ -279,7 +279,7 @@ TEST_F(Beacons, CharacterBeaconsInTheFirstFiveMinutes) {
 
     auto a = tuned(2905, "2026-12-08T12:02:01Z");
     beacons(*a);
-    ASSERT_EQ(a->send_call, 1);
+    ASSERT_EQ(a->open_slot, 1);
     expect_params(*a, 0, 12, 800, 1);
 }
 
@@ -411,11 +411,11 @@ TEST_F(Beacons, LetterSchedules) {
             bool expected = false;
             for (int s : starts[static_cast<std::size_t>(schedule)])
                 expected = expected || (minute >= s && minute < s + 10);
-            a->send_call = 0;
+            a->open_slot = 0;
             a->send_buf[0].clear();
             a->t.minute = static_cast<std::uint16_t>(minute);
             marine_beacon(*a, 'R', schedule);
-            ASSERT_EQ(a->send_call, expected ? 1 : 0) << schedule << " " << minute;
+            ASSERT_EQ(a->open_slot, expected ? 1 : 0) << schedule << " " << minute;
             if (expected) {
                 EXPECT_EQ(a->send_buf[0], times("R     ", 25) + kClose);
             }
@@ -426,11 +426,11 @@ TEST_F(Beacons, LetterSchedules) {
 TEST_F(Beacons, PatternMinutes) {
     auto a = tuned(0, "2026-12-08T12:00:00Z");
     const auto keys = [&a](int minute, int now) {
-        a->send_call = 0;
+        a->open_slot = 0;
         a->send_buf[0].clear();
         a->t.minute = static_cast<std::uint16_t>(now);
         marine_beacon2(*a, "XYZ", 0, minute);
-        return a->send_call == 1;
+        return a->open_slot == 1;
     };
     for (int now = 0; now < 60; ++now) {
         EXPECT_EQ(keys(14, now), now == 14 || now == 15 || now == 44 || now == 45) << now;
@@ -447,7 +447,7 @@ TEST_F(Beacons, KeyingPatterns) {
     const auto pattern = [&](int type) {
         auto a = tuned(0, "2026-12-08T12:00:00Z");
         marine_beacon2(*a, "AB", type, 0);
-        EXPECT_EQ(a->send_call, 1) << type;
+        EXPECT_EQ(a->open_slot, 1) << type;
         if (type >= 13) {
             expect_params(*a, 0, 5, 752, 2);
         } else {
@@ -527,7 +527,7 @@ TEST_F(Beacons, At315kHzACarrierAndAPauseWithoutRetune) {
               (std::vector<std::string>{"P  P  P  TTTTTTTTTTTTTTTTTT P  P  P" + kClose, nu}));
     auto c = tuned(3150, "2026-12-08T12:11:00Z");
     beacons(*c);
-    EXPECT_EQ(c->send_call, 0);
+    EXPECT_EQ(c->open_slot, 0);
     EXPECT_TRUE(c->so_far().sounds.empty());
 }
 

@@ -90,7 +90,7 @@ TEST_F(Dispatcher, LogsTheStartAndTheSlotsFilled) {
 TEST_F(Dispatcher, AFrequencyWithNothingOnItFillsNoSlot) {
     auto a = tuned(3333, "2026-12-08T12:00:00Z");
     band(*a);
-    EXPECT_EQ(a->send_call, 0);
+    EXPECT_EQ(a->open_slot, 0);
     EXPECT_EQ(log().back(), "band end 0 MHz|send_call|0");
     EXPECT_TRUE(sounds().empty());
 }
@@ -98,7 +98,7 @@ TEST_F(Dispatcher, AFrequencyWithNothingOnItFillsNoSlot) {
 TEST_F(Dispatcher, DistressTextsAtTheirMinute) {
     auto a = tuned(5000, "2026-12-08T06:13:50Z");
     band(*a);
-    ASSERT_EQ(a->send_call, 3); // the ships' calls after it: the text is no announcement
+    ASSERT_EQ(a->open_slot, 3); // the ships' calls after it: the text is no announcement
     EXPECT_TRUE(a->send_buf[0].starts_with("DDD SOS DE NMO 090613Z THE VESSEL TAI KI IS SINKING"));
     EXPECT_TRUE(a->send_buf[0].ends_with("ETA = DE NMO ]" + std::string(20, ' ')));
     EXPECT_EQ(a->slot_params[0].spd, 16);
@@ -107,7 +107,7 @@ TEST_F(Dispatcher, DistressTextsAtTheirMinute) {
 
     auto b = tuned(5005, "2026-12-08T11:47:50Z");
     band(*b);
-    ASSERT_EQ(b->send_call, 1);
+    ASSERT_EQ(b->open_slot, 1);
     EXPECT_TRUE(b->send_buf[0].starts_with("DDD DE DAN DAN DAN = GERMAN MS MARIANNEWEHR / DIPJ"));
     EXPECT_TRUE(b->send_buf[0].ends_with("= 141148Z + DE DAN" + std::string(20, ' ')));
     EXPECT_EQ(b->slot_params[0].ton, 900);
@@ -120,7 +120,7 @@ TEST_F(Dispatcher, TheThreeFrequenciesOf500kHzAreOne) {
         auto a = tuned(freq, "2026-12-08T06:13:13Z");
         band(*a);
         std::string all;
-        for (int k = 0; k < a->send_call; ++k)
+        for (int k = 0; k < a->open_slot; ++k)
             all += a->send_buf[k] + "|";
         texts.push_back(all);
     }
@@ -132,7 +132,7 @@ TEST_F(Dispatcher, TheThreeFrequenciesOf500kHzAreOne) {
 TEST_F(Dispatcher, SilencePeriodOnlyAShortCheckEarlyInTheMinute) {
     auto a = tuned(5000, "2026-12-08T10:16:10Z");
     band(*a);
-    ASSERT_EQ(a->send_call, 1);
+    ASSERT_EQ(a->open_slot, 1);
     const std::string& s = a->send_buf[0];
     // A pause, then three turns, each behind the switch to its station's voice.
     EXPECT_EQ(s.find_first_not_of(' ') % 4, 0u);
@@ -142,21 +142,21 @@ TEST_F(Dispatcher, SilencePeriodOnlyAShortCheckEarlyInTheMinute) {
 
     auto late = tuned(5000, "2026-12-08T10:16:40Z");
     band(*late);
-    EXPECT_EQ(late->send_call, 0);
+    EXPECT_EQ(late->open_slot, 0);
     // Not even the tuning of second 2 / 13 / 41.
     auto tuning = tuned(5000, "2026-12-08T10:46:41Z");
     band(*tuning);
-    EXPECT_EQ(tuning->send_call, 0);
+    EXPECT_EQ(tuning->open_slot, 0);
 }
 
 TEST_F(Dispatcher, StationsTuneUpInTheOrdinaryMinutes) {
     auto a = tuned(5000, "2026-12-08T10:21:41Z");
     band(*a);
-    ASSERT_EQ(a->send_call, 3); // after the faint and the clear ship's call
+    ASSERT_EQ(a->open_slot, 3); // after the faint and the clear ship's call
     EXPECT_EQ(a->send_buf[2].front(), '\x04');
     auto quiet = tuned(5000, "2026-12-08T10:30:41Z"); // minute 30: nothing of that kind
     band(*quiet);
-    EXPECT_EQ(quiet->send_call, 0);
+    EXPECT_EQ(quiet->open_slot, 0);
 }
 
 TEST_F(Dispatcher, CarriersOfTheMediumWaveRasters) {
@@ -200,7 +200,7 @@ TEST_F(Dispatcher, BackgroundOffSilencesCarriersButNotStations) {
     EXPECT_TRUE(sounds().empty());
     auto b = tuned(5000, "2026-12-08T10:21:41Z", off);
     band(*b);
-    EXPECT_EQ(b->send_call, 3);
+    EXPECT_EQ(b->open_slot, 3);
     auto c = tuned(600, "2026-12-08T10:21:42Z", off); // a background voice clip's frequency
     band(*c);
     EXPECT_TRUE(sounds().empty());

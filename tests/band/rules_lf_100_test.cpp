@@ -82,24 +82,24 @@ TEST_F(Rules_lf_100, TimeSignalAndIqzSparkShare100kHz) {
     expect_voice(*a, 1, 13, 560, 4);
     EXPECT_EQ(a->slot_params[1].spark, 1);
 
-    EXPECT_EQ(pass(1000, "2024-01-07T16:49:10Z")->send_call, 0);
+    EXPECT_EQ(pass(1000, "2024-01-07T16:49:10Z")->open_slot, 0);
     EXPECT_EQ(slots(*pass(1000, "2024-01-07T16:54:10Z")).size(), 1u);
     auto c = pass(1000, "2024-01-07T16:50:10Z");
     ASSERT_EQ(slots(*c).size(), 1u);
     EXPECT_EQ(c->send_buf[0], spark_call("IDR IDR IDR DE IQZ IQZ IQZ QTC 3 K"));
-    EXPECT_EQ(pass(1000, "2024-01-07T20:50:10Z")->send_call, 0);
+    EXPECT_EQ(pass(1000, "2024-01-07T20:50:10Z")->open_slot, 0);
 
     // The morning call in minutes 20 - 29 of 06:00 - 09:59.
     auto d = pass(1000, "2024-01-07T06:20:00Z");
     ASSERT_EQ(slots(*d).size(), 1u);
     EXPECT_EQ(d->send_buf[0], spark_call("CQ CQ CQ DE IQZ IQZ IQZ QRU? K"));
-    EXPECT_EQ(pass(1000, "2024-01-07T09:30:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1000, "2024-01-07T09:30:00Z")->open_slot, 0);
 
     // Without HIST the spark calls are not heard.
     ReceiverSettings no_hist;
     no_hist.hist = 0;
     auto e = pass(1000, "2024-01-07T06:25:00Z", no_hist);
-    EXPECT_EQ(e->send_call, 0);
+    EXPECT_EQ(e->open_slot, 0);
 }
 
 TEST_F(Rules_lf_100, TeleprinterAndWeatherOn100kHz) {
@@ -124,8 +124,8 @@ TEST_F(Rules_lf_100, TeleprinterAndWeatherOn100kHz) {
     EXPECT_EQ(q->send_buf[0], spark_call("CQ CQ CQ DE IQZ IQZ IQZ QRU? K"));
     pass_heard(1000, "2024-01-07T09:05:00Z");
     EXPECT_TRUE(recordings().empty());
-    EXPECT_EQ(pass(1000, "2024-01-07T08:05:00Z")->send_call, 0);
-    EXPECT_EQ(pass(1000, "2024-01-07T20:04:00Z")->send_call, 1);
+    EXPECT_EQ(pass(1000, "2024-01-07T08:05:00Z")->open_slot, 0);
+    EXPECT_EQ(pass(1000, "2024-01-07T20:04:00Z")->open_slot, 1);
 
     // JTJ's marker from 10:00 to 14:54, not in the time-signal minutes.
     auto j = pass(1000, "2024-01-07T14:54:00Z");
@@ -135,7 +135,7 @@ TEST_F(Rules_lf_100, TeleprinterAndWeatherOn100kHz) {
     auto k = pass(1000, "2024-01-07T10:55:00Z");
     ASSERT_EQ(slots(*k).size(), 1u);
     EXPECT_EQ(k->send_buf[0], time_signal(""));
-    EXPECT_EQ(pass(1000, "2024-01-07T15:00:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1000, "2024-01-07T15:00:00Z")->open_slot, 0);
 }
 
 TEST_F(Rules_lf_100, NavalMarkersAndTimeSignalOn102kHz) {
@@ -157,7 +157,7 @@ TEST_F(Rules_lf_100, NavalMarkersAndTimeSignalOn102kHz) {
     auto c = pass(1020, "2024-01-07T06:59:00Z");
     ASSERT_EQ(slots(*c).size(), 1u);
     EXPECT_EQ(c->send_buf[0], time_signal("NAR"));
-    EXPECT_EQ(pass(1020, "2024-01-07T07:55:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1020, "2024-01-07T07:55:00Z")->open_slot, 0);
 
     auto d = pass(1020, "2024-01-07T12:00:00Z");
     ASSERT_EQ(slots(*d).size(), 1u);
@@ -190,7 +190,7 @@ TEST_F(Rules_lf_100, NavalMarkersAndTimeSignalOn104kHz) {
     auto c = pass(1040, "2024-01-07T11:55:00Z");
     ASSERT_EQ(slots(*c).size(), 1u);
     EXPECT_EQ(c->send_buf[0], time_signal("NPW"));
-    EXPECT_EQ(pass(1040, "2024-01-07T10:55:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1040, "2024-01-07T10:55:00Z")->open_slot, 0);
 
     auto d = pass(1040, "2024-01-07T17:59:00Z");
     ASSERT_EQ(slots(*d).size(), 2u);
@@ -283,9 +283,9 @@ TEST_F(Rules_lf_100, SparkCallsOn120kHzBeforeAndAfterNoon) {
     expect_voice(*b, 0, 23, 565, 4);
     for (const char* when : {"2024-01-07T11:52:00Z", "2024-01-07T12:02:00Z", "2024-01-07T11:48:00Z",
                              "2024-01-07T00:07:00Z"})
-        EXPECT_EQ(pass(1200, when)->send_call, 0) << when;
-    EXPECT_EQ(pass(1200, "2024-01-07T00:02:00Z")->send_call, 1);
-    EXPECT_EQ(pass(1200, "2024-01-07T23:52:00Z")->send_call, 1);
+        EXPECT_EQ(pass(1200, when)->open_slot, 0) << when;
+    EXPECT_EQ(pass(1200, "2024-01-07T00:02:00Z")->open_slot, 1);
+    EXPECT_EQ(pass(1200, "2024-01-07T23:52:00Z")->open_slot, 1);
 }
 
 TEST_F(Rules_lf_100, MarkersAndTextsOn125kHz) {
@@ -322,10 +322,10 @@ TEST_F(Rules_lf_100, MarkersAndTextsOn125kHz) {
     // The ship channel's minutes are left free; the texts keep to their five minutes.
     for (const char* when : {"2024-01-07T00:23:00Z", "2024-01-07T08:27:00Z", "2024-01-07T16:55:00Z",
                              "2024-01-07T07:59:00Z"})
-        EXPECT_EQ(pass(1250, when)->send_call, 0) << when;
-    EXPECT_EQ(pass(1250, "2024-01-07T00:22:00Z")->send_call, 1);
-    EXPECT_EQ(pass(1250, "2024-01-07T00:28:00Z")->send_call, 1);
-    EXPECT_EQ(pass(1250, "2024-01-07T00:35:00Z")->send_call, 1);
+        EXPECT_EQ(pass(1250, when)->open_slot, 0) << when;
+    EXPECT_EQ(pass(1250, "2024-01-07T00:22:00Z")->open_slot, 1);
+    EXPECT_EQ(pass(1250, "2024-01-07T00:28:00Z")->open_slot, 1);
+    EXPECT_EQ(pass(1250, "2024-01-07T00:35:00Z")->open_slot, 1);
 }
 
 TEST_F(Rules_lf_100, NavalStationsShare132kHz) {
@@ -418,8 +418,8 @@ TEST_F(Rules_lf_100, NhcCallKeyedByBugInF1) {
         EXPECT_EQ(a->slot_params[0]._f1, 1);
         EXPECT_LT(a->slot_params[0].rto, 40);
     }
-    EXPECT_EQ(pass(1350, "2024-01-07T13:39:00Z")->send_call, 0);
-    EXPECT_EQ(pass(1350, "2024-01-07T13:45:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1350, "2024-01-07T13:39:00Z")->open_slot, 0);
+    EXPECT_EQ(pass(1350, "2024-01-07T13:45:00Z")->open_slot, 0);
 }
 
 TEST_F(Rules_lf_100, DataBurstsAtTheirRangeEdges) {
@@ -442,10 +442,10 @@ TEST_F(Rules_lf_100, DataBurstsAtTheirRangeEdges) {
         EXPECT_EQ(a->slot_params[0]._f1, 1);
     }
     for (int freq : {1103, 1107, 1235, 1239, 1289, 1293, 1332, 1336, 1355, 1357})
-        EXPECT_EQ(pass(freq, "2024-01-07T13:10:00Z")->send_call, 0) << freq;
-    EXPECT_EQ(pass(1104, "2024-01-07T12:50:00Z")->send_call, 0);
-    EXPECT_EQ(pass(1237, "2024-01-07T13:10:00Z")->send_call, 0);
-    EXPECT_EQ(pass(1356, "2024-01-07T12:10:00Z")->send_call, 0);
+        EXPECT_EQ(pass(freq, "2024-01-07T13:10:00Z")->open_slot, 0) << freq;
+    EXPECT_EQ(pass(1104, "2024-01-07T12:50:00Z")->open_slot, 0);
+    EXPECT_EQ(pass(1237, "2024-01-07T13:10:00Z")->open_slot, 0);
+    EXPECT_EQ(pass(1356, "2024-01-07T12:10:00Z")->open_slot, 0);
 }
 
 TEST_F(Rules_lf_100, SingleLetterMarkerThenDataOn129kHz) {
@@ -478,7 +478,7 @@ TEST_F(Rules_lf_100, VrtAnnouncesItsListOn1333kHz) {
         EXPECT_NE(b->send_buf[0].find("QTE? K"), std::string::npos) << b->send_buf[0];
     }
     // Only 133.3 kHz carries the announcement.
-    EXPECT_EQ(pass(1334, "2024-01-07T04:50:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1334, "2024-01-07T04:50:00Z")->open_slot, 0);
 }
 
 TEST_F(Rules_lf_100, FacsimileAtItsWindows) {
@@ -530,7 +530,7 @@ TEST_F(Rules_lf_100, TimedTextsAndSparkAnswers) {
         << j->send_buf[0];
     EXPECT_TRUE(j->send_buf[0].ends_with(" + DE JMC ]" + kTail));
     expect_voice(*j, 0, 24, 912, 5);
-    EXPECT_EQ(pass(1226, "2024-01-07T18:05:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1226, "2024-01-07T18:05:00Z")->open_slot, 0);
 
     // 107.0 kHz: GYF calls at minutes 10 and 40, GYO at 25 and 55, over the marker.
     auto g = pass(1070, "2024-01-07T12:40:00Z");
@@ -576,7 +576,7 @@ TEST_F(Rules_lf_100, TimedTextsAndSparkAnswers) {
     ASSERT_EQ(slots(*z).size(), 1u);
     EXPECT_EQ(z->send_buf[0], "CQ CQ CQ DE IZ IZ IZ K" + kTail);
     expect_voice(*z, 0, 14, 640, 2);
-    EXPECT_EQ(pass(1390, "2024-01-07T09:45:00Z")->send_call, 0);
+    EXPECT_EQ(pass(1390, "2024-01-07T09:45:00Z")->open_slot, 0);
 }
 
 TEST_F(Rules_lf_100, EiffelTowerSignalsOverOkp) {

@@ -69,7 +69,7 @@ bool is_hand_call(const std::string& slot, const std::string& opening, const std
 
 // Every emission closed its slot: nothing is left in the open one.
 void expect_closed(const Air& a) {
-    EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(std::min(a.send_call, Air::kSlots))].empty());
+    EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(std::min(a.open_slot, Air::kSlots))].empty());
 }
 
 TEST_F(Rules_lf_140, UgeCallsInMinutesDivisibleByFourAsItsOwnEmission) {
@@ -77,7 +77,7 @@ TEST_F(Rules_lf_140, UgeCallsInMinutesDivisibleByFourAsItsOwnEmission) {
         auto a = at(1400, 9, minute);
         expect_closed(*a);
         if (minute % 4 != 0) {
-            EXPECT_EQ(a->send_call, 0) << minute;
+            EXPECT_EQ(a->open_slot, 0) << minute;
             continue;
         }
         ASSERT_EQ(slots(*a), std::vector<std::string>{"CQ CQ CQ DE UGE UGE +K" + kTail}) << minute;
@@ -96,13 +96,13 @@ TEST_F(Rules_lf_140, OknWeatherCallAtItsSixteenSlots) {
         expect_closed(*a);
     }
     for (int hhmm : {114, 120, 130, 1915, 2250, 2315})
-        EXPECT_EQ(at(1410, hhmm / 100, hhmm % 100)->send_call, 0) << hhmm;
+        EXPECT_EQ(at(1410, hhmm / 100, hhmm % 100)->open_slot, 0) << hhmm;
 }
 
 TEST_F(Rules_lf_140, OvkTeleprinterInEvenHoursOnly) {
     auto a = at(1410, 4, 15);
     EXPECT_TRUE(played("fone/rtt-001.wav"));
-    EXPECT_EQ(a->send_call, 1); // OKN's call beside it
+    EXPECT_EQ(a->open_slot, 1); // OKN's call beside it
     out.clear();
     at(1410, 5, 15);
     EXPECT_FALSE(played("fone/rtt-001.wav"));
@@ -160,7 +160,7 @@ TEST_F(Rules_lf_140, CallingFrequencyIdentsBeforeTheAnnouncements) {
         EXPECT_TRUE(is_anm(s[1], "WCC", "HR TFC LIST QSW 147.5 KCS"));
     }
     auto uik = at(1430, 10, 20);
-    ASSERT_GE(uik->send_call, 2);
+    ASSERT_GE(uik->open_slot, 2);
     EXPECT_EQ(uik->send_buf[0], glsm + kTail);
     EXPECT_TRUE(is_anm(uik->send_buf[1], "UIK", "  = ZDR QRU? SLV 139 KGC PSE K"));
     expect_voice(*uik, 1, 33, 755, 2);
@@ -186,14 +186,14 @@ TEST_F(Rules_lf_140, IdentsAndTrafficListAt149) {
     for (auto [h, m] : {HM{10, 48}, HM{23, 18}, HM{23, 22}})
         EXPECT_EQ(slots(*at(1490, h, m)), std::vector<std::string>{glsm + kTail}) << h << ":" << m;
     for (auto [h, m] : {HM{11, 47}, HM{11, 53}, HM{22, 17}, HM{10, 53}, HM{23, 23}})
-        EXPECT_EQ(at(1490, h, m)->send_call, 0) << h << ":" << m;
+        EXPECT_EQ(at(1490, h, m)->open_slot, 0) << h << ":" << m;
 
     auto wax = at(1490, 11, 5);
-    ASSERT_EQ(wax->send_call, 1);
+    ASSERT_EQ(wax->open_slot, 1);
     EXPECT_TRUE(is_anm(wax->send_buf[0], "WAX", "HR TFC LIST +"));
     expect_voice(*wax, 0, 24, 911, 3);
-    EXPECT_EQ(at(1490, 12, 5)->send_call, 0);
-    EXPECT_EQ(at(1490, 11, 10)->send_call, 0);
+    EXPECT_EQ(at(1490, 12, 5)->open_slot, 0);
+    EXPECT_EQ(at(1490, 11, 10)->open_slot, 0);
 }
 
 TEST_F(Rules_lf_140, DgSparkOnSundaysOnly) {
@@ -205,21 +205,21 @@ TEST_F(Rules_lf_140, DgSparkOnSundaysOnly) {
         EXPECT_EQ(a->slot_params[0].spark, 1);
     }
     for (auto [h, m] : {HM{7, 4}, HM{8, 0}, HM{13, 4}, HM{14, 0}, HM{18, 4}, HM{19, 0}, HM{12, 30}})
-        EXPECT_EQ(at(1540, h, m)->send_call, 0) << h << ":" << m;
-    EXPECT_EQ(at(1540, 7, 5, 0, 0, "2024-01-08")->send_call, 0);   // Monday
-    EXPECT_EQ(at(1540, 13, 30, 0, 0, "2024-01-13")->send_call, 0); // Saturday
+        EXPECT_EQ(at(1540, h, m)->open_slot, 0) << h << ":" << m;
+    EXPECT_EQ(at(1540, 7, 5, 0, 0, "2024-01-08")->open_slot, 0);   // Monday
+    EXPECT_EQ(at(1540, 13, 30, 0, 0, "2024-01-13")->open_slot, 0); // Saturday
     ReceiverSettings no_hist;
     no_hist.hist = 0;
     auto quiet = pass(1540, "2024-01-07T07:30:00Z", no_hist);
-    EXPECT_EQ(quiet->send_call, 0);
+    EXPECT_EQ(quiet->open_slot, 0);
 }
 
 TEST_F(Rules_lf_140, HandCallsCarryTheirTextOnOddMilliseconds) {
     auto even = at(1429, 12, 45, 0, 2);
-    ASSERT_EQ(even->send_call, 1);
+    ASSERT_EQ(even->open_slot, 1);
     EXPECT_TRUE(is_hand_call(even->send_buf[0], "CUA CUA DE ICEJ ICEJ ", "")) << even->send_buf[0];
     auto odd = at(1429, 12, 59, 0, 3);
-    ASSERT_EQ(odd->send_call, 1);
+    ASSERT_EQ(odd->open_slot, 1);
     EXPECT_TRUE(is_hand_call(odd->send_buf[0], "CUA CUA DE ICEJ ICEJ ", "QTC 1 K"));
     expect_voice(*odd, 0, 15, 677, 3);
     EXPECT_EQ(odd->slot_params[0].hand, 1);
@@ -230,14 +230,14 @@ TEST_F(Rules_lf_140, HandCallsCarryTheirTextOnOddMilliseconds) {
 TEST_F(Rules_lf_140, ShipAndFnpShareTheHourAt150) {
     for (int minute : {20, 29}) {
         auto a = at(1500, 3, minute, 0, 1);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_TRUE(is_hand_call(a->send_buf[0], "VVV VVV VVV ", "VWC VWC QTC? K"));
         expect_voice(*a, 0, 18, 760, 2);
         EXPECT_EQ(a->slot_params[0]._f1, 1);
     }
     for (int minute : {30, 54}) {
         auto a = at(1500, 3, minute);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         expect_still(a->send_buf[0], "VVV VVV VVV DE FNP FNP FNP            ");
         expect_voice(*a, 0, 15, 1077, 4);
     }
@@ -245,11 +245,11 @@ TEST_F(Rules_lf_140, ShipAndFnpShareTheHourAt150) {
         EXPECT_EQ(slots(*at(1500, 3, minute)),
                   std::vector<std::string>{"CQ CQ CQ DE FNP FNP FNP QRU? K" + kTail});
     for (int minute : {0, 9})
-        EXPECT_EQ(at(1500, 3, minute)->send_call, 0);
+        EXPECT_EQ(at(1500, 3, minute)->open_slot, 0);
     // VWC works its ships on long wave before its call.
     for (int minute : {10, 19}) {
         auto a = at(1500, 3, minute);
-        EXPECT_EQ(a->send_call, 1) << minute;
+        EXPECT_EQ(a->open_slot, 1) << minute;
         expect_closed(*a);
     }
 }
@@ -315,7 +315,7 @@ TEST_F(Rules_lf_140, PjcCallsAndWnyMarkerAt170) {
             minute < 10 || (minute >= 20 && minute < 30) || (minute >= 40 && minute < 50);
         const bool wny = minute % 10 >= 5;
         const bool list = minute >= 11 && minute < 15; // announced on 143 kHz at minute 10
-        ASSERT_EQ(a->send_call, pjc3 + wny + list) << minute;
+        ASSERT_EQ(a->open_slot, pjc3 + wny + list) << minute;
         if (list) {
             EXPECT_TRUE(a->send_buf[0].starts_with("CQ CQ CQ DE WNY WNY WNY HR TFC LIST *    CQ CQ "
                                                    "CQ DE WNY WNY WNY HR TFC LIST *    HR TFC LIST "
@@ -328,7 +328,7 @@ TEST_F(Rules_lf_140, PjcCallsAndWnyMarkerAt170) {
         }
         if (wny) expect_still(a->send_buf[pjc3 ? 1 : 0], "VVV VVV VVV DE WNY WNY WNY            ");
     }
-    EXPECT_EQ(at(1700, 7, 12)->send_call, 0); // the list in even hours only
+    EXPECT_EQ(at(1700, 7, 12)->open_slot, 0); // the list in even hours only
     auto a = at(1700, 6, 25, 0, 1);
     EXPECT_TRUE(is_hand_call(a->send_buf[0], "WNY WNY DE PJC3 PJC3 ", "QTC? K"));
     expect_voice(*a, 0, 15, 1003, 5);
@@ -351,7 +351,7 @@ TEST_F(Rules_lf_140, NavyMarkersByTheClockAt185WithNapSpark) {
     }
     const std::string nap = kSparkPause + "NAQ NAQ DE NAP NAP K" + kTail;
     auto day = at(1850, 10, 52);
-    ASSERT_EQ(day->send_call, 2);
+    ASSERT_EQ(day->open_slot, 2);
     expect_still(day->send_buf[0], nev);
     EXPECT_EQ(day->send_buf[1], nap);
     expect_voice(*day, 1, 13, 520, 3);
@@ -359,8 +359,8 @@ TEST_F(Rules_lf_140, NavyMarkersByTheClockAt185WithNapSpark) {
     ASSERT_EQ(station_slots(*evening).size(), 2u);
     EXPECT_EQ(evening->send_buf[0], nap);
     expect_still(evening->send_buf[1], naq);
-    EXPECT_EQ(at(1850, 17, 55)->send_call, 1);
-    EXPECT_EQ(at(1850, 17, 49)->send_call, 1);
+    EXPECT_EQ(at(1850, 17, 55)->open_slot, 1);
+    EXPECT_EQ(at(1850, 17, 49)->open_slot, 1);
 }
 
 TEST_F(Rules_lf_140, OldCallingWaveAt200) {
@@ -376,7 +376,7 @@ TEST_F(Rules_lf_140, OldCallingWaveAt200) {
         if (five == 11) want.push_back(kSparkPause + "WVB WVB DE RAT RAT K" + kTail);
         auto a = at(2000, 21, minute, 3);
         if (minute >= 25 && minute < 35) {
-            ASSERT_EQ(a->send_call, 1) << minute;
+            ASSERT_EQ(a->open_slot, 1) << minute;
             expect_still(a->send_buf[0], "VVV VVV VVV DE CQD CQD CQD            ");
             continue;
         }
@@ -390,7 +390,7 @@ TEST_F(Rules_lf_140, OldCallingWaveAt200) {
             if (wyw) {
                 EXPECT_NE(s[wyv ? 1 : 0].find("WYW WYW QSA? "), std::string::npos);
             }
-            EXPECT_EQ(at(2000, 21, minute, 4)->send_call, 0) << minute; // only every third second
+            EXPECT_EQ(at(2000, 21, minute, 4)->open_slot, 0) << minute; // only every third second
             continue;
         }
         EXPECT_EQ(slots(*a), want) << minute;
@@ -423,28 +423,28 @@ TEST_F(Rules_lf_140, FacsimileAcrossTheRangeAndTeleprinterAt145) {
 TEST_F(Rules_lf_140, KaaMarkerAndMachineTrafficByDay) {
     expect_still(at(1875, 6, 1)->send_buf[0], "VVV VVV VVV DE KAA KAA KAA            ");
     auto test = at(1875, 21, 55);
-    ASSERT_EQ(test->send_call, 1);
+    ASSERT_EQ(test->open_slot, 1);
     EXPECT_EQ(test->slot_params[0].spd, 60);
     EXPECT_NE(test->send_buf[0].find("AUTOMATIC MORSE TRANSMISSION AT 60 WPM"), std::string::npos);
-    EXPECT_EQ(at(1875, 5, 59)->send_call, 0);
-    EXPECT_EQ(at(1875, 22, 0)->send_call, 0);
+    EXPECT_EQ(at(1875, 5, 59)->open_slot, 0);
+    EXPECT_EQ(at(1875, 22, 0)->open_slot, 0);
 }
 
 TEST_F(Rules_lf_140, SmallerStationsAtTheirWindows) {
     auto whi = at(1760, 9, 15, 0, 1);
-    ASSERT_EQ(whi->send_call, 1);
+    ASSERT_EQ(whi->open_slot, 1);
     EXPECT_TRUE(is_hand_call("    " + whi->send_buf[0], "    ", "WHE WHE WHE DE WHI WHI K"));
     expect_voice(*whi, 0, 23, 1495, 3);
     EXPECT_TRUE(station_slots(*at(1760, 9, 16)).empty());
 
     EXPECT_EQ(at(1620, 13, 14)->send_buf[0], kSparkPause + "CQ CQ CQ DE YG YG YG K" + kTail);
-    EXPECT_EQ(at(1620, 12, 14)->send_call, 0);
+    EXPECT_EQ(at(1620, 12, 14)->open_slot, 0);
     expect_still(at(1620, 12, 15)->send_buf[0], "VVV VVV VVV DE LGN LGN LGN            ");
 
     EXPECT_EQ(slots(*at(1580, 4, 0, 0, 1)).size(), 1u);   // FUY
     EXPECT_TRUE(station_slots(*at(1580, 3, 59)).empty()); // the ships' hours
     EXPECT_EQ(slots(*at(1580, 18, 59, 0, 1)).size(), 1u); // EBA
-    EXPECT_EQ(at(1580, 19, 0)->send_call, 0);
+    EXPECT_EQ(at(1580, 19, 0)->open_slot, 0);
 
     EXPECT_EQ(at(1870, 12, 14)->send_buf[0], kSparkPause + "CQ CQ CQ DE LFR LFR LFR K" + kTail);
     using Call = std::pair<int, std::string>;
@@ -452,7 +452,7 @@ TEST_F(Rules_lf_140, SmallerStationsAtTheirWindows) {
          {Call{15, "CQ CQ CQ DE PJA PJA "}, Call{44, "LFR LFR DE PJA PJA "},
           Call{59, "LFR LFR DE PJA PJA "}}) {
         auto a = at(1870, 12, m);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_TRUE(a->send_buf[0].starts_with(opening)) << m;
     }
     EXPECT_NE(at(1960, 12, 30)->send_buf[0].find("HPN2 HPN2 DE ALB ALB"), std::string::npos);

@@ -55,20 +55,20 @@ std::string trimmed(const std::string& slot) {
 // Whether some closed slot holds `text`; coast stations' working may share a frequency with
 // the fixed emissions, in slots after them.
 bool holds(const Air& a, const std::string& text) {
-    for (int k = 0; k < a.send_call; ++k)
+    for (int k = 0; k < a.open_slot; ++k)
         if (a.send_buf[static_cast<std::size_t>(k)].find(text) != std::string::npos) return true;
     return false;
 }
 
 // The last closed slot: on 512 kHz the fixed calls follow the ships' traffic.
 int last(const Air& a) {
-    return a.send_call - 1;
+    return a.open_slot - 1;
 }
 
 // How many closed slots hold a general call or a broadcast header, not ships' traffic.
 int fixed_calls(const Air& a) {
     int n = 0;
-    for (int k = 0; k < a.send_call; ++k) {
+    for (int k = 0; k < a.open_slot; ++k) {
         const std::string& t = a.send_buf[static_cast<std::size_t>(k)];
         n += t.find("CQ CQ CQ DE ") != std::string::npos ||
              t.find("TTT TTT TTT") != std::string::npos;
@@ -145,7 +145,7 @@ TEST_F(Rules_marine, The500kHzRuleHolds263Announcements) {
 
 TEST_F(Rules_marine, MidnightOnAnOddDayThreeAnnouncementsInTheirVoices) {
     auto a = pass(5000, "2024-01-07T00:00:20Z");
-    ASSERT_EQ(a->send_call, 3);
+    ASSERT_EQ(a->open_slot, 3);
     // FFP's weather after its pause, YUR's list, then the timetable's WNU.
     expect_paused(a->send_buf[0], "CQ CQ CQ DE FFP FFP FFP METEO QSW 435 =", 12);
     EXPECT_GE(a->send_buf[0].find_first_not_of(' '), 40u);
@@ -170,7 +170,7 @@ TEST_F(Rules_marine, AnnouncementsTwiceAndByBugKeepStrengthFour) {
     // 06:18: Argentia's warning with its call given twice; nothing else in minute 18.
     for (int freq : {4995, 5000, 5005}) {
         auto a = pass(freq, "2024-07-10T06:18:41Z");
-        ASSERT_EQ(a->send_call, 1) << freq;
+        ASSERT_EQ(a->open_slot, 1) << freq;
         expect_paused(a->send_buf[0], "CQ CQ DE NJN NJN NAV WNG QSW 427 =", 2);
         EXPECT_EQ(a->slot_params[0].spd, voice_of("NJN").spd);
         EXPECT_EQ(a->slot_params[0].ton, voice_of("NJN").ton);
@@ -180,7 +180,7 @@ TEST_F(Rules_marine, AnnouncementsTwiceAndByBugKeepStrengthFour) {
     // 05:34: HSA by bug, 13:25: UIW twice. Neither holds the ships back: the faint and the
     // clear ship's call follow, then the tuning of second 2 or 41.
     auto b = pass(5000, "2024-07-10T05:34:02Z");
-    ASSERT_EQ(b->send_call, 4);
+    ASSERT_EQ(b->open_slot, 4);
     EXPECT_EQ(b->send_buf[3].front(), '\x04');
     EXPECT_EQ(b->anm_500, 0);
     const auto& p = b->slot_params[0];
@@ -191,17 +191,17 @@ TEST_F(Rules_marine, AnnouncementsTwiceAndByBugKeepStrengthFour) {
     EXPECT_EQ(p.qsa, 4);
     EXPECT_LT(p.rto, 40);
     auto twice = pass(5000, "2024-07-10T13:25:41Z");
-    ASSERT_EQ(twice->send_call, 4);
+    ASSERT_EQ(twice->open_slot, 4);
     expect_paused(twice->send_buf[0], "CQ CQ DE UIW UIW TFC LIST QSW 438.5 =", 2);
     EXPECT_EQ(twice->send_buf[3].front(), '\x04');
     EXPECT_EQ(twice->anm_500, 0);
 
     // 14:56 and the minute after: VCS's ice report, then the tuning of second 2 again.
     auto c = pass(5000, "2024-07-10T14:56:02Z");
-    ASSERT_EQ(c->send_call, 2);
+    ASSERT_EQ(c->open_slot, 2);
     expect_announcement(c->send_buf[0], "VCS", "ICE REPORT QSW 436 =");
     auto d = pass(5000, "2024-07-10T14:57:02Z");
-    ASSERT_EQ(d->send_call, 3); // the faint and the clear ship's call, then the tuning
+    ASSERT_EQ(d->open_slot, 3); // the faint and the clear ship's call, then the tuning
     EXPECT_EQ(d->send_buf[2].front(), '\x04');
 }
 
@@ -220,14 +220,14 @@ TEST_F(Rules_marine, Working512CallsByMinuteKeyedOnlyNowAndThen) {
           Case{49, 27, 1888, 2, "CQ CQ CQ DE CBS CBS CBS QRU? K"}}) {
         // An odd millisecond keys the text, an even one leaves only the pauses.
         auto a = pass(5120, "2024-01-07T09:" + two(c.minute) + ":07.001Z");
-        ASSERT_GE(a->send_call, 1) << c.minute;
+        ASSERT_GE(a->open_slot, 1) << c.minute;
         expect_paused(a->send_buf[static_cast<std::size_t>(last(*a))], c.text, 1, kHandTail);
         EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].spd, c.spd);
         EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].ton, c.ton);
         EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].qsa, c.qsa);
         EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].hand, 1);
         auto b = pass(5120, "2024-01-07T09:" + two(c.minute) + ":07.002Z");
-        ASSERT_GE(b->send_call, 1) << c.minute;
+        ASSERT_GE(b->open_slot, 1) << c.minute;
         EXPECT_EQ(trimmed(b->send_buf[static_cast<std::size_t>(last(*b))]), "");
     }
     // Minutes 13, 23 and 33 are the Indian coast stations' traffic, none of it fixed, keyed by
@@ -261,7 +261,7 @@ TEST_F(Rules_marine, Working512ArgentineWarningsByTheClock) {
          {Case{"13:30", lpc2, 1444}, Case{"13:34", lpc2, 1444}, Case{"00:30", lpd, 1444},
           Case{"12:34", lpd, 1444}, Case{"17:00", lpm, 1200}, Case{"22:04", lpm, 1200}}) {
         auto a = pass(5120, std::string("2024-07-10T") + c.when + ":20Z");
-        ASSERT_GE(a->send_call, 1) << c.when;
+        ASSERT_GE(a->open_slot, 1) << c.when;
         EXPECT_EQ(a->send_buf[static_cast<std::size_t>(last(*a))], c.text + kTail) << c.when;
         EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].spd, 17);
         EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].ton, c.ton);
@@ -281,7 +281,7 @@ TEST_F(Rules_marine, Working512SovietCallsInHoursDivisibleBySix) {
                               Case{46, 1999, "CQ CQ CQ DE UMA4 UMA4 QSX 8373 QSS 512 K"},
                               Case{47, 1333, "CQ CQ CQ DE UDY UDY QSX 8373 QSS 512 OBS? K"}}) {
             auto a = pass(5120, at_time("2024-01-07", hour, c.minute, 3).replace(19, 1, ".333Z"));
-            ASSERT_GE(a->send_call, 1) << hour << ":" << c.minute;
+            ASSERT_GE(a->open_slot, 1) << hour << ":" << c.minute;
             expect_paused(a->send_buf[static_cast<std::size_t>(last(*a))], c.text, 1, kHandTail);
             EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].spd, 27);
             EXPECT_EQ(a->slot_params[static_cast<std::size_t>(last(*a))].ton, c.ton);
@@ -295,14 +295,14 @@ TEST_F(Rules_marine, Working512SovietCallsInHoursDivisibleBySix) {
 
 TEST_F(Rules_marine, Working480GeneralCallsAtMinutes5And35) {
     auto a = pass(4800, "2024-01-07T08:05:30Z");
-    ASSERT_GE(a->send_call, 1);
+    ASSERT_GE(a->open_slot, 1);
     expect_paused(a->send_buf[0], "CQ CQ CQ DE 9MK3 9MK3 9MK3 K", 1);
     EXPECT_EQ(a->slot_params[0].spd, 24);
     EXPECT_EQ(a->slot_params[0].ton, 1333);
     EXPECT_EQ(a->slot_params[0].qsa, 1);
 
     auto b = pass(4800, "2024-01-07T19:35:59Z");
-    ASSERT_GE(b->send_call, 1);
+    ASSERT_GE(b->open_slot, 1);
     expect_paused(b->send_buf[0], "CQ CQ CQ DE 9MP3 9MP3 9MP3 K", 1);
     EXPECT_EQ(b->slot_params[0].spd, 24);
     EXPECT_EQ(b->slot_params[0].ton, 1222);
@@ -315,7 +315,7 @@ TEST_F(Rules_marine, Working480GeneralCallsAtMinutes5And35) {
 TEST_F(Rules_marine, Working454WeatherCallAndGeneralCallBySked) {
     for (const char* when : {"13:30:00", "13:34:59"}) {
         auto a = pass(4540, std::string("2024-07-10T") + when + "Z");
-        ASSERT_GE(a->send_call, 1) << when;
+        ASSERT_GE(a->open_slot, 1) << when;
         EXPECT_EQ(a->send_buf[0], "CQ CQ CQ DE UOY UOY WX *" + kTail);
         EXPECT_EQ(a->slot_params[0].spd, 27);
         EXPECT_EQ(a->slot_params[0].ton, 1333);
@@ -323,7 +323,7 @@ TEST_F(Rules_marine, Working454WeatherCallAndGeneralCallBySked) {
     }
     for (const char* when : {"16:00:10", "16:04:10"}) {
         auto b = pass(4540, std::string("2024-07-10T") + when + "Z");
-        ASSERT_GE(b->send_call, 1) << when;
+        ASSERT_GE(b->open_slot, 1) << when;
         expect_paused(b->send_buf[0], "CQ CQ CQ DE YSA YSA YSA K", 1);
         EXPECT_EQ(b->slot_params[0].spd, 17);
         EXPECT_EQ(b->slot_params[0].ton, 1888);
@@ -336,7 +336,7 @@ TEST_F(Rules_marine, Working454WeatherCallAndGeneralCallBySked) {
 TEST_F(Rules_marine, Txu443ClosesItsCallAtMinute18) {
     for (int hour : {0, 9, 23}) {
         auto a = pass(4430, at_time("2024-01-07", hour, 18, 40));
-        ASSERT_EQ(a->send_call, 1) << hour;
+        ASSERT_EQ(a->open_slot, 1) << hour;
         const auto& p = a->slot_params[0];
         EXPECT_EQ(a->send_buf[0],
                   "CQ  CQ  CQ  DE  TXU  TXU  TXU  QRU? K" + (p.rto != 0 ? kHandTail : kTail));
@@ -345,8 +345,8 @@ TEST_F(Rules_marine, Txu443ClosesItsCallAtMinute18) {
         EXPECT_EQ(p.qsa, 2);
         EXPECT_LT(p.rto, 40);
     }
-    EXPECT_EQ(pass(4430, "2024-01-07T09:17:40Z")->send_call, 0);
-    EXPECT_EQ(pass(4430, "2024-01-07T09:19:40Z")->send_call, 0);
+    EXPECT_EQ(pass(4430, "2024-01-07T09:17:40Z")->open_slot, 0);
+    EXPECT_EQ(pass(4430, "2024-01-07T09:19:40Z")->open_slot, 0);
 }
 
 // --- The other marine rules ------------------------------------------------------------
@@ -368,10 +368,10 @@ TEST_F(Rules_marine, AnnouncementsInTheStationsVoices) {
              Case{5170, "2024-01-07T07:50:20Z", "TFA", voice_of("TFA"), "ICE REPORT QSW 517 ="},
          }) {
         auto a = pass(c.freq, c.when);
-        ASSERT_GE(a->send_call, 1) << c.when;
+        ASSERT_GE(a->open_slot, 1) << c.when;
         // The announcement's slot: a station's working may come before it in the rule.
         std::size_t k = 0;
-        while (k + 1 < static_cast<std::size_t>(a->send_call) &&
+        while (k + 1 < static_cast<std::size_t>(a->open_slot) &&
                a->send_buf[k].find(c.text) == std::string::npos)
             ++k;
         expect_announcement(a->send_buf[k], c.call, c.text);
@@ -380,27 +380,27 @@ TEST_F(Rules_marine, AnnouncementsInTheStationsVoices) {
         EXPECT_EQ(a->slot_params[k].qsa, c.voice.qsa) << c.call;
     }
     // Even and odd hours split 411.0 and 430.0 kHz.
-    EXPECT_EQ(pass(4110, "2024-01-07T04:08:20Z")->send_call, 0);
+    EXPECT_EQ(pass(4110, "2024-01-07T04:08:20Z")->open_slot, 0);
     auto pkk = pass(4300, "2024-01-07T04:02:20Z");
-    ASSERT_EQ(pkk->send_call, 1);
+    ASSERT_EQ(pkk->open_slot, 1);
     expect_announcement(pkk->send_buf[0], "PKK", "TFC LIST QSW 430 KCS");
     auto pkd = pass(4300, "2024-01-07T05:32:20Z");
-    ASSERT_EQ(pkd->send_call, 1);
+    ASSERT_EQ(pkd->open_slot, 1);
     expect_announcement(pkd->send_buf[0], "PKD", "TFC LIST QSW 430");
-    EXPECT_EQ(pass(4300, "2024-01-07T05:02:20Z")->send_call, 0);
+    EXPECT_EQ(pass(4300, "2024-01-07T05:02:20Z")->open_slot, 0);
 }
 
 TEST_F(Rules_marine, MarkersAtTheEdgesOfTheirWindows) {
     const std::string lpa2 = "VVV VVV VVV DE LPA2 LPA2 LPA2            ";
     for (const char* when : {"10:00", "21:59"}) {
         auto a = pass(4710, std::string("2024-01-07T") + when + ":05Z");
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         expect_still(a->send_buf[0], lpa2);
         EXPECT_EQ(a->slot_params[0].spd, voice_of("LPA2").spd);
         EXPECT_EQ(a->slot_params[0].ton, voice_of("LPA2").ton);
     }
-    EXPECT_EQ(pass(4710, "2024-01-07T09:59:05Z")->send_call, 0);
-    EXPECT_EQ(pass(4710, "2024-01-07T22:00:05Z")->send_call, 0);
+    EXPECT_EQ(pass(4710, "2024-01-07T09:59:05Z")->open_slot, 0);
+    EXPECT_EQ(pass(4710, "2024-01-07T22:00:05Z")->open_slot, 0);
 
     // 435.0 kHz: FFP's marker from minute 50 over the hour to minute 4.
     const std::string ffp = "VVV VVV VVV DE FFP FFP FFP            ";
@@ -414,43 +414,43 @@ TEST_F(Rules_marine, MarkersAtTheEdgesOfTheirWindows) {
                  "VVV VVV VVV DE VCO VCO VCO            ");
     expect_still(pass(4640, "2024-01-07T07:00:05Z")->send_buf[0],
                  "VVV VVV VVV DE TXZ TXZ TXZ            ");
-    EXPECT_EQ(pass(4640, "2024-01-07T07:30:05Z")->send_call, 0);
+    EXPECT_EQ(pass(4640, "2024-01-07T07:30:05Z")->open_slot, 0);
 }
 
 TEST_F(Rules_marine, RuleOrderIsSlotOrder) {
     // 458.0 kHz at 18:08: SPE's list, then 9YM's marker.
     auto a = pass(4580, "2024-01-07T18:08:20Z");
-    ASSERT_EQ(a->send_call, 2);
+    ASSERT_EQ(a->open_slot, 2);
     expect_announcement(a->send_buf[0], "SPE", "TFC LIST QSW 458 KCS");
     expect_still(a->send_buf[1], "VVV VVV VVV DE 9YM 9YM 9YM            ");
     EXPECT_EQ(a->slot_params[1].ton, voice_of("9YM").ton);
 
     // 450.0 kHz at 21:14: UGE2's marker, then 6OR's warnings.
     auto b = pass(4500, "2024-01-07T21:14:20Z");
-    ASSERT_EQ(b->send_call, 2);
+    ASSERT_EQ(b->open_slot, 2);
     expect_still(b->send_buf[0], "VVV VVV VVV DE UGE2 UGE2 UGE2            ");
     expect_announcement(b->send_buf[1], "6OR", "NAV WNG QSW 450 =");
     // At 21:15, a minute divisible by 3, only the marker's pause.
-    EXPECT_EQ(pass(4500, "2024-01-07T21:15:20Z")->send_call, 0);
+    EXPECT_EQ(pass(4500, "2024-01-07T21:15:20Z")->open_slot, 0);
 }
 
 TEST_F(Rules_marine, TextsRepetitionsAndCalls) {
     // 410.0 kHz, S2LW in minutes 20 - 24 of even hours.
     for (const char* when : {"02:20", "02:24"}) {
         auto a = pass(4100, std::string("2024-01-07T") + when + ":05Z");
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         EXPECT_EQ(a->send_buf[0], "CQ CQ CQ DE S2LW S2LW S2LW QTC? QSW 410 K" + kTail);
     }
     for (const char* when : {"02:19", "02:25"})
-        EXPECT_EQ(pass(4100, std::string("2024-01-07T") + when + ":05Z")->send_call, 0) << when;
+        EXPECT_EQ(pass(4100, std::string("2024-01-07T") + when + ":05Z")->open_slot, 0) << when;
     // In odd hours only ships asking for bearings.
     auto odd = pass(4100, "2024-01-07T03:20:05Z");
-    for (int k = 0; k < odd->send_call; ++k)
+    for (int k = 0; k < odd->open_slot; ++k)
         EXPECT_NE(odd->send_buf[static_cast<std::size_t>(k)].find("QTE? K"), std::string::npos);
 
     // 411.0 kHz, LOH's call six times.
     auto loh = pass(4110, "2024-01-07T05:42:05Z");
-    ASSERT_EQ(loh->send_call, 1);
+    ASSERT_EQ(loh->open_slot, 1);
     std::string six;
     for (int i = 0; i < 6; ++i)
         six += "VVV VVV DE LOH LOH QRU? ";
@@ -459,8 +459,8 @@ TEST_F(Rules_marine, TextsRepetitionsAndCalls) {
 
     // 415.5 kHz, VWA2 calls a ship of the register, then again with its traffic.
     auto vwa2 = pass(4155, "2024-01-07T05:31:05Z");
-    ASSERT_EQ(vwa2->send_call, 2);
-    const std::string ship = vwa2->__vsl;
+    ASSERT_EQ(vwa2->open_slot, 2);
+    const std::string ship = vwa2->ship_call;
     EXPECT_EQ(vsl(vwa2->vsl_nr), ship);
     EXPECT_EQ(vwa2->send_buf[0], ship + " DE VWA2 K" + kTail);
     EXPECT_EQ(vwa2->send_buf[1], ship + " " + ship + " DE VWA2 VWA2 QTC 1 K" + kTail);
@@ -469,19 +469,19 @@ TEST_F(Rules_marine, TextsRepetitionsAndCalls) {
     // 436.5 kHz, FFC's call in minutes ending in 4, its closing only now and then.
     const std::string ffc_call = "CQ CQ CQ DE FFC FFC FFC ";
     auto ffc = pass(4365, "2024-01-07T05:34:05.001Z");
-    ASSERT_EQ(ffc->send_call, 1);
+    ASSERT_EQ(ffc->open_slot, 1);
     ASSERT_TRUE(ffc->send_buf[0].starts_with(ffc_call));
     ASSERT_TRUE(ffc->send_buf[0].ends_with("QRU? K" + kHandTail));
     EXPECT_EQ(trimmed(ffc->send_buf[0].substr(ffc_call.size())), "QRU? K");
     EXPECT_EQ(ffc->slot_params[0].ton, voice_of("FFC").ton);
     auto quiet = pass(4365, "2024-01-07T05:34:05.002Z");
-    ASSERT_EQ(quiet->send_call, 1);
+    ASSERT_EQ(quiet->open_slot, 1);
     EXPECT_EQ(trimmed(quiet->send_buf[0]), "CQ CQ CQ DE FFC FFC FFC");
-    EXPECT_EQ(pass(4365, "2024-01-07T05:35:05Z")->send_call, 0);
+    EXPECT_EQ(pass(4365, "2024-01-07T05:35:05Z")->open_slot, 0);
 
     // 460.0 kHz, the V's in minutes 55 - 59.
     auto v = pass(4600, "2024-01-07T05:57:05Z");
-    ASSERT_EQ(v->send_call, 1);
+    ASSERT_EQ(v->open_slot, 1);
     std::string vs;
     for (int i = 0; i < 6; ++i)
         vs += "V V V V V V V V V V  ";
@@ -492,7 +492,7 @@ TEST_F(Rules_marine, TextsRepetitionsAndCalls) {
 
     // 445.5 kHz, HZH's general call.
     auto hzh = pass(4455, "2024-01-07T05:52:05Z");
-    ASSERT_GE(hzh->send_call, 1);
+    ASSERT_GE(hzh->open_slot, 1);
     expect_paused(hzh->send_buf[0], "CQ CQ CQ DE HZH HZH HZH K", 1);
 }
 
@@ -517,7 +517,7 @@ TEST_F(Rules_marine, StationsSharingAFrequencySplitTheHours) {
             EXPECT_FALSE(holds(*a, "VVV VVV VVV DE")) << c.freq << " " << c.when;
             continue;
         }
-        ASSERT_GE(a->send_call, 1) << c.freq << " " << c.when;
+        ASSERT_GE(a->open_slot, 1) << c.freq << " " << c.when;
         expect_still(a->send_buf[0], c.marker);
     }
 }
@@ -540,7 +540,7 @@ TEST_F(Rules_marine, RepeatedCallsInTheirWindows) {
              Case{5105, "09:00", "VVV VVV DE UDE UDE  ", 8, voice_of("UDE")},
          }) {
         auto a = pass(c.freq, std::string("2024-07-10T") + c.when + ":05Z");
-        ASSERT_GE(a->send_call, 1) << c.freq << " " << c.when;
+        ASSERT_GE(a->open_slot, 1) << c.freq << " " << c.when;
         std::string all;
         for (int i = 0; i < c.n; ++i)
             all += c.body;
@@ -575,18 +575,18 @@ TEST_F(Rules_marine, ShipChannelsOpenWithASilentShipAndCallByTheSecond) {
                           Case{4680, 13, "4YP"}, Case{4800, 0, "4YP"}}) {
         for (int minute : {1, 22, 57}) {
             auto a = pass(c.freq, at_time("2024-01-07", 9, minute, c.second));
-            ASSERT_EQ(a->send_call, 2) << c.freq << " " << c.second;
+            ASSERT_EQ(a->open_slot, 2) << c.freq << " " << c.second;
             EXPECT_EQ(a->slot_params[0].qsa, 0) << "the opening ship is silent";
             const std::string call =
-                std::string(c.caller) + " " + c.caller + " DE " + a->__vsl + " " + a->__vsl + " K";
-            EXPECT_EQ(vsl(a->vsl_nr), a->__vsl);
+                std::string(c.caller) + " " + c.caller + " DE " + a->ship_call + " " + a->ship_call + " K";
+            EXPECT_EQ(vsl(a->vsl_nr), a->ship_call);
             const std::string& s = a->send_buf[1];
             EXPECT_TRUE(trimmed(s).empty() || trimmed(s) == call) << s;
         }
     }
     // 425.0 kHz at second 44: only the opening ship.
     for (int minute : {0, 31})
-        EXPECT_EQ(pass(4250, at_time("2024-01-07", 9, minute, 44))->send_call, 1);
+        EXPECT_EQ(pass(4250, at_time("2024-01-07", 9, minute, 44))->open_slot, 1);
 }
 
 } // namespace
@@ -604,9 +604,9 @@ TEST_F(Rules_marine, CoastStationsWorkTwoMinutesInFiveInTheirOwnVoice) {
     for (int minute = 0; minute < 60; ++minute) {
         if ((minute >= 14 && minute <= 18) || (minute >= 44 && minute <= 48)) continue;
         auto a = pass(4185, at_time("2024-01-07", 10, minute, 23));
-        ASSERT_LE(a->send_call, 1) << minute;
-        working += a->send_call;
-        if (a->send_call == 1 && a->send_buf[0].find("QTC1") == std::string::npos) {
+        ASSERT_LE(a->open_slot, 1) << minute;
+        working += a->open_slot;
+        if (a->open_slot == 1 && a->send_buf[0].find("QTC1") == std::string::npos) {
             EXPECT_EQ(a->slot_params[0].spd, jcs.spd + 3) << minute;
             EXPECT_EQ(a->slot_params[0].qsa, jcs.qsa) << minute;
         }
@@ -620,7 +620,7 @@ TEST_F(Rules_marine, TrafficListsOncePerOtherHourAfterTheirAnnouncement) {
     for (int hour = 0; hour < 24; ++hour)
         for (int minute = 0; minute < 60; ++minute) {
             auto a = pass(4210, at_time("2024-01-07", hour, minute, 1));
-            for (int k = 0; k < a->send_call; ++k) {
+            for (int k = 0; k < a->open_slot; ++k) {
                 const std::string& s = a->send_buf[static_cast<std::size_t>(k)];
                 if (s.find("HR TFC LIST = QTC FOR ") == std::string::npos) continue;
                 ++lists;

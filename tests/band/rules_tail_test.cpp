@@ -136,17 +136,17 @@ TEST_F(Rules_tail, SparkWeatherNetFrom999kHzUp) {
             const std::string when = at_time(c.hour, c.minute, 21);
             auto a = pass(freq, when);
             if (c.text.empty()) {
-                EXPECT_EQ(a->send_call, 0) << when;
+                EXPECT_EQ(a->open_slot, 0) << when;
                 continue;
             }
-            ASSERT_EQ(a->send_call, 1) << when;
+            ASSERT_EQ(a->open_slot, 1) << when;
             EXPECT_EQ(a->send_buf[0], spark_slot(c.text, true)) << when;
             expect_voice(*a, 0, {c.spd, c.ton, c.qsa});
             EXPECT_EQ(a->slot_params[0].hand, 1);
             EXPECT_EQ(a->slot_params[0].spark, 1);
         }
     }
-    EXPECT_EQ(pass(9989, at_time(12, 45))->send_call, 0);
+    EXPECT_EQ(pass(9989, at_time(12, 45))->open_slot, 0);
 
     // Minutes 30 - 39: KBC after a bug key with a drawn weighting.
     for (int minute : {30, 39}) {
@@ -154,7 +154,7 @@ TEST_F(Rules_tail, SparkWeatherNetFrom999kHzUp) {
         auto a = pass(10000, when);
         auto twin = tuned(10000, when);
         twin->bug();
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_EQ(a->send_buf[0], spark_slot("<  KBW KBW KBW V KBC K", twin->rto != 0));
         EXPECT_EQ(a->slot_params[0].rto, twin->rto);
         expect_voice(*a, 0, {12, 530, 4});
@@ -164,7 +164,7 @@ TEST_F(Rules_tail, SparkWeatherNetFrom999kHzUp) {
     ReceiverSettings no_hist;
     no_hist.hist = 0;
     auto quiet = pass(9990, at_time(12, 45), no_hist);
-    EXPECT_EQ(quiet->send_call, 0);
+    EXPECT_EQ(quiet->open_slot, 0);
 }
 
 TEST_F(Rules_tail, DirectionFindingCallsOn375kHzByChance) {
@@ -208,46 +208,46 @@ TEST_F(Rules_tail, WeatherAndPressOn333kHzByHour) {
     for (const char* when : {"2024-01-07T06:15:10Z", "2024-01-07T06:19:10Z", "2024-01-07T12:15:10Z",
                              "2024-01-07T12:19:10Z"}) {
         auto a = pass(3330, when);
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         expect_still(a->send_buf[0], gfyv);
         expect_voice(*a, 0, {26, 888, 1});
     }
     for (const char* when : {"2024-01-07T06:14:10Z", "2024-01-07T06:20:10Z", "2024-01-07T12:14:10Z",
                              "2024-01-07T18:15:10Z"})
-        EXPECT_EQ(pass(3330, when)->send_call, 0) << when;
+        EXPECT_EQ(pass(3330, when)->open_slot, 0) << when;
 
     for (const char* when : {"2024-01-07T15:00:10Z", "2024-01-07T15:14:10Z", "2024-01-07T20:00:10Z",
                              "2024-01-07T20:14:10Z"}) {
         auto a = pass(3330, when);
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         EXPECT_TRUE(a->send_buf[0].starts_with("cq cq cq de cla cla  emission  de  noticias"));
         EXPECT_TRUE(a->send_buf[0].ends_with(" fin  de cla +" + kTail));
         expect_voice(*a, 0, {30, 1770, 1});
     }
     for (const char* when : {"2024-01-07T14:59:10Z", "2024-01-07T15:15:10Z", "2024-01-07T19:59:10Z",
                              "2024-01-07T20:15:10Z"})
-        EXPECT_EQ(pass(3330, when)->send_call, 0) << when;
+        EXPECT_EQ(pass(3330, when)->open_slot, 0) << when;
 
     auto cla = pass(3330, "2024-01-07T14:00:10Z");
-    ASSERT_EQ(cla->send_call, 1);
+    ASSERT_EQ(cla->open_slot, 1);
     EXPECT_EQ(cla->send_buf[0], "CQ CQ CQ DE CLA CLA CLA WX " + kTail);
     expect_voice(*cla, 0, {23, 888, 1});
-    EXPECT_EQ(pass(3330, "2024-01-07T14:15:10Z")->send_call, 0);
+    EXPECT_EQ(pass(3330, "2024-01-07T14:15:10Z")->open_slot, 0);
 
     for (const char* when : {"2024-01-07T00:00:10Z", "2024-01-07T00:14:10Z", "2024-01-07T16:00:10Z",
                              "2024-01-07T16:14:10Z"}) {
         auto a = pass(3330, when);
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         EXPECT_EQ(a->send_buf[0], spark_slot("CQ CQ CQ DE XAE XAE XAE METEO              ", false));
         expect_voice(*a, 0, {16, 500, 1});
         EXPECT_EQ(a->slot_params[0].spark, 1);
     }
-    EXPECT_EQ(pass(3330, "2024-01-07T00:15:10Z")->send_call, 0);
-    EXPECT_EQ(pass(3330, "2024-01-07T16:15:10Z")->send_call, 0);
+    EXPECT_EQ(pass(3330, "2024-01-07T00:15:10Z")->open_slot, 0);
+    EXPECT_EQ(pass(3330, "2024-01-07T16:15:10Z")->open_slot, 0);
 
     // Not beside the frequency.
-    EXPECT_EQ(pass(3329, "2024-01-07T15:00:10Z")->send_call, 0);
-    EXPECT_EQ(pass(3331, "2024-01-07T14:00:10Z")->send_call, 0);
+    EXPECT_EQ(pass(3329, "2024-01-07T15:00:10Z")->open_slot, 0);
+    EXPECT_EQ(pass(3331, "2024-01-07T14:00:10Z")->open_slot, 0);
 }
 
 TEST_F(Rules_tail, AircraftReportOn374kHzIsItsOwnEmission) {
@@ -259,7 +259,7 @@ TEST_F(Rules_tail, AircraftReportOn374kHzIsItsOwnEmission) {
             auto a = pass(3740, when);
             auto twin = tuned(3740, when);
             if (!twin->cond(3)) {
-                EXPECT_EQ(a->send_call, 0) << when;
+                EXPECT_EQ(a->open_slot, 0) << when;
                 ++silent;
                 continue;
             }
@@ -268,7 +268,7 @@ TEST_F(Rules_tail, AircraftReportOn374kHzIsItsOwnEmission) {
             char report[64];
             std::snprintf(report, sizeof report, "%s QTR 09%02d QAH %d00 K", twin->str2.c_str(),
                           minute, height);
-            ASSERT_EQ(a->send_call, 1) << when;
+            ASSERT_EQ(a->open_slot, 1) << when;
             EXPECT_EQ(a->send_buf[0], report + kTail) << when;
             EXPECT_TRUE(std::regex_match(a->send_buf[0], form)) << a->send_buf[0];
             ++heard;
@@ -277,8 +277,8 @@ TEST_F(Rules_tail, AircraftReportOn374kHzIsItsOwnEmission) {
     EXPECT_GT(heard, 0);
     EXPECT_GT(silent, 0);
     for (int second = 0; second < 60; second += 4) {
-        EXPECT_EQ(pass(3739, at_time(9, 1, second))->send_call, 0);
-        EXPECT_EQ(pass(3741, at_time(9, 1, second))->send_call, 0);
+        EXPECT_EQ(pass(3739, at_time(9, 1, second))->open_slot, 0);
+        EXPECT_EQ(pass(3741, at_time(9, 1, second))->open_slot, 0);
     }
 }
 
@@ -303,88 +303,88 @@ TEST_F(Rules_tail, StormWarningsOn400kHzCloseTheirOwnSlots) {
           Case{18, 25, "ICA", Station("ICA").voice}}) {
         const std::string when = at_time(c.hour, c.minute, 40);
         auto a = pass(4000, when);
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         EXPECT_EQ(a->send_buf[0], storm(c.call)) << when;
         expect_voice(*a, 0, c.voice);
     }
     for (const char* when : {"2024-01-07T08:15:40Z", "2024-01-07T08:20:40Z", "2024-01-07T08:30:40Z",
                              "2024-01-07T09:00:40Z", "2024-01-07T18:30:40Z"})
-        EXPECT_EQ(pass(4000, when)->send_call, 0) << when;
+        EXPECT_EQ(pass(4000, when)->open_slot, 0) << when;
 
     // At 13:00 INM's marker runs too, and its rule comes first.
     for (int minute : {0, 5, 10, 25}) {
         auto a = pass(4000, at_time(13, minute, 40));
-        ASSERT_EQ(a->send_call, 2) << minute;
+        ASSERT_EQ(a->open_slot, 2) << minute;
         expect_still(a->send_buf[0], "VVV VVV VVV DE INM INM INM            ");
         expect_voice(*a, 0, Station("INM").voice);
         const char* call = minute == 0 ? "IDL" : minute == 5 ? "ICH" : minute == 10 ? "ICV" : "ICA";
         EXPECT_EQ(a->send_buf[1], storm(call));
     }
     auto late = pass(4000, at_time(14, 0, 40));
-    EXPECT_EQ(late->send_call, 0);
+    EXPECT_EQ(late->open_slot, 0);
 
     // Beside 400.0 kHz nothing of it.
-    EXPECT_EQ(pass(3999, at_time(8, 0, 40))->send_call, 0);
-    EXPECT_EQ(pass(4001, at_time(13, 0, 40))->send_call, 0);
+    EXPECT_EQ(pass(3999, at_time(8, 0, 40))->open_slot, 0);
+    EXPECT_EQ(pass(4001, at_time(13, 0, 40))->open_slot, 0);
 }
 
 TEST_F(Rules_tail, MarkersAndMessagesShare400kHzByTheClock) {
     auto nma = pass(4000, at_time(5, 59, 12));
-    ASSERT_EQ(nma->send_call, 1);
+    ASSERT_EQ(nma->open_slot, 1);
     expect_still(nma->send_buf[0], "VVV VVV VVV DE NMA NMA NMA            ");
     expect_voice(*nma, 0, Station("NMA").voice);
 
     for (int minute : {0, 29, 40, 59}) {
         auto tim = pass(4000, at_time(20, minute, 12));
-        ASSERT_EQ(tim->send_call, 1) << minute;
+        ASSERT_EQ(tim->open_slot, 1) << minute;
         expect_still(tim->send_buf[0], "VVV VVV VVV DE TIM TIM TIM            ");
     }
     for (int minute : {30, 39}) {
         auto tim = pass(4000, at_time(23, minute, 12));
-        ASSERT_EQ(tim->send_call, 1) << minute;
+        ASSERT_EQ(tim->open_slot, 1) << minute;
         EXPECT_EQ(tim->send_buf[0], "CQ CQ CQ DE TIM TIM TIM QTC 2 = K" + kTail);
         expect_voice(*tim, 0, Station("TIM").voice);
     }
-    EXPECT_EQ(pass(4000, at_time(19, 59, 12))->send_call, 0);
+    EXPECT_EQ(pass(4000, at_time(19, 59, 12))->open_slot, 0);
 
     auto hjw = pass(4000, at_time(16, 4, 12));
-    ASSERT_EQ(hjw->send_call, 1);
+    ASSERT_EQ(hjw->open_slot, 1);
     EXPECT_EQ(hjw->send_buf[0], "CQ CQ CQ DE HJW HJW HJW QRU? K" + kTail);
-    EXPECT_EQ(pass(4000, at_time(16, 5, 12))->send_call, 0);
+    EXPECT_EQ(pass(4000, at_time(16, 5, 12))->open_slot, 0);
 
     auto jtj = pass(4000, at_time(15, 30, 12));
-    ASSERT_EQ(jtj->send_call, 1);
+    ASSERT_EQ(jtj->open_slot, 1);
     EXPECT_EQ(jtj->send_buf[0], spark_slot("CQ CQ CQ DE JTJ JTJ JTJ K", false));
     auto ico = pass(4000, at_time(19, 29, 12));
-    ASSERT_EQ(ico->send_call, 1);
+    ASSERT_EQ(ico->open_slot, 1);
     EXPECT_EQ(ico->send_buf[0], spark_slot("CQ CQ CQ V ICO ICO ICO K", false));
-    EXPECT_EQ(pass(4000, at_time(19, 30, 12))->send_call, 0);
+    EXPECT_EQ(pass(4000, at_time(19, 30, 12))->open_slot, 0);
 }
 
 TEST_F(Rules_tail, SharedFrequenciesSplitTheHourInRuleOrder) {
     // 231.0 kHz: RAO, RBA, GEH and the EG net.
     auto rao = pass(2310, "2024-01-07T12:04:03.001Z");
-    ASSERT_EQ(rao->send_call, 1);
+    ASSERT_EQ(rao->open_slot, 1);
     expect_cond_slot(rao->send_buf[0], "CQ CQ CQ DE RAO RAO RAO QRU? K", true);
     auto rao_rba = pass(2310, "2024-01-07T12:30:03.002Z");
-    ASSERT_EQ(rao_rba->send_call, 1);
+    ASSERT_EQ(rao_rba->open_slot, 1);
     expect_cond_slot(rao_rba->send_buf[0], "RBA RBA RBA DE RAO RAO RAO QTC? K", false);
     auto rba = pass(2310, at_time(12, 35, 3));
-    ASSERT_EQ(rba->send_call, 1);
+    ASSERT_EQ(rba->open_slot, 1);
     EXPECT_EQ(rba->send_buf[0],
               "RAO RAO DE RBA RBA QTC 1 = 12 = 04715 33082 61940 17753 = K" + kTail);
     auto geh = pass(2310, at_time(12, 29, 3));
-    ASSERT_EQ(geh->send_call, 1);
+    ASSERT_EQ(geh->open_slot, 1);
     expect_still(geh->send_buf[0], "VVV VVV VVV DE GEH GEH GEH            ");
     auto egj_day = pass(2310, at_time(12, 40, 3));
-    ASSERT_EQ(egj_day->send_call, 1);
+    ASSERT_EQ(egj_day->open_slot, 1);
     EXPECT_EQ(egj_day->send_buf[0], "EGA EGQ EGH EGM DE EGJ QTC? K" + kTail);
     auto egj_night = pass(2310, at_time(20, 43, 3));
-    ASSERT_EQ(egj_night->send_call, 2);
+    ASSERT_EQ(egj_night->open_slot, 2);
     expect_still(egj_night->send_buf[0], "VVV VVV VVV DE GEH GEH GEH            ");
     EXPECT_EQ(egj_night->send_buf[1], "EGA EGQ EGH EGM DE EGJ QTC? K" + kTail);
     auto egm = pass(2310, at_time(20, 59, 3));
-    ASSERT_EQ(egm->send_call, 2);
+    ASSERT_EQ(egm->open_slot, 2);
     EXPECT_EQ(egm->send_buf[1], "EGJ DE EGM QRU SK" + kTail);
     expect_voice(*egm, 1, Station("EGM").voice);
 
@@ -396,45 +396,45 @@ TEST_F(Rules_tail, SharedFrequenciesSplitTheHourInRuleOrder) {
     EXPECT_EQ(slots(*pass(2400, at_time(12, 39, 3))),
               std::vector<std::string>{spark_slot("CQ CQ CQ DE F@L F@L F@L K", false)});
     auto egf = pass(2400, at_time(12, 44, 3));
-    ASSERT_EQ(egf->send_call, 1);
+    ASSERT_EQ(egf->open_slot, 1);
     expect_still(egf->send_buf[0], "VVV VVV VVV DE EGF EGF EGF            ");
     auto hpn2 = pass(2400, at_time(12, 45, 3));
-    ASSERT_EQ(hpn2->send_call, 2);
+    ASSERT_EQ(hpn2->open_slot, 2);
     expect_still(hpn2->send_buf[0], "VVV VVV VVV DE EGF EGF EGF            ");
     const std::string& vvv = hpn2->send_buf[1];
     EXPECT_TRUE(vvv.starts_with("VVV"));
     EXPECT_NE(vvv.find(" HPN2 HPN2 QSA? VVV"), std::string::npos);
     EXPECT_TRUE(vvv.substr(0, vvv.find_last_not_of(' ') + 1).ends_with(" K"));
-    EXPECT_EQ(pass(2400, at_time(12, 45, 4))->send_call, 1); // a call only at seconds 0, 3, 6 ...
+    EXPECT_EQ(pass(2400, at_time(12, 45, 4))->open_slot, 1); // a call only at seconds 0, 3, 6 ...
 
     // 250.0 kHz: VYR's list before ESB's marker, the time signal alone.
     auto vyr = pass(2500, at_time(3, 10, 3));
-    ASSERT_EQ(vyr->send_call, 2);
+    ASSERT_EQ(vyr->open_slot, 2);
     EXPECT_TRUE(
         vyr->send_buf[0].ends_with("CQ CQ CQ DE VYR VYR VYR TFC LIST = QSX 250 KCS +" + kTail));
     expect_voice(*vyr, 0, Station("VYR").voice);
     expect_still(vyr->send_buf[1], "VVV VVV VVV DE ESB ESB ESB            ");
     auto ts = pass(2500, at_time(3, 57, 3));
-    ASSERT_EQ(ts->send_call, 1);
+    ASSERT_EQ(ts->open_slot, 1);
     std::string es;
     for (int i = 0; i < 100; ++i)
         es += "E    ";
     EXPECT_EQ(ts->send_buf[0], es + kTail);
     expect_voice(*ts, 0, {24, 1000, 4});
     auto fia = pass(2500, at_time(8, 20, 3));
-    ASSERT_EQ(fia->send_call, 1);
+    ASSERT_EQ(fia->open_slot, 1);
     EXPECT_EQ(fia->send_buf[0], "CQ CQ CQ DE FIA FIA FIA QTC 2 = K" + kTail);
     auto idm = pass(2500, at_time(15, 56, 3));
-    ASSERT_EQ(idm->send_call, 1);
+    ASSERT_EQ(idm->open_slot, 1);
     expect_still(idm->send_buf[0], "VVV VVV VVV DE IDM IDM IDM            ");
     auto kcb = pass(2500, at_time(16, 0, 3));
     EXPECT_EQ(slots(*kcb),
               std::vector<std::string>{spark_slot("CQ CQ CQ DE KCB KCB KCB K", false)});
     auto wsem = pass(2500, at_time(23, 34, 3));
     EXPECT_EQ(slots(*wsem), std::vector<std::string>{"CQ CQ CQ DE WSEM WSEM WSEM QRU? K" + kTail});
-    EXPECT_EQ(pass(2500, at_time(12, 5, 3))->send_call, 0);
-    EXPECT_EQ(pass(2499, at_time(3, 10, 3))->send_call, 0);
-    EXPECT_EQ(pass(2501, at_time(3, 10, 3))->send_call, 0);
+    EXPECT_EQ(pass(2500, at_time(12, 5, 3))->open_slot, 0);
+    EXPECT_EQ(pass(2499, at_time(3, 10, 3))->open_slot, 0);
+    EXPECT_EQ(pass(2501, at_time(3, 10, 3))->open_slot, 0);
 }
 
 TEST_F(Rules_tail, TimeSignalsOf285And300kHz) {
@@ -445,14 +445,14 @@ TEST_F(Rules_tail, TimeSignalsOf285And300kHz) {
     for (const char* when :
          {"2024-01-07T01:54:30Z", "2024-01-07T02:55:30Z", "2024-01-07T13:00:30Z"}) {
         auto a = tail_pass(2850, when);
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         expect_still(a->send_buf[0], marker);
         expect_voice(*a, 0, Station("LOL").voice);
     }
     for (const char* when :
          {"2024-01-07T01:55:30Z", "2024-01-07T13:59:30Z", "2024-01-07T21:55:30Z"}) {
         auto a = tail_pass(2850, when);
-        ASSERT_EQ(a->send_call, 1) << when;
+        ASSERT_EQ(a->open_slot, 1) << when;
         EXPECT_EQ(a->send_buf[0], "LOL  TIME  " + es + kTail) << when;
         EXPECT_EQ(a->slot_params[0].spd, 24);
         EXPECT_EQ(a->slot_params[0].ton, Station("LOL").voice.ton);
@@ -480,8 +480,8 @@ TEST_F(Rules_tail, TimeSignalsOf285And300kHz) {
     auto call = tail_pass(3000, at_time(1, 50, 9));
     // The forecast keys the whole emission at 21 words per minute.
     expect_voice(*call, 0, {21, Station("PPR").voice.ton, Station("PPR").voice.qsa});
-    EXPECT_EQ(tail_pass(3000, at_time(1, 49, 9))->send_call, 0);
-    EXPECT_EQ(tail_pass(3000, at_time(2, 50, 9))->send_call, 0);
+    EXPECT_EQ(tail_pass(3000, at_time(1, 49, 9))->open_slot, 0);
+    EXPECT_EQ(tail_pass(3000, at_time(2, 50, 9))->open_slot, 0);
 }
 
 // Stations of one message each, at the first and the last minute of their windows.
@@ -519,7 +519,7 @@ TEST_F(Rules_tail, MessagesAtTheEdgesOfTheirWindows) {
         for (int minute : {c.first, c.last}) {
             const std::string when = at_time(c.hour, minute, 50);
             auto a = tail_pass(c.freq, when);
-            ASSERT_EQ(a->send_call, 1) << when << " " << c.call;
+            ASSERT_EQ(a->open_slot, 1) << when << " " << c.call;
             EXPECT_EQ(a->send_buf[0], std::string(c.text) + kTail) << when;
         }
         // Not in the minute before or after.
@@ -565,7 +565,7 @@ TEST_F(Rules_tail, MarkersRunInTheirHours) {
     };
     for (const Case& c : cases) {
         auto on = tail_pass(c.freq, at_time(c.on_hour, c.on_minute, 17));
-        ASSERT_EQ(on->send_call, 1) << c.marker;
+        ASSERT_EQ(on->open_slot, 1) << c.marker;
         expect_still(on->send_buf[0], c.marker);
         auto off = tail_pass(c.freq, at_time(c.off_hour, c.off_minute, 17));
         for (const std::string& s : slots(*off))
@@ -573,8 +573,8 @@ TEST_F(Rules_tail, MarkersRunInTheirHours) {
     }
     auto fqf = tail_pass(6000, at_time(12, 0));
     expect_voice(*fqf, 0, Station("FQF").voice);
-    EXPECT_EQ(tail_pass(5999, at_time(12, 0))->send_call, 0);
-    EXPECT_EQ(tail_pass(2149, at_time(12, 0))->send_call, 0);
+    EXPECT_EQ(tail_pass(5999, at_time(12, 0))->open_slot, 0);
+    EXPECT_EQ(tail_pass(2149, at_time(12, 0))->open_slot, 0);
 }
 
 TEST_F(Rules_tail, CallsByChanceInTheirMinutes) {
@@ -595,11 +595,11 @@ TEST_F(Rules_tail, CallsByChanceInTheirMinutes) {
                     const std::string when =
                         "2024-01-07T03:" + two(minute) + ":" + two(second) + "." + ms + "Z";
                     auto a = tail_pass(c.freq, when);
-                    if (a->send_call == 0) {
+                    if (a->open_slot == 0) {
                         ++none;
                         continue;
                     }
-                    ASSERT_EQ(a->send_call, 1) << when;
+                    ASSERT_EQ(a->open_slot, 1) << when;
                     const bool odd = ms[2] == '1';
                     expect_cond_slot(a->send_buf[0], c.text, odd);
                     (odd ? heard : silent) += 1;

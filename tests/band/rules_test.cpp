@@ -26,7 +26,7 @@ TEST_F(CatalogueRules, LouMarkerOrAutomaticMorseByMinute) {
         "= THIS IS HIGH SPEED AUTOMATIC MORSE TRANSMISSION AT 50 WPM FOR TESTING PURPOSES = ";
     for (int minute = 0; minute < 60; ++minute) {
         auto a = pass(129, "2026-12-08T07:" + two(minute) + ":33Z");
-        ASSERT_EQ(a->send_call, 1) << minute;
+        ASSERT_EQ(a->open_slot, 1) << minute;
         EXPECT_EQ(a->slot_params[0].ton, 555);
         EXPECT_EQ(a->slot_params[0].qsa, 1);
         EXPECT_EQ(a->slot_params[0].rto, 0);
@@ -38,8 +38,8 @@ TEST_F(CatalogueRules, LouMarkerOrAutomaticMorseByMinute) {
             expect_still(a->send_buf[0], test);
         }
     }
-    EXPECT_EQ(pass(128, "2026-12-08T07:04:33Z")->send_call, 0);
-    EXPECT_EQ(pass(130, "2026-12-08T07:05:33Z")->send_call, 0);
+    EXPECT_EQ(pass(128, "2026-12-08T07:04:33Z")->open_slot, 0);
+    EXPECT_EQ(pass(130, "2026-12-08T07:05:33Z")->open_slot, 0);
 }
 
 TEST_F(CatalogueRules, HwuGroupsInTheFirstQuarterHour) {
@@ -49,7 +49,7 @@ TEST_F(CatalogueRules, HwuGroupsInTheFirstQuarterHour) {
         for (int second : {0, 7, 19, 28, 41, 59}) {
             const std::string when = "2026-12-08T13:" + two(minute) + ":" + two(second) + "Z";
             auto a = pass(145, when);
-            ASSERT_EQ(a->send_call, 1) << when;
+            ASSERT_EQ(a->open_slot, 1) << when;
             const std::string& s = a->send_buf[0];
             ASSERT_TRUE(std::regex_match(s, form)) << when;
             const std::size_t n = s.find(" + DE HWU") / 6;
@@ -75,7 +75,7 @@ TEST_F(CatalogueRules, HwuGroupsInTheFirstQuarterHour) {
 TEST_F(CatalogueRules, HwuMarkerFromMinuteFifteen) {
     for (int minute : {15, 16, 37, 59}) {
         auto a = pass(145, "2026-12-08T13:" + two(minute) + ":05Z");
-        ASSERT_EQ(a->send_call, 1) << minute;
+        ASSERT_EQ(a->open_slot, 1) << minute;
         expect_still(a->send_buf[0], "VVV  DE  HWU   ");
         EXPECT_EQ(a->slot_params[0].spd, 27);
         EXPECT_EQ(a->slot_params[0].ton, 680);
@@ -95,9 +95,9 @@ TEST_F(CatalogueRules, KfnSparkStrengthByPosition) {
         for (int second = 0; second < 60; ++second) {
             auto a = pass(c.freq, "2026-12-08T18:22:" + two(second) + ".137Z");
             // 190.5 and 191.0 kHz also carry a beacon, whose slot comes after the call.
-            if (a->send_call == 0 || a->send_buf[0].find("KFN") == std::string::npos) {
+            if (a->open_slot == 0 || a->send_buf[0].find("KFN") == std::string::npos) {
                 ++silent;
-                for (int k = 0; k < a->send_call; ++k)
+                for (int k = 0; k < a->open_slot; ++k)
                     EXPECT_EQ(a->send_buf[k].find("KFN"), std::string::npos);
                 continue;
             }
@@ -112,7 +112,7 @@ TEST_F(CatalogueRules, KfnSparkStrengthByPosition) {
         EXPECT_GT(silent, heard) << c.freq; // one chance in about five
     }
     for (int second = 0; second < 60; ++second)
-        EXPECT_EQ(pass(1911, "2026-12-08T18:22:" + two(second) + ".137Z")->send_call, 0);
+        EXPECT_EQ(pass(1911, "2026-12-08T18:22:" + two(second) + ".137Z")->open_slot, 0);
 }
 
 // The announcement slot: `before` pauses of its own, 0 - 2 more, the general call and the text.
@@ -130,29 +130,29 @@ void expect_announcement(const std::string& slot, const std::string& call, const
 TEST_F(CatalogueRules, HourlyAnnouncementsOn500kHz) {
     // Even day, even hour: 9AR's list only.
     auto a = pass(5000, "2026-12-08T10:00:20Z");
-    ASSERT_EQ(a->send_call, 1);
+    ASSERT_EQ(a->open_slot, 1);
     expect_announcement(a->send_buf[0], "9AR", "TFC LIST QSW 439.5");
     EXPECT_EQ(a->anm_500, 1);
 
     // Odd day, even hour: FFP's weather after a pause, then YUR's list.
     auto b = pass(5000, "2026-12-09T10:00:20Z");
-    ASSERT_EQ(b->send_call, 2);
+    ASSERT_EQ(b->open_slot, 2);
     expect_announcement(b->send_buf[0], "FFP", "METEO QSW 435 =", 10);
     expect_announcement(b->send_buf[1], "YUR", "TFC LIST QSW 439.5");
 
     // Odd day, odd hour: FFP, then KPH.
     auto c = pass(4995, "2026-12-09T11:00:20Z");
-    ASSERT_EQ(c->send_call, 2);
+    ASSERT_EQ(c->open_slot, 2);
     expect_announcement(c->send_buf[0], "FFP", "METEO QSW 435 =", 10);
     expect_announcement(c->send_buf[1], "KPH", "TFC LIST QSW 426 +");
 
     // Even day, odd hour: KPH only.
     auto d = pass(5005, "2026-12-08T11:00:20Z");
-    ASSERT_EQ(d->send_call, 1);
+    ASSERT_EQ(d->open_slot, 1);
     expect_announcement(d->send_buf[0], "KPH", "TFC LIST QSW 426 +");
 
     auto e = pass(5000, "2026-12-08T11:05:33Z");
-    ASSERT_EQ(e->send_call, 2); // and the faint ship's call
+    ASSERT_EQ(e->open_slot, 2); // and the faint ship's call
     expect_announcement(e->send_buf[0], "L2B", "WX QSW 416");
 
     // Nothing announced at minute 1.
@@ -162,17 +162,17 @@ TEST_F(CatalogueRules, HourlyAnnouncementsOn500kHz) {
 TEST_F(CatalogueRules, AnAnnouncementSuppressesTheActivityOfTheSecond) {
     // After the announcement only the faint ship's call: no clear one, no tuning.
     auto cnw = pass(5000, "2026-12-08T11:03:02Z");
-    ASSERT_EQ(cnw->send_call, 2);
+    ASSERT_EQ(cnw->open_slot, 2);
     expect_announcement(cnw->send_buf[0], "CNW", "WX QSW416UP=");
     EXPECT_EQ(cnw->anm_500, 1);
 
     auto general = pass(5000, "2026-12-08T11:03:10Z");
-    ASSERT_EQ(general->send_call, 2);
+    ASSERT_EQ(general->open_slot, 2);
     expect_announcement(general->send_buf[0], "CNW", "WX QSW416UP=");
 
     // The same second a minute later: the tuning.
     auto tuning = pass(5000, "2026-12-08T11:04:02Z");
-    ASSERT_EQ(tuning->send_call, 3);
+    ASSERT_EQ(tuning->open_slot, 3);
     EXPECT_EQ(tuning->send_buf[2].front(), '\x04');
     EXPECT_EQ(tuning->anm_500, 0);
 }
@@ -196,7 +196,7 @@ TEST_F(CatalogueRules, CoastStationsAskForTrafficAtSeconds10And26) {
                     "2026-12-08T20:" + two(minute) + ":" + two(second) + "." + ms + "Z";
                 auto a = pass(5000, when);
                 // After the faint and the clear ship's call.
-                ASSERT_EQ(a->send_call, 3) << when;
+                ASSERT_EQ(a->open_slot, 3) << when;
                 static const std::regex asking("( {4}){0,2}CQ CQ CQ DE (\\w+) \\2 \\2 QRU\\? K");
                 const std::string& text = a->send_buf[2];
                 const std::string body = text.substr(0, text.size() - kTail.size());

@@ -19,7 +19,7 @@ class WeatherStations : public test::BandPass {
                                      ReceiverSettings s = {}) {
         last = pass(freq, when, s);
         std::vector<std::string> out;
-        for (int k = 0; k < last->send_call; ++k) {
+        for (int k = 0; k < last->open_slot; ++k) {
             const std::string text = test::plain_text(last->send_buf[static_cast<std::size_t>(k)]);
             if (text.find(words) == std::string::npos) continue;
             if (out.empty()) first = k;
@@ -60,7 +60,7 @@ TEST_F(WeatherStations, ItalianCoastStationsKeepTheirSeasonalTimetable) {
     ReceiverSettings off;
     off.hist = 0;
     EXPECT_TRUE(holding(4180, "2024-07-07T05:00:00Z", "METEO MARINA", off).empty());
-    EXPECT_EQ(last->send_call, 0);
+    EXPECT_EQ(last->open_slot, 0);
 }
 
 TEST_F(WeatherStations, FigureBulletinsAtTheirHours) {

@@ -55,18 +55,18 @@ TEST_F(Conditional, SendCondParThatFailsLeavesEverythingOpen) {
     a.send("OPEN");
     a.spd = 31;
     a.send_cond_par("QRU", 3); // draw 12938: 12938 & 31 = 10, 10 mod 3 = 1
-    EXPECT_EQ(a.send_call, 0);
+    EXPECT_EQ(a.open_slot, 0);
     EXPECT_EQ(a.send_buf[0], "OPEN");
     EXPECT_EQ(a.spd, 31);
 
     auto b = fresh(10973); // draw 12800 passes
     b->send_cond_par("QRU", 3);
-    EXPECT_EQ(b->send_call, 1);
+    EXPECT_EQ(b->open_slot, 1);
 }
 
 TEST_F(Conditional, BugAndFrequencyShiftForms) {
     a.send_cond_bug("DE");
-    EXPECT_EQ(a.send_call, 1);
+    EXPECT_EQ(a.open_slot, 1);
     EXPECT_GE(a.slot_params[0].rto, 0);
     EXPECT_LE(a.slot_params[0].rto, 39);
     EXPECT_EQ(a.slot_params[0].hand, 1);
@@ -79,7 +79,7 @@ TEST_F(Conditional, BugAndFrequencyShiftForms) {
     a.ton = 1234;
     a.f1();
     EXPECT_EQ(a._f1, 1);
-    EXPECT_EQ(a.ton2, 1734);
+    EXPECT_EQ(a.voice(2).ton, 1734);
     a.bug();
     EXPECT_EQ(a.rto, static_cast<int>(a.random.seed % 40));
     a.bug_off();
@@ -108,7 +108,7 @@ TEST_F(Conditional, TimeSignals) {
 TEST_F(Conditional, TuningIsTwoRunsOfCarrierWithABreak) {
     for (int i = 0; i < 40; ++i) {
         clock.advance(std::chrono::milliseconds(17));
-        a.send_call = 0;
+        a.open_slot = 0;
         a.send_buf[0].clear();
         a.tuning();
         const std::string& s = a.send_buf[0];

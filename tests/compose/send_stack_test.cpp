@@ -36,13 +36,13 @@ TEST_F(SendStack, ClosingAddsTheTailRecordsTheParametersAndDrawsNewOnes) {
     a.send_stack(" K");
     EXPECT_EQ(a.send_buf[0], "CQ K" + kTail);
     EXPECT_EQ(a.slot_params[0], closed);
-    EXPECT_EQ(a.send_call, 1);
+    EXPECT_EQ(a.open_slot, 1);
     EXPECT_EQ(a.send_buf[1], "");
     EXPECT_EQ(log().back(), "Send Stack|CQ K" + kTail + "|0");
 
     // Fresh parameters: voice 1 is current and every switch is off.
     EmissionParams fresh;
-    fresh.spd = a.spd1, fresh.ton = a.ton1, fresh.qsa = a.qsa1;
+    fresh.spd = a.voice(1).spd, fresh.ton = a.voice(1).ton, fresh.qsa = a.voice(1).qsa;
     EXPECT_EQ(a.params(), fresh);
 }
 
@@ -77,7 +77,7 @@ TEST_F(SendStack, AnEighthCloseOverflowsAndLeavesTheSevenAlone) {
     const auto params_before = a.slot_params;
     a.send("LOST");
     a.send_stack(" TOO");
-    EXPECT_EQ(a.send_call, 7);
+    EXPECT_EQ(a.open_slot, 7);
     EXPECT_EQ(log().back(), "ERROR!|ERROR#0250 Send Stack overflowed!|7");
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(a.send_buf[k], before[k]);
@@ -131,7 +131,7 @@ TEST_F(SendStack, AnOpenSlotIsNotPartOfTheComposition) {
     a.send_stack("E");
     a.send("OPEN BUT NEVER CLOSED");
     const Composition c = a.finish();
-    EXPECT_EQ(c.send_call, 1);
+    EXPECT_EQ(c.slots_closed, 1);
     ASSERT_EQ(c.slots.size(), 1u);
     EXPECT_EQ(c.slots[0].text, "E" + kTail);
 }

@@ -88,7 +88,7 @@ TEST_F(Teleprinter, FacsimileIgnoresItsArguments) {
 
 TEST_F(Teleprinter, DataIsASteadyFrequencyShiftedRepetition) {
     a.data(200, 2);
-    EXPECT_EQ(a.send_call, 1);
+    EXPECT_EQ(a.open_slot, 1);
     EXPECT_EQ(a.slot_params[0]._f1, 1);
     EXPECT_EQ(a.slot_params[0].spd, 200);
     EXPECT_EQ(a.slot_params[0].qsa, 2);

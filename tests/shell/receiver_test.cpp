@@ -34,7 +34,7 @@ class ReceiverTest : public ::testing::Test {
         : clock(*parse_utc("2026-12-08T10:21:30Z")), playout(out, clock, random, folder.path()),
           rx(clock, random, playout, view, [this](Air& air) {
               ++passes;
-              seen_send_call = air.send_call;
+              seen_send_call = air.open_slot;
               seen_qsa = air.qsa;
           }) {}
 
@@ -184,9 +184,9 @@ TEST_F(ReceiverTest, SwitchesRetuneWithoutMovingTheReadout) {
 TEST_F(ReceiverTest, RetuneStopsEverythingAndStartsFresh) {
     int qtc = -1, qsa1 = -1;
     Receiver live(clock, random, playout, view, [&](Air& air) {
-        seen_send_call = air.send_call;
+        seen_send_call = air.open_slot;
         seen_qsa = air.qsa;
-        qsa1 = air.qsa1;
+        qsa1 = air.voice(1).qsa;
         qtc = air.qtc;
         air.qtc = 3; // what one pass leaves behind does not reach the next
         air.send_stack("LEFT OVER");

@@ -120,7 +120,7 @@ inline void expect_voice(const Air& a, int k, int spd, int ton, int qsa) {
 // The texts of the closed slots of a pass.
 inline std::vector<std::string> slots(const Air& a) {
     std::vector<std::string> out;
-    for (int k = 0; k < a.send_call && k < Air::kSlots; ++k)
+    for (int k = 0; k < a.open_slot && k < Air::kSlots; ++k)
         out.push_back(a.send_buf[static_cast<std::size_t>(k)]);
     return out;
 }

@@ -57,7 +57,7 @@ inline std::string plain_text(const std::string& text) {
 // Every closed slot's text without its parameter switches, one after the other.
 inline std::string closed_text(const Air& a) {
     std::string out;
-    for (int k = 0; k < a.send_call; ++k)
+    for (int k = 0; k < a.open_slot; ++k)
         out += plain_text(a.send_buf[static_cast<std::size_t>(k)]) + "\n";
     return out;
 }

@@ -21,7 +21,7 @@ inline int first_frequency(const Rule& rule) {
 }
 
 // `look(a)` sees the context of each run of the rule, with the slots the run
-// closed (send_call of them) and the sounds it asked for (a.so_far().sounds); it
+// closed (open_slot of them) and the sounds it asked for (a.so_far().sounds); it
 // returns true to stop. The result is the instant of the run that stopped the sweep.
 template <class Look> std::optional<UtcInstant> sweep_rule(const Rule& rule, Look look) {
     FixedClock clock{UtcInstant{}};

@@ -45,12 +45,12 @@ TEST(Stn, DrawsBothVoicesNumberAndGroupsInOrder) {
     a.spacing = 3;
     a.stn();
     // Draws 12938, 33191, 41311, 69597, 90552, 108062, 121326, 152470.
-    EXPECT_EQ(a.spd1, 20);
-    EXPECT_EQ(a.ton1, 1591);
-    EXPECT_EQ(a.qsa1, 2);
-    EXPECT_EQ(a.spd2, 23);
-    EXPECT_EQ(a.ton2, 1520);
-    EXPECT_EQ(a.qsa2, 3);
+    EXPECT_EQ(a.voice(1).spd, 20);
+    EXPECT_EQ(a.voice(1).ton, 1591);
+    EXPECT_EQ(a.voice(1).qsa, 2);
+    EXPECT_EQ(a.voice(2).spd, 23);
+    EXPECT_EQ(a.voice(2).ton, 1520);
+    EXPECT_EQ(a.voice(2).qsa, 3);
     EXPECT_EQ(a.nr, 678);
     EXPECT_EQ(a.gr, 25);
     // Voice 1 is current; every keying switch is off again.
@@ -69,22 +69,22 @@ TEST(Stn, StaysInsideItsRangesOverManyDraws) {
     for (int i = 0; i < 2000; ++i) {
         clock.advance(std::chrono::milliseconds(37));
         a.stn_ext();
-        for (int s : {a.spd1, a.spd2, a.spd3, a.spd4, a.spd5}) {
+        for (int s : {a.voice(1).spd, a.voice(2).spd, a.voice(3).spd, a.voice(4).spd, a.voice(5).spd}) {
             ASSERT_GE(s, 18);
             ASSERT_LE(s, 25);
             speeds.insert(s);
         }
-        for (int q : {a.qsa1, a.qsa2, a.qsa3, a.qsa4, a.qsa5}) {
+        for (int q : {a.voice(1).qsa, a.voice(2).qsa, a.voice(3).qsa, a.voice(4).qsa, a.voice(5).qsa}) {
             ASSERT_GE(q, 1);
             ASSERT_LE(q, 3);
             strengths.insert(q);
         }
-        ASSERT_GE(a.ton1, 800);
-        ASSERT_LE(a.ton1, 1999);
-        ASSERT_GE(a.ton2, 800);
-        ASSERT_LE(a.ton2, 1990);
-        ASSERT_EQ(a.ton2 % 10, 0);
-        for (int tone : {a.ton3, a.ton4, a.ton5}) {
+        ASSERT_GE(a.voice(1).ton, 800);
+        ASSERT_LE(a.voice(1).ton, 1999);
+        ASSERT_GE(a.voice(2).ton, 800);
+        ASSERT_LE(a.voice(2).ton, 1990);
+        ASSERT_EQ(a.voice(2).ton % 10, 0);
+        for (int tone : {a.voice(3).ton, a.voice(4).ton, a.voice(5).ton}) {
             ASSERT_GE(tone, 700);
             ASSERT_LE(tone, 1990);
             ASSERT_EQ(tone % 10, 0);
@@ -202,7 +202,7 @@ TEST(Send, KeepsASlotWithinItsLengthAndStopsAtAZeroByte) {
     EXPECT_EQ(a.send_buf[0].size(), 9999u);
     EXPECT_EQ(a.send_buf[0].substr(9990), "012345678");
 
-    a.send_call = 1;
+    a.open_slot = 1;
     a.send(std::string_view("AB\0CD", 5));
     EXPECT_EQ(a.send_buf[1], "AB");
 }

@@ -51,7 +51,7 @@ TEST(AeroCalls, GermanPairsUseShortFormsAndQsl) {
         const auto p = compose_at(hms(k % 24, k % 60, 3 * (k % 20), k), seed,
                                   [](Air& a) { acft_clg_gnd(a, "DIK"); });
         const std::string text = closed_text(p->air);
-        ASSERT_EQ(p->air.send_call, 1) << k;
+        ASSERT_EQ(p->air.open_slot, 1) << k;
         std::smatch m;
         if (p->air.str3[0] == 'D') {
             ASSERT_TRUE(std::regex_search(text, m, departure)) << text;
@@ -87,10 +87,10 @@ TEST(AeroCalls, AnswerOnlyInSecondsDivisibleByThree) {
         const auto p = compose_at(hms(7, 30, s), static_cast<std::uint32_t>(s + 1),
                                   [](Air& a) { gnd_ans_acft(a, "FNC"); });
         if (s % 3 != 0) {
-            EXPECT_EQ(p->air.send_call, 0) << s;
+            EXPECT_EQ(p->air.open_slot, 0) << s;
             EXPECT_TRUE(p->air.send_buf[0].empty()) << s;
         } else {
-            ASSERT_EQ(p->air.send_call, 1) << s;
+            ASSERT_EQ(p->air.open_slot, 1) << s;
             EXPECT_TRUE(std::regex_search(closed_text(p->air), short_answer))
                 << closed_text(p->air);
         }
@@ -102,7 +102,7 @@ TEST(AeroStation, IdentificationOutsideItsServiceSeconds) {
         const auto p = compose_at(hms(14, 2, s), static_cast<std::uint32_t>(s * 3 + 2),
                                   [](Air& a) { aero_stn(a, "CXC2", "DZO"); });
         const Air& a = p->air;
-        ASSERT_EQ(a.send_call, s % 4 != 0 ? 2 : 1) << s;
+        ASSERT_EQ(a.open_slot, s % 4 != 0 ? 2 : 1) << s;
         const std::string text = closed_text(a);
         if (s % 4 != 0) {
             // send_still starts inside the identification: the rest is the identification only.
@@ -126,7 +126,7 @@ TEST(AustralianAero, ReportBySecondWindow) {
         const auto p = compose_at(hms(23, 7, s), static_cast<std::uint32_t>(s + 5),
                                   [](Air& a) { australian_aero(a); });
         const std::string text = closed_text(p->air);
-        ASSERT_EQ(p->air.send_call, 1) << s;
+        ASSERT_EQ(p->air.open_slot, 1) << s;
         const auto has = [&](const char* what) { return text.find(what) != std::string::npos; };
         EXPECT_EQ(has(" QDL QDM "), s < 25) << text;
         EXPECT_EQ(has(" QAA "), s >= 35 && s <= 48) << text;
@@ -140,7 +140,7 @@ TEST(AustralianAero, ReportBySecondWindow) {
         EXPECT_EQ(std::regex_search(text, std::regex(R"( QAH [A-Z]{3} 2307 K)")), has(" QAH "));
     }
     const auto odd = compose_at(hms(12, 1, 31), 1, [](Air& a) { australian_aero(a); });
-    EXPECT_EQ(odd->air.send_call, 0);
+    EXPECT_EQ(odd->air.open_slot, 0);
 }
 
 // The ground station's call and the aircraft's short call of one working, or empty strings.
@@ -184,11 +184,11 @@ TEST(AustralianGround, FlyingBoatsEveryThirdMinuteAndAllGroundStationsOtherwise)
                 [](Air& a) { australian_gnd(a); }, settings);
             const Air& a = p->air;
             if (minute % 3 == 0 && freq == 280) {
-                EXPECT_EQ(a.send_call, 0) << minute;
+                EXPECT_EQ(a.open_slot, 0) << minute;
                 EXPECT_TRUE(a.send_buf[0].empty());
                 continue;
             }
-            ASSERT_EQ(a.send_call, 1) << freq << " " << minute;
+            ASSERT_EQ(a.open_slot, 1) << freq << " " << minute;
             const GroundWorking w = australian_working(closed_text(a));
             ASSERT_FALSE(w.ground.empty()) << closed_text(a);
             if (minute % 3 == 0) {
@@ -224,7 +224,7 @@ TEST(AustralianGround, MinutesDivisibleByThirteenGiveOnlyTheQazNotice) {
         const auto z = compose_at(
             hms(k % 24, minute, 2 * (k % 30), k), static_cast<std::uint32_t>(k + 1),
             [](Air& a) { australian_gnd(a); }, settings);
-        ASSERT_EQ(z->air.send_call, 1);
+        ASSERT_EQ(z->air.open_slot, 1);
         std::smatch m;
         const std::string text = closed_text(z->air);
         ASSERT_TRUE(std::regex_match(text, m, std::regex("DE (VZ[A-Z]{2}) QAZ \\+ \\] *\n")))
@@ -251,7 +251,7 @@ TEST(AeroGenerators, EverySlotClosesAndNoPlaceholderIsLeft) {
             const auto p =
                 compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 17 + 1), generators[g]);
             const Air& a = p->air;
-            EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.send_call)].empty()) << g << " " << k;
+            EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.open_slot)].empty()) << g << " " << k;
             const std::string text = closed_text(a);
             EXPECT_EQ(text.find('%'), std::string::npos) << text;
             for (const std::regex& bearing :
@@ -262,7 +262,7 @@ TEST(AeroGenerators, EverySlotClosesAndNoPlaceholderIsLeft) {
                     EXPECT_LE(std::stoi(m[1]), 358);
                 }
             }
-            heard[g] += a.send_call > 0;
+            heard[g] += a.open_slot > 0;
         }
     }
     for (std::size_t g = 0; g < generators.size(); ++g)

@@ -24,10 +24,10 @@ TEST(AeroAndChatRules, EachIsHeardAndClosesItsSlots) {
             ++rules;
             bool open_text = false, percent = false;
             const auto heard = test::sweep_rule(rule, [&](const Air& a) {
-                const auto open = static_cast<std::size_t>(std::min(a.send_call, Air::kSlots));
+                const auto open = static_cast<std::size_t>(std::min(a.open_slot, Air::kSlots));
                 open_text = open_text || !a.send_buf[open].empty();
                 percent = percent || test::closed_text(a).find('%') != std::string::npos;
-                return a.send_call > 0;
+                return a.open_slot > 0;
             });
             EXPECT_TRUE(heard.has_value()) << rule.label << " is never heard";
             EXPECT_FALSE(open_text) << rule.label;
@@ -50,8 +50,8 @@ TEST_F(Aero336, GroundStationsAnswerByChance) {
         a->random.seed = static_cast<std::uint32_t>(k * 2654435761u);
         for (const Rule& rule : catalogue.tail)
             if (rule.freq.contains(3360)) rule.act(*a);
-        none += a->send_call == 0;
-        several += a->send_call >= 2;
+        none += a->open_slot == 0;
+        several += a->open_slot >= 2;
         for (const std::string& s : test::slots(*a)) {
             const std::size_t de = s.find(" DE ");
             const std::size_t qsl = s.find(" QSL K");

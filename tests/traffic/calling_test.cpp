@@ -99,7 +99,7 @@ TEST_F(CallingProcedures, ClgCondFormsInTheSlot) {
         const auto a = fresh(); // first draw 12945: odd, a pause before the text
         clg_cond(*a, "DDA", "PCH", form);
         EXPECT_EQ(a->str, text) << form;
-        EXPECT_EQ(a->send_call, 1) << form;
+        EXPECT_EQ(a->open_slot, 1) << form;
         EXPECT_EQ(a->send_buf[0], "    " + text + kLongTail) << form;
         EXPECT_EQ(a->slot_params[0].hand, 1) << form;
     }
@@ -109,7 +109,7 @@ TEST_F(CallingProcedures, ClgCondInEvenMillisecondsClosesAnEmptySlot) {
     const auto a = fresh(); // first draw 12938: even, no pause; 250 ms: no text
     clg_cond(*a, "DDA", "PCH", 2);
     EXPECT_EQ(a->str, "DDA DDA DE PCH PCH K");
-    EXPECT_EQ(a->send_call, 1);
+    EXPECT_EQ(a->open_slot, 1);
     EXPECT_EQ(a->send_buf[0], kLongTail);
     EXPECT_EQ(a->slot_params[0].hand, 1);
 }
@@ -120,7 +120,7 @@ TEST_F(CallingProcedures, ClgCondWithAnUnknownFormDoesNothing) {
     for (const int form : {-1, 5, 101, 105, 199, 201}) {
         clg_cond(*a, "DDA", "PCH", form);
         EXPECT_EQ(a->str, "KEEP") << form;
-        EXPECT_EQ(a->send_call, 0) << form;
+        EXPECT_EQ(a->open_slot, 0) << form;
         EXPECT_EQ(a->send_buf[0], "") << form;
     }
     EXPECT_EQ(a->random.seed, 11111u);
@@ -133,7 +133,7 @@ TEST_F(CallingProcedures, SendVvvOutsideItsSecondsDoesNothing) {
         a->send("OPEN");
         send_vvv(*a, "DDA");
         EXPECT_EQ(a->send_buf[0], "OPEN") << when;
-        EXPECT_EQ(a->send_call, 0) << when;
+        EXPECT_EQ(a->open_slot, 0) << when;
         EXPECT_EQ(a->random.seed, 11111u) << when;
         a->send_buf[0].clear();
     }
@@ -145,7 +145,7 @@ TEST_F(CallingProcedures, SendVvvTestTransmission) {
     const auto a = fresh();
     a->t = clock.utc();
     send_vvv(*a, "DDA");
-    ASSERT_EQ(a->send_call, 1);
+    ASSERT_EQ(a->open_slot, 1);
     const std::string tail = a->slot_params[0].rto != 0 ? kLongTail : kTail;
     std::smatch m;
     const std::string& slot = a->send_buf[0];
@@ -160,7 +160,7 @@ TEST_F(CallingProcedures, SendVvvTestTransmission) {
     const auto b = fresh();
     b->t = clock.utc();
     send_vvv(*b, "PCH");
-    ASSERT_EQ(b->send_call, 1);
+    ASSERT_EQ(b->open_slot, 1);
     const std::string tail_b = b->slot_params[0].rto != 0 ? kLongTail : kTail;
     EXPECT_TRUE(
         std::regex_match(b->send_buf[0], std::regex("V{3,12} PCH PCH QSA\\? V{3,12}  K" + tail_b)))
@@ -202,7 +202,7 @@ void check_qsk(FixedClock& clock, const std::string& text, const std::vector<std
         const std::string expected =
             text.substr(0, cut) + garbled + "    " + (own ? "II II    " : "\"    ") + resume[cut];
         EXPECT_EQ(a.send_buf[0], expected) << "cut " << cut;
-        EXPECT_EQ(a.send_call, 0);
+        EXPECT_EQ(a.open_slot, 0);
         EXPECT_EQ(a.str2, text);
         seen[cut] = true;
     }
@@ -231,7 +231,7 @@ TEST_F(CallingProcedures, QtcQskSendsShortTextsWhole) {
     qtc_qsk(*a, "QRU");
     qtc_qsk(*a, "");
     EXPECT_EQ(a->send_buf[0], "QRU");
-    EXPECT_EQ(a->send_call, 0);
+    EXPECT_EQ(a->open_slot, 0);
     EXPECT_EQ(a->random.seed, 11111u);
 }
 
@@ -244,7 +244,7 @@ TEST_F(CallingProcedures, SendTimesRepeatsTheText) {
     a->str = "AB ";
     send_times(*a, a->str, 2);
     EXPECT_EQ(a->send_buf[0], "GLWV  GLWV  GLWV  AB AB ");
-    EXPECT_EQ(a->send_call, 0);
+    EXPECT_EQ(a->open_slot, 0);
 }
 
 TEST_F(CallingProcedures, SendSparkOnlyWithHistoricalStations) {
@@ -254,12 +254,12 @@ TEST_F(CallingProcedures, SendSparkOnlyWithHistoricalStations) {
     off->send("OPEN");
     send_spark(*off, "KFN");
     EXPECT_EQ(off->send_buf[0], "OPEN");
-    EXPECT_EQ(off->send_call, 0);
+    EXPECT_EQ(off->open_slot, 0);
     EXPECT_EQ(off->spark, 0);
 
     const auto on = fresh();
     send_spark(*on, "KFN");
-    EXPECT_EQ(on->send_call, 1);
+    EXPECT_EQ(on->open_slot, 1);
     EXPECT_EQ(on->send_buf[0], std::string(120, ' ') + "KFN" + kTail);
     EXPECT_EQ(on->slot_params[0].spark, 1);
 }

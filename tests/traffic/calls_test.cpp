@@ -45,7 +45,7 @@ TEST_F(CqCalls, SendCqCallsThreeTimesAfterNoneOrOnePause) {
         send_cq(*a, "YSA");
         const std::uint32_t w = twin->myrand() % 2;
         pauses.insert(w);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_EQ(a->send_buf[0], groups(w) + "CQ CQ CQ DE YSA YSA YSA K" + kTail) << seed;
         EXPECT_EQ(a->slot_params[0].spd, 23);
         EXPECT_EQ(a->slot_params[0].ton, 777);
@@ -63,7 +63,7 @@ TEST_F(CqCalls, AnnouncementAfterZeroToTwoPausesMarksThePass) {
         send_cq_anm(*a, "VIS", "NAV WNG QSW 447");
         const std::uint32_t w = twin->myrand() % 3;
         pauses.insert(w);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_EQ(a->send_buf[0], groups(w) + "CQ CQ CQ DE VIS VIS VIS NAV WNG QSW 447" + kTail)
             << seed;
         EXPECT_EQ(a->slot_params[0].qsa, 2);
@@ -81,7 +81,7 @@ TEST_F(CqCalls, TwoByTwoAnnouncementCallsTwice) {
         send_cq_anm_2x2(*a, "SPE", "WX QSW 420");
         const std::uint32_t w = twin->myrand() % 3;
         pauses.insert(w);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_EQ(a->send_buf[0], groups(w) + "CQ CQ DE SPE SPE WX QSW 420" + kTail) << seed;
         EXPECT_EQ(a->slot_params[0].ton, 777);
         EXPECT_EQ(a->anm_500, 0);
@@ -98,7 +98,7 @@ TEST_F(CqCalls, BugAnnouncementDrawsTheWeightingThenThePause) {
         const int rto = static_cast<int>(twin->myrand() % 40);
         const std::uint32_t w = twin->myrand() % 2;
         pauses.insert(w);
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_EQ(a->send_buf[0], groups(w) + "CQ CQ CQ DE FFP FFP FFP METEOMAR QSW 521.5" +
                                       (rto != 0 ? kLongTail : kTail))
             << seed;
@@ -121,7 +121,7 @@ TEST_F(CqCalls, AutomaticMorseIsAMachineSentTestAtItsSpeed) {
         std::string expected = text.substr(start);
         for (int i = 0; i < 20; ++i)
             expected += text;
-        ASSERT_EQ(a->send_call, 1);
+        ASSERT_EQ(a->open_slot, 1);
         EXPECT_EQ(a->send_buf[0], expected + kTail) << seed;
         EXPECT_EQ(a->slot_params[0].spd, 50);
         EXPECT_EQ(a->slot_params[0].rto, 0);

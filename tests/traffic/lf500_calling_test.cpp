@@ -48,10 +48,10 @@ TEST(Calling500, EveryExchangeClosesFilledAndFitsTheCall) {
         const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 7919 + 3),
                                   [](Air& a) { vsl_coast_tfc_500k(a, 0); });
         const Air& a = p->air;
-        ASSERT_EQ(a.send_call, 1) << k;
+        ASSERT_EQ(a.open_slot, 1) << k;
         const std::string text = closed_text(a);
         EXPECT_EQ(text.find('%'), std::string::npos) << text;
-        const std::string C(mf_coast(a.coast_nr)), S = a.__vsl;
+        const std::string C(mf_coast(a.coast_nr)), S = a.ship_call;
         const MfCoastEntry& e = kMfCoast[static_cast<std::size_t>(a.coast_nr)];
         for (auto it = std::sregex_iterator(text.begin(), text.end(), up);
              it != std::sregex_iterator(); ++it) {
@@ -81,8 +81,8 @@ TEST(Calling500, EveryExchangeClosesFilledAndFitsTheCall) {
         const bool traffic_call = std::regex_search(text, std::regex(" (MSG|OBS|QTC\\d?|SVC)  ?K"));
         if (traffic_call) {
             EXPECT_NE(text.find(" UP "), std::string::npos) << text;
-            EXPECT_EQ(a.svc500fq, e.qsx) << text;
-            EXPECT_NE(a.svc500, 0);
+            EXPECT_EQ(a.contact500.svc500fq, e.qsx) << text;
+            EXPECT_NE(a.contact500.svc500, 0);
         }
     }
     EXPECT_GT(answered, kRuns / 3);
@@ -99,7 +99,7 @@ TEST(Calling500, AlreadyUpCallsAndUnansweredCalls) {
                                   [](Air& a) { vsl_coast_tfc_500k(a, 0); });
         const Air& a = p->air;
         const std::string text = closed_text(a);
-        const std::string C(mf_coast(a.coast_nr)), S = a.__vsl;
+        const std::string C(mf_coast(a.coast_nr)), S = a.ship_call;
         const bool answered = text.find(S + " DE " + C) != std::string::npos;
         if (std::regex_search(text, up_call)) {
             if (answered) {
@@ -116,8 +116,8 @@ TEST(Calling500, AlreadyUpCallsAndUnansweredCalls) {
         ++asking;
         if (!answered) {
             ++unanswered;
-            EXPECT_EQ(a.svc500, 0) << text;
-            EXPECT_EQ(a.svc500fq, 0) << text;
+            EXPECT_EQ(a.contact500.svc500, 0) << text;
+            EXPECT_EQ(a.contact500.svc500fq, 0) << text;
         }
     }
     EXPECT_GT(already_up, 20);

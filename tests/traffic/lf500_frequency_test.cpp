@@ -41,7 +41,7 @@ TEST(Distress500, TheAutoAlarmIsTwelveFourSecondDashesAtSpeed21) {
         a.send_stack("");
     });
     const Air& a = p->air;
-    ASSERT_EQ(a.send_call, 1);
+    ASSERT_EQ(a.open_slot, 1);
     EXPECT_EQ(plain_text(a.send_buf[0]), alarm() + test::kStackTail);
     // Unstretched marks: 24 three-unit marks joined, 72 units of 1.2 / 21 s.
     EXPECT_EQ(a.slot_params[0].spd, 21);
@@ -57,7 +57,7 @@ TEST(Distress500, EveryScenarioFollowsTheAlarmWithTheDistressSign) {
             const auto p =
                 compose_at(sweep_instant(k), static_cast<std::uint32_t>(k + 1), scenario);
             const Air& a = p->air;
-            ASSERT_EQ(a.send_call, 1) << name;
+            ASSERT_EQ(a.open_slot, 1) << name;
             const std::string text = plain_text(a.send_buf[0]);
             ASSERT_TRUE(text.starts_with(alarm())) << name;
             EXPECT_EQ(text.find('%'), std::string::npos) << name << text;
@@ -84,7 +84,7 @@ TEST_F(Frequency500, TheAlarmPrecedesEveryDistressScenarioAtItsTime) {
         for (int second = 0; second < 60; second += 7) {
             const auto a = pass(5000, std::string("2026-05-04T") + hhmm + ":" + two(second) + "Z");
             int distress = 0;
-            for (int k = 0; k < a->send_call && k < Air::kSlots; ++k) {
+            for (int k = 0; k < a->open_slot && k < Air::kSlots; ++k) {
                 const std::string text = plain_text(a->send_buf[static_cast<std::size_t>(k)]);
                 const std::size_t sign = text.find('\x12');
                 if (sign == std::string::npos) continue;
@@ -110,7 +110,7 @@ TEST_F(Frequency500, SilencePeriodsHoldOnlyTheCheckOfTheFrequency) {
                     "2026-05-04T" + two(hour) + ":" + two(minute) + ":" + two(second) + "Z";
                 const auto a = pass(5000, when);
                 int checks = 0;
-                for (int k = 0; k < a->send_call && k < Air::kSlots; ++k) {
+                for (int k = 0; k < a->open_slot && k < Air::kSlots; ++k) {
                     std::string text = plain_text(a->send_buf[static_cast<std::size_t>(k)]);
                     text.erase(0, text.find_first_not_of(' '));
                     if (text.starts_with("VVVV")) {
@@ -139,11 +139,11 @@ TEST_F(Frequency500, TheShipsCallInOrdinaryMinutes) {
         EXPECT_EQ(closed_text(*a), closed_text(*high)) << when;
         if (a->anm_500 != 0) continue;
         ++with_ships;
-        ASSERT_GE(a->send_call, 1) << when;
+        ASSERT_GE(a->open_slot, 1) << when;
         // The faint exchange, both voices at 0, after the general call of an announcement
         // keyed twice (13:25), which does not hold the ships back.
         const std::size_t first = plain_text(a->send_buf[0]).find("CQ CQ DE ") == 0 ? 1 : 0;
-        ASSERT_GE(a->send_call, static_cast<int>(first) + 1) << when;
+        ASSERT_GE(a->open_slot, static_cast<int>(first) + 1) << when;
         EXPECT_EQ(a->slot_params[first].qsa, 0) << when;
     }
     EXPECT_GT(with_ships, 20);
@@ -191,12 +191,12 @@ TEST_F(Frequency500, OnlyThePlainGeneralCallHoldsTheShipsBack) {
             if (row.form == AnnouncementForm::plain) {
                 ++plain;
                 EXPECT_EQ(a->anm_500, 1) << when;
-                EXPECT_EQ(a->send_call, 2) << when; // the announcement and the faint call
+                EXPECT_EQ(a->open_slot, 2) << when; // the announcement and the faint call
                 continue;
             }
             ++bug_or_twice;
             EXPECT_EQ(a->anm_500, 0) << when;
-            ASSERT_GE(a->send_call, 3) << when;
+            ASSERT_GE(a->open_slot, 3) << when;
             const std::string call(row.call.call);
             EXPECT_NE(plain_text(a->send_buf[0]).find(" DE " + call + " " + call + " "),
                       std::string::npos)
@@ -249,9 +249,9 @@ TEST(Lf500Members, EveryGeneratorClosesItsSlotsFilled) {
             const auto p =
                 compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 13 + 1), generator);
             const Air& a = p->air;
-            sent += a.send_call;
-            EXPECT_LE(a.send_call, 1) << name;
-            EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.send_call)].empty())
+            sent += a.open_slot;
+            EXPECT_LE(a.open_slot, 1) << name;
+            EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.open_slot)].empty())
                 << name << ": left open";
             const std::string text = closed_text(a);
             EXPECT_EQ(text.find('%'), std::string::npos) << name << ": " << text;
@@ -266,15 +266,15 @@ TEST(Lf500Members, OperatorChatsOpenWithTheirFirstTurns) {
     for (int k = 0; k < 600; ++k) {
         const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 5 + 2), opchat);
         const Air& a = p->air;
-        if (a.send_call == 0) {
+        if (a.open_slot == 0) {
             ++silent;
             continue;
         }
         const std::string text = closed_text(a);
-        if (text.find("CQ CQ CQ DE " + a.__vsl + "  ") == std::string::npos) continue;
+        if (text.find("CQ CQ CQ DE " + a.ship_call + "  ") == std::string::npos) continue;
         if (text.find(" M/V ") == std::string::npos) continue;
         ++general_calls;
-        EXPECT_NE(text.find("\xa0 M/V " + a.__qra + " QTO "), std::string::npos) << text;
+        EXPECT_NE(text.find("\xa0 M/V " + a.ship_name + " QTO "), std::string::npos) << text;
         EXPECT_NE(text.find("\xa0\xa0 PLS QRU?  73 TO ALL\xa0\xa0 +"), std::string::npos);
     }
     EXPECT_GT(general_calls, 15);

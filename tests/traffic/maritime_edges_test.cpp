@@ -29,14 +29,14 @@ TEST(CoastStationMf, SilencePeriods) {
         const auto seed = static_cast<std::uint32_t>(k * 31 + 7);
         auto run = [](Air& a) { coast_station_mf(a, "FFP", "LEHAVRE"); };
         const auto p14 = compose_at(at_minute(14, k), seed, run);
-        ASSERT_EQ(p14->air.send_call, 1);
+        ASSERT_EQ(p14->air.open_slot, 1);
         const std::string& notice = p14->air.send_buf[0];
         const bool ship_notice =
-            notice.find(p14->air.__vsl + " DE FFP SRI OM SP PSE * 3") != std::string::npos;
+            notice.find(p14->air.ship_call + " DE FFP SRI OM SP PSE * 3") != std::string::npos;
         EXPECT_TRUE(ship_notice || notice.find("NW SP PSE * *") != std::string::npos) << notice;
-        at16 += compose_at(at_minute(16, k), seed, run)->air.send_call;
-        EXPECT_EQ(compose_at(at_minute(18, k), seed, run)->air.send_call, 1) << k;
-        EXPECT_EQ(compose_at(at_minute(44, k), seed, run)->air.send_call, 1) << k;
+        at16 += compose_at(at_minute(16, k), seed, run)->air.open_slot;
+        EXPECT_EQ(compose_at(at_minute(18, k), seed, run)->air.open_slot, 1) << k;
+        EXPECT_EQ(compose_at(at_minute(44, k), seed, run)->air.open_slot, 1) << k;
     }
     EXPECT_GT(at16, runs * 35 / 100);
     EXPECT_LT(at16, runs * 65 / 100);
@@ -45,7 +45,7 @@ TEST(CoastStationMf, SilencePeriods) {
 // fleet_style on ship `call` working `coast`, from a voice of 25 wpm at 1000 Hz.
 Air& styled(test::Pass& p, std::string_view call, std::string_view coast) {
     Air& a = p.air;
-    a.__vsl = call;
+    a.ship_call = call;
     a.spd = 25;
     a.ton = 1000;
     a.rto = 0;
@@ -153,7 +153,7 @@ TEST(TrafficList, AfterAnAnnouncementItStartsWithTheList) {
     const auto p = compose_at(test::sweep_instant(3), 5, [](Air& a) {
         tfc_anmt(a, "CQ CQ DE PCH PCH TFC LIST ");
         EXPECT_EQ(a.anm_sent, 1);
-        EXPECT_EQ(a.send_call, 0);
+        EXPECT_EQ(a.open_slot, 0);
         EXPECT_EQ(a.send_buf[0], "CQ CQ DE PCH PCH TFC LIST CQ CQ DE PCH PCH TFC LIST ");
         a.send_buf[0].clear();
         tfc_list(a, 3, 10, "PCH");
@@ -167,7 +167,7 @@ TEST(SmallCoastStation, OnlyInSecondsDivisibleByThree) {
     for (int k = 0; k < 300; ++k) {
         const auto p = compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k + 1),
                                   [](Air& a) { small_coast_station(a, "3VX", 0); });
-        EXPECT_EQ(p->air.send_call, p->air.clock.utc().second % 3 == 0 ? 1 : 0) << k;
+        EXPECT_EQ(p->air.open_slot, p->air.clock.utc().second % 3 == 0 ? 1 : 0) << k;
     }
 }
 
@@ -176,7 +176,7 @@ TEST(Uscg, SilentAroundTheSilencePeriods) {
         for (int minute : {14, 16, 18, 44, 48}) {
             const auto p = compose_at(at_minute(minute, k), static_cast<std::uint32_t>(k + 1),
                                       [](Air& a) { uscg(a, "NOY"); });
-            EXPECT_EQ(p->air.send_call, 0) << minute;
+            EXPECT_EQ(p->air.open_slot, 0) << minute;
         }
 }
 

@@ -66,12 +66,12 @@ TEST(MaritimeGenerators, EverySlotClosesAndNoPlaceholderIsLeft) {
             const auto p =
                 compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 7 + 1), g.run);
             const Air& a = p->air;
-            EXPECT_EQ(a.send_buf[static_cast<std::size_t>(a.send_call)], "")
+            EXPECT_EQ(a.send_buf[static_cast<std::size_t>(a.open_slot)], "")
                 << g.name << " left its slot open, case " << k;
-            EXPECT_LE(a.send_call, 1) << g.name;
+            EXPECT_LE(a.open_slot, 1) << g.name;
             const std::string text = closed_text(a);
             EXPECT_EQ(text.find('%'), std::string::npos) << g.name << ": " << text;
-            closed += a.send_call;
+            closed += a.open_slot;
         }
         EXPECT_GT(closed, 0) << g.name << " never sent";
     }
@@ -82,8 +82,8 @@ TEST(MaritimeGenerators, TheWorkingShipKeepsItsName) {
         const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k + 3),
                                   [](Air& a) { vsl_clg_coast_mf(a, 0); });
         const Air& a = p->air;
-        EXPECT_EQ(vsl(a.vsl_nr), a.__vsl);
-        EXPECT_EQ(qra(a.vsl_nr), a.__qra);
+        EXPECT_EQ(vsl(a.vsl_nr), a.ship_call);
+        EXPECT_EQ(qra(a.vsl_nr), a.ship_name);
         // Wherever a call sign stands after a name and a slash, it is that name's ship.
         static const std::regex pair(R"(([A-Z][A-Z0-9 ]*[A-Z0-9])/([A-Z0-9]{4,5})\b)");
         const std::string text = closed_text(a);
@@ -161,7 +161,7 @@ TEST(MaritimeGenerators, AStationWorksTheShipItCalls) {
             const std::string text = closed_text(a);
             if (text.find("TFC LIST") != std::string::npos) continue;
             std::set<std::string> calls = register_calls_in(text);
-            const std::string ship = a.__vsl.empty() ? std::string(vsl(a.vsl_nr)) : a.__vsl;
+            const std::string ship = a.ship_call.empty() ? std::string(vsl(a.vsl_nr)) : a.ship_call;
             // "? D5PA D5PA ?": the coast station mishears the fourth letter, and asks.
             std::string misheard = ship;
             if (misheard.size() > 3) misheard[3] = 'A';
@@ -188,7 +188,7 @@ TEST(LfChannel, TheSteamshipsPreambleAgreesWithItsText) {
         const auto p =
             compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 5 + 9), vsl_lf_channel);
         const Air& a = p->air;
-        ASSERT_EQ(a.send_call, 1);
+        ASSERT_EQ(a.open_slot, 1);
         const std::string text = closed_text(a);
         std::smatch m;
         static const std::regex telegram(
@@ -251,8 +251,8 @@ TEST(ShipTelegram, TypePrefixByFlagAndType) {
                 coasts[static_cast<std::size_t>(i + static_cast<int>(seed)) % 4];
             int type = 0;
             const auto p = compose_at(sweep_instant(i), seed, [&](Air& a) {
-                a.__vsl = vsl(i);
-                a.__qra = qra(i);
+                a.ship_call = vsl(i);
+                a.ship_name = qra(i);
                 type = find_specialistic_vsl(a);
                 vsl_qtc(a, coast);
             });
@@ -276,8 +276,8 @@ TEST(ShipTelegram, TypePrefixByFlagAndType) {
 TEST(ShipTelegram, StoredTelegramsAndPassengerSupplyOrders) {
     for (int i = 0; i < kVslCount; ++i) {
         const auto p = compose_at(sweep_instant(i), static_cast<std::uint32_t>(i + 1), [&](Air& a) {
-            a.__vsl = vsl(i);
-            a.__qra = qra(i);
+            a.ship_call = vsl(i);
+            a.ship_name = qra(i);
             vsl_qtc(a, "DAN");
         });
         const std::string text = p->air.send_buf[0];
@@ -290,7 +290,7 @@ TEST(ShipTelegram, StoredTelegramsAndPassengerSupplyOrders) {
                     << text;
             }
         Air probe(p->clock);
-        probe.__vsl = vsl(i);
+        probe.ship_call = vsl(i);
         const int type = find_specialistic_vsl(probe);
         if (!stored && (type == 8 || type == 9)) {
             EXPECT_NE(text.find("PLEASE ARRANGE ON ARRIVAL FOLLOWING ITEMS"), std::string::npos)

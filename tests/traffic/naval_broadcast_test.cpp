@@ -24,7 +24,7 @@ const std::string kOldTape = "VVV VVV VVV V NPM NPM NPM            ";
 enum class Activity { tape, tactical, open_call, cipher, telegram, silent };
 
 Activity activity_of(const Air& a) {
-    if (a.send_call == 0) return Activity::silent;
+    if (a.open_slot == 0) return Activity::silent;
     const std::string text = test::closed_text(a);
     if (text.find("RRR") != std::string::npos) return Activity::tactical;
     if (text.find("QRV K") != std::string::npos) return Activity::open_call;
@@ -44,8 +44,8 @@ TEST(NavalCoast, ActivitiesShipsAndSilence) {
         const Air& a = p->air;
         const Activity act = activity_of(a);
         ++seen[act];
-        ASSERT_LE(a.send_call, 1);
-        EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.send_call)].empty()) << k;
+        ASSERT_LE(a.open_slot, 1);
+        EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.open_slot)].empty()) << k;
         const std::string text = test::closed_text(a);
         EXPECT_EQ(text.find("NZXF"), std::string::npos) << text;
         std::smatch m;
@@ -158,7 +158,7 @@ TEST(BrasilianNavy, TapeInOddSecondsCipherInEven) {
                                       brasilian_navy(a, "PWB");
                                   });
         const Air& a = p->air;
-        ASSERT_EQ(a.send_call, 1);
+        ASSERT_EQ(a.open_slot, 1);
         EXPECT_EQ(a.slot_params[0].spd, 18);
         EXPECT_EQ(a.slot_params[0].ton, 770);
         const std::string text = test::closed_text(a);

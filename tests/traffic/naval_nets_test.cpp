@@ -24,11 +24,11 @@ TEST(XxxFlash, OnlyInMinutesDivisibleByFive) {
                                   test::seed_of(k + 3), [](Air& a) { xxx_flash(a, "RDL RDL", 1); });
         const Air& a = p->air;
         if (minute % 5 != 0) {
-            EXPECT_EQ(a.send_call, 0) << minute;
+            EXPECT_EQ(a.open_slot, 0) << minute;
             EXPECT_TRUE(a.send_buf[0].empty());
             continue;
         }
-        ASSERT_EQ(a.send_call, 1);
+        ASSERT_EQ(a.open_slot, 1);
         const std::string text = test::closed_text(a);
         std::smatch m;
         const std::regex flash("XXX XXX RDL RDL [0-9]{5} [0-9]{5} ([A-Z!@#$]+) ([0-9]{4}) \\2 ");
@@ -57,7 +57,7 @@ TEST(PolishArmyOld, CallFormAtMinute3MessageAtMinute4) {
             compose_at(naval_instant(k % 24, minute, k % 60, k % 1000), test::seed_of(k + 11),
                        [](Air& a) { polish_army_old(a, "CMY", "JUS"); });
         const Air& a = p->air;
-        if (a.send_call == 0) {
+        if (a.open_slot == 0) {
             EXPECT_TRUE(a.send_buf[0].empty());
             continue;
         }
@@ -106,7 +106,7 @@ TEST(RandJapMilCall, FormByTheMinute) {
             const auto p = compose_at(naval_instant(k % 24, minute, k, k * 3), test::seed_of(k + 1),
                                       [](Air& a) { rand_jap_mil_call(a); });
             const Air& a = p->air;
-            ASSERT_EQ(a.send_call, 1);
+            ASSERT_EQ(a.open_slot, 1);
             EXPECT_TRUE(std::regex_match(test::closed_text(a), std::regex(pattern + " +\n")))
                 << minute << ": " << test::closed_text(a);
             EXPECT_EQ(a.slot_params[0].katokana, 1);
@@ -126,7 +126,7 @@ TEST(KatoGroups, CountAndLengthCodes) {
             test::Pass p(test::sweep_instant(k));
             p.air.random.seed = test::seed_of(k + 1);
             kato_groups(p.air, length, 100);
-            EXPECT_EQ(p.air.send_call, 0); // the slot stays open
+            EXPECT_EQ(p.air.open_slot, 0); // the slot stays open
             EXPECT_EQ(p.air.katokana, 1);
             const std::string text = p.air.send_buf[0];
             EXPECT_TRUE(std::regex_match(text, std::regex("(" + group + "){101}")))
@@ -143,7 +143,7 @@ TEST(KatokanaQtc, KeepsTheWeightingAndClosesWithK) {
             katokana_qtc(a, 4, 100);
         });
         const Air& a = p->air;
-        ASSERT_EQ(a.send_call, 1);
+        ASSERT_EQ(a.open_slot, 1);
         const EmissionParams& s = a.slot_params[0];
         EXPECT_EQ(s.rto, weighting);
         EXPECT_EQ(s.katokana, 1);

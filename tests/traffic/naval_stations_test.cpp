@@ -57,7 +57,7 @@ TEST(GbrNavy, MessagesAsListedWithTheirGroupCounts) {
     for (int k = 0; k < 60; ++k) {
         const auto p = gbr_broadcast(10 + 7 * k, k);
         const Air& a = p->air;
-        ASSERT_EQ(a.send_call, 1);
+        ASSERT_EQ(a.open_slot, 1);
         const std::string raw = a.send_buf[0];
         const std::string text = test::plain_text(raw);
         // 20 wpm from the start, 40 for the messages, 21 for the ending.
@@ -127,7 +127,7 @@ TEST(RussianNavy2ww, HeaderNumberIsTwoFiguresModulo50) {
         const auto when = naval_instant(k % 24, k % 60, k % 60, k % 1000);
         const auto seed = test::seed_of(k + 1);
         const auto p = compose_at(when, seed, [](Air& a) { russian_navy_2ww(a); });
-        if (p->air.send_call == 0) continue;
+        if (p->air.open_slot == 0) continue;
         ++sent;
         // The same draws on a twin pass give the message number the header was made from.
         const auto twin = compose_at(when, seed, [](Air& a) {
@@ -155,7 +155,7 @@ TEST(RussianNavy2ww, HeaderNumberIsTwoFiguresModulo50) {
 TEST(Courier, BurstAt600WpmRendersShort) {
     const auto p = compose_at(test::sweep_instant(4), 9, [](Air& a) { courier(a); });
     const Air& a = p->air;
-    ASSERT_EQ(a.send_call, 1);
+    ASSERT_EQ(a.open_slot, 1);
     EXPECT_EQ(a.slot_params[0].spd, 600);
     EXPECT_TRUE(std::regex_match(test::closed_text(a), std::regex(" {4,16}NQF PQT {23}\n")));
     FixedClock clock(test::sweep_instant(4));
@@ -177,7 +177,7 @@ TEST(CanArmy, FormsPlaceTheCalls) {
         const auto p = compose_at(test::sweep_instant(k), test::seed_of(k + 1),
                                   [](Air& a) { can_army(a, "VET", "VES"); });
         const Air& a = p->air;
-        if (a.send_call == 0) continue;
+        if (a.open_slot == 0) continue;
         ++sent;
         const EmissionParams& s = a.slot_params[0];
         EXPECT_GE(s.spd, 15);
@@ -203,7 +203,7 @@ TEST(PaStatePolice, TwoDifferentStationsEveryThirdSecond) {
         const int second = k % 60;
         const auto p = compose_at(naval_instant(k % 24, k % 60, second, k), test::seed_of(k + 1),
                                   [](Air& a) { pa_state_police(a); });
-        ASSERT_EQ(p->air.send_call, second % 3 == 0 ? 1 : 0);
+        ASSERT_EQ(p->air.open_slot, second % 3 == 0 ? 1 : 0);
         if (second % 3 != 0) continue;
         std::smatch m;
         const std::string text = test::closed_text(p->air);
@@ -229,10 +229,10 @@ TEST(UsarmyAirCorps, TheBugKeyedCallKeysAtItsOwnFreshSpeed) {
                                   });
         const Air& a = p->air;
         if (minute % 3 != 0) {
-            EXPECT_EQ(a.send_call, 0);
+            EXPECT_EQ(a.open_slot, 0);
             continue;
         }
-        ASSERT_EQ(a.send_call, 1);
+        ASSERT_EQ(a.open_slot, 1);
         const EmissionParams& slot = a.slot_params[0];
         EXPECT_GE(slot.spd, 18) << k;
         EXPECT_LE(slot.spd, 25) << k;
@@ -289,9 +289,9 @@ TEST(NavalFamily, EverySlotClosesNoPlaceholderLeft) {
                 const auto p =
                     compose_at(test::sweep_instant(k), test::seed_of(k), generator, settings);
                 const Air& a = p->air;
-                ASSERT_LE(a.send_call, 1) << name;
-                sent += a.send_call;
-                EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.send_call)].empty())
+                ASSERT_LE(a.open_slot, 1) << name;
+                sent += a.open_slot;
+                EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.open_slot)].empty())
                     << name << " leaves text open at case " << k;
                 const std::string text = test::closed_text(a);
                 EXPECT_EQ(text.find('%'), std::string::npos) << name << ": " << text;

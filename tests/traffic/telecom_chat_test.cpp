@@ -28,7 +28,7 @@ UtcInstant at(const char* when) {
 // The raw text of every closed slot, one after the other.
 std::string raw_text(const Air& a) {
     std::string out;
-    for (int k = 0; k < a.send_call; ++k)
+    for (int k = 0; k < a.open_slot; ++k)
         out += a.send_buf[static_cast<std::size_t>(k)] + "\n";
     return out;
 }
@@ -41,8 +41,8 @@ TEST(TelecomChat, EverySlotClosesAndNoPlaceholderIsLeft) {
         const auto p = compose_at(sweep_instant(k), static_cast<std::uint32_t>(k * 7919 + 3),
                                   [&](Air& a) { telecom_opchat_dx(a, called, calling); });
         const Air& a = p->air;
-        ASSERT_GE(a.send_call, 1) << k;
-        EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.send_call)].empty()) << k;
+        ASSERT_GE(a.open_slot, 1) << k;
+        EXPECT_TRUE(a.send_buf[static_cast<std::size_t>(a.open_slot)].empty()) << k;
         const std::string text = closed_text(a);
         EXPECT_EQ(text.find('%'), std::string::npos) << text;
     }
@@ -93,7 +93,7 @@ TEST(TelecomChat, MachineCallByTheCallingStationsNation) {
         EXPECT_EQ(ftext.find("VVV VVV VVV DE FTU"), std::string::npos);
         EXPECT_EQ(ftext.find("QRA QRA QRA DE FTU"), std::string::npos);
         if (ftext.find(french_unit) != std::string::npos) {
-            EXPECT_EQ(f->air.send_call, 1);
+            EXPECT_EQ(f->air.open_slot, 1);
             EXPECT_TRUE(f->air.send_buf[0].starts_with(french_all)) << k;
             EXPECT_EQ(f->air.send_buf[0].find_first_not_of(' ', french_all.size()),
                       std::string::npos);
@@ -136,7 +136,7 @@ TEST(TelecomChat, TelegramNumberAndTime) {
     EXPECT_EQ(p->air.send_buf[0], " + 12 0905 + ");
     const auto q = compose_at(at("2026-12-08T23:59:00Z"), 9,
                               [](Air& a) { qtc_qsk_ptt(a, qtc_ptt_table(1), "GLC", 417); });
-    ASSERT_EQ(q->air.send_call, 1);
+    ASSERT_EQ(q->air.open_slot, 1);
     const std::string& text = q->air.send_buf[0];
     EXPECT_TRUE(qtc_ptt_table(1).starts_with("W3339 JOHANNESBURG 39 5 1640 NLT"));
     EXPECT_NE(text.find("AND CHILDREN = ARTHUR + 417 2359 + DE GLC ?K                R NW NIL K"),
@@ -149,8 +149,8 @@ TEST(TelecomChat, AutomaticTestByTheMillisecond) {
         compose_at(at("2026-12-08T10:00:00.250Z"), 3, [](Air& a) { auto_morse(a, 60); });
     const auto odd =
         compose_at(at("2026-12-08T10:00:00.251Z"), 3, [](Air& a) { auto_morse(a, 60); });
-    ASSERT_EQ(even->air.send_call, 1);
-    ASSERT_EQ(odd->air.send_call, 1);
+    ASSERT_EQ(even->air.open_slot, 1);
+    ASSERT_EQ(odd->air.open_slot, 1);
     EXPECT_NE(even->air.send_buf[0].find(std::string(txt)), std::string::npos);
     EXPECT_NE(
         odd->air.send_buf[0].find(

@@ -64,7 +64,7 @@ TEST(WeatherFamily, EveryMemberClosesItsSlotWithNoPlaceholderLeft) {
             const auto p =
                 compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k * 13 + 1), m.run);
             const Air& a = p->air;
-            ASSERT_EQ(a.send_call, 1) << m.name << " at case " << k;
+            ASSERT_EQ(a.open_slot, 1) << m.name << " at case " << k;
             EXPECT_TRUE(a.send_buf[1].empty()) << m.name << " leaves text in the open slot";
             const std::string text = test::plain_text(a.send_buf[0]);
             EXPECT_EQ(text.find('%'), std::string::npos) << m.name << ": " << text;
@@ -79,20 +79,20 @@ TEST(WeatherFamily, SparkMembersAreUnheardWithoutHistoricalStations) {
     for (const auto& run : std::vector<std::function<void(Air&)>>{
              [](Air& a) { apia_wx(a); }, [](Air& a) { vpe_wx(a); }, [](Air& a) { uswbsf(a, 0); }}) {
         const auto p = compose_at(test::sweep_instant(5), 11, run, off);
-        EXPECT_EQ(p->air.send_call, 0);
+        EXPECT_EQ(p->air.open_slot, 0);
         EXPECT_TRUE(p->air.send_buf[0].empty());
     }
     const auto p = compose_at(
         test::sweep_instant(5), 11, [](Air& a) { uswb(a, 1); }, off);
-    EXPECT_EQ(p->air.send_call, 1) << "the plain close does not depend on HIST";
+    EXPECT_EQ(p->air.open_slot, 1) << "the plain close does not depend on HIST";
 }
 
 TEST(WeatherFamily, GfaOnlyInHoursDivisibleByFour) {
     const auto silent = compose_at(at("2026-07-14T03:00:00Z"), 4, [](Air& a) { gfa(a); });
-    EXPECT_EQ(silent->air.send_call, 0);
+    EXPECT_EQ(silent->air.open_slot, 0);
     EXPECT_TRUE(silent->air.send_buf[0].empty());
     const auto p = compose_at(at("2026-07-14T04:00:00Z"), 4, [](Air& a) { gfa(a); });
-    ASSERT_EQ(p->air.send_call, 1);
+    ASSERT_EQ(p->air.open_slot, 1);
     const std::string text = test::plain_text(p->air.send_buf[0]);
     EXPECT_NE(text.find("NR 844 SMEU01 EGRR 140000 RRC = AAXX 14004 = 01001 11456 70133"),
               std::string::npos)
@@ -101,7 +101,7 @@ TEST(WeatherFamily, GfaOnlyInHoursDivisibleByFour) {
     for (int h = 0; h < 24; ++h) {
         const auto q = compose_at(at("2026-01-02T00:10:00Z") + std::chrono::hours(h), 4,
                                   [](Air& a) { gfa(a); });
-        EXPECT_EQ(q->air.send_call, h % 4 == 0 ? 1 : 0) << h;
+        EXPECT_EQ(q->air.open_slot, h % 4 == 0 ? 1 : 0) << h;
     }
 }
 

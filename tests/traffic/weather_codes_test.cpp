@@ -138,7 +138,7 @@ TEST(WeatherCodes, WxCodeKeepsTheRuleVoiceForKinds11And111) {
                     wx_code(a, "CWA", "CERRITO", kind, urug_obs_stn, 17);
                 });
             const Air& a = p->air;
-            ASSERT_EQ(a.send_call, 1);
+            ASSERT_EQ(a.open_slot, 1);
             EXPECT_TRUE(a.send_buf[1].empty());
             EXPECT_EQ(a.slot_params[0].ton, 640);
             EXPECT_EQ(a.slot_params[0].qsa, 2);
@@ -171,7 +171,7 @@ TEST(WeatherCodes, WxCodeKind253EndsInSparkAtTone900Strength4) {
         wx_code(a, "RAZ", "meteo", 253, ucr_obs_stn, 26);
     });
     const Air& a = p->air;
-    ASSERT_EQ(a.send_call, 1);
+    ASSERT_EQ(a.open_slot, 1);
     EXPECT_EQ(a.slot_params[0].spark, 1);
     EXPECT_EQ(a.slot_params[0].ton, 900);
     EXPECT_EQ(a.slot_params[0].qsa, 4);
@@ -187,7 +187,7 @@ TEST(WeatherCodes, WxCodeKind253EndsInSparkAtTone900Strength4) {
     const auto q = compose_at(
         at("2026-12-08T09:17:00Z"), 77,
         [](Air& b) { wx_code(b, "RAZ", "meteo", 253, ucr_obs_stn, 26); }, off);
-    EXPECT_EQ(q->air.send_call, 0);
+    EXPECT_EQ(q->air.open_slot, 0);
     EXPECT_TRUE(q->air.send_buf[0].empty()) << "a spark bulletin unheard leaves no open text";
 }
 
@@ -197,14 +197,14 @@ TEST(WeatherCodes, ItalianNavalCodeOnlyWithHistoricalStations) {
     const auto q = compose_at(
         test::sweep_instant(3), 9, [](Air& a) { italian_naval_code(a, "ICO", derna_obs_stn, 7); },
         off);
-    EXPECT_EQ(q->air.send_call, 0);
+    EXPECT_EQ(q->air.open_slot, 0);
     EXPECT_TRUE(q->air.send_buf[0].empty());
 
     for (int k = 0; k < 100; ++k) {
         const auto p =
             compose_at(test::sweep_instant(k), static_cast<std::uint32_t>(k + 1),
                        [](Air& a) { italian_naval_code(a, "ICV", vittoria_obs_stn, 11); });
-        ASSERT_EQ(p->air.send_call, 1);
+        ASSERT_EQ(p->air.open_slot, 1);
         const auto body = body_of(p->air.send_buf[0], "BULLETIN");
         ASSERT_EQ(body.size(), 11 * 3 + 4u) << p->air.send_buf[0];
         for (std::size_t s = 0; s < 11; ++s) {
@@ -229,7 +229,7 @@ TEST(WeatherCodes, SynopHeaderAdvancesTheNumberAndLeavesTheSlotOpen) {
     });
     const Air& a = p->air;
     EXPECT_EQ(a.nr, 9);
-    EXPECT_EQ(a.send_call, 0);
+    EXPECT_EQ(a.open_slot, 0);
     EXPECT_EQ(a.sz, 1);
     const std::string text = test::plain_text(a.send_buf[0]);
     EXPECT_TRUE(text.starts_with("NR 007 SMRA RUMS 081200 AAXX 08121 = 33301 12345 ="));

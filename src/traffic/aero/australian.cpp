@@ -60,7 +60,7 @@ void australian_gnd(Air& a) {
     a.spd -= 3;
     a.qsa = 1;
     // On 28.0 kHz the station keeps to four ground stations and no flying boats.
-    const bool own = a.freq == 280;
+    const bool own = a.settings.freq == 280;
     std::string G, S;
     if (a.t.minute % 3 == 0) {
         if (own) return;

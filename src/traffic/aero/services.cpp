@@ -21,8 +21,8 @@ const std::string kLongA(55, 'A');
 // minute slower than drawn.
 void bearing_voices(Air& a) {
     a.stn();
-    a.spd1 -= 3;
-    a.spd2 -= 2;
+    a.voice(1).spd -= 3;
+    a.voice(2).spd -= 2;
 }
 
 // In seconds divisible by 4, a Norwegian ground station and an aircraft: the aircraft's call

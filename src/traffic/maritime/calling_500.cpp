@@ -88,19 +88,19 @@ std::string call_text(const CallKind& k, const Exchange& e) {
 }
 
 void record_contact(Air& a, int svc, int fq) {
-    a.svc500 = svc;
-    a.svc500fq = fq;
-    a.svc500vsl = a.vsl_nr;
-    a.svc500cst = a.coast_nr;
+    a.contact500.svc500 = svc;
+    a.contact500.svc500fq = fq;
+    a.contact500.svc500vsl = a.vsl_nr;
+    a.contact500.svc500cst = a.coast_nr;
 }
 
 void clear_contact(Air& a) {
-    a.svc500 = 0;
-    a.svc500fq = 0;
+    a.contact500.svc500 = 0;
+    a.contact500.svc500fq = 0;
 }
 
 bool odd_second(Air& a) {
-    a.t = a.clock.utc();
+    a.refresh_time();
     return a.t.second % 2 == 1;
 }
 
@@ -108,21 +108,21 @@ bool odd_second(Air& a) {
 
 void vsl_coast_tfc_500k(Air& a, int silent) {
     a.stn();
-    a.ton1 = 500 + a.rand() % 1500;
-    a.spd1 = 18 + a.rand() % 14;
-    a.ton2 = 500 + a.rand() % 1500;
-    a.spd2 = 18 + a.rand() % 12;
+    a.voice(1).ton = 500 + a.rand() % 1500;
+    a.voice(1).spd = 18 + a.rand() % 14;
+    a.voice(2).ton = 500 + a.rand() % 1500;
+    a.voice(2).spd = 18 + a.rand() % 12;
     if (silent == 1) {
         a.qsa = 1;
-        a.qsa1 = 0;
-        a.qsa2 = 0;
+        a.voice(1).qsa = 0;
+        a.voice(2).qsa = 0;
     }
     get_vsl(a);
     a.coast_nr = one_of(a, kMfCoastCount);
     const MfCoastEntry& coast_entry = kMfCoast[static_cast<std::size_t>(a.coast_nr)];
     Exchange e;
     e.C = coast_entry.call;
-    e.S = a.__vsl;
+    e.S = a.ship_call;
     fleet_style(a, e.C);
     if (e.S.starts_with('F'))
         french_hello(a);
@@ -139,7 +139,7 @@ void vsl_coast_tfc_500k(Air& a, int silent) {
 
     // The call, and what it leaves behind.
     if (&kind == &kCalls[0]) wait_between(a, 0, 1);
-    if (&kind == &kCalls[21]) a.spd1 = 27;
+    if (&kind == &kCalls[21]) a.voice(1).spd = 27;
     if (kind.svc != 0)
         record_contact(a, kind.svc, kind.answer == Answer::up ? coast_entry.qsx : 0);
     a.dialog1(call_text(kind, e));
@@ -161,7 +161,7 @@ void vsl_coast_tfc_500k(Air& a, int silent) {
         a.dialog1(odd_second(a) ? "UP=EE" : "UP EE");
         break;
     case Answer::qru: {
-        a.t = a.clock.utc();
+        a.refresh_time();
         const bool has_traffic = a.t.minute % 2 == 1;
         if (has_traffic) {
             a.dialog2(fill("%s DE %s %s QTC1 PSE UP %s/%s K", sent_up));

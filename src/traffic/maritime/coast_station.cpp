@@ -17,10 +17,10 @@ namespace {
 
 // The greeting for the working ship: French to a French ship, else fitting both stations.
 std::string greeting_for(Air& a, std::string_view coast) {
-    if (begins(a.__vsl, "F"))
+    if (begins(a.ship_call, "F"))
         french_hello(a);
     else
-        international_hello(a, coast, a.__vsl);
+        international_hello(a, coast, a.ship_call);
     return a.str2;
 }
 
@@ -49,7 +49,7 @@ void service_exchange(Air& a, int draw, const std::string& S, const std::string&
     case 10:
         a.send(fill("%s DE %s PSE UR QRA? K", {S, C}));
         wait_between(a, 3, 6);
-        a.send(fill("ii QRA %s ? K", {a.__qra}));
+        a.send(fill("ii QRA %s ? K", {a.ship_name}));
         wait_between(a, 3, 6);
         a.send("RROK PSE GA K");
         break;
@@ -111,11 +111,11 @@ void service_exchange(Air& a, int draw, const std::string& S, const std::string&
 } // namespace
 
 void coast_station_mf(Air& a, std::string_view coast, std::string_view place) {
-    a.t = a.clock.utc();
+    a.refresh_time();
     a.coast_mf = 1;
     get_vsl(a);
     const std::string G = greeting_for(a, coast);
-    const std::string C(coast), S = a.__vsl;
+    const std::string C(coast), S = a.ship_call;
     a.spd += 3;
     const int pause = one_of(a, 4); // keyed only when the station speaks
     if (a.t.minute == 14 || a.t.minute == 44) {
@@ -128,7 +128,7 @@ void coast_station_mf(Air& a, std::string_view coast, std::string_view place) {
     a.wait(pause);
     const int draw = one_of(a, 24);
     if (draw <= 1) {
-        coast_qtc(a, a.vsl_nr, coast, place);
+        coast_qtc(a, coast, place);
         a.send_stack("");
     } else if (draw == 2) {
         coast_rcvg_qtc(a);
@@ -175,11 +175,11 @@ void vsl_rcvg_qtc(Air& a) {
     get_vsl(a);
     const std::string station(coast(a.coast_nr));
     if (a.cond(2))
-        a.send(fill("vvv   %s  de %s qrv k", {station, a.__vsl}));
+        a.send(fill("vvv   %s  de %s qrv k", {station, a.ship_call}));
     else
-        a.send(fill("^  de %s ga", {a.__vsl}));
+        a.send(fill("^  de %s ga", {a.ship_call}));
     _rcvg_qtc(a);
-    maritime_bye(a, a.__vsl);
+    maritime_bye(a, a.ship_call);
     a.send_stack("");
 }
 
@@ -187,9 +187,9 @@ void coast_rcvg_qtc(Air& a) {
     get_vsl(a);
     const std::string station(coast(a.coast_nr));
     if (a.cond(2))
-        a.send(fill("%s  de %s qrv k", {a.__vsl, station}));
+        a.send(fill("%s  de %s qrv k", {a.ship_call, station}));
     else
-        a.send(fill("^ %s ga", {a.__vsl}));
+        a.send(fill("^ %s ga", {a.ship_call}));
     _rcvg_qtc(a);
     maritime_bye(a, station);
     a.send_stack("");
@@ -234,7 +234,7 @@ void small_coast_station(Air& a, std::string_view coast, int mode) {
     if (a.t.second % 3 != 0) return;
     get_vsl(a);
     const std::string G = greeting_for(a, coast);
-    const std::string C(coast), S = a.__vsl;
+    const std::string C(coast), S = a.ship_call;
     a.hand = 1;
     if (mode > 127) a.bug();
     if (mode == 1 || mode == 129) {

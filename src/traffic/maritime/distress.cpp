@@ -34,10 +34,6 @@ std::string sos3x() {
     return s;
 }
 
-std::string ship_name(int index) {
-    return std::string(qra(index));
-}
-
 } // namespace
 
 void autoalarm(Air& a) {
@@ -59,7 +55,7 @@ void sos1(Air& a) {
     const int ship = find_base_vsl(vsl_type_motorpassanger[static_cast<std::size_t>(
                                        one_of(a, static_cast<int>(vsl_type_motorpassanger.size())))],
                                    kVslCount);
-    const std::string S(vsl(ship)), N = ship_name(ship);
+    const std::string S(vsl(ship)), N(qra(ship));
     const int first = one_of(a, kVslCount), second = (first + 1 + one_of(a, 400)) % kVslCount;
     const std::string R1(vsl(first)), R2(vsl(second));
     const std::string P = position_text(a);
@@ -109,7 +105,7 @@ void distress_call(Air& a, const char* befell, const char* repeat) {
     autoalarm(a);
     a.stn_ext();
     get_vsl(a);
-    const std::string S = a.__vsl, N = a.__qra, P = position_text(a);
+    const std::string S = a.ship_call, N = a.ship_name, P = position_text(a);
     a.dialog1(fill(std::string("%s DE %s %s %s = %s = ") + befell + " = %s MASTER K",
                    {sos3x(), S, S, S, P, N}));
     if (repeat != nullptr) {

@@ -64,7 +64,7 @@ std::string market_title(std::string_view market) {
 void live_stock(Air& a, std::string_view station, std::string_view market) {
     const std::string S(station);
     a.send(fill("QST QST QST DE %s %s %s  %s *          ", {S, S, S, market_title(market)}));
-    a.t = a.clock.utc();
+    a.refresh_time();
     a.send(fill("USDA MARKET NEWS %02d%02d = ", {a.t.hour, a.t.minute}));
     if (market == "GRAIN")
         a.send(grain_report(a));
@@ -77,7 +77,7 @@ void live_stock(Air& a, std::string_view station, std::string_view market) {
 }
 
 void swedish_ice_report(Air& a) {
-    a.t = a.clock.utc();
+    a.refresh_time();
     send_times(a, "CQ CQ CQ DE SAJ SAJ SAJ            ", 2);
     a.send("SWEDISH ICE REPORT    ");
     a.send(fill("NR %d %02d%02d = ", {between(a, 1, 120), a.t.day, a.t.month}));
@@ -107,7 +107,7 @@ void swedish_ice_report(Air& a) {
 }
 
 void meteo_warszawa(Air& a) {
-    a.t = a.clock.utc();
+    a.refresh_time();
     send_times(a, "VVV = ", 6);
     a.send(fill("SOWR %02d%02d00 = ", {a.t.day, a.t.hour}));
     for (int station = 0; station < 8; ++station) {
@@ -123,7 +123,7 @@ void meteo_warszawa(Air& a) {
 void polish_ptt(Air& a, std::string_view from, std::string_view from_place, std::string_view to,
                 std::string_view to_place) {
     a.stn();
-    a.t = a.clock.utc();
+    a.refresh_time();
     const std::string A(from), B(to);
     a.dialog1(fill("^^^  %s %s %s de %s zoh? hr 1 k", {B, B, B, A}));
     a.wait(4);

@@ -92,7 +92,7 @@ SteamshipTelegram steamship_text(Air& a, const std::string& name, const std::str
 
 void coast_station_lf(Air& a, std::string_view coast, std::string_view place) {
     const std::string C(coast);
-    const int own = a.freq / 10;
+    const int own = a.settings.freq / 10;
     switch (one_of(a, 5)) {
     case 0:
         a.send(fill("<< %s %s %s QRU? ANS 143 KCS +", {C, C, C}));
@@ -102,14 +102,14 @@ void coast_station_lf(Air& a, std::string_view coast, std::string_view place) {
     case 1: {
         get_vsl(a);
         hello(a);
-        a.send(fill("< %s %s %s DE %s %s K", {a.__vsl, a.__vsl, a.__vsl, C, C}));
+        a.send(fill("< %s %s %s DE %s %s K", {a.ship_call, a.ship_call, a.ship_call, C, C}));
         a.wait(6);
-        a.send(fill("< %s de %s %s up %d/%d =ee", {a.__vsl, C, a.str2, ship_channel(a), own}));
+        a.send(fill("< %s de %s %s up %d/%d =ee", {a.ship_call, C, a.str2, ship_channel(a), own}));
         break;
     }
     case 2:
         get_vsl(a);
-        a.send(fill("< %s %s DE %s QTC K", {a.__vsl, a.__vsl, C}));
+        a.send(fill("< %s %s DE %s QTC K", {a.ship_call, a.ship_call, C}));
         a.wait(8);
         coast_qtc_to_vsl(a, C, place); // the ship it called
         a.send(" + K");
@@ -120,7 +120,7 @@ void coast_station_lf(Air& a, std::string_view coast, std::string_view place) {
     default:
         // Taking a ship's telegram; the ship keys on its own channel, not heard here.
         get_vsl(a);
-        a.send(fill("%s de %s qrv k", {a.__vsl, C}));
+        a.send(fill("%s de %s qrv k", {a.ship_call, C}));
         a.wait(4);
         _rcvg_qtc(a);
         maritime_bye(a, C);
@@ -137,7 +137,7 @@ void vsl_lf_channel(Air& a) {
     const std::string C(c.call);
     a.send(fill(" < %s %s DE %s MSG GA?", {C, C, S}));
     wait_between(a, 6, 12);
-    a.t = a.clock.utc();
+    a.refresh_time();
     const SteamshipTelegram t = steamship_text(a, N, S);
     a.send(fill("< SS %s/%s NR %d CK %d %d %02d%02d = ETA %s %d %02d00 = ",
                 {N, S, between(a, 1, 40), word_count(t.text), a.t.day, a.t.hour, a.t.minute,
@@ -165,7 +165,7 @@ void intership_lf(Air& a) {
 void calling_143_khz(Air& a) {
     a.stn();
     get_vsl(a);
-    const std::string S = a.__vsl;
+    const std::string S = a.ship_call;
     const LfCoast& c = lf_coast(a);
     const std::string C(c.call);
     const int channel = ship_channel(a);

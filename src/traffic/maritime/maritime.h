@@ -11,7 +11,7 @@ namespace zenka {
 class Air;
 
 // --- The working ship and its manners ---
-// Chooses the working ship (__vsl, __qra, vsl_nr) and a coast station of `coast` (coast_nr).
+// Chooses the working ship (ship_call, ship_name, vsl_nr) and a coast station of `coast` (coast_nr).
 void get_vsl(Air& a);
 // str2: the greeting fitting both stations ("ZDR", "HEJ", "SLM" or the time of day).
 void international_hello(Air& a, std::string_view coast, std::string_view ship);
@@ -28,9 +28,9 @@ int find_base_vsl(std::string_view call, int n);
 // --- Radiotelegrams ---
 // The working ship's telegram to `coast`, its farewell; closes the slot.
 void vsl_qtc(Air& a, std::string_view coast);
-// A coast station's telegram to a ship it chooses; `form` is not used. Leaves the slot open.
-void coast_qtc(Air& a, int form, std::string_view coast, std::string_view place);
-// The same telegram to the working ship (__vsl, __qra), for a station that has called it.
+// A coast station's telegram to a ship it chooses. Leaves the slot open.
+void coast_qtc(Air& a, std::string_view coast, std::string_view place);
+// The same telegram to the working ship (ship_call, ship_name), for a station that has called it.
 void coast_qtc_to_vsl(Air& a, std::string_view coast, std::string_view place);
 // The receiving operator's side of a telegram whose sender is not heard.
 void _rcvg_qtc(Air& a);

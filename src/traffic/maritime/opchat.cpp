@@ -18,9 +18,9 @@ constexpr char kGap = '\xa0';
 
 void ship_general_call(Air& a, const std::string& P1, const std::string& P2) {
     hello(a);
-    std::string text = fill("CQ CQ CQ DE %s  %s", {a.__vsl, a.str2});
+    std::string text = fill("CQ CQ CQ DE %s  %s", {a.ship_call, a.str2});
     text += kGap;
-    text += fill(" M/V %s QTO %s BND %s", {a.__qra, P1, P2});
+    text += fill(" M/V %s QTO %s BND %s", {a.ship_name, P1, P2});
     text += kGap;
     text += kGap;
     text += " PLS QRU?  73 TO ALL";
@@ -33,7 +33,7 @@ void ship_general_call(Air& a, const std::string& P1, const std::string& P2) {
 void dredger_call(Air& a, const std::string& P1) {
     a.dialog1(fill("CQ CQ CQ DE %s %s = DREDGER %s WORKING IN APPROACH CHANNEL %s BUOYS 3 TO 7 = "
                    "PSE PASS ON MY STARBOARD SIDE AT REDUCED SPEED = ",
-                   {a.__vsl, a.__vsl, a.__qra, P1}));
+                   {a.ship_call, a.ship_call, a.ship_name, P1}));
     a.wait(8);
     a.dialog1("73 TO ALL +");
 }
@@ -48,8 +48,8 @@ void opchat(Air& a) {
     const int second = (first + 1 + one_of(a, 80)) % 81;
     const std::string P1(next_port(first)), P2(next_port(second));
     // Scripts kept to the small hours, to the historical stations, and the empty one send nothing.
-    a.t = a.clock.utc();
-    if ((script == 1 && a.t.hour > 8) || ((script == 11 || script == 12) && a.hist == 0) ||
+    a.refresh_time();
+    if ((script == 1 && a.t.hour > 8) || ((script == 11 || script == 12) && a.settings.hist == 0) ||
         script == 17)
         return;
     wait_between(a, 0, 2);
@@ -121,8 +121,8 @@ void opchat(Air& a) {
         a.dialog2("JNTS DE JNA R QSL TU EE");
         break;
     case 10:
-        a.ton1 = 1800;
-        a.qsa1 = 0;
+        a.voice(1).ton = 1800;
+        a.voice(1).qsa = 0;
         a.dialog1("5LVW 5LVW DE CNCQ CNCQ K");
         a.wait(4);
         a.dialog1("5LVW 5LVW DE CNCQ CNCQ K");

@@ -15,7 +15,7 @@ namespace zenka {
 namespace {
 
 std::string greeting_for(Air& a, std::string_view coast) {
-    international_hello(a, coast, a.__vsl);
+    international_hello(a, coast, a.ship_call);
     return a.str2;
 }
 
@@ -47,7 +47,7 @@ void amver(Air& a, int coast_index, int ship_index) {
 
 void obs_tfc(Air& a, std::string_view coast, std::string_view place) {
     get_vsl(a);
-    const std::string C(coast), S = a.__vsl;
+    const std::string C(coast), S = a.ship_call;
     const std::string G = greeting_for(a, coast);
     a.stn();
     a.dialog1(fill("%s DE %s OBS K", {C, S}));
@@ -56,7 +56,7 @@ void obs_tfc(Air& a, std::string_view coast, std::string_view place) {
         place.empty() ? std::string("OBS METEO") : fill("OBS METEO %sRADIO", {std::string(place)});
     a.stn1();
     a.send(fill("< %s/%s NR %d >NO %d %02d%02d = %s = ",
-                {a.__qra, S, a.nr, 12, a.t.day, a.t.hour, address}));
+                {a.ship_name, S, a.nr, 12, a.t.day, a.t.hour, address}));
     a.send(synop(a, S));
     a.send(" + K");
     a.wait(3);
@@ -67,7 +67,7 @@ void obs_tfc(Air& a, std::string_view coast, std::string_view place) {
 void rcvg_obs_msg(Air& a, std::string_view coast) {
     if (a.t.hour % 3 != 0) return;
     get_vsl(a);
-    const std::string C(coast), S = a.__vsl;
+    const std::string C(coast), S = a.ship_call;
     const std::string G = greeting_for(a, coast);
     a.send(fill("%s DE %s %s QRV K", {S, C, G}));
     wait_between(a, 10, 20);
@@ -100,7 +100,7 @@ namespace {
 // A ship's oceanographic report of `kind` to a medium-frequency coast station.
 void special_report(Air& a, std::string_view kind, const std::string& body) {
     get_vsl(a);
-    const std::string K(mf_coast(one_of(a, kMfCoastCount))), S = a.__vsl;
+    const std::string K(mf_coast(one_of(a, kMfCoastCount))), S = a.ship_call;
     a.stn();
     a.stn1();
     if (a.cond(2))
@@ -127,7 +127,7 @@ void bathy_tfc(Air& a) {
              "%s =",
              {a.t.day, a.t.hour, a.t.year % 10, a.t.minute, between(a, 10, 59), between(a, 1, 7),
               between(a, 100, 699), between(a, 0, 9), between(a, 10, 99), between(a, 150, 290),
-              between(a, 120, 260), between(a, 60, 180), a.__vsl}));
+              between(a, 120, 260), between(a, 60, 180), a.ship_call}));
 }
 
 void tesac_tfc(Air& a) {
@@ -135,7 +135,7 @@ void tesac_tfc(Air& a) {
                    fill("KKXX %02d%02d%d %02d%02d 1%d%03d 8888 2%04d 3%04d 66 9%03d %s =",
                         {a.t.day, a.t.hour, a.t.year % 10, a.t.minute, between(a, 10, 59),
                          between(a, 1, 7), between(a, 100, 699), between(a, 1200, 2900),
-                         between(a, 3400, 3700), between(a, 100, 900), a.__vsl}));
+                         between(a, 3400, 3700), between(a, 100, 900), a.ship_call}));
 }
 
 void tempship_tfc(Air& a) {

@@ -12,12 +12,12 @@
 namespace zenka {
 
 void vsl_clg_coast_mf(Air& a, int silent) {
-    const bool continuation = a.svc500fq != 0 && a.freq == a.svc500fq;
+    const bool continuation = a.contact500.svc500fq != 0 && a.settings.freq == a.contact500.svc500fq;
     if (continuation) {
-        a.vsl_nr = a.svc500vsl % kVslCount;
-        a.__vsl = vsl(a.vsl_nr);
-        a.__qra = qra(a.vsl_nr);
-        a.coast_nr = a.svc500cst % kMfCoastCount;
+        a.vsl_nr = a.contact500.svc500vsl % kVslCount;
+        a.ship_call = vsl(a.vsl_nr);
+        a.ship_name = qra(a.vsl_nr);
+        a.coast_nr = a.contact500.svc500cst % kMfCoastCount;
     } else {
         get_vsl(a);
         a.coast_nr = one_of(a, kMfCoastCount);
@@ -25,17 +25,17 @@ void vsl_clg_coast_mf(Air& a, int silent) {
     a.ton = 500 + a.rand() % 1500;
     a.spd = 18 + a.rand() % 12;
     a.qsa = 1 + a.rand() % 4;
-    if (silent == 1) a.qsa = a.qsa1 = a.qsa2 = 0;
-    const std::string K(mf_coast(a.coast_nr)), S = a.__vsl;
+    if (silent == 1) a.qsa = a.voice(1).qsa = a.voice(2).qsa = 0;
+    const std::string K(mf_coast(a.coast_nr)), S = a.ship_call;
     fleet_style(a, K);
 
     // On the working frequency of a 500 kHz contact the ship goes on with what it was sent up
     // for: it files its telegram, message or observation, or (a telegram waiting for it after
     // its QRU?) takes the coast station's telegram, whose sender keys on another frequency.
-    const int announced = continuation ? a.svc500 : 0;
+    const int announced = continuation ? a.contact500.svc500 : 0;
     const int draw = continuation ? 0 : one_of(a, 15);
-    a.svc500 = 0;
-    a.svc500fq = 0;
+    a.contact500.svc500 = 0;
+    a.contact500.svc500fq = 0;
     a.wait(one_of(a, 4));
     if (announced == 2) {
         a.send(fill("%s DE %s QRV K", {K, S}));
@@ -54,7 +54,7 @@ void vsl_clg_coast_mf(Air& a, int silent) {
     switch (draw) {
     case 0:
     case 1:
-        a.send(a.send_call % 2 == 1 ? fill("%s %s DE %s %s %s K", {K, K, S, S, word})
+        a.send(a.open_slot % 2 == 1 ? fill("%s %s DE %s %s %s K", {K, K, S, S, word})
                                     : fill("%s DE %s %s K", {K, S, word}));
         a.wait(10);
         a.send(fill("%s DE %s GA?", {K, S}));

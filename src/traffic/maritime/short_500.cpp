@@ -74,7 +74,7 @@ void navigational_tfc(Air& a) {
 void coast_clg_vsl(Air& a) {
     a.stn();
     get_vsl(a);
-    const std::string C = mf_call(a), S = a.__vsl;
+    const std::string C = mf_call(a), S = a.ship_call;
     international_hello(a, C, S);
     const std::string G = a.str2;
     const MfCoastEntry& e = kMfCoast[static_cast<std::size_t>(a.coast_nr)];
@@ -91,7 +91,7 @@ void coast_clg_vsl(Air& a) {
 void port_wave(Air& a, int n) {
     a.stn();
     get_vsl(a);
-    const std::string P(kPortStations[static_cast<std::size_t>(one_of(a, 8))]), S = a.__vsl;
+    const std::string P(kPortStations[static_cast<std::size_t>(one_of(a, 8))]), S = a.ship_call;
     const std::string port(next_port(one_of(a, kNextPortCount)));
     a.dialog1(fill("%s %s DE %s %s QSX %d QTH %s K", {P, P, S, S, n, port}));
     a.wait(4);
@@ -120,7 +120,7 @@ void obs_tfc_mf(Air& a, int n) {
 void qte_coast(Air& a, std::string_view coast) {
     a.stn();
     get_vsl(a);
-    const std::string C(coast), S = a.__vsl;
+    const std::string C(coast), S = a.ship_call;
     hello(a);
     const std::string G = a.str2;
     a.dialog1(fill("%s %s DE %s %s QTE? K", {C, C, S, S}));
@@ -130,7 +130,7 @@ void qte_coast(Air& a, std::string_view coast) {
     a.send(std::string(static_cast<std::size_t>(between(a, 12, 20)), '\x04'));
     a.dialog1(fill(" %s K", {S}));
     a.wait(4);
-    a.t = a.clock.utc();
+    a.refresh_time();
     a.dialog2(fill("%s DE %s QTE %03d/A/%02d%02d/%s K",
                    {S, C, between(a, 0, 359), a.t.hour, a.t.minute, G}));
     a.dialog1("TU EE");
@@ -140,7 +140,7 @@ void qte_coast(Air& a, std::string_view coast) {
 void bandxonly(Air& a) {
     a.stn();
     get_vsl(a);
-    const std::string S = a.__vsl;
+    const std::string S = a.ship_call;
     a.dialog1(fill("VVV VVV VVV DE %s %s TEST ", {S, S}));
     a.wait(2);
     a.dialog1("VVV VVV VVV +");
@@ -150,7 +150,7 @@ void bandxonly(Air& a) {
 void svvv500(Air& a) {
     a.stn();
     get_vsl(a);
-    const std::string S = a.__vsl;
+    const std::string S = a.ship_call;
     a.dialog1(fill("SVVV  SVVV  SVVV de %s %s %s k", {S, S, S}));
     a.send_stack("");
 }
@@ -158,7 +158,7 @@ void svvv500(Air& a) {
 void qsp(Air& a) {
     a.stn();
     get_vsl(a);
-    const std::string S = a.__vsl;
+    const std::string S = a.ship_call;
     a.dialog1(fill("CQ CQ CQ de %s %s %s PSE QSP? k", {S, S, S}));
     if (a.cond(2)) {
         const std::string S2(vsl(one_of(a, kVslCount)));
@@ -173,7 +173,7 @@ void qsp(Air& a) {
 void control_stn(Air& a, std::string_view coast) {
     a.stn();
     get_vsl(a);
-    const std::string C(coast), S = a.__vsl;
+    const std::string C(coast), S = a.ship_call;
     a.dialog2(fill("%s de %s where are you ? k", {S, C}));
     if (a.cond(2)) {
         a.wait(4);
@@ -185,7 +185,7 @@ void control_stn(Air& a, std::string_view coast) {
 void vsl500cq(Air& a) {
     a.stn();
     get_vsl(a);
-    const std::string S = a.__vsl;
+    const std::string S = a.ship_call;
     a.dialog1(fill("cq cq cq de %s %s %s qru? k", {S, S, S}));
     a.send_stack("");
 }

@@ -17,7 +17,7 @@ namespace zenka {
 
 void vsl2vsl_tfc(Air& a) {
     get_vsl(a);
-    const std::string S1 = a.__vsl, S2(vsl(one_of(a, kVslCount)));
+    const std::string S1 = a.ship_call, S2(vsl(one_of(a, kVslCount)));
     hello(a);
     const std::string G = a.str2;
     const std::string P(next_port(one_of(a, kNextPortCount)));
@@ -53,9 +53,9 @@ constexpr std::array<std::string_view, 6> kRussianTexts = {
 
 void russian_vsl(Air& a) {
     get_vsl(a);
-    for (int tries = 0; tries < 200 && !begins(a.__vsl, "U"); ++tries)
+    for (int tries = 0; tries < 200 && !begins(a.ship_call, "U"); ++tries)
         get_vsl(a);
-    const std::string K(kSovietCoast[static_cast<std::size_t>(one_of(a, 9))]), S = a.__vsl;
+    const std::string K(kSovietCoast[static_cast<std::size_t>(one_of(a, 9))]), S = a.ship_call;
     const std::string P(next_port(one_of(a, kNextPortCount)));
     a.stn();
     a.spd += 2;
@@ -66,11 +66,11 @@ void russian_vsl(Air& a) {
     const int msk_hour = (a.t.hour + 3) % 24;
     if (a.cond(2)) {
         const std::string_view text = kRussianTexts[static_cast<std::size_t>(one_of(a, 6))];
-        a.send(fill("NW FM T/H %s/%s NR%d >", {a.__qra, S, a.nr}));
+        a.send(fill("NW FM T/H %s/%s NR%d >", {a.ship_name, S, a.nr}));
         a.send(fill(" %d %d %02d%02d MSK = ", {between(a, 6, 14), a.t.day, msk_hour, a.t.minute}));
         a.send(fill(text, {P, a.t.day + 1 > 30 ? 1 : a.t.day + 1}));
     } else {
-        a.send(fill("NW FM T/H %s/%s SVC %d t$k", {a.__qra, S, a.nr}));
+        a.send(fill("NW FM T/H %s/%s SVC %d t$k", {a.ship_name, S, a.nr}));
         a.send(fill(" %d %02d%02d MSK = PROSIM PODTVERDIT PRIEM NA#EJ RDO %d t$k KAPITAN",
                     {a.t.day, msk_hour, a.t.minute, a.nr - 1}));
     }
@@ -86,7 +86,7 @@ void uscg(Air& a, std::string_view coast) {
     if (a.min_period(10, 14) || a.min_period(40, 44)) {
         get_vsl(a);
         hello(a);
-        a.send_stack(fill("^ %s de %s %s pls call us again after sp +", {a.__vsl, C, a.str2}));
+        a.send_stack(fill("^ %s de %s %s pls call us again after sp +", {a.ship_call, C, a.str2}));
         return;
     }
     if (a.t.hour % 3 == 0) {
@@ -100,7 +100,7 @@ void uscg(Air& a, std::string_view coast) {
 
 void port_radio(Air& a, std::string_view coast) {
     get_vsl(a);
-    const std::string C(coast), S = a.__vsl;
+    const std::string C(coast), S = a.ship_call;
     a.stn();
     a.dialog1(fill("%s de %s k", {S, C}));
     a.dialog2(fill("%s de %s k", {C, S}));
@@ -115,7 +115,7 @@ void port_radio(Air& a, std::string_view coast) {
 void marine_tuning(Air& a) {
     get_vsl(a);
     a.stn();
-    a.send_stack(fill("vvv vvv vvv de %s +", {a.__vsl}));
+    a.send_stack(fill("vvv vvv vvv de %s +", {a.ship_call}));
 }
 
 namespace {
@@ -137,7 +137,7 @@ constexpr std::array<std::string_view, 4> kOldCoast = {"MCE", "MCC", "MPD", "MSE
 } // namespace
 
 void old_vsl_qtc(Air& a) {
-    if (!a.hist) return;
+    if (!a.settings.hist) return;
     const OldStation& ship = kOldShips[static_cast<std::size_t>(one_of(a, 8))];
     const std::string K(kOldCoast[static_cast<std::size_t>(one_of(a, 4))]);
     const std::string S(ship.call), V(ship.name);
@@ -155,7 +155,7 @@ void old_vsl_qtc(Air& a) {
 void marine_qte(Air& a, int kind, std::string_view station) {
     get_vsl(a);
     const std::string D = station.empty() ? std::string(coast(a.coast_nr)) : std::string(station);
-    const std::string S = a.__vsl;
+    const std::string S = a.ship_call;
     a.stn();
     a.dialog1(fill("%s %s %s DE %s %s %s QTE? K", {D, D, D, S, S, S}));
     a.dialog2(fill("%s DE %s QRV K", {S, D}));

@@ -35,7 +35,7 @@ bool tanker(int type) {
 
 // The type prefix printed before the ship's name.
 std::string type_prefix(Air& a, std::string_view coast, int type) {
-    const std::string_view s = a.__vsl;
+    const std::string_view s = a.ship_call;
     std::string prefix = "M/V";
     if (in_series(s, 'D', 'A', 'R')) prefix = "MS";
     if (begins(s, "I") && begins(coast, "I")) prefix = "M/N";
@@ -61,7 +61,7 @@ constexpr std::array<std::string_view, 6> kShipEndings = {
 std::string ship_telegram(Air& a, std::string_view coast) {
     const int type = find_specialistic_vsl(a);
     const std::string prefix = type_prefix(a, coast, type);
-    ShipFacts f = ship_facts(a, a.__qra, a.__vsl);
+    ShipFacts f = ship_facts(a, a.ship_name, a.ship_call);
 
     f.H = one_of(a, 23);
     int p = one_of(a, 81), p2 = one_of(a, 81);
@@ -113,39 +113,39 @@ std::string ship_telegram(Air& a, std::string_view coast) {
 } // namespace
 
 void vsl_qtc(Air& a, std::string_view coast) {
-    std::string telegram(stored_telegram(a.__vsl));
+    std::string telegram(stored_telegram(a.ship_call));
     if (!telegram.empty()) {
-        a.str = fill("< %s/%s ", {a.__qra, a.__vsl});
+        a.str = fill("< %s/%s ", {a.ship_name, a.ship_call});
         a.send(a.str);
     } else {
         telegram = ship_telegram(a, coast);
     }
-    a.str3 = fill(kShipEndings[static_cast<std::size_t>(one_of(a, 6))], {telegram, a.__vsl});
+    a.str3 = fill(kShipEndings[static_cast<std::size_t>(one_of(a, 6))], {telegram, a.ship_call});
     if (a.cond(3))
         qtc_qsk(a, a.str3);
     else
         a.send(a.str3);
     a.wait(4 + one_of(a, 3));
-    maritime_bye(a, a.__vsl);
+    maritime_bye(a, a.ship_call);
     a.send_stack("");
 }
 
-void coast_qtc(Air& a, int /*form*/, std::string_view coast, std::string_view place) {
+void coast_qtc(Air& a, std::string_view coast, std::string_view place) {
     get_vsl(a);
     coast_qtc_to_vsl(a, coast, place);
 }
 
 void coast_qtc_to_vsl(Air& a, std::string_view coast, std::string_view place) {
-    if (begins(a.__vsl, "F"))
+    if (begins(a.ship_call, "F"))
         french_hello(a);
     else
-        international_hello(a, coast, a.__vsl);
+        international_hello(a, coast, a.ship_call);
     const std::string greeting = a.str2;
 
     int slot = one_of(a, 25);
-    if (in_series(a.__vsl, 'L', 'A', 'N') && in_series(coast, 'L', 'A', 'N')) slot = 121;
-    if (in_series(a.__vsl, 'O', 'U', 'Z') && in_series(coast, 'O', 'U', 'Z')) slot = 141;
-    if (in_series(a.__vsl, 'P', 'A', 'J') && in_series(coast, 'P', 'A', 'J')) slot = 131;
+    if (in_series(a.ship_call, 'L', 'A', 'N') && in_series(coast, 'L', 'A', 'N')) slot = 121;
+    if (in_series(a.ship_call, 'O', 'U', 'Z') && in_series(coast, 'O', 'U', 'Z')) slot = 141;
+    if (in_series(a.ship_call, 'P', 'A', 'J') && in_series(coast, 'P', 'A', 'J')) slot = 131;
 
     CoastFacts f;
     f.P = next_port(one_of(a, kNextPortCount));
@@ -157,8 +157,8 @@ void coast_qtc_to_vsl(Air& a, std::string_view coast, std::string_view place) {
 
     a.wait(0);
     const std::string announcement = a.coast_mf
-                                         ? fill("%s DE %s QTC1 GA?", {a.__vsl, std::string(coast)})
-                                         : fill("%s %s QTC1 GA?", {a.__vsl, greeting});
+                                         ? fill("%s DE %s QTC1 GA?", {a.ship_call, std::string(coast)})
+                                         : fill("%s %s QTC1 GA?", {a.ship_call, greeting});
     if (a.t.second % 2 == 1) a.spacing = 3;
     if (a.spd <= 16) a.spd = 20;
     if (a.spd > 27) a.spd -= 3;
@@ -172,8 +172,8 @@ void coast_qtc_to_vsl(Air& a, std::string_view coast, std::string_view place) {
     f.m = a.t.month;
     f.h = a.t.hour;
     f.mi = a.t.minute;
-    f.V = a.__qra;
-    f.C = a.__vsl;
+    f.V = a.ship_name;
+    f.C = a.ship_call;
     f.K = coast;
     a.str = fill(coast_qtc_template(slot), coast_text_fills(a, slot, f));
     a.str2 = a.str + " " + std::string(tail) + " ";

@@ -17,8 +17,8 @@ namespace zenka {
 void get_vsl(Air& a) {
     a.coast_nr = one_of(a, kCoastCount);
     a.vsl_nr = one_of(a, kVslCount);
-    a.__vsl = vsl(a.vsl_nr);
-    a.__qra = qra(a.vsl_nr);
+    a.ship_call = vsl(a.vsl_nr);
+    a.ship_name = qra(a.vsl_nr);
 }
 
 void international_hello(Air& a, std::string_view coast, std::string_view ship) {
@@ -34,11 +34,11 @@ void international_hello(Air& a, std::string_view coast, std::string_view ship) 
 }
 
 void fleet_style(Air& a, std::string_view coast) {
-    a.t = a.clock.utc();
+    a.refresh_time();
     if (a.cond(3)) a.hand = 1;
     if (a.t.second == 13) a.qrh = 2;
     if (a.t.second == 26) a.qrh = 1;
-    const std::string_view s = a.__vsl;
+    const std::string_view s = a.ship_call;
     if (begins_any(s, {"3E", "3F", "9H"})) {
         a.spd = between(a, 21, 26);
     } else if (begins(s, "4J")) {
@@ -97,7 +97,7 @@ bool listed(const std::array<std::string_view, N>& list, std::string_view c) {
 } // namespace
 
 int find_specialistic_vsl(Air& a) {
-    const std::string_view c = a.__vsl;
+    const std::string_view c = a.ship_call;
     if (listed(vsl_type_motorcargo, c)) return 1;
     if (listed(vsl_type_ore, c)) return 2;
     if (listed(vsl_type_motortanker, c)) return 3;

@@ -38,7 +38,7 @@ constexpr std::array<std::string_view, 6> kArmyShore = {"WYCM", "WYDK", "WYDL",
 void fleetwave_975(Air& a) {
     if (a.min_period(10, 20) || a.min_period(40, 50)) return;
     // Spark is heard only with the historical stations on; without them nothing is composed.
-    if (a.hist == 0) return;
+    if (a.settings.hist == 0) return;
     a.stn();
     const std::string shore(pick(a, usn_fleetwave));
     const std::string ship(pick(a, usn_fleetwave2));

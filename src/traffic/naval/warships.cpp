@@ -66,7 +66,7 @@ void jap_coast_guard(Air& a, std::string_view own_call) {
     a.bug();
     get_vsl(a);
     hello(a);
-    a.send(fill("^  %s de %s %s k", {a.__vsl, std::string(own_call), a.str2}));
+    a.send(fill("^  %s de %s %s k", {a.ship_call, std::string(own_call), a.str2}));
     a.send_stack("");
 }
 

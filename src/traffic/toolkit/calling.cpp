@@ -161,14 +161,14 @@ void send_times(Air& a, std::string_view text, int n) {
 }
 
 void send_spark(Air& a, std::string_view text) {
-    if (a.hist == 0) return;
+    if (a.settings.hist == 0) return;
     a.spark = 1;
     a.wait(30);
     a.send_stack(text);
 }
 
 int next_day(Air& a) {
-    a.t = a.clock.utc();
+    a.refresh_time();
     const int next = a.t.day + 1;
     return next > 30 ? 1 : next;
 }

@@ -96,7 +96,7 @@ void wx_code(Air& a, std::string_view call, std::string_view heading, int kind, 
 }
 
 void italian_naval_code(Air& a, std::string_view call, Stations places, int n) {
-    if (a.hist == 0) return;
+    if (a.settings.hist == 0) return;
     const std::string C(call);
     a.create_params();
     send_times(a, fill("CQ CQ CQ V %s %s %s METEO MARINA BULLETIN *            ", {C, C, C}), 2);

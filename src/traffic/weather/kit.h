@@ -23,8 +23,8 @@ inline void send_fill(Air& a, std::string_view tmpl, const Fills& values) {
 // Closes the open slot as a spark emission. A spark station is heard only with the historical
 // stations on; otherwise the text composed for it is dropped, so no slot is left half written.
 inline void close_spark(Air& a, std::string_view text) {
-    if (a.hist == 0) {
-        a.send_buf[static_cast<std::size_t>(a.send_call)].clear();
+    if (a.settings.hist == 0) {
+        a.send_buf[static_cast<std::size_t>(a.open_slot)].clear();
         return;
     }
     send_spark(a, text);
