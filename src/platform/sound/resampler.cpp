@@ -34,6 +34,10 @@ Resampler::Step Resampler::process(std::span<const float> in, std::span<float> o
             static_cast<std::size_t>(data.output_frames_gen)};
 }
 
+void Resampler::reset() {
+    if (state_) src_reset(state_.get());
+}
+
 namespace {
 
 constexpr std::size_t kChunk = 4096;
