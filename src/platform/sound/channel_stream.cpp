@@ -68,19 +68,31 @@ ChannelStream::Converted ChannelStream::convert(std::span<float> out) noexcept {
         // Read before looking at the ring: when the file has ended, everything
         // left is in it, so a view of all of it is the last input there is.
         const bool ended_now = ended();
-        const std::span<const float> ready = ring_.peek();
-        const bool last = ended_now && ready.size() == ring_.available();
+        const std::span<const float> ready = ring_.peek(ahead_);
+        const bool last = ended_now && ahead_ + ready.size() == ring_.available();
         const auto step = resampler_->process(ready, out.subspan(c.made), last);
-        ring_.drop(step.used);
+        ahead_ += step.used;
         c.made += step.made;
         c.used += step.used;
         if (step.made == 0 && step.used == 0) break; // waiting for input, or drained
     }
+    // Output sample j stands for input sample j x rate / 48000: what lies
+    // wholly behind the output is let go of.
+    made_ += c.made;
+    const std::uint64_t passed = std::min<std::uint64_t>(
+        made_ * static_cast<std::uint64_t>(rate_) / kMixRate, dropped_ + ahead_);
+    ring_.drop(static_cast<std::size_t>(passed - dropped_));
+    ahead_ -= static_cast<std::size_t>(passed - dropped_);
+    dropped_ = passed;
     return c;
 }
 
 void ChannelStream::restart() noexcept {
-    if (resampler_) resampler_->reset();
+    if (!resampler_) return;
+    resampler_->reset();
+    ahead_ = 0;
+    made_ = 0;
+    dropped_ = 0;
 }
 
 } // namespace zenka::sound

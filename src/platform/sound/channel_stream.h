@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -51,8 +52,8 @@ class ChannelStream {
     };
     // Audio thread: writes up to out.size() samples of the file at 48 kHz.
     Converted convert(std::span<float> out) noexcept;
-    // Audio thread: conversion starts afresh from where the stream is, after
-    // take() has moved it on.
+    // Audio thread: conversion starts afresh from where the stream is heard up
+    // to; take() goes on from there too.
     void restart() noexcept;
     // Audio thread: every sample of the file is in the ring or taken: what the
     // ring holds is all that is left.
@@ -79,7 +80,12 @@ class ChannelStream {
     bool done_ = false;
     std::atomic<bool> ended_{false};
     std::atomic<bool> closed_{false};
-    std::optional<Resampler> resampler_; // audio thread; none at 48 kHz
+    // Audio thread. The converter reads ahead of what it has made (it keeps
+    // some input of its own): the ring lets go only of the samples that the
+    // output has passed, so that take() goes on from where the sound is.
+    std::optional<Resampler> resampler_;   // none at 48 kHz
+    std::size_t ahead_ = 0;                // samples the converter holds beyond the ring's start
+    std::uint64_t made_ = 0, dropped_ = 0; // since the converter started
 };
 
 } // namespace zenka::sound

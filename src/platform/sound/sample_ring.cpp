@@ -43,9 +43,11 @@ std::size_t SampleRing::pop_add(std::span<float> out, float gain) noexcept {
     return n;
 }
 
-std::span<const float> SampleRing::peek() const noexcept {
-    const std::size_t at = read_.load(std::memory_order_relaxed) & mask_;
-    return {data_.get() + at, std::min(available(), capacity() - at)};
+std::span<const float> SampleRing::peek(std::size_t skip) const noexcept {
+    const std::size_t ready = available();
+    if (skip >= ready) return {};
+    const std::size_t at = (read_.load(std::memory_order_relaxed) + skip) & mask_;
+    return {data_.get() + at, std::min(ready - skip, capacity() - at)};
 }
 
 void SampleRing::drop(std::size_t n) noexcept {

@@ -62,15 +62,6 @@ double amplitude(const std::vector<float>& s, double hz) {
     return 2.0 * std::sqrt(goertzel(s, 24000, 48000, hz, kRate)) / 48000.0;
 }
 
-// The engine's cycle's fundamental with peak a, as the mix hears it at unit gain.
-double fundamental(int a) {
-    const Samples8 cycle = keyed8(1, 0, 1, a);
-    double sum = 0.0;
-    for (std::size_t n = 0; n < 8; ++n)
-        sum += level8(cycle[n]) * std::sin(2.0 * std::numbers::pi * static_cast<double>(n) / 8.0);
-    return sum / 4.0;
-}
-
 // Butterworth of the fourth order through the bilinear transform (the corner
 // prewarped): the power response at f of a low-pass (or high-pass) at corner.
 double butterworth_db(double f, double corner, bool high) {
@@ -153,8 +144,8 @@ TEST(Neighbours, AllAtOnceBesideTheChannelsFadeIntoTheFiltersSkirts) {
             },
             {}, Heard::Receiver);
     };
-    const double neighbour_level = sound::kChannelGain * kGain * fundamental(16);
-    const double channel_level = sound::kChannelGain * fundamental(2);
+    const double neighbour_level = sound::kChannelGain * kGain * cycle_fundamental(16);
+    const double channel_level = sound::kChannelGain * cycle_fundamental(2);
     struct Filter {
         const char* name;
         ReceiverSound r;

@@ -101,6 +101,17 @@ inline Samples8 keyed8(std::size_t on, std::size_t off, std::size_t repeats, int
     return s;
 }
 
+// The fundamental's amplitude of keyed8's cycle with peak a, as the mix hears
+// it at unit gain.
+inline double cycle_fundamental(int a) {
+    const Samples8 cycle = keyed8(1, 0, 1, a);
+    double sum = 0.0;
+    for (std::size_t n = 0; n < 8; ++n)
+        sum += (static_cast<double>(cycle[n]) - 128.0) / 128.0 *
+               std::sin(2.0 * std::numbers::pi * static_cast<double>(n) / 8.0);
+    return sum / 4.0;
+}
+
 // `n` samples of white noise, uniform in [-size, size].
 inline std::vector<std::int16_t> white16(std::size_t n, unsigned seed, int size) {
     std::mt19937 gen(seed);
