@@ -41,7 +41,7 @@ void Mixer::wake(const std::function<void()>& f) noexcept {
 
 // ---- channels ---------------------------------------------------------------
 
-// Opening and the first conversion happen before the stream is published,
+// Opening and the first read happen before the stream is published,
 // outside the lock, so other channels are not held up.
 void Mixer::open(ChannelSlot& slot, std::shared_ptr<ChannelPlay> stream) noexcept {
     try {

@@ -67,7 +67,7 @@ class Mixer {
     Mixer& operator=(const Mixer&) = delete;
 
     // Control. A sound that cannot be opened stays silent; nothing throws.
-    // open_channel converts the first ChannelStream::kPrefill samples before it
+    // open_channel reads the first ChannelStream::kPrefill samples before it
     // returns, so the next block already plays the channel.
     void open_channel(int k, const std::filesystem::path& file,
                       const ChannelSound& sound = {}) noexcept;
