@@ -245,7 +245,7 @@ void BM_MixCpu(benchmark::State& state) {
     for (int k = 0; k < channels; ++k)
         files.push_back(channel_file("CPU" + std::to_string(k) + ".WAV", rates[k], 30));
     for (int i = 0; i < neighbours; ++i)
-        files.push_back(channel_file("NB" + std::to_string(i) + ".WAV", neighbour_rates[i], 30));
+        files.push_back(channel_file("NEAR" + std::to_string(i) + ".WAV", neighbour_rates[i], 30));
     Mixer m(RecordingsFolder(g_folder / "fone"));
     // The receiver's whole work: every station fading deep and drifting with a
     // chirp, FLT1, static crashes on a summer night.

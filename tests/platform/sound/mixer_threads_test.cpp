@@ -235,7 +235,7 @@ TEST(MixerThreads, NeighboursComeAndGoBesideTheChannelsThroughTheReceiver) {
     TempFolder folder;
     std::vector<std::filesystem::path> files;
     for (int k = 0; k < 4; ++k) {
-        files.push_back(folder / ("N" + std::to_string(k) + ".WAV"));
+        files.push_back(folder / ("ZENKA0" + std::to_string(k) + ".WAV"));
         write_channel_file(files.back(), 6000 + 2000 * static_cast<std::uint32_t>(k),
                            tone8(750.0 + 250.0 * k, 6000 + 2000 * k, 30000, 96));
     }

@@ -129,7 +129,7 @@ TEST(Neighbours, AllAtOnceBesideTheChannelsFadeIntoTheFiltersSkirts) {
     std::vector<ToneFile> channels;
     for (int k = 0; k < sound::Mixer::kChannels; ++k)
         channels.push_back(
-            tone_file(folder, "CH" + std::to_string(k) + ".WAV", pitches[k], 2000, 2));
+            tone_file(folder, "ZENKA0" + std::to_string(k) + ".WAV", pitches[k], 2000, 2));
     constexpr double kGain = 0.125; // all of them together stay below the AGC's level
     const auto heard = [&](const ReceiverSound& r) {
         return render(

@@ -11,34 +11,46 @@
 
 #include <algorithm>
 #include <cmath>
-#include <complex>
 #include <cstddef>
 #include <numbers>
 #include <vector>
 
 namespace zenka::test {
 
-// In-place radix-2 FFT; x.size() a power of two; inverse unscaled.
-inline void fft(std::vector<std::complex<double>>& x, bool inverse) {
-    const std::size_t n = x.size();
+// In-place radix-2 FFT of re + j im (sizes a power of two); the inverse is
+// unscaled. Plain doubles: complex<double> arithmetic goes through a library
+// call per product in an unoptimised build.
+inline void fft(std::vector<double>& re, std::vector<double>& im, bool inverse) {
+    const std::size_t n = re.size();
     for (std::size_t i = 1, j = 0; i < n; ++i) {
         std::size_t bit = n >> 1;
         for (; j & bit; bit >>= 1)
             j ^= bit;
         j ^= bit;
-        if (i < j) std::swap(x[i], x[j]);
+        if (i < j) {
+            std::swap(re[i], re[j]);
+            std::swap(im[i], im[j]);
+        }
+    }
+    std::vector<double> cos_k(n / 2), sin_k(n / 2); // e^(-+ 2 pi j k / n)
+    for (std::size_t k = 0; k < n / 2; ++k) {
+        const double angle = (inverse ? 2.0 : -2.0) * std::numbers::pi * static_cast<double>(k) /
+                             static_cast<double>(n);
+        cos_k[k] = std::cos(angle);
+        sin_k[k] = std::sin(angle);
     }
     for (std::size_t len = 2; len <= n; len <<= 1) {
-        const double angle = (inverse ? 2.0 : -2.0) * std::numbers::pi / static_cast<double>(len);
-        const std::complex<double> step(std::cos(angle), std::sin(angle));
-        for (std::size_t i = 0; i < n; i += len) {
-            std::complex<double> w(1.0, 0.0);
-            for (std::size_t k = 0; k < len / 2; ++k) {
-                const std::complex<double> a = x[i + k];
-                const std::complex<double> b = x[i + k + len / 2] * w;
-                x[i + k] = a + b;
-                x[i + k + len / 2] = a - b;
-                w *= step;
+        for (std::size_t k = 0; k < len / 2; ++k) {
+            const double wr = cos_k[k * (n / len)];
+            const double wi = sin_k[k * (n / len)];
+            for (std::size_t i = k; i < n; i += len) {
+                const std::size_t h = i + len / 2;
+                const double br = re[h] * wr - im[h] * wi;
+                const double bi = re[h] * wi + im[h] * wr;
+                re[h] = re[i] - br;
+                im[h] = im[i] - bi;
+                re[i] += br;
+                im[i] += bi;
             }
         }
     }
@@ -100,16 +112,19 @@ inline Likeness strongest_repeat(const std::vector<float>& s, std::size_t window
     std::size_t size = 1;
     while (size < 2 * piece)
         size <<= 1;
-    std::vector<std::vector<std::complex<double>>> spectra;
+    struct Spectrum {
+        std::vector<double> re, im;
+    };
+    std::vector<Spectrum> spectra;
     std::vector<double> energy;
     for (std::size_t at = 0; at + piece <= low.size(); at += hop) {
-        std::vector<std::complex<double>> x(size);
+        Spectrum x{std::vector<double>(size), std::vector<double>(size)};
         double e = 0.0;
         for (std::size_t i = 0; i < piece; ++i) {
-            x[i] = low[at + i];
+            x.re[i] = low[at + i];
             e += low[at + i] * low[at + i];
         }
-        fft(x, false);
+        fft(x.re, x.im, false);
         spectra.push_back(std::move(x));
         energy.push_back(e);
     }
@@ -136,19 +151,24 @@ inline Likeness strongest_repeat(const std::vector<float>& s, std::size_t window
         std::size_t j = 0, k = 0;
         long d = 0;
     } strongest;
-    std::vector<std::complex<double>> product(size);
+    std::vector<double> pr(size), pi(size);
     for (std::size_t j = 0; j < spectra.size() && best.correlation < enough; ++j) {
         for (std::size_t k = j; k < spectra.size() && best.correlation < enough; ++k) {
-            for (std::size_t f = 0; f < size; ++f)
-                product[f] = std::conj(spectra[j][f]) * spectra[k][f];
-            fft(product, true);
+            // conj(piece j) x piece k, back to lags.
+            for (std::size_t f = 0; f < size; ++f) {
+                const double ar = spectra[j].re[f], ai = spectra[j].im[f];
+                const double br = spectra[k].re[f], bi = spectra[k].im[f];
+                pr[f] = ar * br + ai * bi;
+                pi[f] = ar * bi - ai * br;
+            }
+            fft(pr, pi, true);
             const double norm = std::sqrt(energy[j] * energy[k]) * static_cast<double>(size);
             if (!(norm > 0.0)) continue;
             long checked = -1; // lags up to here are done
             // Lag d of piece k against piece j; negative lags wrap round.
             for (long d = -static_cast<long>(piece) + 1; d < static_cast<long>(piece); ++d) {
                 const auto bin = static_cast<std::size_t>(d < 0 ? d + static_cast<long>(size) : d);
-                const double r = std::fabs(product[bin].real()) / norm;
+                const double r = std::fabs(pr[bin]) / norm;
                 const long lag = static_cast<long>((k - j) * hop) + d; // low samples
                 if ((lag + 1) * reach < w) continue;                   // not different places
                 if (r > strongest.value) strongest = {r, j, k, d};
