@@ -12,6 +12,8 @@ class SilentOutput : public SoundOutput {
     using SoundOutput::open_channel;
     void open_channel(int, const std::filesystem::path&, const ChannelSound&) override {}
     void close_channel(int) override {}
+    void open_neighbour(int, const std::filesystem::path&, const NeighbourSound&) override {}
+    void close_neighbour(int) override {}
     void loop_carrier(const std::filesystem::path&) override {}
     void stop_carrier() override {}
     void play_recording(std::string_view) override {}

@@ -13,6 +13,7 @@ namespace zenka {
 class SoundOutput {
   public:
     static constexpr int kChannels = 7;
+    static constexpr int kNeighbours = 12;
 
     virtual ~SoundOutput() = default;
 
@@ -27,6 +28,15 @@ class SoundOutput {
     void open_channel(int k, const std::filesystem::path& file) { open_channel(k, file, {}); }
     // Stop channel k and let go of its file; harmless when it is not open.
     virtual void close_channel(int k) = 0;
+
+    // Neighbour i (0 .. 11), a station near the dial beside the seven channels:
+    // its channel file played once from its start like a channel's, its beat
+    // note moved as `sound` says, through the same filter and AGC. Plain audio
+    // leaves the neighbours out.
+    virtual void open_neighbour(int i, const std::filesystem::path& file,
+                                const NeighbourSound& sound) = 0;
+    // Stop neighbour i and let go of its file; harmless when it is not open.
+    virtual void close_neighbour(int i) = 0;
 
     // Loop the carrier file, unless a carrier already sounds: then nothing changes.
     virtual void loop_carrier(const std::filesystem::path& file) = 0;
@@ -44,7 +54,8 @@ class SoundOutput {
     // The receiver's filter, attenuator and band noise after a retune.
     virtual void set_receiver(const ReceiverSound& receiver) = 0;
     // Plain audio: the channel files, noise and recordings summed as they are,
-    // without the receiver's shaping, fading, filter or AGC.
+    // without the receiver's shaping, fading, filter or AGC, and without the
+    // neighbours.
     virtual void set_plain_audio(bool plain) = 0;
 };
 

@@ -42,11 +42,12 @@ ChannelSound channel_sound(const EmissionParams& params, const ReceiverSettings&
         s.fade_depth = std::max(s.fade_depth, draw.between(0.9, 1.0));
     }
     if (s.spark) s.chirp_hz = 10.0; // the spark gap's note settles at every key-down
+    // qrh 1 wanders at least 5 Hz in every minute, qrh 2 nearly 10 Hz.
     if (params.qrh == 1) {
-        s.drift_hz = 3.0;
+        s.drift_hz = 9.0;
         s.chirp_hz = 6.0;
     } else if (params.qrh >= 2) {
-        s.drift_hz = 10.0;
+        s.drift_hz = 16.0;
         s.chirp_hz = 15.0;
     }
     return s;

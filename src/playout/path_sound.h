@@ -4,8 +4,8 @@
 // - fading: sky wave at night on the MF band fades deep (Rayleigh) and at a
 //   rate of its own; LF fades mildly at night; ground wave by day and VLF are
 //   nearly steady; an emission with qsb fades deep whatever the path;
-// - drift: qrh 1 wanders some hertz, qrh 2 more, both with a chirp at every
-//   key-down; a spark chirps too;
+// - drift: qrh 1 wanders at least 5 Hz in every minute, qrh 2 nearly twice
+//   that, both with a chirp at every key-down; a spark chirps too;
 // - band noise: VLF and LF noisier than MF, more at night and in summer, and
 //   static crashes far more often on summer nights.
 

@@ -29,9 +29,22 @@ double BandNoise::next_crash_gap(double crash_rate_hz) noexcept {
     return -std::log(random_.uniform()) * rate_ / crash_rate_hz;
 }
 
-void BandNoise::add(std::span<float> out, const std::vector<float>& loop, float gain,
+// The next sample of white noise through the texture's colour, unit power.
+double BandNoise::coloured(const NoiseTexture& texture) noexcept {
+    const auto& a = texture.colour();
+    double y = texture.drive() * std::numbers::sqrt3 * (2.0 * random_.uniform() - 1.0);
+    // past_[past_at_ + k] is the output k + 1 samples back.
+    for (std::size_t k = 0; k < kOrder; ++k)
+        y -= a[k] * past_[past_at_ + k];
+    past_at_ = past_at_ == 0 ? kOrder - 1 : past_at_ - 1;
+    past_[past_at_] = y;
+    past_[past_at_ + kOrder] = y;
+    return y;
+}
+
+void BandNoise::add(std::span<float> out, const NoiseTexture& texture, float gain,
                     double crash_rate_hz) noexcept {
-    const std::size_t length = loop.size();
+    const std::size_t length = texture.length();
     if (length == 0) return;
     if (!placed_) {
         heads_[0] = random_place(length);
@@ -41,14 +54,17 @@ void BandNoise::add(std::span<float> out, const std::vector<float>& loop, float 
         crash_wait_ = -1.0;
         placed_ = true;
     }
-    const double average = 1.0 / (0.5 * rate_); // the loop's power over half a second
+    const double average = 1.0 / (0.5 * rate_); // the noise's power over half a second
     for (float& v : out) {
         std::size_t& a = heads_[sounding_];
         std::size_t& b = heads_[1 - sounding_];
-        double x = loop[a];
+        double size = texture.envelope(a);
         if (fade_left_ > 0) {
-            // a fades out along the cosine, b comes in along the sine.
-            x = fade_c_ * x + fade_s_ * loop[b];
+            // a fades out along the cosine, b comes in along the sine; the
+            // powers add.
+            const double sa = fade_c_ * size;
+            const double sb = fade_s_ * texture.envelope(b);
+            size = std::sqrt(sa * sa + sb * sb);
             const double c = fade_c_ * turn_c_ - fade_s_ * turn_s_;
             fade_s_ = fade_c_ * turn_s_ + fade_s_ * turn_c_;
             fade_c_ = c;
@@ -64,6 +80,7 @@ void BandNoise::add(std::span<float> out, const std::vector<float>& loop, float 
             fade_s_ = 0.0;
         }
         if (++a == length) a = 0;
+        double x = size * coloured(texture);
         power_ += average * (x * x - power_);
 
         // Static crashes.
@@ -71,8 +88,8 @@ void BandNoise::add(std::span<float> out, const std::vector<float>& loop, float 
             if (crash_wait_ < 0.0) crash_wait_ = next_crash_gap(crash_rate_hz);
             crash_wait_ -= 1.0;
             if (crash_wait_ < 0.0) {
-                const double size = 2.5 * std::exp(0.9 * random_.gaussian());
-                crash_level_ = std::max(crash_level_, size * std::sqrt(power_));
+                const double crash = 2.5 * std::exp(0.9 * random_.gaussian());
+                crash_level_ = std::max(crash_level_, crash * std::sqrt(power_));
                 crash_decay_ = std::exp(-1.0 / (random_.between(0.008, 0.08) * rate_));
                 crash_wait_ = next_crash_gap(crash_rate_hz);
             }

@@ -54,6 +54,11 @@ class FileSound final : public SoundOutput {
         mixer_.open_channel(k, file, sound);
     }
     void close_channel(int k) override { mixer_.close_channel(k); }
+    void open_neighbour(int i, const std::filesystem::path& file,
+                        const NeighbourSound& sound) override {
+        mixer_.open_neighbour(i, file, sound);
+    }
+    void close_neighbour(int i) override { mixer_.close_neighbour(i); }
     void loop_carrier(const std::filesystem::path& file) override { mixer_.loop_carrier(file); }
     void stop_carrier() override { mixer_.stop_carrier(); }
     void play_recording(std::string_view name) override { mixer_.play_recording(name); }

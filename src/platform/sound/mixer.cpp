@@ -41,18 +41,14 @@ void Mixer::wake(const std::function<void()>& f) noexcept {
 
 // ---- channels ---------------------------------------------------------------
 
-void Mixer::open_channel(int k, const std::filesystem::path& file,
-                         const ChannelSound& sound) noexcept {
-    if (!valid_channel(k)) return;
+// Opening and the first read happen before the stream is published,
+// outside the lock, so other channels are not held up.
+void Mixer::open(ChannelSlot& slot, std::shared_ptr<ChannelPlay> stream) noexcept {
     try {
-        // Opening and the first conversion happen before the stream is
-        // published, outside the lock, so other channels are not held up.
-        auto stream = std::make_shared<ChannelPlay>(file, sound);
         stream->stream.fill(ChannelStream::kPrefill);
         std::shared_ptr<ChannelPlay> old;
         {
             const std::lock_guard lock(control_);
-            ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
             old = std::exchange(slot.stream, stream);
             slot.live.store(stream.get(), std::memory_order_seq_cst);
             if (old) old->stream.close();
@@ -60,23 +56,52 @@ void Mixer::open_channel(int k, const std::filesystem::path& file,
         epoch_.retire(std::move(old));
         wake(wake_.feeder);
     } catch (...) {
-        close_channel(k); // out of memory: the channel stays silent
+        close(slot); // out of memory: the channel stays silent
     }
 }
 
-void Mixer::close_channel(int k) noexcept {
-    if (!valid_channel(k)) return;
+void Mixer::close(ChannelSlot& slot) noexcept {
     try {
         std::shared_ptr<ChannelPlay> old;
         {
             const std::lock_guard lock(control_);
-            ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
             old = std::exchange(slot.stream, nullptr);
             slot.live.store(nullptr, std::memory_order_seq_cst);
             if (old) old->stream.close();
         }
         epoch_.retire(std::move(old));
     } catch (...) {}
+}
+
+void Mixer::open_channel(int k, const std::filesystem::path& file,
+                         const ChannelSound& sound) noexcept {
+    if (!valid_channel(k)) return;
+    ChannelSlot& slot = channels_[static_cast<std::size_t>(k)];
+    try {
+        open(slot, std::make_shared<ChannelPlay>(file, sound));
+    } catch (...) {
+        close(slot);
+    }
+}
+
+void Mixer::close_channel(int k) noexcept {
+    if (valid_channel(k)) close(channels_[static_cast<std::size_t>(k)]);
+}
+
+void Mixer::open_neighbour(int i, const std::filesystem::path& file,
+                           const NeighbourSound& sound) noexcept {
+    if (i < 0 || i >= kNeighbours) return;
+    ChannelSlot& slot = neighbours_[static_cast<std::size_t>(i)];
+    try {
+        open(slot, std::make_shared<ChannelPlay>(file, sound.sound, sound.offset_hz,
+                                                 static_cast<float>(sound.gain)));
+    } catch (...) {
+        close(slot);
+    }
+}
+
+void Mixer::close_neighbour(int i) noexcept {
+    if (i >= 0 && i < kNeighbours) close(neighbours_[static_cast<std::size_t>(i)]);
 }
 
 Mixer::Heard Mixer::channel_heard(int k) const noexcept {
@@ -165,6 +190,7 @@ void Mixer::stop_noise() noexcept {
 
 void Mixer::set_receiver(const ReceiverSound& receiver) noexcept {
     filter_.store(receiver.filter, std::memory_order_relaxed);
+    cw_filter_.store(receiver.cw_filter, std::memory_order_relaxed);
     const double att = receiver.att ? kAttenuatorNoise : 1.0;
     noise_gain_.store(
         static_cast<float>(kNoiseGain * att * std::pow(10.0, receiver.noise_db / 20.0)),
@@ -232,7 +258,10 @@ void Mixer::load(VoiceSlot& slot) {
         generation = slot.generation;
     }
     DecodedSound sound = cache_.get(folder_.open(source), slot.loop);
-    auto voice = sound ? std::make_shared<Voice>(std::move(sound), slot.loop) : nullptr;
+    // The looped noise plays as the receiver's band noise too: its texture is
+    // worked out here, on the loader.
+    auto voice =
+        sound ? std::make_shared<Voice>(std::move(sound), slot.loop, &slot == &noise_) : nullptr;
     std::shared_ptr<void> old;
     {
         const std::lock_guard lock(control_);
@@ -260,11 +289,13 @@ void Mixer::load() noexcept {
 void Mixer::feed() noexcept {
     try {
         const std::lock_guard feeding(feeding_);
-        std::array<std::shared_ptr<ChannelPlay>, kChannels> streams;
+        std::array<std::shared_ptr<ChannelPlay>, kChannels + kNeighbours> streams;
         {
             const std::lock_guard lock(control_);
-            for (std::size_t k = 0; k < streams.size(); ++k)
+            for (std::size_t k = 0; k < channels_.size(); ++k)
                 streams[k] = channels_[k].stream;
+            for (std::size_t i = 0; i < neighbours_.size(); ++i)
+                streams[channels_.size() + i] = neighbours_[i].stream;
         }
         for (auto& s : streams) {
             if (s) s->stream.fill();
@@ -290,6 +321,12 @@ void Mixer::mix(std::span<float> out) noexcept {
             slot.heard_block.store(block, std::memory_order_release);
         }
     }
+    if (!plain) {
+        for (auto& slot : neighbours_) {
+            if (ChannelPlay* play = slot.live.load(std::memory_order_seq_cst))
+                play->add(out, kChannelGain, false);
+        }
+    }
     if (CarrierTone* c = carrier_.live.load(std::memory_order_seq_cst)) c->add(out);
     const std::uint64_t retunes = retunes_.load(std::memory_order_acquire);
     if (retunes != retunes_heard_) {
@@ -299,14 +336,16 @@ void Mixer::mix(std::span<float> out) noexcept {
     if (Voice* v = noise_.live.load(std::memory_order_seq_cst)) {
         if (plain)
             v->add(out, noise_.gain);
-        else
-            band_noise_.add(out, v->samples(), noise_gain_.load(std::memory_order_relaxed),
+        else if (const NoiseTexture* texture = v->texture())
+            band_noise_.add(out, *texture, noise_gain_.load(std::memory_order_relaxed),
                             crash_rate_hz_.load(std::memory_order_relaxed));
     }
     for (auto& slot : recordings_) {
         if (Voice* v = slot.live.load(std::memory_order_seq_cst)) v->add(out, slot.gain);
     }
-    if (!plain) chain_.process(out, filter_.load(std::memory_order_relaxed));
+    if (!plain)
+        chain_.process(out, filter_.load(std::memory_order_relaxed),
+                       cw_filter_.load(std::memory_order_relaxed));
     for (float& v : out)
         v = soft_limit(v);
     epoch_.leave();

@@ -1,11 +1,13 @@
 #pragma once
-// The receiver's own mixer at 48 kHz float: seven channel streams, the steady
-// carrier tone, the band noise and recordings from the recordings folder, each
-// with a fixed gain, summed through a soft limiter. Unless it is plain, the
-// stations are heard as a receiver hears them (soft keying, clean tones,
-// fading and drift by their path), the noise never repeats, and the sum goes
-// through the receiver's filter and AGC; plain, the sources are summed as they
-// are and the noise loops.
+// The receiver's own mixer at 48 kHz float: seven channel streams, up to
+// twelve neighbours (stations near the dial, each at its own offset), the
+// steady carrier tone, the band noise and recordings from the recordings
+// folder, each with a fixed gain, summed through a soft limiter. Unless it is
+// plain, the stations are heard as a receiver hears them (soft keying, clean
+// tones, fading and drift by their path), the noise never repeats, and the sum
+// goes through the receiver's filter and AGC; plain, the channels, noise,
+// carrier and recordings are summed as they are, the noise loops and the
+// neighbours are left out (they wait where they are).
 //
 // Threads:
 // - control calls (open_channel ... stop_noise): any thread, concurrently; they
@@ -48,6 +50,7 @@ namespace zenka::sound {
 class Mixer {
   public:
     static constexpr int kChannels = 7;
+    static constexpr int kNeighbours = 12;
     static constexpr int kRecordings = 8; // recordings sounding at once
     static constexpr std::string_view kNoiseName = "fone/noise.wav";
 
@@ -64,12 +67,16 @@ class Mixer {
     Mixer& operator=(const Mixer&) = delete;
 
     // Control. A sound that cannot be opened stays silent; nothing throws.
-    // open_channel converts the first ChannelStream::kPrefill samples before it
+    // open_channel reads the first ChannelStream::kPrefill samples before it
     // returns, so the next block already plays the channel.
     void open_channel(int k, const std::filesystem::path& file,
                       const ChannelSound& sound = {}) noexcept;
     // After this returns no block that starts later plays the old stream.
     void close_channel(int k) noexcept;
+    // Neighbour i (0 .. kNeighbours - 1): as a channel, with its offset and gain.
+    void open_neighbour(int i, const std::filesystem::path& file,
+                        const NeighbourSound& sound) noexcept;
+    void close_neighbour(int i) noexcept;
     // Measures the carrier file now and plays its tone from the next block,
     // unless a carrier already sounds (then the file is not even read). A file
     // that holds no sound leaves no carrier; one with a flat wave or a pitch the
@@ -131,6 +138,8 @@ class Mixer {
         std::atomic<Voice*> live{nullptr};
     };
 
+    void open(ChannelSlot& slot, std::shared_ptr<ChannelPlay> stream) noexcept;
+    void close(ChannelSlot& slot) noexcept;
     void request(VoiceSlot& slot, std::string source, std::shared_ptr<void>& old);
     void silence(VoiceSlot& slot, std::shared_ptr<void>& old);
     void load(VoiceSlot& slot);
@@ -144,6 +153,7 @@ class Mixer {
 
     std::mutex control_;
     std::array<ChannelSlot, kChannels> channels_;
+    std::array<ChannelSlot, kNeighbours> neighbours_;
     CarrierSlot carrier_;
     VoiceSlot noise_;
     std::array<VoiceSlot, kRecordings> recordings_;
@@ -151,6 +161,7 @@ class Mixer {
     // The receiver: written by set_receiver, read by the audio thread.
     std::atomic<bool> plain_{false};
     std::atomic<Filter> filter_{Filter::flt2};
+    std::atomic<bool> cw_filter_{false};
     std::atomic<float> noise_gain_{kNoiseGain};
     std::atomic<double> crash_rate_hz_{0.0};
     std::atomic<std::uint64_t> retune_seed_{0};

@@ -25,6 +25,24 @@ void NullSound::open_channel(int k, const std::filesystem::path& file, const Cha
     note("open_channel " + std::to_string(k) + ' ' + file.string());
 }
 
+void NullSound::open_neighbour(int i, const std::filesystem::path& file,
+                               const NeighbourSound& sound) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (i >= 0 && i < kNeighbours) neighbours_[static_cast<std::size_t>(i)] = sound;
+    }
+    note("open_neighbour " + std::to_string(i) + ' ' + file.string());
+}
+
+void NullSound::close_neighbour(int i) {
+    note("close_neighbour " + std::to_string(i));
+}
+
+NeighbourSound NullSound::neighbour_sound(int i) const {
+    const std::lock_guard lock(mutex_);
+    return i >= 0 && i < kNeighbours ? neighbours_[static_cast<std::size_t>(i)] : NeighbourSound{};
+}
+
 void NullSound::set_receiver(const ReceiverSound& receiver) {
     const std::lock_guard lock(mutex_);
     receiver_ = receiver;

@@ -1,11 +1,13 @@
 #pragma once
 // A sound output that plays nothing and writes down every call as a line of
 // text, for tests of the engine: "open_channel 3 /tmp/ZENKA03.WAV",
-// "close_channel 3", "loop_carrier /tmp/carrier.wav", "stop_carrier",
+// "close_channel 3", "open_neighbour 5 /tmp/N05.WAV", "close_neighbour 5",
+// "loop_carrier /tmp/carrier.wav", "stop_carrier",
 // "play_recording fone/rtt-001.wav", "close_recording fone/rtt-001.wav",
-// "start_noise", "stop_noise". What a channel is to sound like, the receiver
-// and plain mode are kept apart from the lines (channel_sound(k), receiver(),
-// plain()). Safe to call from several threads at once.
+// "start_noise", "stop_noise". What a channel or a neighbour is to sound like,
+// the receiver and plain mode are kept apart from the lines (channel_sound(k),
+// neighbour_sound(i), receiver(), plain()). Safe to call from several threads
+// at once.
 
 #include "platform/sound_output.h"
 
@@ -27,6 +29,9 @@ class NullSound final : public SoundOutput {
     using SoundOutput::open_channel;
     void open_channel(int k, const std::filesystem::path& file, const ChannelSound& sound) override;
     void close_channel(int k) override;
+    void open_neighbour(int i, const std::filesystem::path& file,
+                        const NeighbourSound& sound) override;
+    void close_neighbour(int i) override;
     void loop_carrier(const std::filesystem::path& file) override;
     void stop_carrier() override;
     void play_recording(std::string_view name) override;
@@ -38,6 +43,7 @@ class NullSound final : public SoundOutput {
 
     // The latest of each.
     ChannelSound channel_sound(int k) const;
+    NeighbourSound neighbour_sound(int i) const;
     ReceiverSound receiver() const;
     bool plain() const;
 
@@ -52,6 +58,7 @@ class NullSound final : public SoundOutput {
     mutable std::mutex mutex_;
     std::vector<std::string> calls_;
     std::array<ChannelSound, kChannels> sounds_{};
+    std::array<NeighbourSound, kNeighbours> neighbours_{};
     ReceiverSound receiver_{};
     bool plain_ = false;
 };

@@ -43,8 +43,8 @@ std::filesystem::path RecordingsFolder::choose(const char* env,
 }
 
 RecordingsFolder RecordingsFolder::locate() {
-    return RecordingsFolder(choose(std::getenv("ZENKA_FONE"), exe_folder(), ZENKA_DATA_FONE,
-                                   ZENKA_RELATIVE_FONE));
+    return RecordingsFolder(
+        choose(std::getenv("ZENKA_FONE"), exe_folder(), ZENKA_DATA_FONE, ZENKA_RELATIVE_FONE));
 }
 
 bool RecordingsFolder::valid_name(std::string_view name) {

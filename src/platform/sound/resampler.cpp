@@ -23,8 +23,11 @@ Resampler::Resampler(Quality quality, double ratio) : ratio_(ratio) {
 
 Resampler::Step Resampler::process(std::span<const float> in, std::span<float> out, bool last) {
     if (!state_) return {};
+    // libsamplerate refuses a null input even when there is none (the last call
+    // that drains it has none).
+    static const float kNothing = 0.0f;
     SRC_DATA data{};
-    data.data_in = in.data();
+    data.data_in = in.empty() ? &kNothing : in.data();
     data.input_frames = static_cast<long>(in.size());
     data.data_out = out.data();
     data.output_frames = static_cast<long>(out.size());
@@ -33,6 +36,10 @@ Resampler::Step Resampler::process(std::span<const float> in, std::span<float> o
     if (src_process(state_.get(), &data) != 0) return {};
     return {static_cast<std::size_t>(data.input_frames_used),
             static_cast<std::size_t>(data.output_frames_gen)};
+}
+
+void Resampler::reset() {
+    if (state_) src_reset(state_.get());
 }
 
 namespace {

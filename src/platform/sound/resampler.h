@@ -30,6 +30,8 @@ class Resampler {
     // Converts what it can of `in` into `out`. `last` says no input follows `in`:
     // the converter then drains, and a step that makes nothing means it is done.
     Step process(std::span<const float> in, std::span<float> out, bool last);
+    // Forgets the input seen so far: the next output starts afresh.
+    void reset();
 
   private:
     struct Deleter {

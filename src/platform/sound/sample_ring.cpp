@@ -43,4 +43,16 @@ std::size_t SampleRing::pop_add(std::span<float> out, float gain) noexcept {
     return n;
 }
 
+std::span<const float> SampleRing::peek(std::size_t skip) const noexcept {
+    const std::size_t ready = available();
+    if (skip >= ready) return {};
+    const std::size_t at = (read_.load(std::memory_order_relaxed) + skip) & mask_;
+    return {data_.get() + at, std::min(ready - skip, capacity() - at)};
+}
+
+void SampleRing::drop(std::size_t n) noexcept {
+    const std::size_t r = read_.load(std::memory_order_relaxed);
+    read_.store(r + std::min(n, available()), std::memory_order_release);
+}
+
 } // namespace zenka::sound

@@ -28,6 +28,11 @@ class SampleRing {
     // Consumer: adds up to out.size() samples, times `gain`, onto `out`;
     // returns how many were taken.
     std::size_t pop_add(std::span<float> out, float gain) noexcept;
+    // Consumer: the ready samples after the first `skip` of them that lie in one
+    // piece of storage (up to the wrap), to be read in place and then dropped.
+    std::span<const float> peek(std::size_t skip = 0) const noexcept;
+    // Consumer: lets go of the first n ready samples (n at most available()).
+    void drop(std::size_t n) noexcept;
 
   private:
     std::unique_ptr<float[]> data_;

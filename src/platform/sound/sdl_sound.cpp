@@ -107,6 +107,13 @@ void SdlSound::open_channel(int k, const std::filesystem::path& file, const Chan
 void SdlSound::close_channel(int k) {
     if (mixer_) mixer_->close_channel(k);
 }
+void SdlSound::open_neighbour(int i, const std::filesystem::path& file,
+                              const NeighbourSound& sound) {
+    if (mixer_) mixer_->open_neighbour(i, file, sound);
+}
+void SdlSound::close_neighbour(int i) {
+    if (mixer_) mixer_->close_neighbour(i);
+}
 void SdlSound::loop_carrier(const std::filesystem::path& file) {
     if (mixer_) mixer_->loop_carrier(file);
 }

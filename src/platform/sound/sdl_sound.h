@@ -35,6 +35,9 @@ class SdlSound final : public SoundOutput {
     using SoundOutput::open_channel;
     void open_channel(int k, const std::filesystem::path& file, const ChannelSound& sound) override;
     void close_channel(int k) override;
+    void open_neighbour(int i, const std::filesystem::path& file,
+                        const NeighbourSound& sound) override;
+    void close_neighbour(int i) override;
     void loop_carrier(const std::filesystem::path& file) override;
     void stop_carrier() override;
     void play_recording(std::string_view name) override;

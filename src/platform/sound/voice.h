@@ -1,12 +1,15 @@
 #pragma once
 // A decoded sound playing from memory: once, or looped with no gap and no
-// repeated sample at the seam. Only the audio thread moves its position.
+// repeated sample at the seam. Only the audio thread moves its position. The
+// band noise's loop also carries its texture, for the receiver's band noise.
 
+#include "platform/sound/noise_texture.h"
 #include "platform/sound/sound_cache.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <optional>
 #include <span>
 
 namespace zenka::sound {
@@ -14,6 +17,10 @@ namespace zenka::sound {
 class Voice {
   public:
     Voice(DecodedSound sound, bool loop) : sound_(std::move(sound)), loop_(loop) {}
+    // A loop with its texture worked out (slow: off the audio thread).
+    Voice(DecodedSound sound, bool loop, bool textured) : Voice(std::move(sound), loop) {
+        if (textured) texture_.emplace(*sound_);
+    }
 
     // Audio thread: adds the next out.size() samples times `gain` onto `out`.
     void add(std::span<float> out, float gain) noexcept {
@@ -30,8 +37,8 @@ class Voice {
         if (at_ == s.size()) finished_.store(true, std::memory_order_relaxed);
     }
 
-    // The decoded samples, for a player that reads them its own way.
-    const std::vector<float>& samples() const noexcept { return *sound_; }
+    // The texture, when the voice was made with one.
+    const NoiseTexture* texture() const noexcept { return texture_ ? &*texture_ : nullptr; }
 
     // A sound played once has come to its end.
     bool finished() const noexcept { return finished_.load(std::memory_order_relaxed); }
@@ -39,6 +46,7 @@ class Voice {
   private:
     DecodedSound sound_; // never empty
     bool loop_;
+    std::optional<NoiseTexture> texture_;
     std::size_t at_ = 0;
     std::atomic<bool> finished_{false};
 };

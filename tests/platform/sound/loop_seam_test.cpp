@@ -16,19 +16,10 @@ namespace {
 
 using std::chrono::milliseconds;
 
-std::vector<std::int16_t> random16(std::size_t n, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::uniform_int_distribution<int> value(-32767, 32767);
-    std::vector<std::int16_t> s(n);
-    for (auto& v : s)
-        v = static_cast<std::int16_t>(value(gen));
-    return s;
-}
-
 TEST(LoopSeam, NoiseAt48kHzIsTheSourceRepeatedExactly) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "fone");
-    const auto noise = random16(12345, 2);
+    const auto noise = white16(12345, 2, 32767);
     write_wav16(folder / "fone/noise.wav", 48000, noise);
     const auto out = render(folder, [&](sound::FileSound& s) {
         s.start_noise();

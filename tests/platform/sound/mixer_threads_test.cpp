@@ -95,6 +95,24 @@ class RunningMixer {
     std::thread loader_;
 };
 
+// Whether anything sounded; every block held only sane values, and from block
+// `quiet_from` on none above `quiet` (0: none at all).
+bool sane_then_quiet(const std::vector<BlockSeen>& seen, std::uint64_t quiet_from, float quiet) {
+    bool sounded = false;
+    for (std::size_t b = 0; b < seen.size(); ++b) {
+        EXPECT_FALSE(seen[b].wild) << b + 1;
+        sounded = sounded || seen[b].count > 0;
+        if (b + 1 < quiet_from || seen[b].count == 0) continue;
+        if (quiet == 0.0f) {
+            ADD_FAILURE() << "block " << b + 1;
+            continue;
+        }
+        for (int v = 0; v < seen[b].count; ++v)
+            EXPECT_LT(std::fabs(seen[b].values[static_cast<std::size_t>(v)]), quiet) << b + 1;
+    }
+    return sounded;
+}
+
 template <typename F> bool eventually(F done) {
     const auto until = std::chrono::steady_clock::now() + 10s;
     while (!done()) {
@@ -210,16 +228,62 @@ TEST(MixerThreads, ControlCallsFromSeveralThreadsAtOnce) {
     ASSERT_TRUE(eventually([&] { return m.blocks_started() > quiet_from + 3; }));
     running.stop();
 
-    const auto& seen = running.seen();
-    bool sounded = false;
-    for (std::size_t b = 0; b < seen.size(); ++b) {
-        ASSERT_FALSE(seen[b].wild) << b + 1;
-        sounded = sounded || seen[b].count > 0;
-        if (b + 1 >= quiet_from) {
-            ASSERT_EQ(seen[b].count, 0) << "block " << b + 1;
-        }
+    EXPECT_TRUE(sane_then_quiet(running.seen(), quiet_from, 0.0f));
+}
+
+TEST(MixerThreads, NeighboursComeAndGoBesideTheChannelsThroughTheReceiver) {
+    TempFolder folder;
+    std::vector<std::filesystem::path> files;
+    for (int k = 0; k < 4; ++k) {
+        files.push_back(folder / ("ZENKA0" + std::to_string(k) + ".WAV"));
+        write_channel_file(files.back(), 6000 + 2000 * static_cast<std::uint32_t>(k),
+                           tone8(750.0 + 250.0 * k, 6000 + 2000 * k, 30000, 96));
     }
-    EXPECT_TRUE(sounded);
+    RunningMixer running(folder / "fone");
+    sound::Mixer& m = running.mixer();
+    m.set_plain(false); // neighbours are heard only through the receiver
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            std::mt19937 gen(200 + t);
+            for (int i = 0; i < 300; ++i) {
+                const auto& file = files[gen() % files.size()];
+                switch (gen() % 5) {
+                case 0:
+                case 1: {
+                    ChannelSound sound;
+                    sound.drift_hz = 9.0;
+                    sound.fade_rate_hz = 0.3;
+                    sound.fade_depth = 1.0;
+                    sound.seed = gen();
+                    const double offset = static_cast<double>(gen() % 6000) - 3000.0;
+                    m.open_neighbour(static_cast<int>(gen() % 12), file, {sound, offset, 0.5});
+                    break;
+                }
+                case 2:
+                    m.close_neighbour(static_cast<int>(gen() % 12));
+                    break;
+                case 3:
+                    m.open_channel(static_cast<int>(gen() % 7), file);
+                    break;
+                default:
+                    m.close_channel(static_cast<int>(gen() % 7));
+                }
+                if (gen() % 8 == 0) std::this_thread::sleep_for(500us);
+            }
+        });
+    }
+    for (auto& t : threads)
+        t.join();
+    for (int i = 0; i < sound::Mixer::kNeighbours; ++i)
+        m.close_neighbour(i);
+    for (int k = 0; k < sound::Mixer::kChannels; ++k)
+        m.close_channel(k);
+    // The filter's memory dies away within a few blocks of the last close.
+    const std::uint64_t quiet_from = m.blocks_started() + 20;
+    ASSERT_TRUE(eventually([&] { return m.blocks_started() > quiet_from + 3; }));
+    running.stop();
+    EXPECT_TRUE(sane_then_quiet(running.seen(), quiet_from, 1e-6f));
 }
 
 } // namespace

@@ -20,21 +20,6 @@ namespace {
 using std::chrono::milliseconds;
 constexpr double kRate = 48000.0;
 
-// Marks of `on` cycles and gaps of `off` cycles of the engine's 8-sample tone
-// with peak `a` (steps of 1/128).
-Samples8 keyed(std::size_t on, std::size_t off, std::size_t repeats, int a = 96) {
-    const auto at = [](int v) { return static_cast<std::uint8_t>(128 + v); };
-    const Samples8 kCycle = {at(0), at(a / 2),  at(a),  at(a / 2),
-                             at(0), at(-a / 2), at(-a), at(-a / 2)};
-    Samples8 s;
-    for (std::size_t r = 0; r < repeats; ++r) {
-        for (std::size_t i = 0; i < on; ++i)
-            s.insert(s.end(), kCycle.begin(), kCycle.end());
-        s.insert(s.end(), off * 8, 128);
-    }
-    return s;
-}
-
 std::vector<float> hear(const Samples8& samples, std::uint32_t rate, const ChannelSound& sound,
                         milliseconds span, Heard heard = Heard::Receiver) {
     TempFolder folder;
@@ -88,7 +73,7 @@ std::vector<std::pair<double, double>> elements(const std::vector<float>& s) {
 TEST(ReceiverSound, ToneIsCleanAndKeyingEdgesSoftWithTheSameTiming) {
     // 1000 Hz tone at 8000 samples/s: 60 ms marks and 60 ms gaps, weak enough
     // to leave the AGC alone.
-    const Samples8 file = keyed(60, 60, 16, 16);
+    const Samples8 file = keyed8(60, 60, 16, 16);
     const auto shaped = hear(file, 8000, {}, milliseconds(2200));
     const auto plain = hear(file, 8000, {}, milliseconds(2200), Heard::Plain);
 
@@ -141,7 +126,7 @@ std::vector<double> window_levels(const std::vector<float>& s, std::size_t from)
 }
 
 TEST(ReceiverSound, SkyWaveFadesDeepAndGroundWaveStaysSteady) {
-    const Samples8 tone = keyed(20 * 1000, 0, 1); // 20 s at 1000 Hz
+    const Samples8 tone = keyed8(20 * 1000, 0, 1); // 20 s at 1000 Hz
     ChannelSound night;
     night.fade_rate_hz = 0.5;
     night.fade_depth = 1.0;
@@ -162,7 +147,7 @@ TEST(ReceiverSound, SkyWaveFadesDeepAndGroundWaveStaysSteady) {
 }
 
 TEST(ReceiverSound, DriftMovesThePitchSlowlyAndOnlyWhenAsked) {
-    const Samples8 tone = keyed(30 * 1000, 0, 1); // 30 s at 1000 Hz
+    const Samples8 tone = keyed8(30 * 1000, 0, 1); // 30 s at 1000 Hz
     ChannelSound drifting;
     drifting.drift_hz = 10.0;
     drifting.seed = 3;
@@ -196,7 +181,7 @@ double phase_at_1k(const std::vector<float>& s, std::size_t from, std::size_t co
 TEST(ReceiverSound, ChirpAtKeyDownShiftsThePhaseByItsIntegral) {
     // One 1 s mark: a chirp of c Hz dying away with 25 ms leaves the tone
     // 2 pi c 0.025 rad ahead once it has settled, and nowhere else off pitch.
-    const Samples8 mark = keyed(1000, 0, 1, 16);
+    const Samples8 mark = keyed8(1000, 0, 1, 16);
     ChannelSound chirping;
     chirping.chirp_hz = 15.0;
     const auto with = hear(mark, 8000, chirping, milliseconds(1000));
@@ -231,15 +216,6 @@ TEST(ReceiverSound, SparkKeepsItsNoteAndChirpsWhole) {
     }
 }
 
-std::vector<std::int16_t> white16(std::size_t n, unsigned seed, int size) {
-    std::mt19937 gen(seed);
-    std::uniform_int_distribution<int> value(-size, size);
-    std::vector<std::int16_t> s(n);
-    for (auto& v : s)
-        v = static_cast<std::int16_t>(value(gen));
-    return s;
-}
-
 std::vector<float> hear_noise(Filter filter, int att, std::uint64_t seed, milliseconds span,
                               double crash_rate = 0.0, std::size_t loop = 48000 * 4) {
     TempFolder folder;
@@ -257,13 +233,7 @@ std::vector<float> hear_noise(Filter filter, int att, std::uint64_t seed, millis
 
 // The -3 dB edges of the noise's spectrum, from 25 Hz steps averaged over 1 s pieces.
 std::pair<double, double> passband(const std::vector<float>& s) {
-    std::vector<double> spectrum;
-    for (double f = 50.0; f <= 4000.0; f += 25.0) {
-        double p = 0.0;
-        for (std::size_t at = 48000; at + 4800 <= s.size(); at += 4800)
-            p += goertzel(s, at, 4800, f, kRate);
-        spectrum.push_back(p);
-    }
+    const std::vector<double> spectrum = test::spectrum(s, 50.0, 4000.0, 25.0);
     // The passband's level: the median of the bins within 5 dB of the top.
     const double top = *std::max_element(spectrum.begin(), spectrum.end());
     std::vector<double> in_band;
@@ -298,7 +268,7 @@ TEST(ReceiverSound, FiltersAreOneAndTwoKilohertzWide) {
 TEST(ReceiverSound, StationOutsideTheNarrowFilterIsHeardWeaker) {
     // 2000 Hz (16000 samples/s): inside FLT2, beyond FLT1's upper skirt; weak
     // enough to leave the AGC alone.
-    const Samples8 tone = keyed(2 * 2000, 0, 1, 16);
+    const Samples8 tone = keyed8(2 * 2000, 0, 1, 16);
     const auto level = [&](Filter filter) {
         TempFolder folder;
         const auto file = folder / "ZENKA00.WAV";
@@ -374,7 +344,7 @@ TEST(ReceiverSound, StrongStationPullsTheNoiseDown) {
     const auto file = folder / "ZENKA00.WAV";
     // 3 s of silence, then a 1000 Hz tone at full strength.
     Samples8 loud(3 * 8000, 128);
-    const Samples8 tone = keyed(3 * 1000, 0, 1);
+    const Samples8 tone = keyed8(3 * 1000, 0, 1);
     loud.insert(loud.end(), tone.begin(), tone.end());
     write_channel_file(file, 8000, loud);
     const auto out = render(

@@ -58,8 +58,9 @@ TEST(RecordingsFolderChoice, AnInstalledTreeFindsItsOwnDataFolderWhereverItIs) {
     std::filesystem::create_directory(bin / "fone");
     EXPECT_EQ(RecordingsFolder::choose(nullptr, bin, configured.path(), "../share/zenka/fone"),
               bin / "fone");
-    EXPECT_EQ(RecordingsFolder::choose("/some/where", bin, configured.path(), "../share/zenka/fone"),
-              "/some/where");
+    EXPECT_EQ(
+        RecordingsFolder::choose("/some/where", bin, configured.path(), "../share/zenka/fone"),
+        "/some/where");
 }
 
 TEST(RecordingsFolderChoice, LocateReadsTheEnvironment) {

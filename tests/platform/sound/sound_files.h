@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <numbers>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,42 @@ inline Samples8 tone8(double hz, std::uint32_t rate, std::size_t count, int ampl
             amplitude * std::sin(2.0 * std::numbers::pi * hz * static_cast<double>(i) / rate);
         s[i] = static_cast<std::uint8_t>(128 + std::lround(v));
     }
+    return s;
+}
+
+// The engine's keyed tone: marks of `on` cycles and gaps of `off` cycles of its
+// 8-sample cycle with peak `a` (steps of 1/128), `repeats` times.
+inline Samples8 keyed8(std::size_t on, std::size_t off, std::size_t repeats, int a = 96) {
+    const auto at = [](int v) { return static_cast<std::uint8_t>(128 + v); };
+    const Samples8 kCycle = {at(0), at(a / 2),  at(a),  at(a / 2),
+                             at(0), at(-a / 2), at(-a), at(-a / 2)};
+    Samples8 s;
+    for (std::size_t r = 0; r < repeats; ++r) {
+        for (std::size_t i = 0; i < on; ++i)
+            s.insert(s.end(), kCycle.begin(), kCycle.end());
+        s.insert(s.end(), off * 8, 128);
+    }
+    return s;
+}
+
+// The fundamental's amplitude of keyed8's cycle with peak a, as the mix hears
+// it at unit gain.
+inline double cycle_fundamental(int a) {
+    const Samples8 cycle = keyed8(1, 0, 1, a);
+    double sum = 0.0;
+    for (std::size_t n = 0; n < 8; ++n)
+        sum += (static_cast<double>(cycle[n]) - 128.0) / 128.0 *
+               std::sin(2.0 * std::numbers::pi * static_cast<double>(n) / 8.0);
+    return sum / 4.0;
+}
+
+// `n` samples of white noise, uniform in [-size, size].
+inline std::vector<std::int16_t> white16(std::size_t n, unsigned seed, int size) {
+    std::mt19937 gen(seed);
+    std::uniform_int_distribution<int> value(-size, size);
+    std::vector<std::int16_t> s(n);
+    for (auto& v : s)
+        v = static_cast<std::int16_t>(value(gen));
     return s;
 }
 

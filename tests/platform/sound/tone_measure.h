@@ -43,6 +43,19 @@ inline double strongest_hz(const std::vector<float>& s, std::size_t from, std::s
     return best;
 }
 
+// The power at lo, lo + step, ... hi Hz, summed over 0.1 s pieces of s from 1 s on.
+inline std::vector<double> spectrum(const std::vector<float>& s, double lo, double hi,
+                                    double step) {
+    std::vector<double> power;
+    for (double f = lo; f <= hi + step / 2; f += step) {
+        double p = 0.0;
+        for (std::size_t at = 48000; at + 4800 <= s.size(); at += 4800)
+            p += goertzel(s, at, 4800, f, 48000.0);
+        power.push_back(p);
+    }
+    return power;
+}
+
 inline float largest_step(const std::vector<float>& s, std::size_t from, std::size_t to) {
     float largest = 0.0f;
     for (std::size_t i = from + 1; i < to; ++i)
