@@ -24,9 +24,8 @@ namespace {
 // termination signal.
 void play_on_channel_zero(Playout& playout, const std::filesystem::path& file,
                           std::uint32_t duration_ms) {
-    playout.channels.sound(0, file);
-    playout.channels.timer_start(0, duration_ms);
-    while (playout.channels.timer(0) != 0 && TerminationSignals::caught() == 0)
+    playout.play_file(0, file, duration_ms);
+    while (playout.deadline(0) != 0 && TerminationSignals::caught() == 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     playout.stop_all();
 }
@@ -170,13 +169,14 @@ int key_text(const KeyOptions& o) {
             return refuse_cut_short(o, planned);
     }
 
-    RenderResult r = o.out.empty() ? playout.keyer.render(file, o.text, p, setup)
-                                   : playout.keyer.render(target.fd(), o.text, p, setup);
+    Keyer keyer(*clock, random);
+    RenderResult r = o.out.empty() ? keyer.render(file, o.text, p, setup)
+                                   : keyer.render(target.fd(), o.text, p, setup);
     if (TerminationSignals::caught() != 0) return 1;
     // The running clock may key a hand-sent text a little longer than the trial did.
     if (r.cut_short) return refuse_cut_short(o, r);
     if (r.outcome == RenderResult::Outcome::Suppressed && !o.out.empty() &&
-        !write_silent_wave(target.fd(), playout.keyer.wavehdr, r.error))
+        !write_silent_wave(target.fd(), keyer.wavehdr, r.error))
         r.outcome = RenderResult::Outcome::FileError;
     if (r.outcome != RenderResult::Outcome::FileError && !o.out.empty() && !target.commit())
         r = {RenderResult::Outcome::FileError, 0, target.error(), 0};

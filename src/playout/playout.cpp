@@ -15,23 +15,19 @@ KeyerSetup keyer_setup(const ReceiverSettings& s) {
 
 Playout::Playout(SoundOutput& o, const Clock& c, RandomSource& random, std::filesystem::path folder,
                  DiagnosticLog* log)
-    : out(o), clock(c), workdir(std::move(folder)), keyer(c, random), log_(log),
-      channels(o, c, [this](const LogRecord& r) { this->log(r); }) {}
+    : out_(o), clock_(c), workdir_(std::move(folder)), keyer_(c, random), log_(log),
+      channels_(o, c, [this](const LogRecord& r) { this->log(r); }) {}
 
 Playout::~Playout() = default;
 
 std::filesystem::path Playout::channel_file(int k) const {
     char name[16];
     std::snprintf(name, sizeof name, "ZENKA0%d.WAV", k);
-    return workdir / name;
+    return workdir_ / name;
 }
 
 std::filesystem::path Playout::carrier_file() const {
-    return workdir / "ZENKA09.WAV";
-}
-
-void Playout::meter(int qsa) {
-    if (on_meter) on_meter(qsa);
+    return workdir_ / "ZENKA09.WAV";
 }
 
 void Playout::log(const LogRecord& r) {
@@ -39,7 +35,7 @@ void Playout::log(const LogRecord& r) {
 }
 
 std::uint64_t Playout::path_seed(int freq, int k) const {
-    const auto ms = static_cast<std::uint64_t>(clock.now().time_since_epoch().count());
+    const auto ms = static_cast<std::uint64_t>(clock_.now().time_since_epoch().count());
     return sound::mix_seed(sound::mix_seed(sound::mix_seed(ms, static_cast<std::uint64_t>(freq)),
                                            static_cast<std::uint64_t>(k)),
                            retunes_);
@@ -48,44 +44,50 @@ std::uint64_t Playout::path_seed(int freq, int k) const {
 PlayReport Playout::play(const Composition& c) {
     PlayReport report;
     ++retunes_;
-    out.set_receiver(receiver_sound(c.settings, clock.utc(), path_seed(c.settings.freq, -1)));
+    out_.set_receiver(receiver_sound(c.settings, clock_.utc(), path_seed(c.settings.freq, -1)));
     for (const LogRecord& r : c.log)
         log(r);
-    for (const int qsa : c.meter)
-        meter(qsa);
+    report.meter = c.meter;
+    meter_ = &report.meter;
     for (const SoundRequest& s : c.sounds) {
         if (!s.started) continue;
         if (s.kind == SoundRequest::Kind::Recording) {
-            out.play_recording(s.name);
+            out_.play_recording(s.name);
         } else if (write_carrier_file(carrier_file(), s, c.settings.sampling, c.settings.channel)) {
-            out.loop_carrier(carrier_file());
+            out_.loop_carrier(carrier_file());
         } else {
             report.errors.push_back("cannot write " + carrier_file().string());
         }
     }
     for (int k = 0; k < static_cast<int>(c.slots.size()) && k < Composition::kSlots; ++k) {
-        if (channels.timer(k) != 0) continue; // still busy with an earlier emission
+        if (channels_.timer(k) != 0) continue; // still busy with an earlier emission
         const RenderResult r = start_channel(k, c.slots[static_cast<std::size_t>(k)], c.settings);
         report.duration_ms[static_cast<std::size_t>(k)] = r.duration_ms;
         if (r.outcome == RenderResult::Outcome::FileError)
             report.errors.push_back(channel_file(k).string() + ": " + r.error);
     }
+    meter_ = nullptr;
     return report;
 }
 
 RenderResult Playout::start_channel(int k, const Slot& slot, const ReceiverSettings& settings) {
     const RenderResult r =
-        keyer.render(channel_file(k), slot.text, slot.params, keyer_setup(settings));
-    if (r.outcome == RenderResult::Outcome::Written) meter(r.qsa);
+        keyer_.render(channel_file(k), slot.text, slot.params, keyer_setup(settings));
+    if (r.outcome == RenderResult::Outcome::Written && meter_ != nullptr) meter_->push_back(r.qsa);
     if (r.duration_ms == 0) return r;
-    channels.sound(k, channel_file(k),
-                   channel_sound(slot.params, settings, clock.utc(), path_seed(settings.freq, k)));
+    channels_.sound(k, channel_file(k), channel_sound(slot.params, settings, clock_.utc(),
+                                                      path_seed(settings.freq, k)));
     LogRecord record;
     record.freq = settings.freq;
     record.params = slot.params;
     record.spacing = slot.params.spacing;
-    channels.timer_start(k, r.duration_ms, std::move(record));
+    channels_.timer_start(k, r.duration_ms, std::move(record));
     return r;
+}
+
+void Playout::play_file(int k, const std::filesystem::path& file, std::uint32_t duration_ms) {
+    channels_.sound(k, file);
+    channels_.timer_start(k, duration_ms);
 }
 
 void Playout::close_files() {

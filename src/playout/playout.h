@@ -15,7 +15,6 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,7 @@ namespace zenka {
 struct PlayReport {
     std::array<std::uint32_t, Composition::kSlots> duration_ms{}; // 0: the channel stays silent
     std::vector<std::string> errors;                              // files that could not be written
+    std::vector<int> meter; // the S-meter readings: each strength shown, in order
 };
 
 class Playout {
@@ -41,34 +41,38 @@ class Playout {
     PlayReport play(const Composition& c);
     // Renders slot k into its channel file and starts it with its watcher.
     RenderResult start_channel(int k, const Slot& slot, const ReceiverSettings& settings);
+    // Plays a channel file already written on channel k until `duration_ms` from now.
+    void play_file(int k, const std::filesystem::path& file, std::uint32_t duration_ms);
+    // Channel k's deadline as a tick count; 0 when the channel is free.
+    std::uint32_t deadline(int k) const { return channels_.timer(k); }
     // Stops the carrier, every channel and every recording.
-    void stop_all() { channels.stop_all_devs(); }
+    void stop_all() { channels_.stop_all_devs(); }
     // Stops everything and deletes the channel files and the carrier file.
     void close_files();
+
+    // The band noise and the receiver's sound.
+    void start_noise() { out_.start_noise(); }
+    void stop_noise() { out_.stop_noise(); }
+    void set_plain_audio(bool plain) { out_.set_plain_audio(plain); }
+    int device_count() const { return out_.device_count(); }
 
     std::filesystem::path channel_file(int k) const;
     std::filesystem::path carrier_file() const;
 
-    // Sees every S-meter reading: the strength of each sound started, in order.
-    std::function<void(int qsa)> on_meter;
-
-    SoundOutput& out;
-    const Clock& clock;
-    const std::filesystem::path workdir;
-    Keyer keyer;
-
   private:
-    void meter(int qsa);
     void log(const LogRecord& r);
     // Draws of the path for channel k (-1: the receiver) at this retune.
     std::uint64_t path_seed(int freq, int k) const;
 
+    SoundOutput& out_;
+    const Clock& clock_;
+    const std::filesystem::path workdir_;
+    Keyer keyer_;
     std::uint64_t retunes_ = 0;
     DiagnosticLog* log_;
-
-  public:
+    std::vector<int>* meter_ = nullptr; // the report being played into
     // Last, so that its watchers have ended before anything they log through goes.
-    SoundChannels channels;
+    SoundChannels channels_;
 };
 
 // What the keyer takes from the receiver's settings.

@@ -48,14 +48,7 @@ int stepped(int f, Receiver::Step s) {
 
 Receiver::Receiver(const Clock& clock, RandomSource& random, Playout& playout, PanelView& view,
                    BandPass band)
-    : clock_(clock), random_(random), playout_(playout), view_(view), band_(std::move(band)) {
-    playout_.on_meter = [this](int qsa) { view_.show_smeter(meter(qsa)); };
-}
-
-// The meter hook points back here: it goes with the receiver.
-Receiver::~Receiver() {
-    playout_.on_meter = nullptr;
-}
+    : clock_(clock), random_(random), playout_(playout), view_(view), band_(std::move(band)) {}
 
 std::string Receiver::readout(int freq) {
     char text[32];
@@ -82,18 +75,18 @@ void Receiver::show_fine_steps() {
 }
 
 bool Receiver::start() {
-    if (settings.qrn) playout_.out.start_noise();
+    if (settings.qrn) playout_.start_noise();
     settings.freq = static_cast<int>(random_.next(clock_.utc()) % 490) * 10 + kLowest;
     view_.show_frequency(readout(settings.freq));
     clr_smetr();
     playout_.stop_all();
     show_fine_steps();
-    return playout_.out.device_count() > 0;
+    return playout_.device_count() > 0;
 }
 
 void Receiver::shutdown() {
     playout_.stop_all();
-    playout_.out.stop_noise();
+    playout_.stop_noise();
     playout_.close_files();
 }
 
@@ -102,8 +95,11 @@ void Receiver::dsp_freq() {
     clr_smetr();
     playout_.stop_all();
     show_fine_steps();
-    last_ = compose(clock_, random_, settings, band_, last_.contact500);
+    last_ = compose(clock_, random_, settings, band_, contact500_);
+    contact500_ = last_.contact500;
     last_play_ = playout_.play(last_);
+    for (const int qsa : last_play_.meter)
+        view_.show_smeter(meter(qsa));
     if (!last_play_.errors.empty()) view_.show_file_errors(last_play_.errors);
 }
 
@@ -169,14 +165,14 @@ void Receiver::toggle_bkgnd() {
 void Receiver::toggle_qrn() {
     settings.qrn = !settings.qrn;
     if (settings.qrn)
-        playout_.out.start_noise();
+        playout_.start_noise();
     else
-        playout_.out.stop_noise();
+        playout_.stop_noise();
 }
 
 void Receiver::set_plain_audio(bool plain) {
     plain_audio_ = plain;
-    playout_.out.set_plain_audio(plain);
+    playout_.set_plain_audio(plain);
 }
 
 void Receiver::toggle_sampling() {

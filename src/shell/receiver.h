@@ -33,7 +33,6 @@ class Receiver {
     // `band` is the dispatcher run by every retune; `playout` plays what it composes.
     Receiver(const Clock& clock, RandomSource& random, Playout& playout, PanelView& view,
              BandPass band);
-    ~Receiver();
     Receiver(const Receiver&) = delete;
     Receiver& operator=(const Receiver&) = delete;
 
@@ -94,6 +93,9 @@ class Receiver {
     std::array<int, 12> mem_{};
     Composition last_;
     PlayReport last_play_;
+    // The 500 kHz contact a retune leaves for the next: the ship sent up to a working
+    // frequency and its coast station.
+    Contact500 contact500_;
 };
 
 } // namespace zenka

@@ -69,9 +69,14 @@ struct Rig {
     Playout playout{out, clock, random, folder.path()};
     int retunes = 0;
     bool on_air = true; // the band puts a station on the air
+    std::vector<int> readings; // strengths the band shows on the S-meter
     Panel panel;
     Receiver rx{clock, random, playout, panel, [this](Air& air) {
                     ++retunes;
+                    for (const int qsa : readings) {
+                        air.qsa = qsa;
+                        air.smetr();
+                    }
                     if (on_air) air.send_stack("CQ");
                 }};
 
@@ -654,11 +659,14 @@ TEST(PanelView, MeterFromAnotherThreadArrivesThroughTheEventLoop) {
 TEST(PanelView, MeterFollowsTheStationsSignal) {
     Rig r;
     r.panel.power_on();
-    r.playout.on_meter(3);
-    EXPECT_EQ(r.meter(), ">>>  ");
-    r.playout.on_meter(7);
-    EXPECT_EQ(r.meter(), ">>>>>");
     r.on_air = false;
+    r.readings = {3};
+    r.tune(5000);
+    EXPECT_EQ(r.meter(), ">>>  ");
+    r.readings = {1, 7};
+    r.tune(5010);
+    EXPECT_EQ(r.meter(), ">>>>>");
+    r.readings.clear();
     r.tune(5000); // a retune empties it, and no station fills it again
     EXPECT_EQ(r.meter(), "     ");
 }

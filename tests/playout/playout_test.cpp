@@ -46,7 +46,7 @@ TEST_F(Playing, SevenSlotsTakeTheSevenChannels) {
         "open_channel 6 ZENKA06.WAV"};
     EXPECT_EQ(opened(), expected);
     for (int k = 0; k < 7; ++k) {
-        EXPECT_NE(playout.channels.timer(k), 0u) << k;
+        EXPECT_NE(playout.deadline(k), 0u) << k;
         EXPECT_GT(r.duration_ms[static_cast<std::size_t>(k)], 0u) << k;
     }
     EXPECT_TRUE(r.errors.empty());
@@ -81,12 +81,14 @@ TEST_F(Playing, SuppressedEmissionsAndBusyChannelsAreSkipped) {
     a.qsa = 3;
     a.send_stack("E"); // slot 1
     a.qsa = 3;
-    a.send_stack("E");                      // slot 2
-    playout.channels.timer_start(2, 60000); // channel 2 still busy from before
+    a.send_stack("E"); // slot 2
+    // Channel 2 still busy from before.
+    playout.play_file(2, playout.channel_file(2), 60000);
+    test::take(out, folder.path());
     const PlayReport r = playout.play(a.finish());
     EXPECT_EQ(opened(), std::vector<std::string>{"open_channel 1 ZENKA01.WAV"});
-    EXPECT_EQ(playout.channels.timer(0), 0u);
-    EXPECT_NE(playout.channels.timer(1), 0u);
+    EXPECT_EQ(playout.deadline(0), 0u);
+    EXPECT_NE(playout.deadline(1), 0u);
     EXPECT_EQ(r.duration_ms[0], 0u);
     EXPECT_GT(r.duration_ms[1], 0u);
     EXPECT_EQ(r.duration_ms[2], 0u);
@@ -164,16 +166,13 @@ TEST_F(Playing, RecordingsStartInTheOrderAsked) {
 }
 
 TEST_F(Playing, TheMeterFollowsTheSoundsAndTheChannels) {
-    std::vector<int> shown;
-    playout.on_meter = [&](int qsa) { shown.push_back(qsa); };
     ReceiverSettings s;
     Air a(clock, random, s);
     a.qsa = 2;
     a.n0n(1000);
     a.qsa = 4;
     a.send_stack("E");
-    playout.play(a.finish());
-    EXPECT_EQ(shown, (std::vector<int>{2, 4}));
+    EXPECT_EQ(playout.play(a.finish()).meter, (std::vector<int>{2, 4}));
 }
 
 TEST_F(Playing, AChannelFileThatCannotBeWrittenIsReported) {

@@ -31,7 +31,8 @@ class Channels : public ::testing::Test {
         return log;
     }
 
-    void sound(int k) { a.channels.sound(k, a.channel_file(k)); }
+    // Channel k plays its file until `ms` from now.
+    void play(int k, std::uint32_t ms) { a.play_file(k, a.channel_file(k), ms); }
 
     test::TempFolder folder;
     sound::NullSound out;
@@ -49,15 +50,15 @@ TEST_F(Channels, AnEmissionKeepsItsChannelBusyUntilItsDeadline) {
     slot.params.spd = 20, slot.params.ton = 1000, slot.params.qsa = 5;
     const std::uint32_t ms = a.start_channel(2, slot, {}).duration_ms;
     ASSERT_EQ(ms, 360u);
-    const std::uint32_t deadline = a.channels.timer(2);
+    const std::uint32_t deadline = a.deadline(2);
     EXPECT_NE(deadline, 0u);
 
     std::this_thread::sleep_for(250ms);
-    EXPECT_EQ(a.channels.timer(2), deadline);
+    EXPECT_EQ(a.deadline(2), deadline);
     const auto until = std::chrono::steady_clock::now() + 5s;
-    while (a.channels.timer(2) != 0 && std::chrono::steady_clock::now() < until)
+    while (a.deadline(2) != 0 && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(5ms);
-    EXPECT_EQ(a.channels.timer(2), 0u);
+    EXPECT_EQ(a.deadline(2), 0u);
     EXPECT_GE(static_cast<std::int32_t>(clock.tick_count() - deadline), 0);
 
     const std::vector<std::string> expected = {"open_channel 2 ZENKA02.WAV", "close_channel 2"};
@@ -69,13 +70,12 @@ TEST_F(Channels, AnEmissionKeepsItsChannelBusyUntilItsDeadline) {
 
 TEST_F(Channels, StopAllDevsSilencesEverythingAtOnce) {
     for (int k = 0; k < 7; ++k) {
-        sound(k);
-        a.channels.timer_start(k, 60000);
+        play(k, 60000);
     }
     test::take(out, folder.path());
     a.stop_all();
     for (int k = 0; k < 7; ++k)
-        EXPECT_EQ(a.channels.timer(k), 0u) << k;
+        EXPECT_EQ(a.deadline(k), 0u) << k;
     const std::vector<std::string> expected = {"stop_carrier",
                                                "close_channel 0",
                                                "close_channel 1",
@@ -110,9 +110,8 @@ TEST_F(Channels, RetunesRacingDeadlinesCloseEachPlaybackOnce) {
     std::mt19937 random(42);
     for (int round = 0; round < 300; ++round) {
         for (int k = 0; k < 7; ++k) {
-            if (a.channels.timer(k) != 0) continue;
-            sound(k);
-            a.channels.timer_start(k, random() % 4);
+            if (a.deadline(k) != 0) continue;
+            play(k, random() % 4);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
         if (random() % 2) a.stop_all();
@@ -137,8 +136,7 @@ TEST_F(Channels, RetunesRacingDeadlinesCloseEachPlaybackOnce) {
 
 TEST_F(Channels, ThePlayoutEndsItsWatchersWhenItGoes) {
     auto other = std::make_unique<Playout>(out, clock, random, folder.path());
-    other->channels.sound(4, other->channel_file(4));
-    other->channels.timer_start(4, 60000);
+    other->play_file(4, other->channel_file(4), 60000);
     test::take(out, folder.path());
     other.reset(); // must not wait for the minute to pass
     EXPECT_EQ(test::take(out, folder.path()), std::vector<std::string>{"close_channel 4"});
@@ -168,7 +166,7 @@ TEST_F(Channels, WatcherRecordsCarryTheirOwnEmissionsValues) {
     }
     const auto until = std::chrono::steady_clock::now() + 5s;
     for (int k = 0; k < 7; ++k)
-        while (a.channels.timer(k) != 0 && std::chrono::steady_clock::now() < until)
+        while (a.deadline(k) != 0 && std::chrono::steady_clock::now() < until)
             std::this_thread::sleep_for(5ms);
     a.stop_all();
 

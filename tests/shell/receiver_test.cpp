@@ -260,7 +260,7 @@ TEST_F(ReceiverTest, ShutdownLeavesNoChannelFile) {
     live.shutdown();
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
     for (int k = 0; k < 7; ++k)
-        EXPECT_EQ(playout.channels.timer(k), 0u);
+        EXPECT_EQ(playout.deadline(k), 0u);
 }
 
 } // namespace
