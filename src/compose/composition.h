@@ -5,6 +5,7 @@
 // it into sound; the headless commands print it.
 
 #include "compose/settings.h"
+#include "compose/station_id.h"
 #include "platform/clock.h"
 #include "synth/emission.h"
 
@@ -18,6 +19,7 @@ namespace zenka {
 struct Slot {
     std::string text;
     EmissionParams params;
+    StationId station; // who sends it
 
     friend bool operator==(const Slot&, const Slot&) = default;
 };
@@ -33,6 +35,7 @@ struct SoundRequest {
     // The first carrier of a pass sounds; a later one finds it sounding and changes
     // nothing. A recording always (re)starts.
     bool started = false;
+    StationId station; // who asked for it
 
     friend bool operator==(const SoundRequest&, const SoundRequest&) = default;
 };

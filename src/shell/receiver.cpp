@@ -101,6 +101,13 @@ void Receiver::dsp_freq() {
     for (const int qsa : last_play_.meter)
         view_.show_smeter(meter(qsa));
     if (!last_play_.errors.empty()) view_.show_file_errors(last_play_.errors);
+    for (ReceiverListener* l : listeners_)
+        l->retuned(last_, last_play_);
+}
+
+void Receiver::switches_changed() {
+    for (ReceiverListener* l : listeners_)
+        l->switches_changed();
 }
 
 void Receiver::step(Step s) {
@@ -134,6 +141,7 @@ void Receiver::scan_step() {
 
 void Receiver::toggle_scan() {
     settings.scan = !settings.scan;
+    switches_changed();
 }
 
 void Receiver::toggle_att() {
@@ -168,11 +176,13 @@ void Receiver::toggle_qrn() {
         playout_.start_noise();
     else
         playout_.stop_noise();
+    switches_changed();
 }
 
 void Receiver::set_plain_audio(bool plain) {
     plain_audio_ = plain;
     playout_.set_plain_audio(plain);
+    switches_changed();
 }
 
 void Receiver::toggle_sampling() {

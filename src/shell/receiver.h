@@ -7,9 +7,12 @@
 #include "compose/pass.h"
 #include "playout/playout.h"
 #include "shell/panel_view.h"
+#include "shell/receiver_listener.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace zenka {
 
@@ -72,6 +75,10 @@ class Receiver {
     // The S-meter text for a strength: five cells, never more.
     static std::string meter(int qsa);
 
+    // Views beside the panel; a listener must be removed before it goes.
+    void add_listener(ReceiverListener& l) { listeners_.push_back(&l); }
+    void remove_listener(ReceiverListener& l) { std::erase(listeners_, &l); }
+
     const std::array<int, 12>& memories() const { return mem_; }
     // What the last retune composed and how its channels played.
     const Composition& last() const { return last_; }
@@ -82,6 +89,7 @@ class Receiver {
 
   private:
     void clr_smetr();
+    void switches_changed();
     void show_fine_steps();
 
     const Clock& clock_;
@@ -96,6 +104,7 @@ class Receiver {
     // The 500 kHz contact a retune leaves for the next: the ship sent up to a working
     // frequency and its coast station.
     Contact500 contact500_;
+    std::vector<ReceiverListener*> listeners_;
 };
 
 } // namespace zenka

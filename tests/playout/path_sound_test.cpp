@@ -135,8 +135,8 @@ TEST(PathSound, PlayoutHandsTheSoundOutputTheReceiverAndEachStation) {
     c.settings = settings;
     EmissionParams p;
     p.qrh = 2;
-    c.slots.push_back({"CQ DE DDK", p});
-    c.slots.push_back({"CQ DE GKA", {}});
+    c.slots.push_back({"CQ DE DDK", p, {}});
+    c.slots.push_back({"CQ DE GKA", {}, {}});
     playout.play(c);
     const ReceiverSound r = out.receiver();
     EXPECT_EQ(r.filter, Filter::flt1);

@@ -46,7 +46,7 @@ class Channels : public ::testing::Test {
 };
 
 TEST_F(Channels, AnEmissionKeepsItsChannelBusyUntilItsDeadline) {
-    Slot slot{"E", {}};
+    Slot slot{"E", {}, {}};
     slot.params.spd = 20, slot.params.ton = 1000, slot.params.qsa = 5;
     const std::uint32_t ms = a.start_channel(2, slot, {}).duration_ms;
     ASSERT_EQ(ms, 360u);
@@ -152,7 +152,7 @@ TEST_F(Channels, WatcherRecordsCarryTheirOwnEmissionsValues) {
         Composition c;
         c.settings = settings;
         for (int k = 0; k < 7; ++k) {
-            Slot slot{"E", {}};
+            Slot slot{"E", {}, {}};
             slot.params.spd = 40 + k; // short emissions, each channel with its own speed
             slot.params.ton = 1000 + 100 * k;
             c.slots.push_back(slot);

@@ -263,5 +263,32 @@ TEST_F(ReceiverTest, ShutdownLeavesNoChannelFile) {
         EXPECT_EQ(playout.deadline(k), 0u);
 }
 
+// A view beside the panel hears of every retune, with what it composed and played, and of
+// the switches that change without one; once removed it hears nothing more.
+TEST_F(ReceiverTest, ListenersHearEveryRetuneAndTheSwitchesThatDoNotRetune) {
+    struct Listener : ReceiverListener {
+        std::vector<int> freqs;
+        int switches = 0;
+        void retuned(const Composition& c, const PlayReport&) override {
+            freqs.push_back(c.settings.freq);
+        }
+        void switches_changed() override { ++switches; }
+    } listener;
+    rx.add_listener(listener);
+    tune(5000);
+    rx.step(S::Up1k);
+    rx.toggle_att(); // retunes
+    rx.toggle_qrn();
+    rx.toggle_scan();
+    rx.set_plain_audio(true);
+    EXPECT_EQ(listener.freqs, (std::vector<int>{5000, 5010, 5010}));
+    EXPECT_EQ(listener.switches, 3);
+    rx.remove_listener(listener);
+    tune(4000);
+    rx.toggle_qrn();
+    EXPECT_EQ(listener.freqs.size(), 3u);
+    EXPECT_EQ(listener.switches, 3);
+}
+
 } // namespace
 } // namespace zenka
