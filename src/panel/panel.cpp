@@ -141,6 +141,20 @@ Panel::Panel(QWidget* parent) : QWidget(parent), scan_timer_(this) {
         if (rx_ != nullptr) rx_->set_plain_audio(on);
     });
     addAction(plain_audio_);
+    cw_filter_ = new QAction(QStringLiteral("Narrow CW filter (500 Hz)"), this);
+    cw_filter_->setObjectName(QStringLiteral("cw_filter"));
+    cw_filter_->setCheckable(true);
+    connect(cw_filter_, &QAction::toggled, this, [this](bool on) {
+        if (rx_ != nullptr) rx_->set_cw_filter(on);
+    });
+    addAction(cw_filter_);
+    keep_listening_ = new QAction(QStringLiteral("Keep listening (retune each new minute)"), this);
+    keep_listening_->setObjectName(QStringLiteral("keep_listening"));
+    keep_listening_->setCheckable(true);
+    connect(keep_listening_, &QAction::toggled, this, [this](bool on) {
+        if (rx_ != nullptr) rx_->set_keep_listening(on);
+    });
+    addAction(keep_listening_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     scan_timer_.setObjectName(QStringLiteral("scan"));
@@ -191,6 +205,8 @@ void Panel::set_caption(int id, const QString& text) {
 void Panel::attach(Receiver& rx) {
     rx_ = &rx;
     plain_audio_->setChecked(rx.plain_audio());
+    cw_filter_->setChecked(rx.cw_filter());
+    keep_listening_->setChecked(rx.keep_listening());
     scan_timer_.start();
 }
 
@@ -244,9 +260,12 @@ void Panel::show_file_errors(const std::vector<std::string>& errors) {
 }
 
 void Panel::scan_tick() {
-    if (rx_ == nullptr || off_ || !rx_->settings.scan) return;
+    if (rx_ == nullptr || off_) return;
     if (QApplication::activeModalWidget() != nullptr) return; // a box is open
-    rx_->scan_step();
+    if (rx_->settings.scan)
+        rx_->scan_step();
+    else
+        rx_->idle();
 }
 
 void Panel::step(Receiver::Step s) {

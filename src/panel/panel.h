@@ -50,6 +50,9 @@ class Panel final : public QWidget, public PanelView {
 
     // The context menu's switch for plain audio (objectName "plain_audio").
     QAction* plain_audio_action() const { return plain_audio_; }
+    // The narrow CW filter ("cw_filter") and keep listening ("keep_listening").
+    QAction* cw_filter_action() const { return cw_filter_; }
+    QAction* keep_listening_action() const { return keep_listening_; }
 
     // The text of the INFO box.
     static QString info_text();
@@ -88,6 +91,8 @@ class Panel final : public QWidget, public PanelView {
     Receiver* rx_ = nullptr;
     QTimer scan_timer_;
     QAction* plain_audio_ = nullptr; // owned by the panel
+    QAction* cw_filter_ = nullptr;
+    QAction* keep_listening_ = nullptr;
     bool off_ = false;
     bool file_errors_shown_ = false;
 };

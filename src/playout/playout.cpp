@@ -44,7 +44,9 @@ std::uint64_t Playout::path_seed(int freq, int k) const {
 PlayReport Playout::play(const Composition& c) {
     PlayReport report;
     ++retunes_;
-    out_.set_receiver(receiver_sound(c.settings, clock_.utc(), path_seed(c.settings.freq, -1)));
+    receiver_ = receiver_sound(c.settings, clock_.utc(), path_seed(c.settings.freq, -1));
+    receiver_.cw_filter = cw_filter_;
+    out_.set_receiver(receiver_);
     for (const LogRecord& r : c.log)
         log(r);
     report.meter = c.meter;
@@ -75,14 +77,21 @@ RenderResult Playout::start_channel(int k, const Slot& slot, const ReceiverSetti
         keyer_.render(channel_file(k), slot.text, slot.params, keyer_setup(settings));
     if (r.outcome == RenderResult::Outcome::Written && meter_ != nullptr) meter_->push_back(r.qsa);
     if (r.duration_ms == 0) return r;
-    channels_.sound(k, channel_file(k), channel_sound(slot.params, settings, clock_.utc(),
-                                                      path_seed(settings.freq, k)));
+    channels_.sound(
+        k, channel_file(k),
+        channel_sound(slot.params, settings, clock_.utc(), path_seed(settings.freq, k)));
     LogRecord record;
     record.freq = settings.freq;
     record.params = slot.params;
     record.spacing = slot.params.spacing;
     channels_.timer_start(k, r.duration_ms, std::move(record));
     return r;
+}
+
+void Playout::set_cw_filter(bool on) {
+    cw_filter_ = on;
+    receiver_.cw_filter = on;
+    out_.set_receiver(receiver_);
 }
 
 void Playout::play_file(int k, const std::filesystem::path& file, std::uint32_t duration_ms) {

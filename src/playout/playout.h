@@ -54,6 +54,8 @@ class Playout {
     void start_noise() { out_.start_noise(); }
     void stop_noise() { out_.stop_noise(); }
     void set_plain_audio(bool plain) { out_.set_plain_audio(plain); }
+    // The narrow CW filter in place of FLT1/FLT2, from now and for every retune after.
+    void set_cw_filter(bool on);
     int device_count() const { return out_.device_count(); }
 
     std::filesystem::path channel_file(int k) const;
@@ -71,6 +73,8 @@ class Playout {
     std::uint64_t retunes_ = 0;
     DiagnosticLog* log_;
     std::vector<int>* meter_ = nullptr; // the report being played into
+    bool cw_filter_ = false;
+    ReceiverSound receiver_; // what the output was last told of the receiver
     // Last, so that its watchers have ended before anything they log through goes.
     SoundChannels channels_;
 };

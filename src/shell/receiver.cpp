@@ -1,5 +1,6 @@
 #include "shell/receiver.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace zenka {
@@ -95,6 +96,7 @@ void Receiver::dsp_freq() {
     clr_smetr();
     playout_.stop_all();
     show_fine_steps();
+    quiet_minute_ = -1;
     last_ = compose(clock_, random_, settings, band_, contact500_);
     contact500_ = last_.contact500;
     last_play_ = playout_.play(last_);
@@ -183,6 +185,33 @@ void Receiver::set_plain_audio(bool plain) {
     plain_audio_ = plain;
     playout_.set_plain_audio(plain);
     switches_changed();
+}
+
+void Receiver::set_cw_filter(bool on) {
+    cw_filter_ = on;
+    playout_.set_cw_filter(on);
+    switches_changed();
+}
+
+void Receiver::set_keep_listening(bool on) {
+    keep_listening_ = on;
+    quiet_minute_ = -1;
+    switches_changed();
+}
+
+void Receiver::idle() {
+    if (!keep_listening_) return;
+    for (int k = 0; k < Composition::kSlots; ++k)
+        if (playout_.deadline(k) != 0) {
+            quiet_minute_ = -1;
+            return;
+        }
+    const std::int64_t minute =
+        std::chrono::floor<std::chrono::minutes>(clock_.now()).time_since_epoch().count();
+    if (quiet_minute_ < 0)
+        quiet_minute_ = minute;
+    else if (minute > quiet_minute_)
+        dsp_freq();
 }
 
 void Receiver::toggle_sampling() {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,16 @@ class Receiver {
     // receiver's keying filter, fading, drift, filters and AGC.
     void set_plain_audio(bool plain);
     bool plain_audio() const { return plain_audio_; }
+    // The narrow CW filter (about 500 Hz about the beat note) in place of FLT1/FLT2.
+    void set_cw_filter(bool on);
+    bool cw_filter() const { return cw_filter_; }
+    // Keep listening: once every channel of a retune has ended, the receiver retunes
+    // itself at the start of the next minute. Off by default.
+    void set_keep_listening(bool on);
+    bool keep_listening() const { return keep_listening_; }
+    // Called now and then between retunes (the panel's 200 ms timer): does what keep
+    // listening asks.
+    void idle();
 
     // Shows the frequency and runs the retune cycle: stop, compose, play.
     void dsp_freq();
@@ -96,6 +107,11 @@ class Receiver {
     RandomSource& random_;
     Playout& playout_;
     bool plain_audio_ = false;
+    bool cw_filter_ = false;
+    bool keep_listening_ = false;
+    // The minute (since the epoch) in which every channel was first seen free after
+    // the last retune; -1 while one plays or none has been looked at.
+    std::int64_t quiet_minute_ = -1;
     PanelView& view_;
     BandPass band_;
     std::array<int, 12> mem_{};

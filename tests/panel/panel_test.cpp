@@ -68,7 +68,7 @@ struct Rig {
     RandomSource random;
     Playout playout{out, clock, random, folder.path()};
     int retunes = 0;
-    bool on_air = true; // the band puts a station on the air
+    bool on_air = true;        // the band puts a station on the air
     std::vector<int> readings; // strengths the band shows on the S-meter
     Panel panel;
     Receiver rx{clock, random, playout, panel, [this](Air& air) {
@@ -787,6 +787,33 @@ TEST(PanelMenu, PlainAudioIsASwitchOfTheContextMenu) {
     plain->trigger();
     EXPECT_FALSE(r.out.plain());
     EXPECT_FALSE(r.rx.plain_audio());
+}
+
+// The narrow CW filter and keep listening beside plain audio, both off at first.
+TEST(PanelMenu, CwFilterAndKeepListeningAreSwitchesOfTheContextMenu) {
+    Rig r;
+    QAction* cw = r.panel.cw_filter_action();
+    QAction* keep = r.panel.keep_listening_action();
+    ASSERT_NE(cw, nullptr);
+    ASSERT_NE(keep, nullptr);
+    EXPECT_TRUE(r.panel.actions().contains(cw));
+    EXPECT_TRUE(r.panel.actions().contains(keep));
+    EXPECT_EQ(cw->objectName(), QStringLiteral("cw_filter"));
+    EXPECT_EQ(keep->objectName(), QStringLiteral("keep_listening"));
+    EXPECT_FALSE(cw->isChecked());
+    EXPECT_FALSE(keep->isChecked());
+    r.panel.power_on();
+    r.tune(5000);
+    EXPECT_FALSE(r.out.receiver().cw_filter);
+    cw->trigger();
+    EXPECT_TRUE(r.rx.cw_filter());
+    EXPECT_TRUE(r.out.receiver().cw_filter); // at once, without a retune
+    r.tune(5010);
+    EXPECT_TRUE(r.out.receiver().cw_filter); // and for the retunes after
+    keep->trigger();
+    EXPECT_TRUE(r.rx.keep_listening());
+    keep->trigger();
+    EXPECT_FALSE(r.rx.keep_listening());
 }
 
 } // namespace

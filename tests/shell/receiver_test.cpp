@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 namespace zenka {
 namespace {
@@ -288,6 +290,63 @@ TEST_F(ReceiverTest, ListenersHearEveryRetuneAndTheSwitchesThatDoNotRetune) {
     rx.toggle_qrn();
     EXPECT_EQ(listener.freqs.size(), 3u);
     EXPECT_EQ(listener.switches, 3);
+}
+
+// Keep listening: off by default; on, a retune whose channels have all ended is followed by
+// another at the start of the next minute, never while a channel still plays.
+TEST_F(ReceiverTest, KeepListeningRetunesAtTheNextMinuteOnceEveryChannelHasEnded) {
+    tune(5000);
+    const int first = passes;
+    rx.idle();
+    clock.advance(std::chrono::seconds(60));
+    rx.idle();
+    EXPECT_EQ(passes, first); // off: nothing
+
+    rx.set_keep_listening(true);
+    rx.idle(); // nothing plays: quiet from this minute (10:22:30)
+    clock.advance(std::chrono::seconds(20));
+    rx.idle();
+    EXPECT_EQ(passes, first); // 10:22:50, the same minute
+    clock.advance(std::chrono::seconds(10));
+    rx.idle();
+    EXPECT_EQ(passes, first + 1); // 10:23:00
+    rx.idle();
+    EXPECT_EQ(passes, first + 1);
+
+    // A station on the air: no retune while its channel plays, however late it gets.
+    int retunes = 0;
+    struct Count : ReceiverListener {
+        int* n;
+        explicit Count(int* c) : n(c) {}
+        void retuned(const Composition&, const PlayReport&) override { ++*n; }
+    } count(&retunes);
+    Receiver busy(clock, random, playout, view, [](Air& air) {
+        air.spd = 20;
+        air.send_stack("E");
+    });
+    busy.add_listener(count);
+    busy.set_keep_listening(true);
+    busy.settings.freq = 5000;
+    busy.dsp_freq();
+    ASSERT_EQ(retunes, 1);
+    ASSERT_NE(playout.deadline(0), 0u);
+    clock.set(clock.now() + std::chrono::minutes(3)); // the wall clock moves, the ticks do not
+    busy.idle();
+    busy.idle();
+    EXPECT_EQ(retunes, 1);
+    clock.advance(std::chrono::seconds(10)); // past the deadline of the text and its pause
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (playout.deadline(0) != 0 && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(playout.deadline(0), 0u);
+    busy.idle(); // first seen quiet in this minute
+    busy.idle();
+    EXPECT_EQ(retunes, 1);
+    clock.advance(std::chrono::seconds(60));
+    busy.idle();
+    EXPECT_EQ(retunes, 2);
+    busy.remove_listener(count);
+    playout.stop_all();
 }
 
 } // namespace

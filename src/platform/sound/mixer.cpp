@@ -196,8 +196,11 @@ void Mixer::set_receiver(const ReceiverSound& receiver) noexcept {
         static_cast<float>(kNoiseGain * att * std::pow(10.0, receiver.noise_db / 20.0)),
         std::memory_order_relaxed);
     crash_rate_hz_.store(receiver.crash_rate_hz, std::memory_order_relaxed);
-    retune_seed_.store(receiver.seed, std::memory_order_relaxed);
-    retunes_.fetch_add(1, std::memory_order_release);
+    // The same receiver told again (a filter switched between retunes) leaves the noise
+    // where it is; a new seed sends it somewhere new.
+    const std::uint64_t before = retune_seed_.exchange(receiver.seed, std::memory_order_relaxed);
+    if (before != receiver.seed || retunes_.load(std::memory_order_relaxed) == 0)
+        retunes_.fetch_add(1, std::memory_order_release);
 }
 
 Mixer::VoiceSlot* Mixer::recording_slot(std::string_view name) {

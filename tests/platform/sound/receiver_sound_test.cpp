@@ -231,6 +231,39 @@ std::vector<float> hear_noise(Filter filter, int att, std::uint64_t seed, millis
         {}, Heard::Receiver);
 }
 
+// The receiver told again as it was (a filter switched between retunes) leaves the band noise
+// where it is; only a new seed sends it somewhere new.
+TEST(ReceiverSound, TheSameReceiverToldAgainLeavesTheNoiseWhereItIs) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "fone");
+    write_wav16(folder / "fone/noise.wav", 48000, white16(48000 * 4, 5, 3000));
+    const ReceiverSound r{Filter::flt2, 0, 0.0, 0.0, 7};
+    const auto hear = [&](std::uint64_t second_seed) {
+        return render(
+            folder,
+            [&](sound::FileSound& s) {
+                s.set_receiver(r);
+                s.start_noise();
+                s.advance(milliseconds(1000));
+                ReceiverSound again = r;
+                again.seed = second_seed;
+                s.set_receiver(again);
+                s.advance(milliseconds(1000));
+            },
+            {}, Heard::Receiver);
+    };
+    const std::vector<float> once = hear(7), moved = hear(8);
+    ASSERT_EQ(once.size(), 96000u);
+    ASSERT_EQ(moved.size(), 96000u);
+    // The first second is the same; after it the same seed goes on as a render never told
+    // again would, a new one does not.
+    EXPECT_TRUE(std::equal(once.begin(), once.begin() + 48000, moved.begin()));
+    const std::vector<float> untold = hear_noise(Filter::flt2, 0, 7, milliseconds(2000));
+    ASSERT_EQ(untold.size(), 96000u);
+    EXPECT_EQ(once, untold);
+    EXPECT_FALSE(std::equal(once.begin() + 48000, once.end(), moved.begin() + 48000));
+}
+
 // The -3 dB edges of the noise's spectrum, from 25 Hz steps averaged over 1 s pieces.
 std::pair<double, double> passband(const std::vector<float>& s) {
     const std::vector<double> spectrum = test::spectrum(s, 50.0, 4000.0, 25.0);
