@@ -134,27 +134,12 @@ Panel::Panel(QWidget* parent) : QWidget(parent), scan_timer_(this) {
     add_button(kFineUp, "100 >", 405, 90);
 
     // Settings that are no control of the receiver's fixed face: the context menu.
-    plain_audio_ = new QAction(QStringLiteral("Plain audio (no receiver shaping)"), this);
-    plain_audio_->setObjectName(QStringLiteral("plain_audio"));
-    plain_audio_->setCheckable(true);
-    connect(plain_audio_, &QAction::toggled, this, [this](bool on) {
-        if (rx_ != nullptr) rx_->set_plain_audio(on);
-    });
-    addAction(plain_audio_);
-    cw_filter_ = new QAction(QStringLiteral("Narrow CW filter (500 Hz)"), this);
-    cw_filter_->setObjectName(QStringLiteral("cw_filter"));
-    cw_filter_->setCheckable(true);
-    connect(cw_filter_, &QAction::toggled, this, [this](bool on) {
-        if (rx_ != nullptr) rx_->set_cw_filter(on);
-    });
-    addAction(cw_filter_);
-    keep_listening_ = new QAction(QStringLiteral("Keep listening (retune each new minute)"), this);
-    keep_listening_->setObjectName(QStringLiteral("keep_listening"));
-    keep_listening_->setCheckable(true);
-    connect(keep_listening_, &QAction::toggled, this, [this](bool on) {
-        if (rx_ != nullptr) rx_->set_keep_listening(on);
-    });
-    addAction(keep_listening_);
+    plain_audio_ = add_switch("Plain audio (no receiver shaping)", "plain_audio",
+                              [](Receiver& rx, bool on) { rx.set_plain_audio(on); });
+    cw_filter_ = add_switch("Narrow CW filter (500 Hz)", "cw_filter",
+                            [](Receiver& rx, bool on) { rx.set_cw_filter(on); });
+    keep_listening_ = add_switch("Keep listening (retune each new minute)", "keep_listening",
+                                 [](Receiver& rx, bool on) { rx.set_keep_listening(on); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     scan_timer_.setObjectName(QStringLiteral("scan"));
@@ -164,6 +149,17 @@ Panel::Panel(QWidget* parent) : QWidget(parent), scan_timer_(this) {
 
 Panel::~Panel() {
     scan_timer_.stop();
+}
+
+QAction* Panel::add_switch(const char* caption, const char* name, void (*set)(Receiver&, bool)) {
+    auto* action = new QAction(QString::fromLatin1(caption), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    connect(action, &QAction::toggled, this, [this, set](bool on) {
+        if (rx_ != nullptr) set(*rx_, on);
+    });
+    addAction(action);
+    return action;
 }
 
 QPushButton* Panel::add_button(int id, const char* caption, int x, int y) {

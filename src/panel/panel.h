@@ -81,6 +81,8 @@ class Panel final : public QWidget, public PanelView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A checkable switch of the context menu that sets the receiver.
+    QAction* add_switch(const char* caption, const char* name, void (*set)(Receiver&, bool));
     QPushButton* add_button(int id, const char* caption, int x, int y);
     QLabel* add_text(int id, const char* text, int x, int y, int w, int h);
     void set_caption(int id, const QString& text);
