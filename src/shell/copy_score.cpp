@@ -46,9 +46,15 @@ std::string elements(unsigned char ch) {
 // keys by a control code by their prosign name where they have one, else by elements.
 std::string shown(unsigned char ch, const std::string& code) {
     if (ch >= 0x20 && ch < 0x7F) return std::string(1, static_cast<char>(ch));
+    std::string_view name = code;
     for (const Prosign& p : kProsigns)
-        if (p.code == code) return "<" + std::string(p.name) + ">";
-    return "<" + code + ">";
+        if (p.code == code) name = p.name;
+    std::string out;
+    out.reserve(name.size() + 2);
+    out.push_back('<');
+    out.append(name);
+    out.push_back('>');
+    return out;
 }
 
 } // namespace

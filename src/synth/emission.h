@@ -1,6 +1,8 @@
 #pragma once
 // One set of emission parameters: how a text is keyed.
 
+#include <string_view>
+
 namespace zenka {
 
 // A station's voice: its keying speed, beat tone and strength.
@@ -34,6 +36,40 @@ struct EmissionParams {
 // zero byte would end the text) is keyed as 0.
 constexpr int keyed_strength(int qsa) {
     return qsa > 5 ? 0 : qsa;
+}
+
+// How an emission is keyed, as a listener tells it by ear.
+enum class Keying {
+    machine, // a keyboard or tape: even elements
+    hand,    // a straight key: the elements and gaps wander
+    bug,     // a semi-automatic key: even dots, long dashes
+    spark,   // a spark transmitter's rough note
+    f1,      // frequency-shift keying: the gaps filled with a second tone
+};
+
+constexpr Keying keying_of(const EmissionParams& p) {
+    if (p.spark) return Keying::spark;
+    if (p._f1) return Keying::f1;
+    if (p.rto) return Keying::bug;
+    if (p.hand) return Keying::hand;
+    return Keying::machine;
+}
+
+// "machine", "hand", "bug", "spark", "F1".
+constexpr std::string_view keying_name(Keying k) {
+    switch (k) {
+    case Keying::machine:
+        return "machine";
+    case Keying::hand:
+        return "hand";
+    case Keying::bug:
+        return "bug";
+    case Keying::spark:
+        return "spark";
+    case Keying::f1:
+        return "F1";
+    }
+    return "";
 }
 
 } // namespace zenka

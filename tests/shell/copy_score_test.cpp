@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,29 @@ TEST(CopyScore, TheLongestSlotAgainstALongCopy) {
     EXPECT_EQ(s.wrong, 9999);
     EXPECT_EQ(s.extra, 20000 - 9999);
     EXPECT_EQ(s.missed, 0);
+}
+
+// The band over a day holds emissions of every kind of keying a learner may look for, and
+// a bug key is told from the hand keying it also draws on.
+TEST(Keying, TheBandHoldsEveryKindOfKeying) {
+    std::set<Keying> kinds;
+    int bugs_hand_keyed = 0;
+    for (int hour = 0; hour < 24; hour += 3) {
+        FixedClock clock(*parse_utc("2026-12-08T" + std::string(hour < 10 ? "0" : "") +
+                                    std::to_string(hour) + ":13:02Z"));
+        for (int freq = 100; freq <= 10004; freq += 3) {
+            RandomSource random;
+            ReceiverSettings settings;
+            settings.freq = freq;
+            for (const Slot& slot : compose(clock, random, settings, [](Air& a) { band(a); }).slots) {
+                kinds.insert(keying_of(slot.params));
+                bugs_hand_keyed += slot.params.rto != 0 && slot.params.hand != 0;
+            }
+        }
+    }
+    EXPECT_EQ(kinds, (std::set<Keying>{Keying::machine, Keying::hand, Keying::bug, Keying::spark,
+                                       Keying::f1}));
+    EXPECT_GT(bugs_hand_keyed, 0);
 }
 
 } // namespace
