@@ -193,6 +193,7 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     Panel panel;
     Receiver rx(*clock, random, playout, panel, [](Air& a) { band(a); });
     rx.set_plain_audio(options.plain_audio);
+    rx.set_neighbours(true);
     panel.attach(rx);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 

@@ -86,6 +86,8 @@ bool render_into(sound::FileSound& file, const RenderOptions& o, const WorkFolde
     NoPanel panel;
     Receiver rx(clock, random, playout, panel, [](Air& a) { band(a); });
     rx.settings = settings(o.world, *parse_khz(o.freq));
+    // One channel alone, or the plain sound, has no neighbours to hear.
+    rx.set_neighbours(!o.channel && !o.plain_audio);
     if (rx.settings.qrn) out.start_noise();
     rx.dsp_freq();
     // A channel file that could not be written would leave its station silent:

@@ -1,5 +1,5 @@
 #include "band/dispatcher.h"
-#include "compose/pass.h"
+#include "shell/retune_pass.h"
 #include "headless_commands.h"
 #include "shell/retune_report.h"
 
@@ -55,8 +55,8 @@ int run_survey(const SurveyOptions& o) {
         // A fresh random source for every frequency: each line is what `zenka text`
         // shows there.
         RandomSource random = random_source(o.world);
-        const Composition c =
-            compose(clock, random, settings(o.world, freq), [](Air& a) { band(a); });
+        const Composition c = compose_retune(clock, random, settings(o.world, freq),
+                                             [](Air& a) { band(a); }, {}, {o.json, false});
         if (c.empty()) continue;
         Keyer keyer(clock, random);
         const RetuneReport r = report(c, keyer);

@@ -1,5 +1,5 @@
 #include "band/dispatcher.h"
-#include "compose/pass.h"
+#include "shell/retune_pass.h"
 #include "headless_commands.h"
 #include "shell/retune_report.h"
 
@@ -20,8 +20,8 @@ CLI::App* add_text_command(CLI::App& app, TextOptions& o) {
 int run_text(const TextOptions& o) {
     FixedClock clock = fixed_clock(o.world);
     RandomSource random = random_source(o.world);
-    const Composition c =
-        compose(clock, random, settings(o.world, *parse_khz(o.freq)), [](Air& a) { band(a); });
+    const Composition c = compose_retune(clock, random, settings(o.world, *parse_khz(o.freq)),
+                                         [](Air& a) { band(a); }, {}, {o.json, false});
     // Keyed after composing, from the same random source, as the panel would key them.
     Keyer keyer(clock, random);
     const RetuneReport r = report(c, keyer);

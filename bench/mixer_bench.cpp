@@ -264,9 +264,9 @@ void BM_MixCpu(benchmark::State& state) {
             m.open_channel(k, files[static_cast<std::size_t>(k)], sound_of(k));
         for (int i = 0; i < neighbours; ++i) {
             // Up and down the ±3 kHz either side of the dial.
-            const double offset = (i % 2 == 0 ? 1.0 : -1.0) * (150.0 + 250.0 * i);
-            m.open_neighbour(i, files[static_cast<std::size_t>(channels + i)],
-                             {sound_of(channels + i), offset, 0.5});
+            zenka::ChannelSound sound = sound_of(channels + i);
+            sound.offset_hz = (i % 2 == 0 ? 1.0 : -1.0) * (150.0 + 250.0 * i);
+            m.open_neighbour(i, files[static_cast<std::size_t>(channels + i)], {sound, 0.5});
         }
         start_whole_sounds(m);
     };

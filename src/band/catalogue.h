@@ -4,6 +4,7 @@
 // sends. The dispatcher evaluates them block by block in this order, so the
 // order of the rules is the order in which their emissions take sound channels.
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <initializer_list>
@@ -27,9 +28,34 @@ class Frequencies {
         return false;
     }
 
+    // Where the station of a rule over these frequencies stands when the dial is at
+    // `freq` (which they contain): a range up to 6.0 kHz wide in its middle, heard half
+    // its width either side; a wider range follows the dial (freq 0); a single
+    // frequency is where it is composed (freq 0, reach 0), unless the set is one
+    // station heard across its positions: then it stands at the middle one.
+    struct Nominal {
+        int freq = 0;
+        int reach = 0;
+    };
+    constexpr Nominal nominal(int freq) const {
+        if (one_station_ && contains(freq)) {
+            const int mid = lo_[static_cast<std::size_t>(count_ / 2)];
+            return {mid, std::max(mid - lo_[0], hi_[static_cast<std::size_t>(count_ - 1)] - mid)};
+        }
+        for (int i = 0; i < count_; ++i) {
+            const int lo = lo_[static_cast<std::size_t>(i)], hi = hi_[static_cast<std::size_t>(i)];
+            if (freq < lo || freq > hi || lo == hi) continue;
+            if (hi - lo > kNarrowRange) return {0, 0};
+            return {(lo + hi) / 2, (hi - lo) / 2};
+        }
+        return {};
+    }
+    static constexpr int kNarrowRange = 60;
+
     friend constexpr Frequencies at(int freq);
     friend constexpr Frequencies any_of(std::initializer_list<int> freqs);
     friend constexpr Frequencies range(int lo, int hi);
+    friend constexpr Frequencies heard_across(std::initializer_list<int> freqs);
 
   private:
     constexpr void add(int lo, int hi) {
@@ -41,6 +67,7 @@ class Frequencies {
     std::array<int, kMaxRanges> lo_{};
     std::array<int, kMaxRanges> hi_{};
     int count_ = 0;
+    bool one_station_ = false;
 };
 
 constexpr Frequencies at(int freq) {
@@ -53,6 +80,14 @@ constexpr Frequencies any_of(std::initializer_list<int> freqs) {
     Frequencies f;
     for (int freq : freqs)
         f.add(freq, freq);
+    return f;
+}
+
+// One station heard alike at each of a few neighbouring positions of the dial (given
+// in rising order): the receiver hears it standing at the middle one.
+constexpr Frequencies heard_across(std::initializer_list<int> freqs) {
+    Frequencies f = any_of(freqs);
+    f.one_station_ = true;
     return f;
 }
 

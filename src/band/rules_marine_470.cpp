@@ -397,7 +397,7 @@ const Rule kRules[] = {
     {at(4890), "VCM times, tfc_list PPO, coast_station_mf_bug PPO/OLINDA, PPO anm", vcm_ppo},
     {at(4900), "ULX cq, rcvg_obs_msg UFO, coast_station_mf_bug GPK/PORTPATRICK, GPK anm", ulx_gpk},
     {at(4950), "wx_code CWA/CERRITO/300, CWA marker", cwa_495},
-    {any_of({4995, 5000, 5005}),
+    {heard_across({4995, 5000, 5005}),
      "sos1, sos2, sos3, NMO text, DAN text, FFP anm, CNW anm, L2B anm, 9AR anm, YUR anm, "
      "KPH anm, timetable_500khz, vpe_wx, V text, opchat, coast_clg_vsl, vsl_coast_tfc_500k, "
      "vsl_coast_tfc_500k, navigational_tfc, coast_clg_vsl, opchat, bandxonly, vsl2vsl_tfc, "

@@ -56,7 +56,7 @@ Composition Air::finish() {
     c.contact500 = contact500;
     for (int k = 0; k < open_slot && k < kSlots; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        c.slots.push_back({send_buf[i], slot_params[i], {}});
+        c.slots.push_back({send_buf[i], slot_params[i], slot_station[i]});
     }
     return c;
 }

@@ -155,6 +155,10 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     void dialog4(std::string_view text);
     void dialog5(std::string_view text);
 
+    // --- Who is on the air ---
+    // The station of each closed slot, as the dispatcher marks it.
+    std::array<StationId, kSlots> slot_station{};
+
     // --- The S-meter and the diagnostic records, kept for the playout ---
     void smetr();
     void Log(std::string_view function, std::string_view info, std::uint32_t param);

@@ -40,6 +40,17 @@ struct SoundRequest {
     friend bool operator==(const SoundRequest&, const SoundRequest&) = default;
 };
 
+// A station near the dial, heard beside the tuned frequency's channels.
+struct Neighbour {
+    Slot slot;
+    int freq = 0;         // where it stands on the dial (100 Hz)
+    double offset_hz = 0; // its beat note moved by this much
+    double pitch_hz = 0;  // the pitch it is heard at
+    double level = 0;     // its mark through the filter; 1: the strongest mark, in the pass band
+
+    friend bool operator==(const Neighbour&, const Neighbour&) = default;
+};
+
 // A diagnostic record with the values it was made with.
 struct LogRecord {
     std::string function;
@@ -70,6 +81,9 @@ struct Composition {
     std::vector<int> meter;     // S-meter strengths shown while composing, in order
     std::vector<LogRecord> log; // records made while composing, in order
     Contact500 contact500;      // the 500 kHz contact as the pass left it
+    // Stations near the dial that the receiver hears beside the channels, strongest
+    // first; the pass leaves it empty and the receiver adds them.
+    std::vector<Neighbour> neighbours;
 
     bool empty() const { return slots.empty() && sounds.empty(); }
 };

@@ -38,6 +38,10 @@ struct StationId {
     Service service = Service::unknown;
     // Traffic drawn by chance at any hour ("may call"), not kept to a timetable.
     bool by_chance = false;
+    // Where it stands on the dial (100 Hz), 0 where it is composed; a station of a rule
+    // over a narrow range stands in its middle and is heard `reach` either side of it.
+    int freq = 0;
+    int reach = 0;
 
     friend bool operator==(const StationId&, const StationId&) = default;
 };

@@ -138,6 +138,8 @@ Panel::Panel(QWidget* parent) : QWidget(parent), scan_timer_(this) {
                               [](Receiver& rx, bool on) { rx.set_plain_audio(on); });
     cw_filter_ = add_switch("Narrow CW filter (500 Hz)", "cw_filter",
                             [](Receiver& rx, bool on) { rx.set_cw_filter(on); });
+    neighbours_ = add_switch("Stations near the dial (within 3 kHz)", "neighbours",
+                             [](Receiver& rx, bool on) { rx.set_neighbours(on); });
     keep_listening_ = add_switch("Keep listening (retune each new minute)", "keep_listening",
                                  [](Receiver& rx, bool on) { rx.set_keep_listening(on); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -203,6 +205,7 @@ void Panel::attach(Receiver& rx) {
     plain_audio_->setChecked(rx.plain_audio());
     cw_filter_->setChecked(rx.cw_filter());
     keep_listening_->setChecked(rx.keep_listening());
+    neighbours_->setChecked(rx.neighbours());
     scan_timer_.start();
 }
 

@@ -53,6 +53,8 @@ class Panel final : public QWidget, public PanelView {
     // The narrow CW filter ("cw_filter") and keep listening ("keep_listening").
     QAction* cw_filter_action() const { return cw_filter_; }
     QAction* keep_listening_action() const { return keep_listening_; }
+    // The stations near the dial ("neighbours").
+    QAction* neighbours_action() const { return neighbours_; }
 
     // The text of the INFO box.
     static QString info_text();
@@ -95,6 +97,7 @@ class Panel final : public QWidget, public PanelView {
     QAction* plain_audio_ = nullptr; // owned by the panel
     QAction* cw_filter_ = nullptr;
     QAction* keep_listening_ = nullptr;
+    QAction* neighbours_ = nullptr;
     bool off_ = false;
     bool file_errors_shown_ = false;
 };

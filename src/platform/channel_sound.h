@@ -21,15 +21,16 @@ struct ChannelSound {
     // place to place, each move at least 0.6 x drift_hz and taking 12 - 30 s.
     double drift_hz = 0.0;
     double chirp_hz = 0.0;  // pitch offset at each key-down, dying away in tens of ms
+    // The beat note moved by this much (negative: lower): the receiver is tuned this
+    // far from the station's own frequency.
+    double offset_hz = 0.0;
     std::uint64_t seed = 0; // draws of this station's fading and drift
 };
 
-// A station heard beside the tuned one: its beat note moved by `offset_hz`
-// (negative: lower; tuned that far from its frequency), at `gain` times the
-// level of a channel.
+// A station heard beside the tuned one, its beat note moved by its
+// `sound.offset_hz`, at `gain` times the level of a channel.
 struct NeighbourSound {
     ChannelSound sound;
-    double offset_hz = 0.0;
     double gain = 1.0;
 };
 

@@ -22,6 +22,7 @@ namespace zenka {
 
 struct PlayReport {
     std::array<std::uint32_t, Composition::kSlots> duration_ms{}; // 0: the channel stays silent
+    int neighbours = 0; // neighbours started
     std::vector<std::string> errors;                              // files that could not be written
     std::vector<int> meter; // the S-meter readings: each strength shown, in order
 };
@@ -45,8 +46,8 @@ class Playout {
     void play_file(int k, const std::filesystem::path& file, std::uint32_t duration_ms);
     // Channel k's deadline as a tick count; 0 when the channel is free.
     std::uint32_t deadline(int k) const { return channels_.timer(k); }
-    // Stops the carrier, every channel and every recording.
-    void stop_all() { channels_.stop_all_devs(); }
+    // Stops the carrier, every channel, every neighbour and every recording.
+    void stop_all();
     // Stops everything and deletes the channel files and the carrier file.
     void close_files();
 
@@ -59,10 +60,12 @@ class Playout {
     int device_count() const { return out_.device_count(); }
 
     std::filesystem::path channel_file(int k) const;
+    std::filesystem::path neighbour_file(int i) const;
     std::filesystem::path carrier_file() const;
 
   private:
     void log(const LogRecord& r);
+    void play_neighbours(const Composition& c, PlayReport& report);
     // Draws of the path for channel k (-1: the receiver) at this retune.
     std::uint64_t path_seed(int freq, int k) const;
 
@@ -70,6 +73,11 @@ class Playout {
     const Clock& clock_;
     const std::filesystem::path workdir_;
     Keyer keyer_;
+    // The neighbours are keyed by a keyer of their own, so that their hand keying
+    // leaves the session's random source as it is.
+    RandomSource neighbour_random_;
+    Keyer neighbour_keyer_;
+    int neighbours_open_ = 0; // neighbours 0 .. this - 1 may sound
     std::uint64_t retunes_ = 0;
     DiagnosticLog* log_;
     std::vector<int>* meter_ = nullptr; // the report being played into

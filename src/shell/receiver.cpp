@@ -1,5 +1,7 @@
 #include "shell/receiver.h"
 
+#include "shell/retune_pass.h"
+
 #include <chrono>
 #include <cstdio>
 
@@ -97,7 +99,8 @@ void Receiver::dsp_freq() {
     playout_.stop_all();
     show_fine_steps();
     quiet_minute_ = -1;
-    last_ = compose(clock_, random_, settings, band_, contact500_);
+    last_ = compose_retune(clock_, random_, settings, band_, contact500_,
+                           {neighbours_ && !plain_audio_, cw_filter_});
     contact500_ = last_.contact500;
     last_play_ = playout_.play(last_);
     for (const int qsa : last_play_.meter)

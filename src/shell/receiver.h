@@ -70,6 +70,13 @@ class Receiver {
     // The narrow CW filter (about 500 Hz about the beat note) in place of FLT1/FLT2.
     void set_cw_filter(bool on);
     bool cw_filter() const { return cw_filter_; }
+    // The stations near the dial, heard beside the channels (off unless asked for;
+    // plain audio leaves them out).
+    void set_neighbours(bool on) {
+        neighbours_ = on;
+        switches_changed();
+    }
+    bool neighbours() const { return neighbours_; }
     // Keep listening: once every channel of a retune has ended, the receiver retunes
     // itself at the start of the next minute. Off by default.
     void set_keep_listening(bool on);
@@ -109,6 +116,7 @@ class Receiver {
     bool plain_audio_ = false;
     bool cw_filter_ = false;
     bool keep_listening_ = false;
+    bool neighbours_ = false;
     // The minute (since the epoch) in which every channel was first seen free after
     // the last retune; -1 while one plays or none has been looked at.
     std::int64_t quiet_minute_ = -1;

@@ -2,6 +2,7 @@
 
 #include "playout/carrier_file.h"
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -74,6 +75,9 @@ RetuneReport common(const Composition& c) {
         }
         r.sounds.push_back(std::move(sound));
     }
+    for (const Neighbour& n : c.neighbours)
+        r.neighbours.push_back({n.freq, n.offset_hz, n.pitch_hz, 20.0 * std::log10(n.level),
+                                n.slot.params, n.slot.text});
     return r;
 }
 
@@ -138,6 +142,17 @@ std::string to_json(const RetuneReport& r) {
             json_string(out, s.path);
             out += format(", \"started\": %s}", s.started ? "true" : "false");
         }
+    }
+    out += "], \"neighbours\": [";
+    for (std::size_t i = 0; i < r.neighbours.size(); ++i) {
+        const NeighbourReport& n = r.neighbours[i];
+        if (i) out += ", ";
+        out += format("{\"freq\": %d, \"offset_hz\": %.0f, \"pitch_hz\": %.0f, "
+                      "\"level_db\": %.1f, \"spd\": %d, \"ton\": %d, \"qsa\": %d, \"text\": ",
+                      n.freq, n.offset_hz, n.pitch_hz, n.level_db, n.params.spd, n.params.ton,
+                      n.params.qsa);
+        json_text(out, n.text);
+        out += '}';
     }
     return out + "]}";
 }

@@ -31,12 +31,23 @@ struct SoundReport {
     bool started = false; // a later carrier of the pass finds the first one sounding
 };
 
+// A station near the dial heard beside the channels.
+struct NeighbourReport {
+    int freq = 0;         // where it stands (100 Hz)
+    double offset_hz = 0; // its beat note moved by this much
+    double pitch_hz = 0;  // heard at this pitch
+    double level_db = 0;  // its mark through the filter, against the strongest in the pass band
+    EmissionParams params;
+    std::string text;
+};
+
 struct RetuneReport {
     int freq = 0;
     std::string utc;
     int slots_closed = 0;
     std::vector<SlotReport> slots;
     std::vector<SoundReport> sounds;
+    std::vector<NeighbourReport> neighbours;
 };
 
 // The report of a composition. A slot's duration is what keying its text gives

@@ -104,6 +104,11 @@ RenderResult Keyer::measure(std::string_view text, const EmissionParams& params,
     return keyed_result();
 }
 
+double keyed_pitch_hz(int ton, int sampling, Filter filter) {
+    const int tone = narrow(filter) ? std::clamp(ton, 500, 2000) : std::clamp(2 * ton, 500, 4000);
+    return sampling * tone / 8.0;
+}
+
 void Keyer::prop() {
     const bool day = daytime(clock_.utc());
     if (p.qsa > 0 && rx.freq >= 1001 && rx.freq <= 3999 && day) --p.qsa;

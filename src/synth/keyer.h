@@ -19,6 +19,10 @@
 
 namespace zenka {
 
+// The pitch a slot with tone `ton` starts at: its file runs at sampling x tone (FLT2
+// doubles the tone first), and a mark is an 8-sample cycle.
+double keyed_pitch_hz(int ton, int sampling, Filter filter);
+
 // What the keyer needs of the receiver.
 struct KeyerSetup {
     int freq = 0;                 // tuned frequency in units of 100 Hz: weakens by path and time

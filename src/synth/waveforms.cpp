@@ -93,4 +93,8 @@ const Pattern* f1_pattern(int qsa) {
     return pick(banks().f1, qsa);
 }
 
+int mark_amplitude(int qsa) {
+    return qsa >= 0 && qsa <= 5 ? kMarkAmplitude[qsa] : 0;
+}
+
 } // namespace zenka

@@ -19,6 +19,8 @@ constexpr std::uint8_t kSilence = 0x80;
 const Pattern& silence_pattern();
 // The 8-sample tone cycle of a mark at strength 0 .. 5; nullptr for any other strength.
 const Pattern* mark_pattern(int qsa);
+// The peak of a mark's cycle above the middle (128) at strength 0 .. 5; 0 for any other.
+int mark_amplitude(int qsa);
 // The 20-sample damped burst of a spark mark.
 const Pattern* spark_pattern(int qsa);
 // The 12-sample cycle of the lower tone that fills frequency-shift keyed gaps.

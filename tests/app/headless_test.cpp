@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -21,12 +22,17 @@ std::string zenka(const std::string& args) {
     return std::string(ZENKA_EXE) + " " + args;
 }
 
-// The "text" fields of a JSON report, in order, with the escapes the report uses undone.
+// The "text" fields of the slots of a JSON report, in order, with the escapes the report
+// uses undone (the neighbours' texts left out).
 std::vector<std::string> texts(const std::string& json) {
     std::vector<std::string> out;
     const std::regex field(R"re("text": "((?:[^"\\]|\\.)*)")re");
     for (auto it = std::sregex_iterator(json.begin(), json.end(), field);
          it != std::sregex_iterator(); ++it) {
+        const std::string before = json.substr(0, static_cast<std::size_t>(it->position()));
+        const std::size_t slots = before.rfind("\"slots\": [");
+        const std::size_t near = before.rfind("\"neighbours\": [");
+        if (near != std::string::npos && (slots == std::string::npos || near > slots)) continue;
         std::string raw = (*it)[1], text;
         for (std::size_t i = 0; i < raw.size(); ++i) {
             if (raw[i] != '\\') {
@@ -132,6 +138,27 @@ TEST(RenderCommand, TheWholeMixHasNoiseAndStation) {
     }
     EXPECT_GT(loud, 1000);
     EXPECT_TRUE(std::filesystem::is_regular_file(wav));
+}
+
+// The stations near the dial are part of what a retune reports, alike in both commands.
+TEST(SurveyCommand, ListsTheSameNeighboursAsText) {
+    const std::string at = " --at 2026-12-08T22:07:00Z --seed 3";
+    const Ran survey = run(zenka("survey --from 478 --to 482" + at + " --json"), false);
+    ASSERT_EQ(survey.status, 0);
+    std::istringstream lines(survey.out);
+    int reports = 0, with_neighbours = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line == "[" || line == "]") continue;
+        if (line.back() == ',') line.pop_back();
+        const std::size_t freq_at = line.find("\"freq\": ") + 8;
+        const int freq = std::stoi(line.substr(freq_at));
+        const std::string khz = std::to_string(freq / 10) + "." + std::to_string(freq % 10);
+        EXPECT_EQ(run(zenka("text --freq " + khz + at + " --json"), false).out, line + "\n");
+        ++reports;
+        with_neighbours += line.find("\"neighbours\": []") == std::string::npos;
+    }
+    EXPECT_GT(reports, 0);
+    EXPECT_GT(with_neighbours, 0);
 }
 
 TEST(SurveyCommand, AgreesWithTextFrequencyByFrequency) {

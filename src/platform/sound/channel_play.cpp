@@ -13,9 +13,8 @@ constexpr double kStepRate = static_cast<double>(kMixRate) / ChannelPlay::kStep;
 
 } // namespace
 
-ChannelPlay::ChannelPlay(const std::filesystem::path& file, const ChannelSound& sound,
-                         double offset_hz, float gain)
-    : stream(file), sound_(sound), offset_hz_(offset_hz), gain_(gain), quiet_(kMixRate) {
+ChannelPlay::ChannelPlay(const std::filesystem::path& file, const ChannelSound& sound, float gain)
+    : stream(file), sound_(sound), offset_hz_(sound.offset_hz), gain_(gain), quiet_(kMixRate) {
     const int rate = stream.rate();
     if (rate > 0 && rate <= kMixRate && !sound.spark) {
         // A mark is an 8-sample cycle (pitch rate / 8); frequency-shift keying
@@ -26,9 +25,9 @@ ChannelPlay::ChannelPlay(const std::filesystem::path& file, const ChannelSound& 
         const double corner = sound.f1 ? 1.6 * rate / 48.0 + kKeyingCornerHz : kKeyingCornerHz;
         shaper_ = ToneShaper(pitch, corner, sound.chirp_hz, rate, kMixRate);
         shaped_ = true;
-        audible_ = std::fabs(pitch + offset_hz) < kHighestHz;
+        audible_ = std::fabs(pitch + offset_hz_) < kHighestHz;
     }
-    shifted_ = !shaped_ && (offset_hz != 0.0 || sound.drift_hz > 0.0 || sound.chirp_hz > 0.0);
+    shifted_ = !shaped_ && (offset_hz_ != 0.0 || sound.drift_hz > 0.0 || sound.chirp_hz > 0.0);
     if (sound.fade_rate_hz > 0.0 && sound.fade_depth > 0.0)
         fading_ = Wander(sound.fade_rate_hz, kStepRate, mix_seed(sound.seed, 1));
     if (sound.drift_hz > 0.0) drift_ = Drift(sound.drift_hz, kStepRate, mix_seed(sound.seed, 2));

@@ -34,10 +34,9 @@ class ChannelPlay {
     // not made at all (it would fold back from the top of the band).
     static constexpr double kHighestHz = 0.45 * kMixRate;
 
-    // `offset_hz` moves the whole station up (or down, when negative); `gain`
-    // scales it in the receiver's mix.
-    ChannelPlay(const std::filesystem::path& file, const ChannelSound& sound,
-                double offset_hz = 0.0, float gain = 1.0f);
+    // `sound.offset_hz` moves the whole station up (or down, when negative);
+    // `gain` scales it in the receiver's mix.
+    ChannelPlay(const std::filesystem::path& file, const ChannelSound& sound, float gain = 1.0f);
 
     ChannelStream stream;
 

@@ -93,8 +93,7 @@ void Mixer::open_neighbour(int i, const std::filesystem::path& file,
     if (i < 0 || i >= kNeighbours) return;
     ChannelSlot& slot = neighbours_[static_cast<std::size_t>(i)];
     try {
-        open(slot, std::make_shared<ChannelPlay>(file, sound.sound, sound.offset_hz,
-                                                 static_cast<float>(sound.gain)));
+        open(slot, std::make_shared<ChannelPlay>(file, sound.sound, static_cast<float>(sound.gain)));
     } catch (...) {
         close(slot);
     }

@@ -1,5 +1,7 @@
 #include "platform/sound/receiver_chain.h"
 
+#include "platform/sound/mix_levels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -10,7 +12,28 @@ namespace {
 // A fourth-order Butterworth low-pass is down 6 dB where (f / corner)^8 = 3.
 const double kCwCornerHz = ReceiverChain::kCwWidthHz / 2.0 / std::pow(3.0, 1.0 / 8.0);
 
+// |H| of a fourth-order Butterworth low-pass at `ratio` = f / corner.
+double butterworth4(double ratio) {
+    return 1.0 / std::sqrt(1.0 + std::pow(ratio, 8.0));
+}
+
+// f / corner as the bilinear transform at the mixing rate sees it.
+double warped(double f, double corner) {
+    const double rate = kMixRate;
+    return std::tan(std::numbers::pi * std::min(f, 0.49 * rate) / rate) /
+           std::tan(std::numbers::pi * corner / rate);
+}
+
 } // namespace
+
+double ReceiverChain::response(double hz, Filter filter, bool cw) noexcept {
+    hz = std::fabs(hz);
+    if (cw) return butterworth4(warped(std::fabs(hz - kCwCentreHz), kCwCornerHz));
+    const double low = narrow(filter) ? kFlt1LowHz : kFlt2LowHz;
+    const double high = narrow(filter) ? kFlt1HighHz : kFlt2HighHz;
+    if (hz <= 0.0) return 0.0;
+    return butterworth4(warped(hz, high)) * butterworth4(1.0 / warped(hz, low));
+}
 
 ReceiverChain::ReceiverChain(double rate)
     : flt1_{Butterworth4::lowpass(kFlt1HighHz, rate), Butterworth4::highpass(kFlt1LowHz, rate)},

@@ -38,6 +38,11 @@ class ReceiverChain {
     // FLT2, then through the AGC.
     void process(std::span<float> io, Filter filter, bool cw = false) noexcept;
 
+    // How much of a tone at `hz` the filter lets through (1 = all), as the
+    // filters at the mixing rate give it: the figure the receiver ranks its
+    // neighbours by.
+    static double response(double hz, Filter filter, bool cw = false) noexcept;
+
     // The AGC's gain now (1 = no reduction).
     double agc_gain() const noexcept { return gain_; }
 

@@ -256,8 +256,8 @@ TEST(MixerThreads, NeighboursComeAndGoBesideTheChannelsThroughTheReceiver) {
                     sound.fade_rate_hz = 0.3;
                     sound.fade_depth = 1.0;
                     sound.seed = gen();
-                    const double offset = static_cast<double>(gen() % 6000) - 3000.0;
-                    m.open_neighbour(static_cast<int>(gen() % 12), file, {sound, offset, 0.5});
+                    sound.offset_hz = static_cast<double>(gen() % 6000) - 3000.0;
+                    m.open_neighbour(static_cast<int>(gen() % 12), file, {sound, 0.5});
                     break;
                 }
                 case 2:

@@ -101,7 +101,7 @@ TEST(Neighbours, OffsetMovesTheBeatNoteByItsHertz) {
             folder,
             [&](sound::FileSound& s) {
                 s.set_receiver(receiver(Filter::flt2));
-                s.open_neighbour(0, f.path, {{}, offset, 1.0});
+                s.open_neighbour(0, f.path, {{.offset_hz = offset}, 1.0});
                 s.advance(milliseconds(2000));
             },
             {}, Heard::Receiver);
@@ -137,7 +137,7 @@ TEST(Neighbours, AllAtOnceBesideTheChannelsFadeIntoTheFiltersSkirts) {
             [&](sound::FileSound& s) {
                 s.set_receiver(r);
                 for (int i = 0; i < sound::Mixer::kNeighbours; ++i)
-                    s.open_neighbour(i, beat.path, {{}, offsets[i], kGain});
+                    s.open_neighbour(i, beat.path, {{.offset_hz = offsets[i]}, kGain});
                 for (int k = 0; k < sound::Mixer::kChannels; ++k)
                     s.open_channel(k, channels[static_cast<std::size_t>(k)].path);
                 s.advance(milliseconds(2000));
@@ -230,7 +230,7 @@ TEST(Neighbours, PlainAudioLeavesThemOutAndCloseSilencesThem) {
             folder,
             [&](sound::FileSound& s) {
                 s.open_channel(0, station.path);
-                if (neighbour) s.open_neighbour(3, near.path, {{}, 150.0, 1.0});
+                if (neighbour) s.open_neighbour(3, near.path, {{.offset_hz = 150.0}, 1.0});
                 s.advance_samples(24000);
                 if (close) s.close_neighbour(3);
                 s.advance_samples(24000);
@@ -278,7 +278,7 @@ TEST(NullSound, WritesDownNeighboursAndWhatTheyAreToSoundLike) {
     sound::NullSound s;
     NeighbourSound n;
     n.sound.drift_hz = 9.0;
-    n.offset_hz = -1250.0;
+    n.sound.offset_hz = -1250.0;
     n.gain = 0.5;
     s.open_neighbour(4, "/work/N04.WAV", n);
     s.close_neighbour(4);
@@ -286,10 +286,33 @@ TEST(NullSound, WritesDownNeighboursAndWhatTheyAreToSoundLike) {
     const std::vector<std::string> expected = {
         "open_neighbour 4 /work/N04.WAV", "close_neighbour 4", "open_neighbour 12 /work/N12.WAV"};
     EXPECT_EQ(s.calls(), expected);
-    EXPECT_EQ(s.neighbour_sound(4).offset_hz, -1250.0);
+    EXPECT_EQ(s.neighbour_sound(4).sound.offset_hz, -1250.0);
     EXPECT_EQ(s.neighbour_sound(4).gain, 0.5);
     EXPECT_EQ(s.neighbour_sound(4).sound.drift_hz, 9.0);
-    EXPECT_EQ(s.neighbour_sound(12).offset_hz, 0.0);
+    EXPECT_EQ(s.neighbour_sound(12).sound.offset_hz, 0.0);
+}
+
+} // namespace
+} // namespace zenka::test
+
+namespace zenka::test {
+namespace {
+
+// The response the receiver ranks its neighbours by is the filters' own, to a
+// hundredth of a decibel over the audible band.
+TEST(FilterResponse, RanksAsTheFiltersSound) {
+    for (double f = 100.0; f <= 4000.0; f += 25.0) {
+        for (const Filter filter : {Filter::flt1, Filter::flt2}) {
+            const double expected = flt_db(f, filter);
+            if (expected < -60.0) continue;
+            EXPECT_NEAR(decibels(ReceiverChain::response(f, filter)), expected, 0.01) << f;
+        }
+        if (cw_db(f) > -60.0) {
+            EXPECT_NEAR(decibels(ReceiverChain::response(f, Filter::flt2, true)), cw_db(f), 0.01)
+                << f;
+        }
+    }
+    EXPECT_EQ(ReceiverChain::response(0.0, Filter::flt2), 0.0);
 }
 
 } // namespace
