@@ -41,4 +41,17 @@ struct SurveyOptions {
 CLI::App* add_survey_command(CLI::App& app, SurveyOptions& options);
 int run_survey(const SurveyOptions& options);
 
+// `zenka copy-check --freq KHZ [--channel N] [--seconds S] COPYFILE [--json]`: a typed copy
+// of one emission scored against the text it keyed.
+struct CopyCheckOptions {
+    WorldOptions world;
+    std::string freq;
+    int channel = 0;
+    std::optional<double> seconds;
+    std::string copy;
+    bool json = false;
+};
+CLI::App* add_copy_check_command(CLI::App& app, CopyCheckOptions& options);
+int run_copy_check(const CopyCheckOptions& options);
+
 } // namespace zenka::app

@@ -61,6 +61,7 @@ std::string shown(unsigned char ch, const std::string& code) {
 
 std::vector<MorseChar> keyed_characters(std::string_view text, const EmissionParams& params) {
     std::vector<MorseChar> out;
+    bool gap = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         auto ch = static_cast<unsigned char>(text[i]);
         if (ch == 0) break;
@@ -72,6 +73,7 @@ std::vector<MorseChar> keyed_characters(std::string_view text, const EmissionPar
             i += 2;
             continue;
         }
+        if (ch == ' ') gap = true;
         if (ch == kTuning || ch == ' ' || ch > 0x7F) continue;
         // As the keyer keys it: lower case is kana only with kana keying, a cut zero is a T.
         if (!params.katokana && ch >= 0x61 && ch <= 0x7F)
@@ -80,7 +82,8 @@ std::vector<MorseChar> keyed_characters(std::string_view text, const EmissionPar
         if (cut) ch = 'T';
         std::string code = elements(ch);
         if (code.empty()) continue;
-        out.push_back({code, shown(ch, code), cut ? elements('0') : ""});
+        out.push_back({code, shown(ch, code), cut ? elements('0') : "", gap && !out.empty()});
+        gap = false;
     }
     return out;
 }
@@ -128,6 +131,7 @@ double CopyScore::error_rate() const {
 std::string CopyScore::marked() const {
     std::string out;
     for (const CopyMark& m : marks) {
+        if (m.word_start) out += ' ';
         switch (m.kind) {
         case CopyMark::Kind::right:
             out += m.sent;
@@ -191,13 +195,15 @@ CopyScore score_copy(const std::vector<MorseChar>& sent, const std::vector<Morse
         case diagonal: {
             const bool same = sent[i - 1].copied_by(copied[j - 1]);
             score.marks.push_back({same ? CopyMark::Kind::right : CopyMark::Kind::wrong,
-                                   sent[i - 1].shown, copied[j - 1].shown});
+                                   sent[i - 1].shown, copied[j - 1].shown,
+                                   sent[i - 1].word_start});
             ++(same ? score.right : score.wrong);
             --i, --j;
             break;
         }
         case up:
-            score.marks.push_back({CopyMark::Kind::missed, sent[i - 1].shown, ""});
+            score.marks.push_back(
+                {CopyMark::Kind::missed, sent[i - 1].shown, "", sent[i - 1].word_start});
             ++score.missed;
             --i;
             break;

@@ -24,6 +24,7 @@ struct MorseChar {
     std::string code;
     std::string shown;
     std::string also; // elements of another writing that counts as right (a cut zero's 0)
+    bool word_start = false; // keyed after a word gap
 
     // Whether a typed character `typed` copies this keyed one.
     bool copied_by(const MorseChar& typed) const {
@@ -47,6 +48,7 @@ struct CopyMark {
     Kind kind = Kind::right;
     std::string sent;   // what was keyed (empty for an extra character)
     std::string copied; // what was typed (empty for a missed one)
+    bool word_start = false; // the keyed character came after a word gap
 
     friend bool operator==(const CopyMark&, const CopyMark&) = default;
 };
@@ -59,7 +61,7 @@ struct CopyScore {
     // (wrong + missed + extra) / sent; 0 for a copy of nothing keyed that adds nothing.
     double error_rate() const;
     // The copy marked for reading: right characters as they are, "[X>Y]" wrong (X sent, Y
-    // typed), "(X)" missed, "{Y}" extra.
+    // typed), "(X)" missed, "{Y}" extra; a blank where the emission keyed a word gap.
     std::string marked() const;
 };
 

@@ -15,22 +15,6 @@ std::string format(const char* fmt, auto... args) {
     return buf;
 }
 
-void json_string(std::string& out, std::string_view s) {
-    out += '"';
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"')
-            out += "\\\"";
-        else if (c == '\\')
-            out += "\\\\";
-        else if (c < 0x20 || c >= 0x7F)
-            out += format("\\u%04x", c); // control bytes, and other bytes read as Latin-1
-        else
-            out += ch;
-    }
-    out += '"';
-}
-
 // A slot's text with each strength switch carrying the step it is keyed at (0 for the 6 that
 // stands for it), as a JSON string.
 void json_text(std::string& out, std::string_view s) {
@@ -50,6 +34,22 @@ void json_text(std::string& out, std::string_view s) {
 }
 
 } // namespace
+
+void json_string(std::string& out, std::string_view s) {
+    out += '"';
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"')
+            out += "\\\"";
+        else if (c == '\\')
+            out += "\\\\";
+        else if (c < 0x20 || c >= 0x7F)
+            out += format("\\u%04x", c); // control bytes, and other bytes read as Latin-1
+        else
+            out += ch;
+    }
+    out += '"';
+}
 
 namespace {
 

@@ -55,6 +55,10 @@ struct RetuneReport {
 // would).
 RetuneReport report(const Composition& c, Keyer& keyer);
 
+// Appends `s` as a JSON string: quotes and backslashes escaped, control bytes and bytes
+// beyond ASCII (read as Latin-1) as \u00XX.
+void json_string(std::string& out, std::string_view s);
+
 // A text with its control bytes spelled out: <spd 30>, <ton 1200>, <qsa 2>, <tune>.
 std::string readable(std::string_view text);
 // The report as one JSON object.

@@ -74,7 +74,7 @@ TEST(CopyScore, WhatIsKeyedIsWhatSoundsAndNothingElse) {
     EXPECT_EQ(typed(keyed_characters(distress, {})), "<SOS>DESXYZ<.-..-..-.>");
     EXPECT_EQ(score(distress, "<sos> de sxyz <.-..-..-.>").error_rate(), 0.0);
     EXPECT_EQ(score(distress, "SOS DE SXYZ RRR").marked(),
-              "{S}{O}[<SOS>>S]DESXYZ{R}{R}[<.-..-..-.>>R]");
+              "{S}{O}[<SOS>>S] DE SXYZ{R}{R} [<.-..-..-.>>R]");
     // Lower case is kana only with kana keying on.
     EmissionParams kana;
     kana.katokana = 1;
