@@ -70,13 +70,16 @@ TEST(TextCommand, ReadableLinesAndSounds) {
     ASSERT_EQ(r.status, 0);
     const std::regex expected(
         "540\\.0 kHz  2026-12-08T23:00:00\\.000Z  0 slots\n"
-        "carrier  tone 1[01][0-9][0-9] qsa [2-5]\n"
-        "carrier  tone 1[3-8][0-9][0-9] qsa [01]  \\(not started: a carrier sounds\\)\n");
+        "carrier  tone 1[01][0-9][0-9] qsa [2-5]  station carrier medium-wave broadcaster  "
+        "service background\n"
+        "carrier  tone 1[3-8][0-9][0-9] qsa [01]  \\(not started: a carrier sounds\\)  station "
+        "carrier medium-wave broadcaster  service background\n");
     EXPECT_TRUE(std::regex_match(r.out, expected)) << r.out;
     // The first carrier of the pass is the one heard, in both forms of the report.
     const std::regex started("\"kind\": \"carrier\", \"tone\": [0-9]+, \"qsa\": [0-9], "
-                             "\"started\": true\\}, \\{\"kind\": \"carrier\", "
-                             "\"tone\": [0-9]+, \"qsa\": [0-9], \"started\": false\\}");
+                             "\"started\": true, \"station\": \\{[^}]*\\}\\}, \\{\"kind\": "
+                             "\"carrier\", \"tone\": [0-9]+, \"qsa\": [0-9], \"started\": false, "
+                             "\"station\": \\{[^}]*\\}\\}");
     const Ran json = run(zenka("text --freq 540 --at 2026-12-08T23:00:00Z --json"), false);
     EXPECT_TRUE(std::regex_search(json.out, started)) << json.out;
     const Ran survey =
@@ -148,9 +151,35 @@ TEST(SurveyCommand, AgreesWithTextFrequencyByFrequency) {
 
     const Ran lines = run(zenka("survey --from 53.6 --to 53.9" + at), false);
     EXPECT_EQ(lines.out, "    53.6 kHz  1  |  VVV DE OJA OJA OJA            VVV VVV VVV DE OJA OJA "
-                         "OJA     | fone/fax-001.wav\n"
-                         "    53.7 kHz  0  | fone/ssb-002.wav\n"
-                         "    53.8 kHz  0  | fone/ssb-002.wav\n");
+                         "OJA     | fone/fax-001.wav  = OJA marker (OJA); background facsimile\n"
+                         "    53.7 kHz  0  | fone/ssb-002.wav  = background voice\n"
+                         "    53.8 kHz  0  | fone/ssb-002.wav  = background voice\n");
+}
+
+TEST(TextCommand, NamesTheStationOfEverySlotAndSound) {
+    const std::string at = " --at 2026-12-08T06:13:13Z --seed 9";
+    const Ran json = run(zenka("text --freq 53.6 --json" + at), false);
+    EXPECT_NE(json.out.find("\"text\": \" VVV DE OJA"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find(", \"station\": {\"label\": \"OJA marker\", \"calls\": [\"OJA\"], "
+                            "\"service\": \"naval\", \"may_call\": false}}], \"sounds\": "),
+              std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("{\"kind\": \"clip\", \"path\": \"fone/fax-001.wav\", \"started\": "
+                            "true, \"station\": {\"label\": \"background facsimile\", \"calls\": "
+                            "[], \"service\": \"background\", \"may_call\": false}}]}"),
+              std::string::npos)
+        << json.out;
+    const Ran lines = run(zenka("text --freq 53.6" + at), false);
+    EXPECT_NE(lines.out.find(" ms\n  station OJA marker  service naval  calls OJA\n   VVV DE OJA"),
+              std::string::npos)
+        << lines.out;
+    EXPECT_NE(lines.out.find("\nclip  fone/fax-001.wav  station background facsimile  service "
+                             "background\n"),
+              std::string::npos)
+        << lines.out;
+    // A station drawn by chance says it may call: the operators' chat at 300 kHz and up.
+    const Ran chat = run(zenka("survey --from 100 --to 1000 --json" + at), false);
+    EXPECT_NE(chat.out.find("\"may_call\": true"), std::string::npos);
 }
 
 // The panel's fine step up from 999.9 kHz shows 1000.4 kHz; the commands take every
