@@ -24,6 +24,9 @@ struct PlayReport {
     std::array<std::uint32_t, Composition::kSlots> duration_ms{}; // 0: the channel stays silent
     std::vector<std::string> errors;                              // files that could not be written
     std::vector<int> meter; // the S-meter readings: each strength shown, in order
+    // Channel k's text as it is keyed: when each character starts, from the start of the
+    // channel (the moment play() returned); empty for a channel that stays silent.
+    std::array<std::vector<CharStart>, Composition::kSlots> chars{};
 };
 
 class Playout {

@@ -18,6 +18,7 @@ std::uint64_t units(int v) {
 void Keyer::start(const EmissionParams& params, const KeyerSetup& setup) {
     p = params;
     rx = setup;
+    timeline_.clear();
     // A spark transmitter is always heard through the narrow filter.
     if (p.spark) rx.filter = Filter::flt1;
     prop();
@@ -28,14 +29,20 @@ void Keyer::start(const EmissionParams& params, const KeyerSetup& setup) {
 void Keyer::key(std::string_view text) {
     text_size_ = text.substr(0, text.find('\0')).size();
     keyed_ = 0;
+    chars_.clear();
     letter(' ', dot_size);
     walk(text);
 }
 
-RenderResult Keyer::keyed_result() const {
+RenderResult Keyer::keyed_result() {
     RenderResult r{RenderResult::Outcome::Written, duration_ms(), {}, p.qsa};
     r.cut_short = out_.dropped() || (out_.full() && keyed_ < text_size_);
     r.keyed = r.cut_short ? keyed_ : text_size_;
+    const std::uint64_t rate = std::max(wavehdr.byte_rate, 1u);
+    for (const ByteStart& c : chars_) {
+        if (c.at >= r.keyed) break; // cut off at the file's limit
+        timeline_.push_back({c.at, static_cast<std::uint32_t>(c.byte * 1000 / rate)});
+    }
     return r;
 }
 
@@ -148,6 +155,7 @@ void Keyer::walk(std::string_view text) {
             load_params(ParamChange::Strength);
             break;
         default:
+            chars_.push_back({i, out_.written()});
             letter(c, dot_size);
         }
         if (!out_.dropped()) keyed_ = i + 1;
