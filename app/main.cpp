@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kCommands = {"key", "text", "render", "survey"};
+constexpr std::array<std::string_view, 5> kCommands = {"key", "text", "render", "survey", "next"};
 
 // "unknown command 'tetx'; did you mean 'text'? (zenka --help)", when the arguments name no
 // command; empty when they do.
@@ -49,6 +49,8 @@ int run(int argc, char** argv) {
     CLI::App* render = zenka::app::add_render_command(app, render_options);
     zenka::app::SurveyOptions survey_options;
     CLI::App* survey = zenka::app::add_survey_command(app, survey_options);
+    zenka::app::NextOptions next_options;
+    CLI::App* next = zenka::app::add_next_command(app, next_options);
 
     const std::vector<std::string> args = zenka::app::switch_arguments(argc, argv);
     std::vector<const char*> words;
@@ -82,6 +84,7 @@ int run(int argc, char** argv) {
     if (text->parsed()) return zenka::app::run_text(text_options);
     if (render->parsed()) return zenka::app::run_render(render_options);
     if (survey->parsed()) return zenka::app::run_survey(survey_options);
+    if (next->parsed()) return zenka::app::run_next(next_options);
     return zenka::app::run_panel(argv[0], panel_options);
 }
 

@@ -17,6 +17,7 @@
 #include "compose/settings.h"
 #include "compose/station_id.h"
 #include "platform/clock.h"
+#include "platform/random_source.h"
 
 #include <chrono>
 #include <cstdint>
@@ -30,8 +31,8 @@ namespace zenka {
 // seeds of a fresh random source for every frequency, as `zenka survey` takes them.
 struct OnAirQuery {
     ReceiverSettings settings;
-    std::uint32_t seed = 0;         // myrand's seed
-    std::uint32_t runtime_seed = 1; // the runtime rand's initial state
+    std::uint32_t seed = RandomSource{}.seed; // myrand's seed
+    std::uint32_t runtime_seed = 1;           // the runtime rand's initial state
 };
 
 // One thing heard at a frequency: a slot (channel >= 0) or a carrier or recording.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <regex>
@@ -233,6 +234,56 @@ TEST(HeadlessCommands, BadInputIsOneLineAndStatusTwo) {
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+} // namespace
+} // namespace zenka
+
+namespace zenka {
+namespace {
+
+TEST(NextCommand, ListsTheMinutesAStationComesOnTheAir) {
+    const std::string at = " --at 2026-12-08T10:20:30Z";
+    const Ran lines = run(zenka("next --freq 60 --hours 3" + at), false);
+    ASSERT_EQ(lines.status, 0) << lines.out;
+    for (const char* hour : {"10", "11", "12"})
+        EXPECT_NE(lines.out.find(std::string("2026-12-08T") + hour +
+                                 ":55:00.000Z    60.0 kHz  station MSF ts2  service time signal  "
+                                 "calls MSF\n"),
+                  std::string::npos)
+            << lines.out;
+    EXPECT_EQ(lines.out.find("T13:55"), std::string::npos) << "past the horizon";
+    // The first entry in JSON, the same station.
+    const Ran json = run(zenka("next --freq 60.0 --hours 1 --json" + at), false);
+    EXPECT_TRUE(json.out.starts_with(
+        "[\n{\"utc\": \"2026-12-08T10:45:00.000Z\", \"freq\": 600, \"station\": {\"label\": "
+        "\"RAJ spark\", \"calls\": [\"RAJ\"], \"service\": \"naval\", \"may_call\": false}},\n"))
+        << json.out;
+    EXPECT_TRUE(json.out.ends_with("}\n]\n")) << json.out;
+    // Over a part of the band: several frequencies, traffic drawn by chance as may call.
+    const Ran band = run(zenka("next --band --from 330 --to 340 --hours 0.5" + at), false);
+    ASSERT_EQ(band.status, 0) << band.out;
+    EXPECT_NE(band.out.find("may call\n"), std::string::npos) << band.out;
+    EXPECT_EQ(band.out.find(" 329.9 kHz"), std::string::npos);
+    EXPECT_EQ(band.out.find(" 340.1 kHz"), std::string::npos);
+    // A quiet frequency says so.
+    const Ran quiet = run(zenka("next --freq 1000.3 --hours 0.1" + at), false);
+    EXPECT_EQ(quiet.out, "nothing comes on the air at 1000.3 kHz within 6 minutes\n");
+}
+
+TEST(NextCommand, RefusesWhatItCannotAnswerInOneLine) {
+    for (const auto& [args, says] : std::vector<std::pair<std::string, std::string>>{
+             {"next", "give --freq KHZ or --band"},
+             {"next --freq 500 --band", "give --freq KHZ or --band"},
+             {"next --freq 500 --from 10", "--from and --to go with --band"},
+             {"next --band --from 600 --to 500", "--from lies above --to"},
+             {"next --freq 500 --hours 25", "--hours"},
+             {"next --freq 9.9", "--freq"}}) {
+        const Ran r = run(zenka(args));
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.out.find(says), std::string::npos) << args << ": " << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << args << ": " << r.out;
+    }
 }
 
 } // namespace

@@ -61,7 +61,7 @@ TEST(ManualPage, DescribesEveryLongOptionThatHelpPrints) {
     const std::string page = manual_text();
     ASSERT_GT(page.size(), 1000u) << "cannot read " << ZENKA_MANUAL;
     std::size_t checked = 0;
-    for (const std::string sub : {"", "key", "text", "render", "survey"}) {
+    for (const std::string sub : {"", "key", "text", "render", "survey", "next"}) {
         const Ran help = run(test::zenka(sub + " --help"), false);
         ASSERT_EQ(help.status, 0) << sub;
         const auto options = long_options(help.out);
@@ -156,7 +156,7 @@ bool names_range(const std::string& text, const std::string& low, const std::str
 TEST(ManualPage, GivesTheValuesRangesAndDefaultsThatHelpPrints) {
     const std::string page = manual_text();
     std::size_t defaults = 0, lists = 0, ranges = 0;
-    for (const std::string sub : {"", "key", "text", "render", "survey"}) {
+    for (const std::string sub : {"", "key", "text", "render", "survey", "next"}) {
         const std::string section = section_of(page, sub);
         ASSERT_FALSE(section.empty()) << sub;
         for (const HelpOption& o : help_options(run(test::zenka(sub + " --help"), false).out)) {
@@ -218,7 +218,7 @@ TEST(ManualPage, DescribesEverySubcommandAndTheEnvironment) {
     const std::string page = manual_text();
     const Ran help = run(test::zenka("--help"), false);
     ASSERT_EQ(help.status, 0);
-    for (const std::string sub : {"key", "text", "render", "survey"}) {
+    for (const std::string sub : {"key", "text", "render", "survey", "next"}) {
         EXPECT_TRUE(mentions(help.out, sub)) << help.out;
         EXPECT_TRUE(mentions(page, "zenka " + sub)) << sub;
     }
