@@ -54,4 +54,17 @@ struct CopyCheckOptions {
 CLI::App* add_copy_check_command(CLI::App& app, CopyCheckOptions& options);
 int run_copy_check(const CopyCheckOptions& options);
 
+// `zenka next --freq KHZ | --band [--from KHZ] [--to KHZ] [--hours N] [--json]`: the minutes
+// within the horizon at which a station comes on the air, and which.
+struct NextOptions {
+    WorldOptions world;
+    std::string freq;
+    bool band = false;
+    std::string from, to;
+    std::optional<double> hours;
+    bool json = false;
+};
+CLI::App* add_next_command(CLI::App& app, NextOptions& options);
+int run_next(const NextOptions& options);
+
 } // namespace zenka::app

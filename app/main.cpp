@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kCommands = {"key", "text", "render", "survey",
-                                                      "copy-check"};
+constexpr std::array<std::string_view, 6> kCommands = {"key",    "text", "render",
+                                                      "survey", "next", "copy-check"};
 
 // "unknown command 'tetx'; did you mean 'text'? (zenka --help)", when the arguments name no
 // command; empty when they do.
@@ -50,6 +50,8 @@ int run(int argc, char** argv) {
     CLI::App* render = zenka::app::add_render_command(app, render_options);
     zenka::app::SurveyOptions survey_options;
     CLI::App* survey = zenka::app::add_survey_command(app, survey_options);
+    zenka::app::NextOptions next_options;
+    CLI::App* next = zenka::app::add_next_command(app, next_options);
     zenka::app::CopyCheckOptions copy_check_options;
     CLI::App* copy_check = zenka::app::add_copy_check_command(app, copy_check_options);
 
@@ -85,6 +87,7 @@ int run(int argc, char** argv) {
     if (text->parsed()) return zenka::app::run_text(text_options);
     if (render->parsed()) return zenka::app::run_render(render_options);
     if (survey->parsed()) return zenka::app::run_survey(survey_options);
+    if (next->parsed()) return zenka::app::run_next(next_options);
     if (copy_check->parsed()) return zenka::app::run_copy_check(copy_check_options);
     return zenka::app::run_panel(argv[0], panel_options);
 }

@@ -3,7 +3,9 @@
 #include "headless_commands.h"
 #include "shell/retune_report.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace zenka::app {
 
@@ -23,7 +25,33 @@ CLI::App* add_survey_command(CLI::App& app, SurveyOptions& o) {
 
 namespace {
 
-// One line: frequency, number of slots, the start of each slot's text, the sounds.
+// The stations of a retune, each once in the order they come: "  = GKA (GKA); carrier ...".
+std::string stations(const RetuneReport& r) {
+    std::vector<const StationId*> seen;
+    const auto add = [&](const StationId& s) {
+        if (std::none_of(seen.begin(), seen.end(), [&](const StationId* o) { return *o == s; }))
+            seen.push_back(&s);
+    };
+    for (const SlotReport& s : r.slots)
+        add(s.station);
+    for (const SoundReport& s : r.sounds)
+        add(s.station);
+    std::string out;
+    for (const StationId* s : seen) {
+        out += (out.empty() ? "  = " : "; ") + s->label;
+        if (!s->calls.empty()) {
+            out += " (";
+            for (std::size_t i = 0; i < s->calls.size(); ++i)
+                out += (i ? " " : "") + s->calls[i];
+            out += ")";
+        }
+        if (s->by_chance) out += " may call";
+    }
+    return out;
+}
+
+// One line: frequency, number of slots, the start of each slot's text, the sounds, and the
+// stations they belong to.
 std::string line(const RetuneReport& r) {
     char head[48];
     std::snprintf(head, sizeof head, "%6d.%d kHz  %d", r.freq / 10, r.freq % 10, r.slots_closed);
@@ -36,7 +64,7 @@ std::string line(const RetuneReport& r) {
         else
             out += "  | " + s.path;
     }
-    return out + "\n";
+    return out + stations(r) + "\n";
 }
 
 } // namespace

@@ -1,28 +1,15 @@
 #include "band/dispatcher.h"
 
 #include "band/catalogue.h"
+#include "band/identity.h"
 #include "compose/air.h"
-
-#include <algorithm>
 
 namespace zenka {
 namespace {
 
-// Runs a rule and marks where its stations stand on the dial.
-void run(Air& a, const Rule& rule) {
-    const int first = a.open_slot;
-    rule.act(a);
-    const Frequencies::Nominal at = rule.freq.nominal(a.settings.freq);
-    for (int k = std::max(first, 0); k < std::min(a.open_slot, Air::kSlots); ++k) {
-        StationId& s = a.slot_station[static_cast<std::size_t>(k)];
-        s.freq = at.freq;
-        s.reach = at.reach;
-    }
-}
-
 void evaluate(Air& a, std::span<const Rule> rules) {
     for (const Rule& rule : rules)
-        if (rule.freq.contains(a.settings.freq)) run(a, rule);
+        if (rule.freq.contains(a.settings.freq)) run_rule(a, rule);
 }
 
 } // namespace

@@ -24,6 +24,11 @@ std::uint32_t Air::myrand() {
     return random.next(t);
 }
 
+void Air::mark_sounds(std::size_t from, const StationId& station) {
+    for (std::size_t i = from; i < out_.sounds.size(); ++i)
+        out_.sounds[i].station = station;
+}
+
 void Air::smetr() {
     out_.meter.push_back(qsa);
 }

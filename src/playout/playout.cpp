@@ -74,6 +74,7 @@ PlayReport Playout::play(const Composition& c) {
         if (channels_.timer(k) != 0) continue; // still busy with an earlier emission
         const RenderResult r = start_channel(k, c.slots[static_cast<std::size_t>(k)], c.settings);
         report.duration_ms[static_cast<std::size_t>(k)] = r.duration_ms;
+        if (r.duration_ms != 0) report.chars[static_cast<std::size_t>(k)] = keyer_.chars();
         if (r.outcome == RenderResult::Outcome::FileError)
             report.errors.push_back(channel_file(k).string() + ": " + r.error);
     }

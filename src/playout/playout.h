@@ -25,6 +25,9 @@ struct PlayReport {
     int neighbours = 0; // neighbours started
     std::vector<std::string> errors;                              // files that could not be written
     std::vector<int> meter; // the S-meter readings: each strength shown, in order
+    // Channel k's text as it is keyed: when each character starts, from the start of the
+    // channel (the moment play() returned); empty for a channel that stays silent.
+    std::array<std::vector<CharStart>, Composition::kSlots> chars{};
 };
 
 class Playout {

@@ -61,10 +61,12 @@ RetuneReport common(const Composition& c) {
                    unsigned{c.t.second}, unsigned{c.t.milliseconds});
     r.slots_closed = c.slots_closed;
     for (std::size_t k = 0; k < c.slots.size(); ++k)
-        r.slots.push_back({static_cast<int>(k), c.slots[k].params, 0, c.slots[k].text});
+        r.slots.push_back(
+            {static_cast<int>(k), c.slots[k].params, 0, c.slots[k].text, c.slots[k].station});
     for (const SoundRequest& s : c.sounds) {
         SoundReport sound;
         sound.started = s.started;
+        sound.station = s.station;
         if (s.kind == SoundRequest::Kind::Carrier) {
             sound.kind = SoundReport::Kind::Carrier;
             // A silent carrier's file reads back as strength 6.
@@ -114,6 +116,30 @@ std::string readable(std::string_view text) {
     return out;
 }
 
+std::string station_words(const StationId& s) {
+    std::string out = "station " + s.label;
+    if (s.service != Service::unknown) out += "  service " + std::string(service_name(s.service));
+    if (!s.calls.empty()) {
+        out += "  calls";
+        for (const std::string& call : s.calls)
+            out += " " + call;
+    }
+    return s.by_chance ? out + "  may call" : out;
+}
+
+std::string station_json(const StationId& s) {
+    std::string out = "{\"label\": ";
+    json_string(out, s.label);
+    out += ", \"calls\": [";
+    for (std::size_t i = 0; i < s.calls.size(); ++i) {
+        if (i) out += ", ";
+        json_string(out, s.calls[i]);
+    }
+    out += "], \"service\": ";
+    json_string(out, service_name(s.service));
+    return out + format(", \"may_call\": %s}", s.by_chance ? "true" : "false");
+}
+
 std::string to_json(const RetuneReport& r) {
     std::string out = format("{\"freq\": %d, \"utc\": \"%s\", \"send_call\": %d, \"slots\": [",
                              r.freq, r.utc.c_str(), r.slots_closed);
@@ -128,20 +154,21 @@ std::string to_json(const RetuneReport& r) {
                       "\"duration_ms\": %u, \"text\": ",
                       p.bw, p.hand, p.spark, p.spacing, s.duration_ms);
         json_text(out, s.text);
-        out += '}';
+        out += ", \"station\": " + station_json(s.station) + '}';
     }
     out += "], \"sounds\": [";
     for (std::size_t i = 0; i < r.sounds.size(); ++i) {
         const SoundReport& s = r.sounds[i];
         if (i) out += ", ";
         if (s.kind == SoundReport::Kind::Carrier) {
-            out += format("{\"kind\": \"carrier\", \"tone\": %d, \"qsa\": %d, \"started\": %s}",
+            out += format("{\"kind\": \"carrier\", \"tone\": %d, \"qsa\": %d, \"started\": %s",
                           s.tone, s.qsa, s.started ? "true" : "false");
         } else {
             out += "{\"kind\": \"clip\", \"path\": ";
             json_string(out, s.path);
-            out += format(", \"started\": %s}", s.started ? "true" : "false");
+            out += format(", \"started\": %s", s.started ? "true" : "false");
         }
+        out += ", \"station\": " + station_json(s.station) + '}';
     }
     out += "], \"neighbours\": [";
     for (std::size_t i = 0; i < r.neighbours.size(); ++i) {
@@ -166,14 +193,16 @@ std::string to_text(const RetuneReport& r) {
                       s.channel, p.spd, p.ton, p.qsa, p.rto, p._f1, p.sz, p.qrh, p.qsb);
         out += format("katokana %d bw %d hand %d spark %d spacing %d  %u ms\n", p.katokana, p.bw,
                       p.hand, p.spark, p.spacing, s.duration_ms);
+        out += "  " + station_words(s.station) + "\n";
         out += "  " + readable(s.text) + "\n";
     }
     for (const SoundReport& s : r.sounds) {
         if (s.kind == SoundReport::Kind::Carrier)
-            out += format("carrier  tone %d qsa %d%s\n", s.tone, s.qsa,
+            out += format("carrier  tone %d qsa %d%s  ", s.tone, s.qsa,
                           s.started ? "" : "  (not started: a carrier sounds)");
         else
-            out += "clip  " + s.path + "\n";
+            out += "clip  " + s.path + "  ";
+        out += station_words(s.station) + "\n";
     }
     return out;
 }

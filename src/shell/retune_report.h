@@ -20,6 +20,7 @@ struct SlotReport {
     EmissionParams params;
     std::uint32_t duration_ms = 0;
     std::string text;
+    StationId station;
 };
 
 struct SoundReport {
@@ -29,6 +30,7 @@ struct SoundReport {
     int qsa = 0;          // carrier: its strength step
     std::string path;     // clip: the recording's name, "fone/..."
     bool started = false; // a later carrier of the pass finds the first one sounding
+    StationId station;
 };
 
 // A station near the dial heard beside the channels.
@@ -63,6 +65,11 @@ void json_string(std::string& out, std::string_view s);
 std::string readable(std::string_view text);
 // The report as one JSON object.
 std::string to_json(const RetuneReport& r);
+// A station in words: "station coast_station_mf WMH/BALTIMORE  service maritime  calls WMH KFS",
+// with "  may call" for one drawn by chance.
+std::string station_words(const StationId& s);
+// A station as a JSON object: {"label": ..., "calls": [...], "service": ..., "may_call": ...}.
+std::string station_json(const StationId& s);
 // The report as lines of text.
 std::string to_text(const RetuneReport& r);
 

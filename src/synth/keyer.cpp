@@ -1,16 +1,12 @@
 #include "synth/keyer.h"
 
+#include "synth/in_band.h"
 #include "synth/morse_table.h"
 
 #include <algorithm>
 
 namespace zenka {
 namespace {
-
-constexpr unsigned char kSpeedSwitch = 0x01;
-constexpr unsigned char kToneSwitch = 0x02;
-constexpr unsigned char kStrengthSwitch = 0x03;
-constexpr unsigned char kTuning = 0x04;
 
 // A count of units that cannot go below zero.
 std::uint64_t units(int v) {
@@ -22,6 +18,7 @@ std::uint64_t units(int v) {
 void Keyer::start(const EmissionParams& params, const KeyerSetup& setup) {
     p = params;
     rx = setup;
+    timeline_.clear();
     // A spark transmitter is always heard through the narrow filter.
     if (p.spark) rx.filter = Filter::flt1;
     prop();
@@ -32,14 +29,20 @@ void Keyer::start(const EmissionParams& params, const KeyerSetup& setup) {
 void Keyer::key(std::string_view text) {
     text_size_ = text.substr(0, text.find('\0')).size();
     keyed_ = 0;
+    chars_.clear();
     letter(' ', dot_size);
     walk(text);
 }
 
-RenderResult Keyer::keyed_result() const {
+RenderResult Keyer::keyed_result() {
     RenderResult r{RenderResult::Outcome::Written, duration_ms(), {}, p.qsa};
     r.cut_short = out_.dropped() || (out_.full() && keyed_ < text_size_);
     r.keyed = r.cut_short ? keyed_ : text_size_;
+    const std::uint64_t rate = std::max(wavehdr.byte_rate, 1u);
+    for (const ByteStart& c : chars_) {
+        if (c.at >= r.keyed) break; // cut off at the file's limit
+        timeline_.push_back({c.at, static_cast<std::uint32_t>(c.byte * 1000 / rate)});
+    }
     return r;
 }
 
@@ -157,6 +160,7 @@ void Keyer::walk(std::string_view text) {
             load_params(ParamChange::Strength);
             break;
         default:
+            chars_.push_back({i, out_.written()});
             letter(c, dot_size);
         }
         if (!out_.dropped()) keyed_ = i + 1;
@@ -165,7 +169,7 @@ void Keyer::walk(std::string_view text) {
 
 void Keyer::letter(unsigned char ch, std::uint32_t n) {
     p.qsa = keyed_strength(p.qsa);
-    if (ch == kTuning) {
+    if (ch == kTuningChar) {
         tuning_flag = 1;
         dash(80 * n);
         return;

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zenka {
 
@@ -30,6 +31,15 @@ struct KeyerSetup {
     Filter filter = Filter::flt2; // audio filter
     int att = 0;                  // attenuator
     int channel = 1;              // audio channels written into the file header
+};
+
+// The moment a character of the text starts in the channel file: the byte of the text it is
+// (switches are no characters and have no entry) and the time from the start of the file.
+struct CharStart {
+    std::size_t at = 0;
+    std::uint32_t ms = 0;
+
+    friend bool operator==(const CharStart&, const CharStart&) = default;
 };
 
 struct RenderResult {
@@ -67,6 +77,12 @@ class Keyer {
     RenderResult measure(std::string_view text, const EmissionParams& params,
                          const KeyerSetup& setup);
 
+    // When each character of the last render or measure starts, in the order keyed, with the
+    // speed and tone the in-band switches set and hand keying as drawn; the characters cut off
+    // at the file's limit have none. Empty after a render that wrote nothing. A front end shows
+    // the text in step with the sound from it.
+    const std::vector<CharStart>& chars() const { return timeline_; }
+
     // Derives dot_size (and the final tone) from spd, ton, sampling and filter.
     void load_params(ParamChange change);
 
@@ -94,7 +110,8 @@ class Keyer {
     void key(std::string_view text);
     std::uint32_t duration_ms() const;
     // The result of a render that has keyed its text into out_.
-    RenderResult keyed_result() const;
+    // Also makes the timeline of its characters.
+    RenderResult keyed_result();
     void prop();
     void walk(std::string_view text);
 
@@ -120,6 +137,12 @@ class Keyer {
     SampleSink out_;
     std::size_t text_size_ = 0; // bytes of the text up to its first zero byte
     std::size_t keyed_ = 0;     // of them keyed in full
+    struct ByteStart {
+        std::size_t at;
+        std::uint64_t byte; // of the file's data
+    };
+    std::vector<ByteStart> chars_;    // where each character keyed starts
+    std::vector<CharStart> timeline_; // the same in milliseconds, of what was kept
 };
 
 } // namespace zenka

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <regex>
@@ -76,13 +77,16 @@ TEST(TextCommand, ReadableLinesAndSounds) {
     ASSERT_EQ(r.status, 0);
     const std::regex expected(
         "540\\.0 kHz  2026-12-08T23:00:00\\.000Z  0 slots\n"
-        "carrier  tone 1[01][0-9][0-9] qsa [2-5]\n"
-        "carrier  tone 1[3-8][0-9][0-9] qsa [01]  \\(not started: a carrier sounds\\)\n");
+        "carrier  tone 1[01][0-9][0-9] qsa [2-5]  station carrier medium-wave broadcaster  "
+        "service background\n"
+        "carrier  tone 1[3-8][0-9][0-9] qsa [01]  \\(not started: a carrier sounds\\)  station "
+        "carrier medium-wave broadcaster  service background\n");
     EXPECT_TRUE(std::regex_match(r.out, expected)) << r.out;
     // The first carrier of the pass is the one heard, in both forms of the report.
     const std::regex started("\"kind\": \"carrier\", \"tone\": [0-9]+, \"qsa\": [0-9], "
-                             "\"started\": true\\}, \\{\"kind\": \"carrier\", "
-                             "\"tone\": [0-9]+, \"qsa\": [0-9], \"started\": false\\}");
+                             "\"started\": true, \"station\": \\{[^}]*\\}\\}, \\{\"kind\": "
+                             "\"carrier\", \"tone\": [0-9]+, \"qsa\": [0-9], \"started\": false, "
+                             "\"station\": \\{[^}]*\\}\\}");
     const Ran json = run(zenka("text --freq 540 --at 2026-12-08T23:00:00Z --json"), false);
     EXPECT_TRUE(std::regex_search(json.out, started)) << json.out;
     const Ran survey =
@@ -175,9 +179,35 @@ TEST(SurveyCommand, AgreesWithTextFrequencyByFrequency) {
 
     const Ran lines = run(zenka("survey --from 53.6 --to 53.9" + at), false);
     EXPECT_EQ(lines.out, "    53.6 kHz  1  |  VVV DE OJA OJA OJA            VVV VVV VVV DE OJA OJA "
-                         "OJA     | fone/fax-001.wav\n"
-                         "    53.7 kHz  0  | fone/ssb-002.wav\n"
-                         "    53.8 kHz  0  | fone/ssb-002.wav\n");
+                         "OJA     | fone/fax-001.wav  = OJA marker (OJA); background facsimile\n"
+                         "    53.7 kHz  0  | fone/ssb-002.wav  = background voice\n"
+                         "    53.8 kHz  0  | fone/ssb-002.wav  = background voice\n");
+}
+
+TEST(TextCommand, NamesTheStationOfEverySlotAndSound) {
+    const std::string at = " --at 2026-12-08T06:13:13Z --seed 9";
+    const Ran json = run(zenka("text --freq 53.6 --json" + at), false);
+    EXPECT_NE(json.out.find("\"text\": \" VVV DE OJA"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find(", \"station\": {\"label\": \"OJA marker\", \"calls\": [\"OJA\"], "
+                            "\"service\": \"naval\", \"may_call\": false}}], \"sounds\": "),
+              std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("{\"kind\": \"clip\", \"path\": \"fone/fax-001.wav\", \"started\": "
+                            "true, \"station\": {\"label\": \"background facsimile\", \"calls\": "
+                            "[], \"service\": \"background\", \"may_call\": false}}]}"),
+              std::string::npos)
+        << json.out;
+    const Ran lines = run(zenka("text --freq 53.6" + at), false);
+    EXPECT_NE(lines.out.find(" ms\n  station OJA marker  service naval  calls OJA\n   VVV DE OJA"),
+              std::string::npos)
+        << lines.out;
+    EXPECT_NE(lines.out.find("\nclip  fone/fax-001.wav  station background facsimile  service "
+                             "background\n"),
+              std::string::npos)
+        << lines.out;
+    // A station drawn by chance says it may call: the operators' chat at 300 kHz and up.
+    const Ran chat = run(zenka("survey --from 100 --to 1000 --json" + at), false);
+    EXPECT_NE(chat.out.find("\"may_call\": true"), std::string::npos);
 }
 
 // The panel's fine step up from 999.9 kHz shows 1000.4 kHz; the commands take every
@@ -231,6 +261,56 @@ TEST(HeadlessCommands, BadInputIsOneLineAndStatusTwo) {
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+} // namespace
+} // namespace zenka
+
+namespace zenka {
+namespace {
+
+TEST(NextCommand, ListsTheMinutesAStationComesOnTheAir) {
+    const std::string at = " --at 2026-12-08T10:20:30Z";
+    const Ran lines = run(zenka("next --freq 60 --hours 3" + at), false);
+    ASSERT_EQ(lines.status, 0) << lines.out;
+    for (const char* hour : {"10", "11", "12"})
+        EXPECT_NE(lines.out.find(std::string("2026-12-08T") + hour +
+                                 ":55:00.000Z    60.0 kHz  station MSF ts2  service time signal  "
+                                 "calls MSF\n"),
+                  std::string::npos)
+            << lines.out;
+    EXPECT_EQ(lines.out.find("T13:55"), std::string::npos) << "past the horizon";
+    // The first entry in JSON, the same station.
+    const Ran json = run(zenka("next --freq 60.0 --hours 1 --json" + at), false);
+    EXPECT_TRUE(json.out.starts_with(
+        "[\n{\"utc\": \"2026-12-08T10:45:00.000Z\", \"freq\": 600, \"station\": {\"label\": "
+        "\"RAJ spark\", \"calls\": [\"RAJ\"], \"service\": \"naval\", \"may_call\": false}},\n"))
+        << json.out;
+    EXPECT_TRUE(json.out.ends_with("}\n]\n")) << json.out;
+    // Over a part of the band: several frequencies, traffic drawn by chance as may call.
+    const Ran band = run(zenka("next --band --from 330 --to 340 --hours 0.5" + at), false);
+    ASSERT_EQ(band.status, 0) << band.out;
+    EXPECT_NE(band.out.find("may call\n"), std::string::npos) << band.out;
+    EXPECT_EQ(band.out.find(" 329.9 kHz"), std::string::npos);
+    EXPECT_EQ(band.out.find(" 340.1 kHz"), std::string::npos);
+    // A quiet frequency says so.
+    const Ran quiet = run(zenka("next --freq 1000.3 --hours 0.1" + at), false);
+    EXPECT_EQ(quiet.out, "nothing comes on the air at 1000.3 kHz within 6 minutes\n");
+}
+
+TEST(NextCommand, RefusesWhatItCannotAnswerInOneLine) {
+    for (const auto& [args, says] : std::vector<std::pair<std::string, std::string>>{
+             {"next", "give --freq KHZ or --band"},
+             {"next --freq 500 --band", "give --freq KHZ or --band"},
+             {"next --freq 500 --from 10", "--from and --to go with --band"},
+             {"next --band --from 600 --to 500", "--from lies above --to"},
+             {"next --freq 500 --hours 25", "--hours"},
+             {"next --freq 9.9", "--freq"}}) {
+        const Ran r = run(zenka(args));
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.out.find(says), std::string::npos) << args << ": " << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << args << ": " << r.out;
+    }
 }
 
 } // namespace

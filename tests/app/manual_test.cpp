@@ -242,7 +242,7 @@ TEST(ManualPage, DescribesEverySubcommandAndTheEnvironment) {
     const Ran help = run(test::zenka("--help"), false);
     ASSERT_EQ(help.status, 0);
     const std::vector<std::string> subs = subcommands();
-    for (const std::string known : {"key", "text", "render", "survey"})
+    for (const std::string known : {"key", "text", "render", "survey", "next"})
         EXPECT_NE(std::find(subs.begin(), subs.end(), known), subs.end()) << known;
     for (const std::string& sub : subs) {
         EXPECT_TRUE(mentions(help.out, sub)) << help.out;

@@ -46,7 +46,7 @@ struct Slot {
 // no quotes or escapes.
 std::vector<Slot> slots_of(const std::string& json) {
     static const std::regex slot(
-        R"re(\{"channel": (\d), "spd": (\d+), "ton": \d+, "qsa": \d+, "rto": (\d+), "f1": (\d+), "sz": (\d+), "qrh": (\d+), "qsb": (\d+), "katokana": (\d+), "bw": \d+, "hand": (\d+), "spark": (\d+), "spacing": (\d+), "duration_ms": (\d+), "text": "((?:[^"\\]|\\u[0-9a-f]{4})*)"\})re");
+        R"re(\{"channel": (\d), "spd": (\d+), "ton": \d+, "qsa": \d+, "rto": (\d+), "f1": (\d+), "sz": (\d+), "qrh": (\d+), "qsb": (\d+), "katokana": (\d+), "bw": \d+, "hand": (\d+), "spark": (\d+), "spacing": (\d+), "duration_ms": (\d+), "text": "((?:[^"\\]|\\u[0-9a-f]{4})*)", "station": )re");
     std::vector<Slot> out;
     for (auto it = std::sregex_iterator(json.begin(), json.end(), slot);
          it != std::sregex_iterator(); ++it) {

@@ -366,3 +366,77 @@ TEST_F(Keyer, ATextPastTheFileLimitIsCutShortAtTheLongestBeginningThatFits) {
 
 } // namespace
 } // namespace zenka
+
+namespace zenka {
+namespace {
+
+// Where the key goes down in a channel file: the first sample of a mark after at least one
+// tone cycle (8 samples) of silence. A mark cycle may cross the middle level, a gap never
+// leaves it.
+std::vector<std::size_t> key_downs(const test::Bytes& samples) {
+    std::vector<std::size_t> out;
+    std::size_t quiet = 8;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (samples[i] == kSilence) {
+            ++quiet;
+            continue;
+        }
+        if (quiet >= 8) out.push_back(i);
+        quiet = 0;
+    }
+    return out;
+}
+
+TEST_F(Keyer, TheTimelineOfTheCharactersIsWhereTheirKeyGoesDown) {
+    // Hand keying draws every element's length; a speed switch, a tone switch and a run of
+    // spaces change the timing within the text.
+    p.hand = 1;
+    const std::string text = "CQ DE\x01\x0C W1AW    \x02\xF4\x01K";
+    const RenderResult r = render(text);
+    ASSERT_EQ(r.outcome, RenderResult::Outcome::Written);
+    // Every byte but the switches' is a character, in order.
+    std::vector<std::size_t> at;
+    const std::vector<CharStart> chars = keyer.chars();
+    for (const CharStart& c : chars)
+        at.push_back(c.at);
+    EXPECT_EQ(at, (std::vector<std::size_t>{0, 1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 19}));
+
+    const test::Bytes sound = samples();
+    const std::vector<std::size_t> downs = key_downs(sound);
+    const std::size_t per_ms = keyer.wavehdr.byte_rate / 1000; // 8 samples a millisecond
+    ASSERT_EQ(per_ms, 8u);
+    // The elements of each letter: C -.-. Q --.- D -.. E . W .-- 1 .---- A .- K -.-
+    const std::string elements = "44 31 3523    3";
+    std::size_t d = 0;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const std::size_t from = chars[i].ms * per_ms;
+        const std::size_t to = i + 1 < chars.size() ? chars[i + 1].ms * per_ms : sound.size();
+        std::size_t count = 0;
+        for (; d < downs.size() && downs[d] < to; ++d, ++count) {
+            EXPECT_GE(downs[d], from) << "character " << i;
+            // A letter starts with its key going down, within the millisecond the timeline
+            // rounds to (and a cycle that starts at the middle level).
+            if (count == 0) {
+                EXPECT_LE(downs[d], from + per_ms + 1) << "character " << i;
+            }
+        }
+        EXPECT_EQ(count, static_cast<std::size_t>(elements[i] == ' ' ? 0 : elements[i] - '0'))
+            << "character " << i << " '" << text[chars[i].at] << "'";
+    }
+    EXPECT_EQ(d, downs.size());
+    EXPECT_LT(chars.back().ms, r.duration_ms);
+
+    // Measuring gives the timeline of a render with the same draws.
+    p.hand = 0;
+    render(text);
+    const std::vector<CharStart> rendered = keyer.chars();
+    keyer.measure(text, p, rx);
+    EXPECT_EQ(keyer.chars(), rendered);
+    // Nothing keyed, no timeline.
+    rx.att = 1, p.qsa = 0;
+    EXPECT_EQ(render(text).outcome, RenderResult::Outcome::Suppressed);
+    EXPECT_TRUE(keyer.chars().empty());
+}
+
+} // namespace
+} // namespace zenka
