@@ -24,7 +24,8 @@ namespace zenka {
 class Air;
 struct Rule;
 
-// Runs one rule of the catalogue and marks what it closes and asks for as its station's.
+// Runs one rule of the catalogue and marks what it closes and asks for as its station's,
+// each slot with where its station stands on the dial.
 void run_rule(Air& a, const Rule& rule);
 
 // Marks the slots from `first_slot` and the sounds from `first_sound` on as those of

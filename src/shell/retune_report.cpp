@@ -79,7 +79,7 @@ RetuneReport common(const Composition& c) {
     }
     for (const Neighbour& n : c.neighbours)
         r.neighbours.push_back({n.freq, n.offset_hz, n.pitch_hz, 20.0 * std::log10(n.level),
-                                n.slot.params, n.slot.text});
+                                n.slot.params, n.slot.text, n.slot.station});
     return r;
 }
 
@@ -179,7 +179,7 @@ std::string to_json(const RetuneReport& r) {
                       n.freq, n.offset_hz, n.pitch_hz, n.level_db, n.params.spd, n.params.ton,
                       n.params.qsa);
         json_text(out, n.text);
-        out += '}';
+        out += ", \"station\": " + station_json(n.station) + '}';
     }
     return out + "]}";
 }

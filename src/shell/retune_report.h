@@ -41,6 +41,7 @@ struct NeighbourReport {
     double level_db = 0;  // its mark through the filter, against the strongest in the pass band
     EmissionParams params;
     std::string text;
+    StationId station;
 };
 
 struct RetuneReport {

@@ -194,7 +194,7 @@ TEST(TextCommand, NamesTheStationOfEverySlotAndSound) {
         << json.out;
     EXPECT_NE(json.out.find("{\"kind\": \"clip\", \"path\": \"fone/fax-001.wav\", \"started\": "
                             "true, \"station\": {\"label\": \"background facsimile\", \"calls\": "
-                            "[], \"service\": \"background\", \"may_call\": false}}]}"),
+                            "[], \"service\": \"background\", \"may_call\": false}}], \"neighbours\": "),
               std::string::npos)
         << json.out;
     const Ran lines = run(zenka("text --freq 53.6" + at), false);
