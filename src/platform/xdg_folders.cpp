@@ -1,6 +1,7 @@
 #include "platform/xdg_folders.h"
 
 #include "platform/kept_file.h"
+#include "platform/text_lines.h"
 
 #include <cstdlib>
 
@@ -11,14 +12,6 @@ namespace fs = std::filesystem;
 
 // user-dirs.dirs is a few lines; anything larger is not one.
 constexpr std::size_t kDirsLimit = 64 * 1024;
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
 
 // The text between the quotes of `value` ("...") with its escapes undone.
 std::optional<std::string> unquoted(std::string_view value) {
@@ -81,9 +74,7 @@ std::optional<fs::path> user_dir(std::string_view dirs_text, std::string_view ke
                                  const fs::path& home) {
     std::optional<fs::path> found;
     while (!dirs_text.empty()) {
-        const std::size_t end = std::min(dirs_text.find('\n'), dirs_text.size());
-        const std::string_view line = trimmed(dirs_text.substr(0, end));
-        dirs_text.remove_prefix(std::min(end + 1, dirs_text.size()));
+        const std::string_view line = trimmed(next_line(dirs_text));
         if (!line.starts_with(key)) continue;
         std::string_view rest = trimmed(line.substr(key.size()));
         if (rest.empty() || rest.front() != '=') continue;

@@ -9,6 +9,7 @@
 #include "platform/sound/sdl_sound.h"
 #include "shell/receiver.h"
 #include "shell/recording.h"
+#include "shell/timer_recordings.h"
 #include "support/small_tmpfs.h"
 #include "support/temp_folder.h"
 
@@ -382,6 +383,35 @@ TEST(Recorder, TheDeviceOutputRecordsWhatItsCallbackPlays) {
         loudest = peak(r.samples);
     }
     EXPECT_GT(loudest, 100); // the band noise
+}
+
+TEST(TimerRecording, RecordsItsMinutesAtItsTimeAndTunesBack) {
+    test::TempFolder folder;
+    Session s(folder / "heard.wav", "2026-12-09T06:12:57Z");
+    s.tune(4800);
+    TimerRecordings timers(s.clock, s.rx, s.recording, folder / "timers.txt", folder / "rec");
+    ASSERT_EQ(timers.load(), "");
+    ASSERT_EQ(timers.add(5000, *parse_utc("2026-12-09T06:13:00Z"), 1), "");
+    std::optional<std::uint64_t> from;
+    std::optional<std::uint64_t> to;
+    for (int second = 0; second < 66; ++second) {
+        timers.tick();
+        const bool recording = s.recording.status().recording;
+        if (recording && !from) from = s.out.position();
+        if (!recording && from && !to) to = s.out.position();
+        // At 500.0 kHz exactly while the timer runs.
+        EXPECT_EQ(s.rx.settings.freq, recording ? 5000 : 4800) << second;
+        s.out.advance(1000ms);
+        s.clock.advance(1000ms);
+    }
+    ASSERT_TRUE(from && to);
+    EXPECT_EQ(*from, 3u * 48000); // 06:13:00, three seconds in
+    EXPECT_EQ(*to - *from, 60u * 48000);
+    const fs::path file = folder / "rec" / "Zenka 500.0 kHz 2026-12-09 0613Z.wav";
+    EXPECT_EQ(read_shorts(file).samples.size(), 60u * 48000);
+    ASSERT_EQ(timers.list().size(), 1u);
+    EXPECT_EQ(timers.list()[0].state, TimerRecording::State::done);
+    EXPECT_EQ(timers.list()[0].note, file.string());
 }
 
 } // namespace
