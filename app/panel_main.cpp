@@ -4,9 +4,11 @@
 #include "panel/panel.h"
 #include "platform/clock.h"
 #include "platform/private_folder.h"
+#include "platform/settings_file.h"
 #include "platform/sound/sdl_sound.h"
 #include "platform/termination_signals.h"
 #include "platform/work_folder.h"
+#include "platform/xdg_folders.h"
 #include "shell/receiver.h"
 #include "user_input.h"
 #include "world_options.h"
@@ -139,6 +141,9 @@ void add_panel_options(CLI::App& app, PanelOptions& options) {
     app.add_flag("--plain-audio", options.plain_audio,
                  "Start with plain audio: the channel files and noise as they are, without the "
                  "receiver's shaping (also in the panel's context menu)");
+    app.add_flag("--reset-settings", options.reset_settings,
+                 "Start afresh: the band window's settings file is moved aside (kept, not "
+                 "deleted), and where it went is said");
 }
 
 namespace {
@@ -154,14 +159,30 @@ int run_receiver(const char* argv0, const PanelOptions& options,
 
     const InstanceLock lock;
     if (lock.busy()) {
-        // That one is the receiver.
-        std::fputs("zenka: another receiver is already running\n", stderr);
+        // That one is the receiver, and its settings are left to it.
+        std::fputs(options.reset_settings
+                       ? "zenka: another receiver is already running; the settings are not reset\n"
+                       : "zenka: another receiver is already running\n",
+                   stderr);
         return 0;
     }
     if (!lock.error().empty())
         std::fprintf(stderr, "zenka: %s; not checking for another receiver\n",
                      printable(lock.error()).c_str());
     if (TerminationSignals::caught() != 0) return 1;
+
+    // The settings file before Qt reads it: moved aside on request, or when it
+    // is damaged or hostile.
+    const SystemClock wall;
+    const std::filesystem::path settings = settings_file(XdgEnvironment::from_process());
+    if (options.reset_settings) {
+        const SettingsReset reset = reset_settings_file(settings, wall);
+        std::fprintf(stderr, "zenka: %s\n", printable(reset.message).c_str());
+        if (!reset.ok) return 1;
+    } else if (const SettingsCheck check = check_settings_file(settings, wall);
+               !check.message.empty()) {
+        std::fprintf(stderr, "zenka: %s\n", printable(check.message).c_str());
+    }
 
     int qt_argc = 1;
     std::string name = argv0 != nullptr ? argv0 : "zenka";

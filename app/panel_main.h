@@ -11,6 +11,7 @@ struct PanelOptions {
     std::string at;           // start the clock at this UTC time instead of now
     bool debug_log = false;   // append diagnostic records to RX_LOG.TXT in the current folder
     bool plain_audio = false; // start without the receiver's shaping of the sound
+    bool reset_settings = false; // move the settings file aside and start afresh
 };
 
 // The panel's own options on the top-level command.

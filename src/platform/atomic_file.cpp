@@ -1,6 +1,7 @@
 #include "platform/atomic_file.h"
 
 #include "platform/left_behind.h"
+#include "platform/rename_new.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -156,7 +157,28 @@ bool AtomicFile::open(const fs::path& target) {
     return fail("cannot create a file in " + folder.string());
 }
 
-bool AtomicFile::commit() {
+namespace {
+
+// Renames `from` to `target`, or when that is taken to the first free name
+// after it, NAME (2).EXT, NAME (3).EXT ... (after NAME (4).EXT for a target
+// NAME (4).EXT); the name taken goes into `target`. 0 or the errno of the failure.
+int rename_to_free_name(const fs::path& from, fs::path& target) {
+    constexpr int kNames = 1000;
+    const auto [base, first] = unnumbered(target);
+    for (int n = first; n < first + kNames; ++n) {
+        const fs::path name = numbered(base, n);
+        const int failure = rename_new(from, name);
+        if (failure != EEXIST) {
+            if (failure == 0) target = name;
+            return failure;
+        }
+    }
+    return EEXIST;
+}
+
+} // namespace
+
+bool AtomicFile::commit(Replace replace) {
     if (fd_ < 0) {
         errno = EBADF;
         return fail("not open");
@@ -168,16 +190,32 @@ bool AtomicFile::commit() {
     if (!direct_ && ::fsync(fd_) != 0) ok = fail("cannot write");
     if (::close(fd_) != 0 && ok) ok = fail("cannot write");
     fd_ = -1;
-    if (ok && !direct_ && ::rename(writing_.c_str(), target_.c_str()) != 0)
+    if (direct_) {
+        writing_.clear();
+        return ok;
+    }
+    if (replace == Replace::never) {
+        // What was written is never removed: when it cannot be named, it stays
+        // under its own name, with the mode of a finished file, so that no
+        // sweep takes it for a dead writer's.
+        if (const int failure = ok ? rename_to_free_name(writing_, target_) : 0; failure != 0) {
+            errno = failure;
+            ok = fail("cannot name it");
+        }
+        if (!ok) {
+            error_ += "; what was written is kept as " + writing_.string();
+            writing_.clear();
+            return false;
+        }
+    } else if (ok && ::rename(writing_.c_str(), target_.c_str()) != 0) {
         ok = fail("cannot replace");
-    // The new name on disk too, as far as the file system lets a folder be synced.
-    if (ok && !direct_)
-        if (const sound::UniqueFd dir = sound::open_folder(writing_.parent_path()))
-            ::fsync(dir.get());
+    }
     if (!ok) {
         discard();
         return false;
     }
+    // The new name on disk too, as far as the file system lets a folder be synced.
+    if (const sound::UniqueFd dir = sound::open_folder(writing_.parent_path())) ::fsync(dir.get());
     writing_.clear();
     return true;
 }

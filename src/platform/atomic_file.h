@@ -35,9 +35,19 @@ class AtomicFile {
     // True when the target is a device written in place.
     bool direct() const { return direct_; }
 
+    // What commit() does when the target's name is taken.
+    enum class Replace {
+        existing, // the file takes its place
+        never,    // the file takes the first free name of NAME (2).EXT, NAME (3).EXT ...
+    };
+
     // Syncs, closes and puts the file at the target. On failure the temporary
-    // file is removed and the target is as it was.
-    bool commit();
+    // file is removed and the target is as it was; with Replace::never, a file
+    // complete but not renamed stays where it was written, and error() names it.
+    bool commit(Replace replace = Replace::existing);
+    // Where the file went (or is to go): the target, or with Replace::never the
+    // free name it took.
+    const std::filesystem::path& target() const { return target_; }
     // Closes and removes the temporary file; the target stays as it was.
     void discard();
 

@@ -22,6 +22,11 @@ class SilentOutput : public SoundOutput {
     void stop_noise() override {}
     void set_receiver(const ReceiverSound&) override {}
     void set_plain_audio(bool) override {}
+    std::string start_recording(const std::filesystem::path&, RecordingFormat) override {
+        return "there is no sound output to record";
+    }
+    RecordingStatus stop_recording() override { return {}; }
+    RecordingStatus recording() const override { return {}; }
 };
 
 } // namespace zenka

@@ -4,8 +4,10 @@
 // may come from the user-interface thread and from the channel watchers at once.
 
 #include "platform/channel_sound.h"
+#include "platform/recording_status.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace zenka {
@@ -57,6 +59,18 @@ class SoundOutput {
     // without the receiver's shaping, fading, filter or AGC, and without the
     // neighbours.
     virtual void set_plain_audio(bool plain) = 0;
+
+    // Records what the listener hears, the final mix at 48 kHz, from the next
+    // block on and across every retune, into a new file at `file` (or, when that
+    // name is taken, "NAME (2).EXT" ...), written beside it and put in place when
+    // the recording stops. Empty, or why it cannot start, in one line.
+    virtual std::string start_recording(const std::filesystem::path& file,
+                                        RecordingFormat format) = 0;
+    // Stops and completes the recording; harmless when none runs.
+    virtual RecordingStatus stop_recording() = 0;
+    // The recording running or the last one: its file, length and size, and
+    // why it stopped when it stopped by itself (a full disk).
+    virtual RecordingStatus recording() const = 0;
 };
 
 } // namespace zenka

@@ -2,6 +2,7 @@
 // written in place, everything else refused, and nothing left behind.
 
 #include "platform/atomic_file.h"
+#include "platform/rename_new.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -272,6 +273,59 @@ TEST(AtomicFile, TheTemporaryFileIsPrivateAndLockedWhileItIsWritten) {
     ASSERT_GE(other, 0);
     EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
     ::close(other);
+}
+
+TEST(AtomicFile, ANewFileTakesTheFirstFreeNameAndReplacesNothing) {
+    test::TempFolder folder;
+    const fs::path target = folder / "Zenka 500.0 kHz.wav";
+    write_text(target, "first");
+    write_text(folder / "Zenka 500.0 kHz (2).wav", "second");
+    AtomicFile f;
+    ASSERT_TRUE(f.open(target)) << f.error();
+    ASSERT_TRUE(write_all(f, "third"));
+    ASSERT_TRUE(f.commit(AtomicFile::Replace::never)) << f.error();
+    EXPECT_EQ(f.target(), folder / "Zenka 500.0 kHz (3).wav");
+    EXPECT_EQ(test::read_text(target), "first");
+    EXPECT_EQ(test::read_text(folder / "Zenka 500.0 kHz (2).wav"), "second");
+    EXPECT_EQ(test::read_text(folder / "Zenka 500.0 kHz (3).wav"), "third");
+    EXPECT_EQ(names_in(folder.path()).size(), 3u);
+    // A numbered name taken goes on counting from its number.
+    AtomicFile h;
+    ASSERT_TRUE(h.open(folder / "Zenka 500.0 kHz (2).wav"));
+    ASSERT_TRUE(h.commit(AtomicFile::Replace::never));
+    EXPECT_EQ(h.target(), folder / "Zenka 500.0 kHz (4).wav");
+    EXPECT_EQ(numbered(folder / "a.b.wav", 12), folder / "a.b (12).wav");
+    for (const char* plain : {"a.wav", "a (1).wav", "a (02).wav", "a (x).wav", "a ().wav", "(3)"})
+        EXPECT_EQ(unnumbered(folder / plain), std::make_pair(folder / plain, 1)) << plain;
+    EXPECT_EQ(unnumbered(folder / "a b (17).flac"), std::make_pair(folder / "a b.flac", 17));
+    // A link at the name counts as taken, and stays.
+    fs::create_symlink("nowhere", folder / "b.wav");
+    AtomicFile g;
+    ASSERT_TRUE(g.open(folder / "b.wav"));
+    ASSERT_TRUE(g.commit(AtomicFile::Replace::never));
+    EXPECT_EQ(g.target(), folder / "b (2).wav");
+    EXPECT_TRUE(fs::is_symlink(folder / "b.wav"));
+}
+
+TEST(AtomicFile, ANewFileThatCannotBeNamedIsKeptWhereItWasWritten) {
+    test::TempFolder folder;
+    AtomicFile f;
+    ASSERT_TRUE(f.open(folder / "take.wav"));
+    ASSERT_TRUE(write_all(f, "recorded"));
+    const fs::path written = f.writing();
+    // Its folder goes away under it: no name can be given there.
+    fs::create_directory(folder / "sub");
+    AtomicFile g;
+    ASSERT_TRUE(g.open(folder / "sub" / "take.wav"));
+    ASSERT_TRUE(write_all(g, "recorded"));
+    const fs::path hidden = g.writing();
+    fs::rename(folder / "sub", folder / "moved");
+    EXPECT_FALSE(g.commit(AtomicFile::Replace::never));
+    EXPECT_NE(g.error().find("what was written is kept as " + hidden.string()), std::string::npos)
+        << g.error();
+    EXPECT_EQ(test::read_text(folder / "moved" / hidden.filename()), "recorded");
+    ASSERT_TRUE(f.commit(AtomicFile::Replace::never));
+    EXPECT_FALSE(fs::exists(written));
 }
 
 } // namespace

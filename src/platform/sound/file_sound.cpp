@@ -68,6 +68,8 @@ void FileSound::advance_samples(std::uint64_t samples) {
         mixer_.load();
         mixer_.feed();
         mixer_.mix(std::span<float>(block.data(), n));
+        recorder_.tap(std::span<const float>(block.data(), n));
+        recorder_.drain();
         errno = 0;
         if (sf_write_float(file_.get(), block.data(), static_cast<sf_count_t>(n)) !=
             static_cast<sf_count_t>(n)) {

@@ -5,9 +5,11 @@
 // Time stands still between calls to advance(), which renders that much of the
 // mix at once on the calling thread; every other call takes effect at the
 // current end of the output. No threads of its own: the same calls give the
-// same file every time.
+// same file every time. A recording taps the same mix and is written after
+// every block, on the thread that advances.
 
 #include "platform/sound/mixer.h"
+#include "platform/sound/recorder.h"
 #include "platform/sound_output.h"
 
 #include <chrono>
@@ -67,6 +69,12 @@ class FileSound final : public SoundOutput {
     void stop_noise() override { mixer_.stop_noise(); }
     void set_receiver(const ReceiverSound& r) override { mixer_.set_receiver(r); }
     void set_plain_audio(bool plain) override { mixer_.set_plain(plain); }
+    std::string start_recording(const std::filesystem::path& file,
+                                RecordingFormat format) override {
+        return recorder_.start(file, format);
+    }
+    RecordingStatus stop_recording() override { return recorder_.stop(); }
+    RecordingStatus recording() const override { return recorder_.status(); }
 
     // Renders the next `span` (48 samples per millisecond) of the mix.
     void advance(std::chrono::milliseconds span);
@@ -90,6 +98,7 @@ class FileSound final : public SoundOutput {
     };
 
     Mixer mixer_;
+    Recorder recorder_{Recorder::Writer::caller};
     mutable std::mutex rendering_;
     std::unique_ptr<sf_private_tag, Closer> file_;
     std::uint64_t position_ = 0;

@@ -96,4 +96,35 @@ void NullSound::stop_noise() {
     note("stop_noise");
 }
 
+std::string NullSound::start_recording(const std::filesystem::path& file, RecordingFormat format) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (recording_.recording)
+            return "a recording already runs into " + recording_.file.string();
+        recording_ = RecordingStatus{};
+        recording_.recording = true;
+        recording_.file = file;
+    }
+    note("start_recording " + file.string() + (format == RecordingFormat::flac ? " flac" : " wav"));
+    return {};
+}
+
+RecordingStatus NullSound::stop_recording() {
+    note("stop_recording");
+    const std::lock_guard lock(mutex_);
+    recording_.recording = false;
+    return recording_;
+}
+
+RecordingStatus NullSound::recording() const {
+    const std::lock_guard lock(mutex_);
+    return recording_;
+}
+
+void NullSound::end_recording(const std::string& message) {
+    const std::lock_guard lock(mutex_);
+    recording_.recording = false;
+    recording_.message = message;
+}
+
 } // namespace zenka::sound

@@ -4,7 +4,8 @@
 // "close_channel 3", "open_neighbour 5 /tmp/N05.WAV", "close_neighbour 5",
 // "loop_carrier /tmp/carrier.wav", "stop_carrier",
 // "play_recording fone/rtt-001.wav", "close_recording fone/rtt-001.wav",
-// "start_noise", "stop_noise". What a channel or a neighbour is to sound like,
+// "start_noise", "stop_noise", "start_recording /tmp/a.wav wav",
+// "stop_recording". What a channel or a neighbour is to sound like,
 // the receiver and plain mode are kept apart from the lines (channel_sound(k),
 // neighbour_sound(i), receiver(), plain()). Safe to call from several threads
 // at once.
@@ -40,6 +41,14 @@ class NullSound final : public SoundOutput {
     void stop_noise() override;
     void set_receiver(const ReceiverSound& receiver) override;
     void set_plain_audio(bool plain) override;
+    // A recording that records nothing: it runs from start_recording to
+    // stop_recording or to end_recording.
+    std::string start_recording(const std::filesystem::path& file,
+                                RecordingFormat format) override;
+    RecordingStatus stop_recording() override;
+    RecordingStatus recording() const override;
+    // The recording stops by itself, as a full disk stops one, with `message`.
+    void end_recording(const std::string& message);
 
     // The latest of each.
     ChannelSound channel_sound(int k) const;
@@ -61,6 +70,7 @@ class NullSound final : public SoundOutput {
     std::array<NeighbourSound, kNeighbours> neighbours_{};
     ReceiverSound receiver_{};
     bool plain_ = false;
+    RecordingStatus recording_;
 };
 
 } // namespace zenka::sound

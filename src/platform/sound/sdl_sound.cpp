@@ -72,7 +72,7 @@ SdlSound::SdlSound(RecordingsFolder folder, LibraryMessages messages) : messages
     want.channels = 1;
     want.samples = kPeriod;
     want.callback = &SdlSound::callback;
-    want.userdata = mixer_.get();
+    want.userdata = this;
     SDL_AudioSpec have{};
     // No changes allowed: SDL converts to whatever the hardware takes, and the
     // callback always gets 48 kHz mono float.
@@ -96,9 +96,17 @@ SdlSound::~SdlSound() {
     if (audio_started_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void SdlSound::callback(void* mixer, std::uint8_t* stream, int bytes) {
+void SdlSound::callback(void* self, std::uint8_t* stream, int bytes) {
     const auto samples = static_cast<std::size_t>(std::max(bytes, 0)) / sizeof(float);
-    static_cast<Mixer*>(mixer)->mix(std::span<float>(reinterpret_cast<float*>(stream), samples));
+    const std::span<float> out(reinterpret_cast<float*>(stream), samples);
+    auto* sound = static_cast<SdlSound*>(self);
+    sound->mixer_->mix(out);
+    sound->recorder_.tap(out);
+}
+
+std::string SdlSound::start_recording(const std::filesystem::path& file, RecordingFormat format) {
+    if (!mixer_) return "there is no sound device to record from";
+    return recorder_.start(file, format);
 }
 
 void SdlSound::open_channel(int k, const std::filesystem::path& file, const ChannelSound& sound) {

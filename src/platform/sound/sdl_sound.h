@@ -3,10 +3,13 @@
 // kPeriod samples (512 = 10.7 ms). The device's callback runs the mixer; a
 // feeder thread tops up the channel streams every 5 ms (and at once after an
 // open) and a loader thread decodes recordings, carrier and noise on request.
+// A recording taps the mix in the callback; its writer has a thread of its own
+// while it runs.
 // Without an audio device, device_count() is 0 and every call is accepted and
 // does nothing.
 
 #include "platform/sound/mixer.h"
+#include "platform/sound/recorder.h"
 #include "platform/sound/worker.h"
 #include "platform/sound_output.h"
 
@@ -46,17 +49,22 @@ class SdlSound final : public SoundOutput {
     void stop_noise() override;
     void set_receiver(const ReceiverSound& receiver) override;
     void set_plain_audio(bool plain) override;
+    std::string start_recording(const std::filesystem::path& file,
+                                RecordingFormat format) override;
+    RecordingStatus stop_recording() override { return recorder_.stop(); }
+    RecordingStatus recording() const override { return recorder_.status(); }
 
     // The mixer behind the device, for measurements; null without a device.
     const Mixer* mixer() const { return mixer_.get(); }
 
   private:
-    static void callback(void* mixer, std::uint8_t* stream, int bytes);
+    static void callback(void* self, std::uint8_t* stream, int bytes);
 
     LibraryMessages messages_;
     bool audio_started_ = false; // SDL's audio subsystem is ours to quit
     std::uint32_t device_ = 0;
     int devices_ = 0;
+    Recorder recorder_{Recorder::Writer::own_thread};
     std::unique_ptr<Mixer> mixer_;
     std::unique_ptr<Worker> feeder_;
     std::unique_ptr<Worker> loader_;
