@@ -544,6 +544,27 @@ TEST(BandWindow, IsFoundAgainAsTheUserLeftIt) {
     EXPECT_TRUE(SettingsFile::default_path().endsWith(QStringLiteral("/zenka/zenka.ini")));
 }
 
+// The manual page tells of every key the window has, and F1 lists every one of them.
+TEST(BandWindow, TheManualAndTheKeysListTellOfEveryKey) {
+    Rig r;
+    QFile manual(QStringLiteral(ZENKA_MANUAL));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll()).replace(QStringLiteral("\\-"),
+                                                                      QStringLiteral("-"));
+    ASSERT_TRUE(page.contains(QStringLiteral(".SH \"THE BAND WINDOW\"")));
+    const QString help = r.window->keys_help();
+    int keys = 0;
+    for (const QAction* a : r.window->actions()) {
+        for (const QKeySequence& k : a->shortcuts()) {
+            const QString name = k.toString(QKeySequence::PortableText);
+            EXPECT_TRUE(page.contains(name)) << name.toStdString() << " is not in the page";
+            EXPECT_TRUE(help.contains(name)) << name.toStdString() << " is not in the list";
+            ++keys;
+        }
+    }
+    EXPECT_GE(keys, 18);
+}
+
 TEST(BandWindow, ADamagedSettingsFileIsKeptAsideAndSaidSo) {
     test::TempFolder folder;
     std::filesystem::create_directories(folder.path() / "config");
