@@ -1,7 +1,9 @@
 #include "band/background.h"
 
+#include "band/identity.h"
 #include "compose/air.h"
 
+#include <string>
 #include <string_view>
 
 namespace zenka {
@@ -86,6 +88,28 @@ void start(Air& a, int code) {
     }
 }
 
+constexpr std::string_view kTeleprinters[7] = {
+    "teleprinter 50 Bd 170 Hz",
+    "teleprinter 50 Bd 425 Hz",
+    "teleprinter 50 Bd 850 Hz",
+    "teleprinter 75 Bd 170 Hz",
+    "teleprinter 75 Bd 425 Hz",
+    "teleprinter 75 Bd 850 Hz",
+    "ARQ-E 96 Bd",
+};
+
+// What the signal of a code is: "voice", "teleprinter 50 Bd 170 Hz" ...
+std::string_view signal_of(int code) {
+    if (code >= 0 && code <= 59) return "voice";
+    if (code == 61) return "facsimile";
+    if (code == 62) return "SITOR";
+    if (code >= 91 && code <= 93) return "carrier";
+    if (code >= 100 && code <= 519) return kTeleprinters[(code - 100) / 60];
+    if (code == 520) return "machine data";
+    if (code >= 2000 && code <= 2719) return kTeleprinters[(code - 2000) / 120];
+    return "signal";
+}
+
 } // namespace
 
 std::span<const BackgroundEntry> background_table() {
@@ -97,7 +121,9 @@ void get_background(Air& a, std::span<const BackgroundEntry> table) {
     a.stn();
     for (const BackgroundEntry& entry : table) {
         if (entry.freq != a.settings.freq) continue;
-        start(a, entry.code);
+        const StationId station =
+            own_station("background " + std::string(signal_of(entry.code)), Service::background);
+        on_air_as(a, station, [&] { start(a, entry.code); });
         return;
     }
 }

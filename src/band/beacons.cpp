@@ -1,5 +1,6 @@
 #include "band/beacon_tables.h"
 #include "band/dispatcher.h"
+#include "band/identity.h"
 #include "compose/air.h"
 #include "traffic/toolkit/calling.h"
 
@@ -177,23 +178,41 @@ void key_pattern(Air& a, std::string_view call, int type) {
     }
 }
 
+// A beacon's station: "beacon <ident>", its ident the call it keys.
+StationId beacon_station(std::string_view ident, bool by_chance = false) {
+    return own_station("beacon " + std::string(ident), Service::beacon, ident, by_chance);
+}
+
+// The first word of a text: the ident a beacon keys first.
+std::string_view first_word(std::string_view text) {
+    const std::size_t at = text.find_first_not_of(' ');
+    if (at == std::string_view::npos) return {};
+    return text.substr(at, text.find(' ', at) - at);
+}
+
 void group_beacon(Air& a, const GroupBeacon& b) {
     switch (b.kind) {
     case GroupBeacon::Kind::letter:
-        marine_beacon(a, b.text[0], b.n);
+        on_air_as(a, beacon_station(std::string_view(b.text, 1)),
+                  [&] { marine_beacon(a, b.text[0], b.n); });
         break;
     case GroupBeacon::Kind::pattern:
-        marine_beacon2(a, b.text, b.n, b.minute);
+        on_air_as(a, beacon_station(b.text), [&] { marine_beacon2(a, b.text, b.n, b.minute); });
         break;
-    case GroupBeacon::Kind::literal:
+    case GroupBeacon::Kind::literal: {
+        const int draws = a.cond_draws;
         if (!b.when(a)) break;
-        a.spd = 10;
-        if (b.n == 1)
-            a.send(b.text);
-        else
-            send_times(a, b.text, b.n);
-        a.send_stack("");
+        // A beacon that keys only when a chance is drawn may call; the others keep their times.
+        on_air_as(a, beacon_station(first_word(b.text), a.cond_draws != draws), [&] {
+            a.spd = 10;
+            if (b.n == 1)
+                a.send(b.text);
+            else
+                send_times(a, b.text, b.n);
+            a.send_stack("");
+        });
         break;
+    }
     }
 }
 
@@ -255,17 +274,21 @@ void beacons(Air& a) {
 
     for (const IdentBeacon& b : ident_beacons()) {
         if (b.freq != a.settings.freq || !b.when(a)) continue;
-        a.spd = b.spd;
-        a.ton = b.ton;
-        a.qsa = b.qsa;
-        a.send_still(b.text);
+        on_air_as(a, beacon_station(first_word(b.text)), [&] {
+            a.spd = b.spd;
+            a.ton = b.ton;
+            a.qsa = b.qsa;
+            a.send_still(b.text);
+        });
     }
 
     for (const CharacterBeacon& b : character_beacons())
-        if (b.freq == a.settings.freq && b.when(a)) ussr_beacon(a, b.call, b.letter);
+        if (b.freq == a.settings.freq && b.when(a))
+            on_air_as(a, beacon_station(b.call), [&] { ussr_beacon(a, b.call, b.letter); });
 
     for (const ConsolStation& s : consol_stations())
-        if (s.freq == a.settings.freq) consol(a, s.call);
+        if (s.freq == a.settings.freq)
+            on_air_as(a, beacon_station(s.call), [&] { consol(a, s.call); });
 
     // The maritime radiobeacons take turns only in odd seconds.
     if (a.t.second % 2 == 1)
@@ -273,24 +296,28 @@ void beacons(Air& a) {
             if (b.freq == a.settings.freq) group_beacon(a, b);
 
     if (a.settings.freq == 3150 && a.t.minute % 5 == 0) {
-        a.spd = 16;
-        a.ton = 1500;
-        a.qsa = 1;
-        for (int i = 0; i < 15; ++i) {
-            a.send("NU  ");
-            a.tuning2(a.ton, 5); // the steady carrier, with no retune from inside the pass
-            a.wait(1);
-        }
-        a.send_stack("");
+        on_air_as(a, beacon_station("NU"), [&] {
+            a.spd = 16;
+            a.ton = 1500;
+            a.qsa = 1;
+            for (int i = 0; i < 15; ++i) {
+                a.send("NU  ");
+                a.tuning2(a.ton, 5); // the steady carrier, with no retune from inside the pass
+                a.wait(1);
+            }
+            a.send_stack("");
+        });
     }
 
     for (const Ndb& ndb : ndb_table) {
         if (ndb.freq != a.settings.freq || a.t.second % 6 != 0) continue;
-        a.spd = 10 + static_cast<int>(a.myrand() % 3);
-        a.ton = 1000 + static_cast<int>(a.myrand() % 1000);
-        a.qsa = 0;
-        send_times(a, std::string(ndb.call) + blanks(17), 50);
-        a.send_stack("");
+        on_air_as(a, beacon_station(ndb.call), [&] {
+            a.spd = 10 + static_cast<int>(a.myrand() % 3);
+            a.ton = 1000 + static_cast<int>(a.myrand() % 1000);
+            a.qsa = 0;
+            send_times(a, std::string(ndb.call) + blanks(17), 50);
+            a.send_stack("");
+        });
     }
 }
 

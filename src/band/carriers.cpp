@@ -1,5 +1,6 @@
 #include "band/background.h"
 #include "band/dispatcher.h"
+#include "band/identity.h"
 #include "compose/air.h"
 
 namespace zenka {
@@ -18,19 +19,28 @@ constexpr Broadcast kLongWave[] = {
     {2430, 1000, 4}, {2520, 1000, 4}, {2610, 1300, 4}, {2700, 1000, 4}, {2790, 1000, 4},
 };
 
+// Names the carriers asked for from the `from`th sound on.
+void name_carriers(Air& a, std::size_t from, const char* label) {
+    if (a.so_far().sounds.size() > from)
+        a.mark_sounds(from, own_station(label, Service::background));
+}
+
 } // namespace
 
 void carriers(Air& a) {
     get_background(a, background_table());
 
+    const std::size_t first = a.so_far().sounds.size();
     a.qsa = 4;
     for (const Broadcast& b : kLongWave) {
         if (a.settings.freq != b.freq) continue;
         a.qsa = b.qsa;
         a.n0n(b.tone);
     }
+    name_carriers(a, first, "carrier long-wave broadcaster");
 
     // Medium-wave broadcasters on the 9 kHz raster from 531 kHz.
+    const std::size_t raster = a.so_far().sounds.size();
     a.qsa = a.rand() % 4 + 2;
     if (a.settings.freq > 5309 && a.settings.freq % 90 == 0) a.n0n(a.rand() % 200 + 1000);
 
@@ -39,6 +49,7 @@ void carriers(Air& a) {
         a.qsa = a.rand() % 2;
         if (a.settings.freq > 5399 && a.settings.freq % 100 == 0) a.n0n(a.rand() % 600 + 1300);
     }
+    name_carriers(a, raster, "carrier medium-wave broadcaster");
 }
 
 } // namespace zenka

@@ -1,6 +1,7 @@
 #include "band/dispatcher.h"
 
 #include "band/catalogue.h"
+#include "band/identity.h"
 #include "compose/air.h"
 
 namespace zenka {
@@ -8,7 +9,7 @@ namespace {
 
 void evaluate(Air& a, std::span<const Rule> rules) {
     for (const Rule& rule : rules)
-        if (rule.freq.contains(a.settings.freq)) rule.act(a);
+        if (rule.freq.contains(a.settings.freq)) run_rule(a, rule);
 }
 
 } // namespace

@@ -24,6 +24,11 @@ std::uint32_t Air::myrand() {
     return random.next(t);
 }
 
+void Air::mark_sounds(std::size_t from, const StationId& station) {
+    for (std::size_t i = from; i < out_.sounds.size(); ++i)
+        out_.sounds[i].station = station;
+}
+
 void Air::smetr() {
     out_.meter.push_back(qsa);
 }
@@ -56,7 +61,7 @@ Composition Air::finish() {
     c.contact500 = contact500;
     for (int k = 0; k < open_slot && k < kSlots; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        c.slots.push_back({send_buf[i], slot_params[i], {}});
+        c.slots.push_back({send_buf[i], slot_params[i], slot_station[i]});
     }
     return c;
 }

@@ -95,6 +95,11 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     void send_still(std::string_view text);
 
     // --- Conditional sending and keying styles ---
+    // How cond() decides. A retune draws; a query that asks what a station could send
+    // holds every chance open, or closes every one. The draw is made in every case.
+    enum class Chance { drawn, always, never };
+    Chance chance = Chance::drawn;
+    int cond_draws = 0; // chances drawn so far in this pass
     int cond(int n);
     void send_cond(std::string_view text);
     void send_cond_par(std::string_view text, int n);
@@ -155,6 +160,12 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     void dialog4(std::string_view text);
     void dialog5(std::string_view text);
 
+    // --- Who is on the air ---
+    // The station of each closed slot, as the dispatcher marks it.
+    std::array<StationId, kSlots> slot_station{};
+    // Marks the sounds asked for from the `from`th on as `station`'s.
+    void mark_sounds(std::size_t from, const StationId& station);
+
     // --- The S-meter and the diagnostic records, kept for the playout ---
     void smetr();
     void Log(std::string_view function, std::string_view info, std::uint32_t param);
@@ -172,6 +183,8 @@ class Air : public Schedule, public EmissionParams, public TrafficState {
     void play_teleprinter(int m, std::string_view recording);
     // Makes voice n current and writes the switch to it into the text.
     void take_voice(int n);
+    // A chance drawn: `drawn` as the moment gives it, or as `chance` holds it.
+    bool by_chance(bool drawn);
 
     Composition out_;
     struct CarrierFile {

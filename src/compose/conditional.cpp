@@ -4,14 +4,19 @@
 
 namespace zenka {
 
+bool Air::by_chance(bool drawn) {
+    ++cond_draws;
+    return chance == Chance::drawn ? drawn : chance == Chance::always;
+}
+
 int Air::cond(int n) {
     if (n < 1) n = 1; // a chance of one in zero or less means always
-    return (myrand() & 31) % static_cast<std::uint32_t>(n) == 0;
+    return by_chance((myrand() & 31) % static_cast<std::uint32_t>(n) == 0);
 }
 
 void Air::send_cond(std::string_view text) {
     wait(static_cast<int>(myrand() & 1));
-    if (t.milliseconds % 2 == 1) send(text);
+    if (by_chance(t.milliseconds % 2 == 1)) send(text); // heard in odd milliseconds
     hand = 1;
     send_stack("");
 }

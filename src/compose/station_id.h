@@ -42,4 +42,18 @@ struct StationId {
     friend bool operator==(const StationId&, const StationId&) = default;
 };
 
+// The calls a slot's text names, read as telegraphy is: in "X DE Y" Y speaks and calls X (the
+// old "CQ V Y" and "X V Y" say the same). The senders in the order they first speak, then the
+// stations called that never answer, each once. A call is a word of two to seven letters,
+// figures and the signs "@", "!", "$", "#", not figures alone, and no general call, Q code,
+// prosign or run of one letter ("CQ", "QST", "QRU", "AR", "VVV" ...). Lower-case letters are
+// keyed as capitals unless the slot keys kana, where they are kana signs and no part of a
+// call. The calls come in capitals.
+std::vector<std::string> calls_in_text(std::string_view text, bool kana);
+
+// The calls of `named` that stand as words of their own in the text, in the order the text
+// first keys them.
+std::vector<std::string> named_calls_in_text(std::string_view text, bool kana,
+                                             const std::vector<std::string>& named);
+
 } // namespace zenka

@@ -1,16 +1,12 @@
 #include "synth/keyer.h"
 
+#include "synth/in_band.h"
 #include "synth/morse_table.h"
 
 #include <algorithm>
 
 namespace zenka {
 namespace {
-
-constexpr unsigned char kSpeedSwitch = 0x01;
-constexpr unsigned char kToneSwitch = 0x02;
-constexpr unsigned char kStrengthSwitch = 0x03;
-constexpr unsigned char kTuning = 0x04;
 
 // A count of units that cannot go below zero.
 std::uint64_t units(int v) {
@@ -160,7 +156,7 @@ void Keyer::walk(std::string_view text) {
 
 void Keyer::letter(unsigned char ch, std::uint32_t n) {
     p.qsa = keyed_strength(p.qsa);
-    if (ch == kTuning) {
+    if (ch == kTuningChar) {
         tuning_flag = 1;
         dash(80 * n);
         return;
