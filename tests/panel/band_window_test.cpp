@@ -2,7 +2,9 @@
 // over the read-out, a line of the on-air list double-clicked, the switches pressed,
 // the window opened and closed from the panel, and left to be found again as it was.
 
+#include "band/dispatcher.h"
 #include "compose/air.h"
+#include "compose/pass.h"
 #include "panel/band_rows.h"
 #include "panel/band_window.h"
 #include "panel/coming_up_pane.h"
@@ -107,11 +109,14 @@ struct Rig {
     RandomSource random;
     Playout playout{out, clock, random, folder->path()};
     bool on_air_here = true; // the band puts a station on the air
+    bool real_band = false;  // the catalogue's band instead
     int retunes = 0;
     Panel panel;
     Receiver rx{clock, random, playout, panel, [this](Air& air) {
                     ++retunes;
-                    if (on_air_here)
+                    if (real_band)
+                        band(air);
+                    else if (on_air_here)
                         air.send_stack("CQ CQ DE K" + std::to_string(air.settings.freq) + " K");
                 }};
     std::unique_ptr<SettingsFile> settings;
@@ -356,6 +361,47 @@ TEST(BandWindow, NowHearingNamesTheStationAndShowsTheTextAsKeyed) {
     EXPECT_EQ(hearing.shown_text().toStdString(), "CQ CQ DE K5120 K");
 }
 
+// Over the real band: each line of Now hearing names the station that the same retune
+// composed headless, as `zenka text` composes it, and its calls are keyed in its text.
+TEST(BandWindow, NowHearingNamesTheStationTheHeadlessRetuneNames) {
+    Rig r;
+    r.real_band = true;
+    r.clock.set(at("2026-12-08T06:13:02Z"));
+    int lines = 0, named = 0;
+    for (int f = 100; f <= 10004 && lines < 60; f += 7) {
+        RandomSource same = r.random; // the state the retune starts from
+        const Composition headless = compose(
+            r.clock, same,
+            [&] {
+                ReceiverSettings s = r.rx.settings;
+                s.freq = f;
+                s.scan = 0;
+                return s;
+            }(),
+            [](Air& a) { band(a); });
+        r.rx.tune(f);
+        const NowHearingModel& m = r.window->hearing()->model();
+        for (int row = 0; row < m.rowCount(); ++row) {
+            const HearingRow& h = m.rows()[static_cast<std::size_t>(row)];
+            if (h.emission.kind != Emission::Kind::keyed) continue;
+            ++lines;
+            ASSERT_LT(static_cast<std::size_t>(h.channel), headless.slots.size()) << f;
+            const StationId& want = headless.slots[static_cast<std::size_t>(h.channel)].station;
+            EXPECT_EQ(h.emission.station, want) << f;
+            const QString station = m.index(row, NowHearingModel::kStation).data().toString();
+            if (!want.label.empty()) {
+                ++named;
+                EXPECT_TRUE(station.startsWith(QString::fromStdString(want.label)))
+                    << f << ": " << station.toStdString();
+            }
+            for (const std::string& call : want.calls)
+                EXPECT_NE(h.text.find(call), std::string::npos) << f << " " << call;
+        }
+    }
+    EXPECT_GE(lines, 20);
+    EXPECT_EQ(named, lines); // every keyed slot of the band names its station
+}
+
 TEST(BandWindow, TheTextShownAtAMomentIsWhatHasBeenKeyedByThen) {
     Rig r;
     // When each character starts, as the keyer times them.
@@ -549,8 +595,8 @@ TEST(BandWindow, TheManualAndTheKeysListTellOfEveryKey) {
     Rig r;
     QFile manual(QStringLiteral(ZENKA_MANUAL));
     ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
-    const QString page = QString::fromUtf8(manual.readAll()).replace(QStringLiteral("\\-"),
-                                                                      QStringLiteral("-"));
+    const QString page =
+        QString::fromUtf8(manual.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
     ASSERT_TRUE(page.contains(QStringLiteral(".SH \"THE BAND WINDOW\"")));
     const QString help = r.window->keys_help();
     int keys = 0;
