@@ -1,7 +1,9 @@
 #include "panel_main.h"
 
 #include "band/dispatcher.h"
+#include "panel/band_window.h"
 #include "panel/panel.h"
+#include "panel/settings_file.h"
 #include "platform/clock.h"
 #include "platform/private_folder.h"
 #include "platform/settings_file.h"
@@ -216,6 +218,9 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     rx.set_plain_audio(options.plain_audio);
     rx.set_neighbours(true);
     panel.attach(rx);
+    SettingsFile settings;
+    BandWindow band_window(rx, *clock, settings, &panel);
+    QObject::connect(&panel, &Panel::switched_off, &band_window, &BandWindow::switch_off);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 
     // A signal that came at any time since start-up has left a byte in the pipe,
@@ -233,6 +238,7 @@ int run_receiver(const char* argv0, const PanelOptions& options,
 
     panel.show();
     panel.power_on();
+    band_window.restore();
     return qt.exec();
 }
 

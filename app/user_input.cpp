@@ -2,15 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace zenka::app {
 namespace {
-
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Appends `c` escaped if it is a control byte; false when it is not one.
 bool escape_control(std::string& out, char c) {
@@ -36,26 +31,6 @@ bool escape_control(std::string& out, char c) {
 }
 
 } // namespace
-
-bool is_decimal(std::string_view text, bool fraction) {
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
-    bool digits = false, point = false;
-    for (const char c : text) {
-        if (is_digit(c)) {
-            digits = true;
-        } else if (c == '.' && fraction && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digits;
-}
-
-std::optional<double> parse_decimal(std::string_view text) {
-    if (!is_decimal(text, true)) return std::nullopt;
-    return std::strtod(std::string(text).c_str(), nullptr);
-}
 
 CLI::Validator decimal(bool fraction) {
     return CLI::Validator(

@@ -3,6 +3,8 @@
 // notation, and input repeated in messages on one line with its control bytes
 // escaped.
 
+#include "platform/decimal.h"
+
 #include <CLI/CLI.hpp>
 
 #include <optional>
@@ -12,11 +14,9 @@
 
 namespace zenka::app {
 
-// "500", "-3", "12.5", ".5": digits with an optional sign and at most one point.
-// Nothing else: no exponent, hexadecimal, "nan", "inf" or surrounding blanks.
-bool is_decimal(std::string_view text, bool fraction);
-// The value of a decimal number, empty for anything is_decimal() refuses.
-std::optional<double> parse_decimal(std::string_view text);
+// Plain decimal numbers, as every front end reads them.
+using zenka::is_decimal;
+using zenka::parse_decimal;
 
 // A CLI11 check that the option's text is_decimal(); a whole number unless
 // `fraction`.

@@ -2,7 +2,6 @@
 
 #include "user_input.h"
 
-#include <cmath>
 
 namespace zenka::app {
 
@@ -116,13 +115,9 @@ RandomSource random_source(const WorldOptions& o) {
 }
 
 std::optional<int> parse_khz(const std::string& text) {
-    const std::optional<double> khz = parse_decimal(text);
-    if (!khz) return std::nullopt;
-    const double tenths = *khz * 10;
-    const double rounded = std::round(tenths);
-    if (std::fabs(tenths - rounded) > 1e-6 || rounded < kDialLowest || rounded > kDialHighest)
-        return std::nullopt;
-    return static_cast<int>(rounded);
+    const DialReading dial = read_khz(text);
+    if (!dial.ok()) return std::nullopt;
+    return dial.freq;
 }
 
 std::string check_khz(const std::string& text) {

@@ -5,6 +5,7 @@
 #include "compose/settings.h"
 #include "platform/clock.h"
 #include "platform/random_source.h"
+#include "shell/dial.h"
 
 #include <CLI/CLI.hpp>
 
@@ -49,11 +50,10 @@ ReceiverSettings settings(const WorldOptions& options, int freq);
 // A random source in the state the options name.
 RandomSource random_source(const WorldOptions& options);
 
-// The dial the panel shows, in units of 100 Hz: 10.0 kHz up to 1000.4 kHz, where a
-// fine step up from 999.9 kHz lands (the panel wraps to 10.0 only above 999.9).
-constexpr int kDialLowest = 100;
-constexpr int kDialHighest = 10004;
-inline constexpr const char* kDialKhz = "10.0 - 1000.4";
+// The dial the panel shows, in units of 100 Hz.
+using zenka::kDialHighest;
+using zenka::kDialKhz;
+using zenka::kDialLowest;
 
 // "500.0" or "500" -> 5000; an empty result for anything off the dial or not on the
 // 0.1 kHz raster.

@@ -1,5 +1,7 @@
 #include "panel/panel.h"
 
+#include "panel/tuning_keys.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -350,30 +352,12 @@ void Panel::pressed(int id) {
 }
 
 void Panel::keyPressEvent(QKeyEvent* event) {
-    using S = Receiver::Step;
-    switch (event->key()) {
-    case Qt::Key_PageUp:
-        step(S::Up10k);
-        break;
-    case Qt::Key_PageDown:
-        step(S::Down10k);
-        break;
-    case Qt::Key_Left:
-        step(S::FineDown);
-        break;
-    case Qt::Key_Right:
-        step(S::FineUp);
-        break;
-    case Qt::Key_Up:
-        step(S::Up1k);
-        break;
-    case Qt::Key_Down:
-        step(S::Down1k);
-        break;
-    default:
+    const std::optional<Receiver::Step> s = tuning_key(event->key());
+    if (!s) {
         QWidget::keyPressEvent(event);
         return;
     }
+    step(*s);
     event->accept();
 }
 

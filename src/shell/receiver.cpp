@@ -1,6 +1,7 @@
 #include "shell/receiver.h"
 
 #include "shell/retune_pass.h"
+#include "shell/dial.h"
 
 #include <chrono>
 #include <cstdio>
@@ -134,6 +135,12 @@ void Receiver::add_memory(int index) {
         return;
     }
     settings.freq = slot;
+    dsp_freq();
+}
+
+void Receiver::tune(int freq) {
+    settings.scan = 0;
+    settings.freq = std::clamp(freq, kDialLowest, kDialHighest);
     dsp_freq();
 }
 

@@ -52,6 +52,9 @@ class Receiver {
     void step(Step s);
     // Memory button index 0 .. 11: stores the frequency once, recalls it after that.
     void add_memory(int index);
+    // A frequency typed or picked from a list (100 Hz units, on the dial): stops the
+    // scan and retunes, as a memory recall does.
+    void tune(int freq);
     // One step of the scan (the panel calls it every 200 ms while the scan runs).
     void scan_step();
 

@@ -150,6 +150,26 @@ TEST_F(ReceiverTest, StepsAndMemoriesStopTheScanButSwitchesDoNot) {
     EXPECT_EQ(rx.settings.scan, 0);
 }
 
+// A frequency typed or picked from a list: one retune there, the scan stopped, and
+// nothing off the dial however it came.
+TEST_F(ReceiverTest, TuneGoesStraightToAFrequencyAndStopsTheScan) {
+    rx.settings.scan = 1;
+    rx.tune(1365);
+    EXPECT_EQ(rx.settings.freq, 1365);
+    EXPECT_EQ(rx.settings.scan, 0);
+    EXPECT_EQ(passes, 1);
+    EXPECT_EQ(view.frequency, "   136.5 kHz");
+    EXPECT_EQ(view.fine_down, "< 100");
+    rx.tune(10004);
+    EXPECT_EQ(view.frequency, "   1000.4 kHz");
+    EXPECT_EQ(view.fine_down, "< 500");
+    rx.tune(99);
+    EXPECT_EQ(rx.settings.freq, 100);
+    rx.tune(20000);
+    EXPECT_EQ(rx.settings.freq, 10004);
+    EXPECT_EQ(passes, 4);
+}
+
 TEST_F(ReceiverTest, SwitchesRetuneWithoutMovingTheReadout) {
     tune(5000);
     const int before = passes;

@@ -1,0 +1,413 @@
+#include "panel/band_window.h"
+
+#include "panel/band_rows.h"
+#include "panel/coming_up_pane.h"
+#include "panel/emission_cells.h"
+#include "panel/frequency_dial.h"
+#include "panel/now_hearing_pane.h"
+#include "panel/on_air_pane.h"
+#include "panel/receiver_strip.h"
+#include "panel/settings_file.h"
+#include "panel/window_place.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStringList>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <chrono>
+#include <limits>
+
+namespace zenka {
+namespace {
+
+// A pane in a frame with its title.
+QGroupBox* framed(QWidget* pane, const QString& title, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(pane);
+    return box;
+}
+
+// The panel's frame around its contents: the window manager puts the same around
+// this window.
+QMargins frame_of(const QWidget* w) {
+    const QRect inner = w->geometry(), outer = w->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QString keys_text(const QList<QKeySequence>& keys) {
+    QStringList names;
+    for (const QKeySequence& k : keys)
+        names << k.toString(QKeySequence::NativeText);
+    return names.join(QStringLiteral(" or "));
+}
+
+} // namespace
+
+BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel)
+    : rx_(rx), clock_(clock), settings_(settings), panel_(panel), tick_(this), save_soon_(this) {
+    setObjectName(QStringLiteral("band_window"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setAccessibleName(QString::fromLatin1(kTitle));
+    resize(kDefaultSize);
+
+    strip_ = new ReceiverStrip(rx_, this);
+    hearing_ = new NowHearingPane(this);
+    on_air_ = new OnAirPane(this);
+    coming_ = new ComingUpPane(this);
+    panes_ = new QSplitter(Qt::Vertical, this);
+    panes_->setObjectName(QStringLiteral("panes"));
+    panes_->setChildrenCollapsible(false);
+    panes_->addWidget(framed(hearing_, QStringLiteral("Now hearing"), panes_));
+    panes_->addWidget(framed(on_air_, QStringLiteral("On the air"), panes_));
+    panes_->addWidget(framed(coming_, QStringLiteral("Coming up"), panes_));
+    panes_->setStretchFactor(0, 2);
+    panes_->setStretchFactor(1, 4);
+    panes_->setStretchFactor(2, 2);
+    panes_->setSizes({260, 400, 200});
+
+    news_ = new QLabel(this);
+    news_->setObjectName(QStringLiteral("news"));
+    news_->setWordWrap(true);
+    auto* keys = new QPushButton(QStringLiteral("Keys"), this);
+    keys->setObjectName(QStringLiteral("keys_button"));
+    keys->setAccessibleName(QStringLiteral("Keys"));
+    keys->setAccessibleDescription(QStringLiteral("Lists the keys of this window. F1."));
+    keys->setAutoDefault(false);
+    connect(keys, &QPushButton::clicked, this, &BandWindow::show_keys);
+
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(news_, 10);
+    foot->addStretch(1);
+    foot->addWidget(keys);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(strip_);
+    column->addWidget(panes_, 1);
+    column->addLayout(foot);
+
+    toggle_ = new QAction(QStringLiteral("Band window"), this);
+    toggle_->setObjectName(QStringLiteral("band_window"));
+    toggle_->setCheckable(true);
+    toggle_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_B), QKeySequence(Qt::Key_F2)});
+    toggle_->setShortcutContext(Qt::WindowShortcut);
+    toggle_->setProperty("help",
+                         QStringLiteral("Open or close the band window (also on the panel)"));
+    connect(toggle_, &QAction::triggered, this, [this](bool on) { set_open(on); });
+    addAction(toggle_);
+    if (panel_ != nullptr) panel_->addAction(toggle_);
+
+    using S = ReceiverStrip::Switch;
+    const auto focus = [](QWidget* w) { return [w] { w->setFocus(Qt::ShortcutFocusReason); }; };
+    add_key("key_entry", QStringLiteral("Type a frequency (Enter tunes)"),
+            {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] {
+                strip_->entry()->setFocus(Qt::ShortcutFocusReason);
+                strip_->entry()->selectAll();
+            });
+    add_key("key_dial", QStringLiteral("The read-out: cursor and page keys tune, as on the panel"),
+            {QKeySequence(Qt::CTRL | Qt::Key_D)}, focus(strip_->dial()));
+    add_key("key_hearing", QStringLiteral("Now hearing"), {QKeySequence(Qt::CTRL | Qt::Key_1)},
+            focus(hearing_->table()));
+    add_key("key_on_air", QStringLiteral("On the air"), {QKeySequence(Qt::CTRL | Qt::Key_2)},
+            focus(on_air_->table()));
+    add_key("key_coming", QStringLiteral("Coming up"), {QKeySequence(Qt::CTRL | Qt::Key_3)},
+            focus(coming_->table()));
+    add_key("key_search", QStringLiteral("Search the on-air list by station or call"),
+            {QKeySequence(Qt::CTRL | Qt::Key_F)}, focus(on_air_->search()));
+    add_key("key_text", QStringLiteral("Show or hide the text as keyed"),
+            {QKeySequence(Qt::CTRL | Qt::Key_T)},
+            [this] { hearing_->set_text_shown(!hearing_->text_shown()); });
+    struct SwitchKey {
+        const char* name;
+        const char* what;
+        Qt::Key key;
+        S which;
+    };
+    static constexpr SwitchKey kSwitchKeys[] = {
+        {"key_att", "ATT, the attenuator", Qt::Key_A, S::att},
+        {"key_filter", "FLT1/FLT2, the filter", Qt::Key_F, S::filter},
+        {"key_hist", "HIST, the historical stations", Qt::Key_H, S::hist},
+        {"key_clips", "CLIP, the audio clips", Qt::Key_C, S::clips},
+        {"key_bkgnd", "BGND, the background stations", Qt::Key_G, S::bkgnd},
+        {"key_qrn", "QRN, the band noise", Qt::Key_Q, S::qrn},
+        {"key_sampling", "SMPL, the sampling rate", Qt::Key_M, S::sampling},
+        {"key_scan", "SCAN, the scan", Qt::Key_S, S::scan},
+    };
+    for (const SwitchKey& k : kSwitchKeys)
+        add_key(k.name, QString::fromLatin1(k.what), {QKeySequence(Qt::CTRL | Qt::SHIFT | k.key)},
+                [this, w = k.which] { strip_->switch_button(w)->click(); });
+    add_key("key_help", QStringLiteral("This list of keys"), {QKeySequence(Qt::Key_F1)},
+            [this] { show_keys(); });
+
+    connect(on_air_, &OnAirPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(coming_, &ComingUpPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(coming_, &ComingUpPane::scope_changed, this, [this] {
+        show_coming_up(clock_.now());
+        save_soon_.start();
+    });
+    connect(on_air_, &OnAirPane::filter_edited, &save_soon_, qOverload<>(&QTimer::start));
+    connect(hearing_->text_switch(), &QCheckBox::toggled, &save_soon_, qOverload<>(&QTimer::start));
+
+    save_soon_.setSingleShot(true);
+    save_soon_.setInterval(500);
+    connect(&save_soon_, &QTimer::timeout, this, &BandWindow::save);
+    tick_.setInterval(kTickMs);
+    connect(&tick_, &QTimer::timeout, this, &BandWindow::tick);
+    tick_.start();
+
+    strip_->show_receiver(0);
+    retuned_at_ = clock_.now();
+    show_on_air(retuned_at_);
+    show_coming_up(retuned_at_);
+    news_->setText(settings_.problem());
+    news_->setVisible(!settings_.problem().isEmpty());
+    rx_.add_listener(*this);
+}
+
+BandWindow::~BandWindow() {
+    rx_.remove_listener(*this);
+    if (panel_ != nullptr) panel_->removeAction(toggle_);
+    if (!off_) save();
+}
+
+void BandWindow::add_key(const char* name, const QString& what, const QList<QKeySequence>& keys,
+                         const std::function<void()>& act) {
+    auto* a = new QAction(what, this);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcuts(keys);
+    a->setShortcutContext(Qt::WindowShortcut);
+    a->setProperty("help", what);
+    connect(a, &QAction::triggered, this, act);
+    addAction(a);
+}
+
+QString BandWindow::keys_help() const {
+    QStringList lines;
+    for (const QAction* a : actions())
+        if (a->property("help").isValid())
+            lines << keys_text(a->shortcuts()) + QStringLiteral("\t") +
+                         a->property("help").toString();
+    lines << QString() << QStringLiteral("Tab, Shift+Tab\tFrom control to control")
+          << QStringLiteral("Enter, double click\tIn On the air or Coming up: tune there")
+          << QStringLiteral("Cursor keys\tOn the read-out: the fine step and 1 kHz")
+          << QStringLiteral("Page Up, Page Down\tOn the read-out: 10 kHz")
+          << QStringLiteral("Mouse wheel\tOver the read-out: one fine step a notch")
+          << QStringLiteral("Space\tOn a switch: switch it") << QString()
+          << QStringLiteral("On the panel the cursor and page keys tune, and %1 opens and "
+                            "closes this window.")
+                 .arg(keys_text(toggle_->shortcuts()));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void BandWindow::show_keys() {
+    if (keys_ == nullptr) {
+        keys_ = new QDialog(this);
+        keys_->setObjectName(QStringLiteral("keys"));
+        keys_->setWindowTitle(QStringLiteral("Keys of the band window"));
+        auto* text = new QPlainTextEdit(keys_);
+        text->setObjectName(QStringLiteral("keys_text"));
+        text->setReadOnly(true);
+        text->setPlainText(keys_help());
+        text->setTabStopDistance(text->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 26);
+        text->setAccessibleName(QStringLiteral("Keys"));
+        text->setAccessibleDescription(QStringLiteral("Every key of the band window."));
+        text->setTabChangesFocus(true);
+        auto* close = new QDialogButtonBox(QDialogButtonBox::Close, keys_);
+        connect(close, &QDialogButtonBox::rejected, keys_, &QDialog::hide);
+        auto* layout = new QVBoxLayout(keys_);
+        layout->addWidget(text);
+        layout->addWidget(close);
+        keys_->resize(620, 480);
+    }
+    keys_->show();
+    keys_->raise();
+    keys_->activateWindow();
+}
+
+BandWindowState BandWindow::state() const {
+    BandWindowState st;
+    st.open = open_;
+    st.place = place_;
+    st.panes = panes_->saveState();
+    st.hearing_list = hearing_->table()->horizontalHeader()->saveState();
+    st.on_air_list = on_air_->table()->horizontalHeader()->saveState();
+    st.coming_list = coming_->table()->horizontalHeader()->saveState();
+    st.text_shown = hearing_->text_shown();
+    st.filter = on_air_->filter();
+    st.scope = coming_->scope();
+    return st;
+}
+
+void BandWindow::apply(const BandWindowState& st) {
+    // What does not read back (a damaged value) leaves the default as it is.
+    if (!st.panes.isEmpty()) panes_->restoreState(st.panes);
+    if (!st.hearing_list.isEmpty())
+        hearing_->table()->horizontalHeader()->restoreState(st.hearing_list);
+    if (!st.on_air_list.isEmpty())
+        on_air_->table()->horizontalHeader()->restoreState(st.on_air_list);
+    if (!st.coming_list.isEmpty())
+        coming_->table()->horizontalHeader()->restoreState(st.coming_list);
+    hearing_->set_text_shown(st.text_shown);
+    on_air_->set_filter(st.filter);
+    coming_->set_scope(st.scope);
+    place_ = st.place;
+    open_ = st.open;
+}
+
+void BandWindow::save() {
+    write_band_window(settings_.settings(), state());
+    settings_.sync();
+    const QString problem = settings_.problem();
+    news_->setText(problem);
+    news_->setVisible(!problem.isEmpty());
+}
+
+void BandWindow::restore() {
+    {
+        const QSignalBlocker quiet(toggle_);
+        apply(read_band_window(settings_.settings()));
+        toggle_->setChecked(open_);
+    }
+    if (!open_) return;
+    place();
+    // The panel keeps the keyboard: its keys tune from the start.
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+void BandWindow::place() {
+    if (panel_ == nullptr) {
+        if (place_) setGeometry(*place_);
+        return;
+    }
+    const QMargins frame = frame_of(panel_);
+    PlaceRequest r;
+    r.panel = panel_->frameGeometry();
+    r.screen = panel_->screen()->availableGeometry();
+    r.size = place_ ? place_->size() : kDefaultSize.grownBy(frame);
+    r.minimum = minimumSizeHint().grownBy(frame);
+    r.last = place_;
+    setGeometry(place_window(r).marginsRemoved(frame));
+}
+
+void BandWindow::set_open(bool open) {
+    if (off_) return;
+    open_ = open;
+    {
+        const QSignalBlocker quiet(toggle_);
+        toggle_->setChecked(open);
+    }
+    if (open) {
+        if (!isVisible()) place();
+        show();
+        raise();
+        activateWindow();
+    } else {
+        hide();
+        if (panel_ != nullptr) panel_->activateWindow();
+    }
+    save();
+}
+
+void BandWindow::switch_off() {
+    if (off_) return;
+    save();
+    off_ = true;
+    tick_.stop();
+    save_soon_.stop();
+    hide();
+}
+
+void BandWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (off_) return;
+    open_ = false;
+    {
+        const QSignalBlocker quiet(toggle_);
+        toggle_->setChecked(false);
+    }
+    save();
+    if (panel_ != nullptr) panel_->activateWindow();
+}
+
+void BandWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!isVisible() || off_) return;
+    place_ = frameGeometry();
+    save_soon_.start();
+}
+
+void BandWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!isVisible() || off_) return;
+    place_ = frameGeometry();
+    save_soon_.start();
+}
+
+QString BandWindow::news() const {
+    return news_->text();
+}
+
+void BandWindow::retuned(const Composition& composed, const PlayReport& played) {
+    const UtcInstant now = clock_.now();
+    retuned_at_ = now;
+    meter_ = played.meter.empty() ? 0 : played.meter.back();
+    strip_->show_receiver(meter_);
+    hearing_->show_rows(hearing_rows(composed, played));
+    heard_.heard(composed.settings.freq, air_rows(composed, now), now);
+    show_on_air(now);
+    show_coming_up(now);
+}
+
+void BandWindow::switches_changed() {
+    strip_->show_receiver(meter_);
+}
+
+void BandWindow::tick() {
+    const UtcInstant now = clock_.now();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - retuned_at_);
+    hearing_->show_elapsed(static_cast<std::uint32_t>(
+        std::clamp<std::int64_t>(elapsed.count(), 0, std::numeric_limits<std::uint32_t>::max())));
+    if (heard_.keep_minute_of(now)) show_on_air(now);
+    coming_->show_now(now);
+}
+
+void BandWindow::show_on_air(UtcInstant now) {
+    const QString minute = utc_cell(now);
+    const int n = heard_.frequencies();
+    const QString about =
+        n == 0 ? QStringLiteral("Nothing heard yet in the minute %1 UTC: what tuning and the "
+                                "scan find this minute is listed here.")
+                     .arg(minute)
+               : QStringLiteral("Heard in the minute %1 UTC, at %2 frequenc%3 tuned so far.")
+                     .arg(minute)
+                     .arg(n)
+                     .arg(n == 1 ? QStringLiteral("y") : QStringLiteral("ies"));
+    on_air_->show_rows(heard_.rows(), about);
+}
+
+void BandWindow::show_coming_up(UtcInstant now) {
+    coming_->show_rows({}, now,
+                       QStringLiteral("The timetable of the broadcasts to come is not "
+                                      "known yet."));
+}
+
+} // namespace zenka

@@ -1,0 +1,119 @@
+#pragma once
+// The band window: a second window beside the front panel that says what is heard
+// and what is on the air. At the top the frequency, S-meter, a field to type a
+// frequency and every switch in words; below, the panes "Now hearing", "On the air"
+// and "Coming up". A thin view over the Receiver (a ReceiverListener): it never
+// composes or plays by itself, and what it changes goes through the receiver as the
+// panel's buttons do. It remembers in the settings file whether it was open, where,
+// and how its panes were laid out; it never covers the panel.
+
+#include "panel/band_window_state.h"
+#include "panel/heard_band.h"
+#include "platform/clock.h"
+#include "shell/receiver.h"
+#include "shell/receiver_listener.h"
+
+#include <QTimer>
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QPlainTextEdit;
+class QSplitter;
+
+namespace zenka {
+
+class ComingUpPane;
+class NowHearingPane;
+class OnAirPane;
+class ReceiverStrip;
+class SettingsFile;
+
+class BandWindow final : public QWidget, public ReceiverListener {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kTitle = "Zenka band window";
+    // Time left and the text as keyed move on this often.
+    static constexpr int kTickMs = 100;
+    static constexpr QSize kDefaultSize{820, 940};
+
+    // `panel` is the window it keeps clear of; its context menu and keys get the
+    // switch that opens and closes this one.
+    BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel);
+    ~BandWindow() override;
+    BandWindow(const BandWindow&) = delete;
+    BandWindow& operator=(const BandWindow&) = delete;
+
+    // "Band window" (checkable, Ctrl+B or F2): open or close this window.
+    QAction* toggle_action() const { return toggle_; }
+
+    // As the user left it: open at the first start, beside the panel, without taking
+    // the keyboard from it.
+    void restore();
+    // Opens (and comes to the front) or closes, and remembers which.
+    void set_open(bool open);
+    // Writes the state to the settings file.
+    void save();
+    // The receiver is switched off: the state is stored as it is and the window goes.
+    void switch_off();
+
+    // ReceiverListener.
+    void retuned(const Composition& composed, const PlayReport& played) override;
+    void switches_changed() override;
+
+    // Moves time left, the text as keyed and the minute of the lists on to the clock.
+    void tick();
+
+    ReceiverStrip* strip() const { return strip_; }
+    NowHearingPane* hearing() const { return hearing_; }
+    OnAirPane* on_air() const { return on_air_; }
+    ComingUpPane* coming_up() const { return coming_; }
+    QSplitter* panes() const { return panes_; }
+    // The list of the window's keys, as the help shows it.
+    QString keys_help() const;
+    // The window's line of news (a settings file that could not be read, say).
+    QString news() const;
+    BandWindowState state() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void add_key(const char* name, const QString& what, const QList<QKeySequence>& keys,
+                 const std::function<void()>& act);
+    void show_keys();
+    void show_on_air(UtcInstant now);
+    void show_coming_up(UtcInstant now);
+    void apply(const BandWindowState& st);
+    void place();
+
+    Receiver& rx_;
+    const Clock& clock_;
+    SettingsFile& settings_;
+    QWidget* panel_;
+    ReceiverStrip* strip_;
+    NowHearingPane* hearing_;
+    OnAirPane* on_air_;
+    ComingUpPane* coming_;
+    QSplitter* panes_;
+    QLabel* news_;
+    QAction* toggle_;
+    QDialog* keys_ = nullptr;
+    QTimer tick_;
+    QTimer save_soon_; // a move or resize is stored once it has settled
+    HeardBand heard_;
+    UtcInstant retuned_at_{};
+    std::optional<QRect> place_; // the frame it was last seen at
+    int meter_ = 0;              // the S-meter as the last retune left it
+    bool open_ = true;
+    bool off_ = false;
+};
+
+} // namespace zenka

@@ -1,0 +1,39 @@
+#include "panel/pane_table.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+
+namespace zenka {
+
+QTableView* pane_table(QWidget* parent, QAbstractItemModel* model, const QString& object_name,
+                       const QString& name, const QString& description) {
+    auto* t = new QTableView(parent);
+    t->setObjectName(object_name);
+    t->setModel(model);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setTabKeyNavigation(false);
+    t->setAlternatingRowColors(true);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    t->horizontalHeader()->setStretchLastSection(false);
+    // Narrow columns, so that the station's (which stretches) has the room.
+    t->horizontalHeader()->setDefaultSectionSize(
+        t->fontMetrics().horizontalAdvance(QStringLiteral("Strength")) + 16);
+    t->horizontalHeader()->setMinimumSectionSize(
+        t->fontMetrics().horizontalAdvance(QStringLiteral("kHz")) + 16);
+    t->horizontalHeader()->setHighlightSections(false);
+    t->setAccessibleName(name);
+    t->setAccessibleDescription(description);
+    return t;
+}
+
+void say(QLabel* label, const QString& text) {
+    if (label->text() == text && label->accessibleName() == text) return;
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+} // namespace zenka
