@@ -218,8 +218,8 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     rx.set_plain_audio(options.plain_audio);
     rx.set_neighbours(true);
     panel.attach(rx);
-    SettingsFile settings;
-    BandWindow band_window(rx, *clock, settings, &panel);
+    SettingsFile window_settings(QString::fromStdString(settings.string()));
+    BandWindow band_window(rx, *clock, window_settings, &panel);
     QObject::connect(&panel, &Panel::switched_off, &band_window, &BandWindow::switch_off);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 
