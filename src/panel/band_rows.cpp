@@ -76,6 +76,32 @@ std::string heard_text(std::string_view composed) {
     return out;
 }
 
+std::vector<std::uint32_t> heard_times(std::string_view composed,
+                                       const std::vector<CharStart>& starts) {
+    std::vector<std::uint32_t> out;
+    if (starts.empty()) return out;
+    std::size_t next = 0;
+    std::uint32_t last = 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(composed[i]); };
+    for (std::size_t i = 0; i < composed.size(); ++i) {
+        const unsigned char c = byte(i);
+        if (c == 0x01 || c == 0x03) {
+            ++i;
+            continue;
+        }
+        if (c == 0x02) {
+            i += 2;
+            continue;
+        }
+        while (next < starts.size() && starts[next].at < i)
+            ++next;
+        if (next < starts.size() && starts[next].at == i) last = starts[next].ms;
+        // A byte the keyer gave no moment of its own begins with the one before it.
+        if (c >= 0x20 && c != 0x7F) out.push_back(last);
+    }
+    return out;
+}
+
 std::vector<HearingRow> hearing_rows(const Composition& c, const PlayReport& played) {
     std::vector<HearingRow> rows;
     for (std::size_t k = 0; k < c.slots.size() && k < played.duration_ms.size(); ++k) {
@@ -85,6 +111,7 @@ std::vector<HearingRow> hearing_rows(const Composition& c, const PlayReport& pla
         row.channel = static_cast<int>(k);
         row.duration_ms = played.duration_ms[k];
         row.text = heard_text(c.slots[k].text);
+        row.keyed_ms = heard_times(c.slots[k].text, played.chars[k]);
         rows.push_back(std::move(row));
     }
     for (const SoundRequest& r : c.sounds) {

@@ -66,6 +66,11 @@ std::size_t keyed_by(const HearingRow& row, std::uint32_t elapsed_ms);
 // strength and the tuning character.
 std::string heard_text(std::string_view composed);
 
+// When each character of heard_text(composed) starts, from the keyer's moments of the
+// composed bytes (`starts`, in byte order); empty when there are none.
+std::vector<std::uint32_t> heard_times(std::string_view composed,
+                                       const std::vector<CharStart>& starts);
+
 // A line of "On the air": what is on the air at one frequency.
 struct AirRow {
     int freq = 0; // 100 Hz units

@@ -666,3 +666,40 @@ TEST(BandWindow, TheSettingsFileReadsNonsenseAsTheDefaults) {
 
 } // namespace
 } // namespace zenka
+
+namespace zenka {
+namespace {
+
+// Over the real band the text of every line of "Now hearing" has a moment for each of its
+// characters, from the keying as it was played: never earlier than the one before, never
+// after the channel ends, and all of the text keyed once the channel has ended.
+TEST(NowHearingTimes, EveryCharacterHasTheMomentItsKeyWentDown) {
+    test::TempFolder folder;
+    FixedClock clock(*parse_utc("2026-12-08T22:07:00Z"));
+    RandomSource random;
+    sound::NullSound out;
+    Playout playout(out, clock, random, folder.path());
+    NoPanel view;
+    Receiver rx(clock, random, playout, view, [](Air& a) { band(a); });
+    int lines = 0;
+    for (int freq = 4700; freq <= 5200; freq += 5) {
+        rx.settings.freq = freq;
+        rx.dsp_freq();
+        for (const HearingRow& row : hearing_rows(rx.last(), rx.last_play())) {
+            if (row.channel < 0) continue;
+            ASSERT_EQ(row.keyed_ms.size(), row.text.size()) << freq;
+            for (std::size_t i = 1; i < row.keyed_ms.size(); ++i)
+                ASSERT_LE(row.keyed_ms[i - 1], row.keyed_ms[i]) << freq << " at " << i;
+            if (!row.keyed_ms.empty()) {
+                EXPECT_LE(row.keyed_ms.back(), row.duration_ms) << freq;
+            }
+            EXPECT_EQ(keyed_by(row, row.duration_ms), row.text.size()) << freq;
+            ++lines;
+        }
+        playout.stop_all();
+    }
+    EXPECT_GT(lines, 20);
+}
+
+} // namespace
+} // namespace zenka
