@@ -9,6 +9,8 @@
 #include "panel/receiver_strip.h"
 #include "panel/settings_file.h"
 #include "panel/window_place.h"
+#include "shell/dial.h"
+#include "shell/on_air.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -405,9 +407,42 @@ void BandWindow::show_on_air(UtcInstant now) {
 }
 
 void BandWindow::show_coming_up(UtcInstant now) {
-    coming_->show_rows({}, now,
-                       QStringLiteral("The timetable of the broadcasts to come is not "
-                                      "known yet."));
+    const bool band = coming_->scope() == ComingUpPane::Scope::band_hour;
+    const int freq = rx_.settings.freq;
+    OnAirQuery q;
+    q.settings = rx_.settings;
+    const QString about =
+        band ? QStringLiteral("What comes on the air over the band in the next hour.")
+             : QStringLiteral("What comes on the air at %1 kHz in the next 24 hours.")
+                   .arg(QString::fromStdString(dial_text(freq)));
+    if (coming_->model().rows().empty())
+        coming_->show_rows({}, now, QStringLiteral("Working out what comes next..."));
+    // Worked out on the query thread; the answer comes back to this one, and an answer
+    // for a frequency tuned away from meanwhile is not shown.
+    worker_->post(
+        "coming",
+        [q, now, band, freq](std::stop_token stop) {
+            return band ? zenka::coming_up(q, now, kDialLowest, kDialHighest, std::chrono::hours(1), stop)
+                        : zenka::coming_up(q, now, freq, freq, std::chrono::hours(24), stop);
+        },
+        [this, now, band, freq, about](std::vector<Coming> found) {
+            std::vector<ComingRow> rows;
+            rows.reserve(found.size());
+            for (Coming& c : found) {
+                ComingRow row{c.at, c.freq, {}};
+                row.emission.station = std::move(c.station);
+                rows.push_back(std::move(row));
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, rows = std::move(rows), now, band, freq, about]() mutable {
+                    const bool current = coming_->scope() == (band ? ComingUpPane::Scope::band_hour
+                                                                   : ComingUpPane::Scope::frequency_day);
+                    if (!current || (!band && freq != rx_.settings.freq)) return;
+                    coming_->show_rows(std::move(rows), now, about);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 } // namespace zenka

@@ -10,6 +10,7 @@
 #include "panel/band_window_state.h"
 #include "panel/heard_band.h"
 #include "platform/clock.h"
+#include "shell/query_worker.h"
 #include "shell/receiver.h"
 #include "shell/receiver_listener.h"
 
@@ -17,6 +18,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -114,6 +116,9 @@ class BandWindow final : public QWidget, public ReceiverListener {
     int meter_ = 0;              // the S-meter as the last retune left it
     bool open_ = true;
     bool off_ = false;
+    // The queries of "Coming up", off this thread; last, so that it stops and joins before
+    // anything its answers reach goes.
+    std::unique_ptr<QueryWorker> worker_ = std::make_unique<QueryWorker>();
 };
 
 } // namespace zenka

@@ -144,6 +144,24 @@ PlayReport played_for(std::uint32_t ms) {
     return p;
 }
 
+// "Coming up" is worked out off the interface thread and shows, for the tuned frequency,
+// the minutes of the next day at which something comes on there, in time order.
+TEST(BandWindow, ComingUpListsTheTunedFrequencysNextDay) {
+    Rig r;
+    r.retune(600); // 60.0 kHz: the time signals keep their hours
+    const ComingUpModel& model = r.window->coming_up()->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.rows().empty(); }, 10000));
+    EXPECT_TRUE(r.window->coming_up()->about().contains(QStringLiteral("60.0 kHz")));
+    UtcInstant last = r.clock.now();
+    for (const ComingRow& row : model.rows()) {
+        EXPECT_EQ(row.freq, 600);
+        EXPECT_GE(row.at, last);
+        EXPECT_LE(row.at, r.clock.now() + std::chrono::hours(24));
+        EXPECT_FALSE(row.emission.station.label.empty());
+        last = row.at;
+    }
+}
+
 TEST(BandWindow, TypedFrequencyTunesAndABadOneSaysWhyWithoutRetuning) {
     Rig r;
     QLineEdit* entry = r.strip().entry();
