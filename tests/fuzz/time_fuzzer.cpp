@@ -18,9 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(t.day_of_week < 7);
     const std::string shown = zenka::format_utc(*instant);
     FUZZ_CHECK(zenka::parse_utc(shown) == instant);
-    // Only the characters of the format (RFC 3339 lets T and Z be lower case).
+    // Only the characters of the format (RFC 3339 lets T and Z be lower case; an offset
+    // from UTC is +hh:mm, +hhmm or +hh, or the same with -).
     for (const char c : text)
-        FUZZ_CHECK((c >= '0' && c <= '9') || c == '-' || c == ':' || c == 'T' || c == 't' ||
-                   c == '.' || c == 'Z' || c == 'z');
+        FUZZ_CHECK((c >= '0' && c <= '9') || c == '-' || c == '+' || c == ':' || c == 'T' ||
+                   c == 't' || c == '.' || c == 'Z' || c == 'z');
     return 0;
 }
