@@ -2,17 +2,12 @@
 
 #include "playout/playout.h"
 #include "shell/retune_report.h"
+#include "shell/text_format.h"
 
 #include <cstdio>
 
 namespace zenka {
 namespace {
-
-std::string format(const char* fmt, auto... args) {
-    char buf[256];
-    std::snprintf(buf, sizeof buf, fmt, args...);
-    return buf;
-}
 
 std::uint32_t duration_of(Keyer& keyer, RandomSource& random, std::string_view text,
                           const EmissionParams& params, const KeyerSetup& setup) {

@@ -1,6 +1,7 @@
 #include "shell/retune_report.h"
 
 #include "playout/carrier_file.h"
+#include "shell/text_format.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,12 +9,6 @@
 
 namespace zenka {
 namespace {
-
-std::string format(const char* fmt, auto... args) {
-    char buf[256];
-    std::snprintf(buf, sizeof buf, fmt, args...);
-    return buf;
-}
 
 // A slot's text with each strength switch carrying the step it is keyed at (0 for the 6 that
 // stands for it), as a JSON string.

@@ -15,10 +15,7 @@ namespace {
 
 using test::Ran;
 using test::run;
-
-std::string zenka(const std::string& args) {
-    return std::string(ZENKA_EXE) + " " + args;
-}
+using test::zenka;
 
 const std::string kAt = " --at 2026-12-08T06:13:50Z";
 

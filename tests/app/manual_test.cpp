@@ -116,19 +116,19 @@ std::vector<HelpOption> help_options(const std::string& help) {
         std::smatch m;
         if (!std::regex_search(text, m, line)) continue;
         HelpOption o{m[1], {}, {}, {}, {}};
-        const std::string spec = m[2];
+        const std::string shape = m[2];
         std::smatch part;
-        if (std::regex_search(spec, part, std::regex(R"(\{([^}]*)\})"))) {
+        if (std::regex_search(shape, part, std::regex(R"(\{([^}]*)\})"))) {
             std::stringstream list(part[1].str());
             for (std::string v; std::getline(list, v, ',');)
                 o.values.push_back(v);
         }
-        if (std::regex_search(spec, part, std::regex(R"(\[([0-9.]+) - ([0-9.]+)\])"))) {
+        if (std::regex_search(shape, part, std::regex(R"(\[([0-9.]+) - ([0-9.]+)\])"))) {
             o.low = part[1];
             o.high = part[2];
         }
-        const std::size_t eq = spec.rfind('=');
-        if (eq != std::string::npos) o.default_value = spec.substr(eq + 1);
+        const std::size_t eq = shape.rfind('=');
+        if (eq != std::string::npos) o.default_value = shape.substr(eq + 1);
         out.push_back(o);
     }
     return out;
