@@ -381,6 +381,8 @@ void BandWindow::retuned(const Composition& composed, const PlayReport& played) 
 
 void BandWindow::switches_changed() {
     strip_->show_receiver(meter_);
+    // The frequency changed without a retune (the receiver's start): what comes up there.
+    if (rx_.settings.freq != coming_freq_) show_coming_up(clock_.now());
 }
 
 void BandWindow::tick() {
@@ -409,6 +411,7 @@ void BandWindow::show_on_air(UtcInstant now) {
 void BandWindow::show_coming_up(UtcInstant now) {
     const bool band = coming_->scope() == ComingUpPane::Scope::band_hour;
     const int freq = rx_.settings.freq;
+    coming_freq_ = freq;
     OnAirQuery q;
     q.settings = rx_.settings;
     const QString about =

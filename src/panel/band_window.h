@@ -114,6 +114,7 @@ class BandWindow final : public QWidget, public ReceiverListener {
     UtcInstant retuned_at_{};
     std::optional<QRect> place_; // the frame it was last seen at
     int meter_ = 0;              // the S-meter as the last retune left it
+    int coming_freq_ = -1;       // the frequency "Coming up" was last asked for
     bool open_ = true;
     bool off_ = false;
     // The queries of "Coming up", off this thread; last, so that it stops and joins before

@@ -85,6 +85,7 @@ bool Receiver::start() {
     clr_smetr();
     playout_.stop_all();
     show_fine_steps();
+    switches_changed(); // the views beside the panel learn the first frequency
     return playout_.device_count() > 0;
 }
 

@@ -16,6 +16,7 @@
 #include "panel/settings_file.h"
 #include "platform/clock.h"
 #include "platform/sound/null_sound.h"
+#include "shell/dial.h"
 #include "shell/receiver.h"
 #include "support/temp_folder.h"
 
@@ -142,6 +143,22 @@ PlayReport played_for(std::uint32_t ms) {
     p.duration_ms = {ms};
     p.meter = {4};
     return p;
+}
+
+// The receiver's start draws the first frequency without a retune: the window reads it
+// at once, and asks what comes up there.
+TEST(BandWindow, ShowsTheFirstFrequencyTheReceiverDraws) {
+    Rig r;
+    ASSERT_TRUE(r.rx.start());
+    EXPECT_TRUE(r.strip().dial()->text().contains(
+        QString::fromStdString(dial_text(r.rx.settings.freq))))
+        << r.strip().dial()->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return r.window->coming_up()->about().contains(
+                QString::fromStdString(dial_text(r.rx.settings.freq)));
+        },
+        10000));
 }
 
 // "Coming up" is worked out off the interface thread and shows, for the tuned frequency,
