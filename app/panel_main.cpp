@@ -219,7 +219,8 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     rx.set_neighbours(true);
     panel.attach(rx);
     SettingsFile window_settings(QString::fromStdString(settings.string()));
-    BandWindow band_window(rx, *clock, window_settings, &panel);
+    BandWindow band_window(rx, *clock, window_settings, &panel,
+                           practice_file(XdgEnvironment::from_process()));
     QObject::connect(&panel, &Panel::switched_off, &band_window, &BandWindow::switch_off);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 

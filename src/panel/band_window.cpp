@@ -2,6 +2,7 @@
 
 #include "panel/band_rows.h"
 #include "panel/coming_up_pane.h"
+#include "panel/copy_pane.h"
 #include "panel/emission_cells.h"
 #include "panel/frequency_dial.h"
 #include "panel/now_hearing_pane.h"
@@ -64,7 +65,8 @@ QString keys_text(const QList<QKeySequence>& keys) {
 
 } // namespace
 
-BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel)
+BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel,
+                       const std::filesystem::path& practice_log)
     : rx_(rx), clock_(clock), settings_(settings), panel_(panel), tick_(this), save_soon_(this) {
     setObjectName(QStringLiteral("band_window"));
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -75,16 +77,19 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     hearing_ = new NowHearingPane(this);
     on_air_ = new OnAirPane(this);
     coming_ = new ComingUpPane(this);
+    copy_ = new CopyPane(clock_, practice_log, this);
     panes_ = new QSplitter(Qt::Vertical, this);
     panes_->setObjectName(QStringLiteral("panes"));
     panes_->setChildrenCollapsible(false);
     panes_->addWidget(framed(hearing_, QStringLiteral("Now hearing"), panes_));
     panes_->addWidget(framed(on_air_, QStringLiteral("On the air"), panes_));
     panes_->addWidget(framed(coming_, QStringLiteral("Coming up"), panes_));
+    panes_->addWidget(framed(copy_, QStringLiteral("Copy practice"), panes_));
     panes_->setStretchFactor(0, 2);
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
-    panes_->setSizes({260, 400, 200});
+    panes_->setStretchFactor(3, 3);
+    panes_->setSizes({220, 260, 150, 300});
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -155,6 +160,12 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     for (const SwitchKey& k : kSwitchKeys)
         add_key(k.name, QString::fromLatin1(k.what), {QKeySequence(Qt::CTRL | Qt::SHIFT | k.key)},
                 [this, w = k.which] { strip_->switch_button(w)->click(); });
+    add_key("key_copy", QStringLiteral("Copy practice: start copying, or back to the copy"),
+            {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { copy_->start(); });
+    add_key("key_copy_score", QStringLiteral("Score the copy now"),
+            {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
+            [this] { copy_->score_now(); });
+    connect(copy_, &CopyPane::copying_changed, hearing_, &NowHearingPane::hide_text_of);
     add_key("key_help", QStringLiteral("This list of keys"), {QKeySequence(Qt::Key_F1)},
             [this] { show_keys(); });
 
@@ -373,6 +384,7 @@ void BandWindow::retuned(const Composition& composed, const PlayReport& played) 
     retuned_at_ = now;
     meter_ = played.meter.empty() ? 0 : played.meter.back();
     strip_->show_receiver(meter_);
+    copy_->retuned(composed, played);
     hearing_->show_rows(hearing_rows(composed, played));
     heard_.heard(composed.settings.freq, air_rows(composed, now), now);
     show_on_air(now);
@@ -392,6 +404,7 @@ void BandWindow::tick() {
         std::clamp<std::int64_t>(elapsed.count(), 0, std::numeric_limits<std::uint32_t>::max())));
     if (heard_.keep_minute_of(now)) show_on_air(now);
     coming_->show_now(now);
+    copy_->tick();
 }
 
 void BandWindow::show_on_air(UtcInstant now) {

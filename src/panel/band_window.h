@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -30,6 +31,7 @@ class QSplitter;
 namespace zenka {
 
 class ComingUpPane;
+class CopyPane;
 class NowHearingPane;
 class OnAirPane;
 class ReceiverStrip;
@@ -45,8 +47,10 @@ class BandWindow final : public QWidget, public ReceiverListener {
     static constexpr QSize kDefaultSize{820, 940};
 
     // `panel` is the window it keeps clear of; its context menu and keys get the
-    // switch that opens and closes this one.
-    BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel);
+    // switch that opens and closes this one. The copy practice is logged in
+    // `practice_log` (nowhere when empty).
+    BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel,
+               const std::filesystem::path& practice_log = {});
     ~BandWindow() override;
     BandWindow(const BandWindow&) = delete;
     BandWindow& operator=(const BandWindow&) = delete;
@@ -75,6 +79,7 @@ class BandWindow final : public QWidget, public ReceiverListener {
     NowHearingPane* hearing() const { return hearing_; }
     OnAirPane* on_air() const { return on_air_; }
     ComingUpPane* coming_up() const { return coming_; }
+    CopyPane* copy() const { return copy_; }
     QSplitter* panes() const { return panes_; }
     // The list of the window's keys, as the help shows it.
     QString keys_help() const;
@@ -104,6 +109,7 @@ class BandWindow final : public QWidget, public ReceiverListener {
     NowHearingPane* hearing_;
     OnAirPane* on_air_;
     ComingUpPane* coming_;
+    CopyPane* copy_;
     QSplitter* panes_;
     QLabel* news_;
     QAction* toggle_;

@@ -221,6 +221,11 @@ void NowHearingPane::show_text() {
     }
     if (r < 0 || !text_switch_->isChecked()) return;
     const HearingRow& row = model_.rows()[static_cast<std::size_t>(r)];
+    if (row.channel >= 0 && row.channel == hidden_channel_) {
+        if (text_->document()->isEmpty())
+            text_->setPlainText(QStringLiteral("(Hidden while you copy it.)"));
+        return;
+    }
     const std::size_t upto = keyed_by(row, model_.elapsed());
     if (upto <= text_chars_) return;
     // Only what came since: a long text is not laid out again at every tick.
@@ -233,7 +238,17 @@ void NowHearingPane::show_text() {
 }
 
 QString NowHearingPane::shown_text() const {
+    const int r = chosen_row();
+    if (r >= 0 && hidden_channel_ >= 0 &&
+        model_.rows()[static_cast<std::size_t>(r)].channel == hidden_channel_)
+        return {};
     return text_switch_->isChecked() ? text_->toPlainText() : QString();
+}
+
+void NowHearingPane::hide_text_of(int channel) {
+    hidden_channel_ = channel;
+    text_row_ = -1; // shown afresh
+    show_text();
 }
 
 void NowHearingPane::set_text_shown(bool shown) {

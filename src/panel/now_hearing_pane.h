@@ -61,6 +61,9 @@ class NowHearingPane final : public QWidget {
 
     void set_text_shown(bool shown);
     bool text_shown() const;
+    // The text of `channel` (0 .. 6) is not shown, whatever the switch, while it is
+    // copied by ear; -1 shows every text again.
+    void hide_text_of(int channel);
 
     QTableView* table() const { return table_; }
     QCheckBox* text_switch() const { return text_switch_; }
@@ -81,6 +84,7 @@ class NowHearingPane final : public QWidget {
     QLabel* text_label_;
     QPlainTextEdit* text_;
     int text_row_ = -1;          // the row whose text is shown
+    int hidden_channel_ = -1;    // the channel being copied
     std::size_t text_chars_ = 0; // how much of it
 };
 

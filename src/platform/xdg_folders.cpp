@@ -36,6 +36,15 @@ std::optional<std::string> unquoted(std::string_view value) {
     return std::nullopt; // no closing quote
 }
 
+// A folder the environment names (taken from the current folder when relative), else
+// `fallback`.
+fs::path folder_of(const std::string& named, fs::path fallback) {
+    if (named.empty()) return fallback;
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(named, ec);
+    return ec ? fs::path(named) : absolute;
+}
+
 } // namespace
 
 XdgEnvironment XdgEnvironment::from_process() {
@@ -44,14 +53,12 @@ XdgEnvironment XdgEnvironment::from_process() {
     env.home = home != nullptr && *home != '\0' ? home : "/";
     if (const char* config = std::getenv("XDG_CONFIG_HOME")) env.config_home = config;
     if (const char* music = std::getenv("XDG_MUSIC_DIR")) env.music_dir = music;
+    if (const char* data = std::getenv("XDG_DATA_HOME")) env.data_home = data;
     return env;
 }
 
 fs::path config_home(const XdgEnvironment& env) {
-    if (env.config_home.empty()) return fs::path(env.home) / ".config";
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(env.config_home, ec);
-    return ec ? fs::path(env.config_home) : absolute;
+    return folder_of(env.config_home, fs::path(env.home) / ".config");
 }
 
 fs::path config_folder(const XdgEnvironment& env) {
@@ -68,6 +75,14 @@ fs::path bookmarks_file(const XdgEnvironment& env) {
 
 fs::path timers_file(const XdgEnvironment& env) {
     return config_folder(env) / "timers.txt";
+}
+
+fs::path data_home(const XdgEnvironment& env) {
+    return folder_of(env.data_home, fs::path(env.home) / ".local" / "share");
+}
+
+fs::path practice_file(const XdgEnvironment& env) {
+    return data_home(env) / "zenka" / "practice.tsv";
 }
 
 std::optional<fs::path> user_dir(std::string_view dirs_text, std::string_view key,

@@ -14,6 +14,7 @@ struct XdgEnvironment {
     std::string home;        // $HOME
     std::string config_home; // $XDG_CONFIG_HOME, empty when unset
     std::string music_dir;   // $XDG_MUSIC_DIR, empty when unset
+    std::string data_home = {}; // $XDG_DATA_HOME, empty when unset
 
     // This process's environment; without $HOME, "/" as Qt has it.
     static XdgEnvironment from_process();
@@ -31,6 +32,11 @@ std::filesystem::path config_folder(const XdgEnvironment& env);
 std::filesystem::path settings_file(const XdgEnvironment& env);  // zenka/zenka.conf
 std::filesystem::path bookmarks_file(const XdgEnvironment& env); // zenka/bookmarks.csv
 std::filesystem::path timers_file(const XdgEnvironment& env);    // zenka/timers.txt
+
+// $XDG_DATA_HOME, else ~/.local/share (a relative one from the current folder), and the
+// program's own folder there with the copy practice log.
+std::filesystem::path data_home(const XdgEnvironment& env);
+std::filesystem::path practice_file(const XdgEnvironment& env); // zenka/practice.tsv
 
 // The music folder: an absolute $XDG_MUSIC_DIR, else as xdg-user-dirs writes it
 // into config_home()/user-dirs.dirs (XDG_MUSIC_DIR="$HOME/Music"), else ~/Music.
