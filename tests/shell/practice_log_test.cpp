@@ -149,6 +149,13 @@ TEST(PracticeLog, AttemptsSurviveARestart) {
         PracticeAttempt bad = attempt(18, Keying::hand, 4, 0, 0, 0);
         bad.station = "\xC3(";
         EXPECT_EQ(log.add(bad), "a station or call that is not UTF-8 text is not kept");
+        // Nor what the next start would not read back as it was.
+        PracticeAttempt off = attempt(18, Keying::hand, 4, 0, 0, 0);
+        off.freq = 99;
+        EXPECT_EQ(log.add(off), "not kept, not a frequency on the dial: '9.9'");
+        off = attempt(18, Keying::hand, 4, 0, 0, 0);
+        off.qsa = 7;
+        EXPECT_EQ(log.add(off), "not kept, not a strength 0 - 5: '7'");
     }
     PracticeLog log(file, clock);
     EXPECT_EQ(log.load(), "");
