@@ -13,7 +13,9 @@
 #include "shell/receiver.h"
 #include "support/temp_folder.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -54,7 +56,9 @@ void two_stations(Air& a) {
 // The receiver and the band window alone, a fixed clock, no sound, and the settings and the
 // practice log in a folder of the test's own that outlives a restart of the window.
 struct CopyRig {
-    CopyRig() { open(); }
+    explicit CopyRig(void (*stations)(Air&) = two_stations) : rx(clock, random, playout, view, stations) {
+        open();
+    }
     ~CopyRig() { window.reset(); }
 
     void open() {
@@ -95,7 +99,7 @@ struct CopyRig {
     RandomSource random;
     Playout playout{out, clock, random, folder.path()};
     NoPanel view;
-    Receiver rx{clock, random, playout, view, two_stations};
+    Receiver rx;
     std::unique_ptr<SettingsFile> settings;
     std::unique_ptr<BandWindow> window;
 };
@@ -285,6 +289,36 @@ TEST(CopyPane, AChannelChosenIsCopiedAndAnEndedOneIsNot) {
     EXPECT_EQ(r.copy().status().toStdString(),
               "Channel 0 has ended: nothing more is keyed there to copy.");
     EXPECT_TRUE(r.copy().log()->attempts().empty());
+}
+
+TEST(CopyPane, TheCopyIsTakenInCapitalsExceptForKana) {
+    CopyRig r;
+    r.tune(5120);
+    r.key(Qt::Key_P);
+    QTest::keyClicks(r.copy().field(), QStringLiteral("cq de"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" k5120 k"));
+    r.copy().field()->paste();
+    EXPECT_EQ(r.copy().field()->toPlainText(), QStringLiteral("CQ DE K5120 K"));
+
+    // A station keying kana: the lower case stands for its signs and stays as typed.
+    CopyRig kana([](Air& a) {
+        a.spd = 12;
+        a.qsa = 3;
+        a.ton = 700;
+        a.hand = a.rto = a.spark = a._f1 = a.sz = 0;
+        a.katokana = 1;
+        a.send_stack("iroha");
+    });
+    kana.tune(4000);
+    kana.key(Qt::Key_P);
+    ASSERT_EQ(kana.copy().copying_channel(), 0);
+    EXPECT_TRUE(kana.copy().status().contains(QStringLiteral("lower case stands for the kana")));
+    QTest::keyClicks(kana.copy().field(), QStringLiteral("iroha"));
+    EXPECT_EQ(kana.copy().field()->toPlainText(), QStringLiteral("iroha"));
+    kana.wait(std::chrono::milliseconds(kana.window->hearing()->model().rows().at(0).duration_ms));
+    ASSERT_TRUE(kana.copy().last_score().has_value());
+    EXPECT_EQ(kana.copy().last_score()->sent, 5);
+    EXPECT_EQ(kana.copy().last_score()->right, 5);
 }
 
 TEST(CopyPane, ADamagedLogIsKeptAsideAndSaidSo) {
