@@ -13,6 +13,7 @@
 #include "shell/receiver.h"
 #include "support/temp_folder.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace zenka {
@@ -319,6 +321,35 @@ TEST(CopyPane, TheCopyIsTakenInCapitalsExceptForKana) {
     ASSERT_TRUE(kana.copy().last_score().has_value());
     EXPECT_EQ(kana.copy().last_score()->sent, 5);
     EXPECT_EQ(kana.copy().last_score()->right, 5);
+}
+
+// The pane's controls are reached with Tab, while copying too, and a screen reader names each.
+TEST(CopyPane, EveryControlIsReachedByTabAndNamed) {
+    CopyRig r;
+    r.tune(5120);
+    QApplication::setActiveWindow(r.window.get());
+    const auto reached = [&] {
+        std::set<std::string> names;
+        r.copy().chooser()->setFocus();
+        QWidget* w = QApplication::focusWidget();
+        for (int i = 0; i < 200 && w != nullptr && !names.contains(w->objectName().toStdString());
+             ++i) {
+            names.insert(w->objectName().toStdString());
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+        }
+        return names;
+    };
+    std::set<std::string> names = reached();
+    for (const char* needed : {"copy_channel", "copy_start", "copy_field", "copy_result"})
+        EXPECT_TRUE(names.contains(needed)) << needed;
+    EXPECT_FALSE(names.contains("copy_score")); // nothing to score yet
+    r.copy().start();
+    names = reached();
+    for (const char* needed : {"copy_score", "copy_field", "copy_result"})
+        EXPECT_TRUE(names.contains(needed)) << needed;
+    EXPECT_FALSE(r.copy().chart()->accessibleDescription().isEmpty());
 }
 
 TEST(CopyPane, ADamagedLogIsKeptAsideAndSaidSo) {
