@@ -4,10 +4,13 @@
 #include "panel/coming_up_pane.h"
 #include "panel/emission_cells.h"
 #include "panel/frequency_dial.h"
+#include "panel/kept_choices.h"
 #include "panel/now_hearing_pane.h"
 #include "panel/on_air_pane.h"
 #include "panel/receiver_strip.h"
+#include "panel/recording_pane.h"
 #include "panel/settings_file.h"
+#include "panel/timer_pane.h"
 #include "panel/window_place.h"
 #include "shell/dial.h"
 #include "shell/on_air.h"
@@ -64,7 +67,8 @@ QString keys_text(const QList<QKeySequence>& keys) {
 
 } // namespace
 
-BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel)
+BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel,
+                       const RecordingServices& recording)
     : rx_(rx), clock_(clock), settings_(settings), panel_(panel), tick_(this), save_soon_(this) {
     setObjectName(QStringLiteral("band_window"));
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -85,6 +89,12 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
     panes_->setSizes({260, 400, 200});
+    if (recording.recording != nullptr)
+        recording_ = new RecordingPane(*recording.recording, recording.env, this);
+    if (recording.timers != nullptr) {
+        timers_ = new TimerPane(*recording.timers, clock_, this);
+        panes_->addWidget(framed(timers_, QStringLiteral("Timer recordings"), panes_));
+    }
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -102,6 +112,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     foot->addWidget(keys);
     auto* column = new QVBoxLayout(this);
     column->addWidget(strip_);
+    if (recording_ != nullptr) column->addWidget(framed(recording_, QStringLiteral("Recording"), this));
     column->addWidget(panes_, 1);
     column->addLayout(foot);
 
@@ -155,6 +166,12 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     for (const SwitchKey& k : kSwitchKeys)
         add_key(k.name, QString::fromLatin1(k.what), {QKeySequence(Qt::CTRL | Qt::SHIFT | k.key)},
                 [this, w = k.which] { strip_->switch_button(w)->click(); });
+    if (recording_ != nullptr)
+        add_key("key_record", QStringLiteral("Record what is heard, or stop the recording"),
+                {QKeySequence(Qt::CTRL | Qt::Key_R)}, [this] { recording_->record_button()->click(); });
+    if (timers_ != nullptr)
+        add_key("key_timers", QStringLiteral("To the timer recordings"),
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}, focus(timers_->frequency_field()));
     add_key("key_help", QStringLiteral("This list of keys"), {QKeySequence(Qt::Key_F1)},
             [this] { show_keys(); });
 
@@ -166,6 +183,11 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     });
     connect(on_air_, &OnAirPane::filter_edited, &save_soon_, qOverload<>(&QTimer::start));
     connect(hearing_->text_switch(), &QCheckBox::toggled, &save_soon_, qOverload<>(&QTimer::start));
+    if (recording_ != nullptr)
+        connect(recording_, &RecordingPane::choices_changed, this, [this, t = recording.timers] {
+            if (t != nullptr) t->set_output(recording_->folder(), recording_->format());
+            save_soon_.start();
+        });
 
     save_soon_.setSingleShot(true);
     save_soon_.setInterval(500);
@@ -211,7 +233,8 @@ QString BandWindow::keys_help() const {
           << QStringLiteral("Cursor keys\tOn the read-out: the fine step and 1 kHz")
           << QStringLiteral("Page Up, Page Down\tOn the read-out: 10 kHz")
           << QStringLiteral("Mouse wheel\tOver the read-out: one fine step a notch")
-          << QStringLiteral("Space\tOn a switch: switch it") << QString()
+          << QStringLiteral("Space\tOn a switch: switch it")
+          << QStringLiteral("Delete\tIn the timer list: cancel the timer chosen") << QString()
           << QStringLiteral("On the panel the cursor and page keys tune, and %1 opens and "
                             "closes this window.")
                  .arg(keys_text(toggle_->shortcuts()));
@@ -275,6 +298,7 @@ void BandWindow::apply(const BandWindowState& st) {
 
 void BandWindow::save() {
     write_band_window(settings_.settings(), state());
+    if (recording_ != nullptr) write_recording(settings_.settings(), recording_->choices());
     settings_.sync();
     const QString problem = settings_.problem();
     news_->setText(problem);
@@ -287,6 +311,8 @@ void BandWindow::restore() {
         apply(read_band_window(settings_.settings()));
         toggle_->setChecked(open_);
     }
+    if (recording_ != nullptr) recording_->set_choices(read_recording(settings_.settings()));
+    if (timers_ != nullptr) timers_->load();
     if (!open_) return;
     place();
     // The panel keeps the keyboard: its keys tune from the start.
@@ -335,6 +361,8 @@ void BandWindow::switch_off() {
     off_ = true;
     tick_.stop();
     save_soon_.stop();
+    // A recording running is completed; a timer's is taken up again at the next start.
+    if (recording_ != nullptr) recording_->stop();
     hide();
 }
 
@@ -392,6 +420,8 @@ void BandWindow::tick() {
         std::clamp<std::int64_t>(elapsed.count(), 0, std::numeric_limits<std::uint32_t>::max())));
     if (heard_.keep_minute_of(now)) show_on_air(now);
     coming_->show_now(now);
+    if (timers_ != nullptr) timers_->tick();
+    if (recording_ != nullptr) recording_->refresh();
 }
 
 void BandWindow::show_on_air(UtcInstant now) {

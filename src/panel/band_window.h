@@ -10,6 +10,7 @@
 #include "panel/band_window_state.h"
 #include "panel/heard_band.h"
 #include "platform/clock.h"
+#include "platform/xdg_folders.h"
 #include "shell/query_worker.h"
 #include "shell/receiver.h"
 #include "shell/receiver_listener.h"
@@ -33,7 +34,19 @@ class ComingUpPane;
 class NowHearingPane;
 class OnAirPane;
 class ReceiverStrip;
+class Recording;
+class RecordingPane;
 class SettingsFile;
+class TimerPane;
+class TimerRecordings;
+
+// What recording from the window takes beyond the receiver; they must outlive the
+// window. Without a recording there is no recording pane, without timers no timer pane.
+struct RecordingServices {
+    Recording* recording = nullptr;
+    TimerRecordings* timers = nullptr;
+    XdgEnvironment env; // where the music folder is
+};
 
 class BandWindow final : public QWidget, public ReceiverListener {
     Q_OBJECT
@@ -46,7 +59,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
 
     // `panel` is the window it keeps clear of; its context menu and keys get the
     // switch that opens and closes this one.
-    BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel);
+    BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel,
+               const RecordingServices& recording = {});
     ~BandWindow() override;
     BandWindow(const BandWindow&) = delete;
     BandWindow& operator=(const BandWindow&) = delete;
@@ -76,6 +90,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     OnAirPane* on_air() const { return on_air_; }
     ComingUpPane* coming_up() const { return coming_; }
     QSplitter* panes() const { return panes_; }
+    RecordingPane* recording() const { return recording_; } // null without a recording
+    TimerPane* timers() const { return timers_; }           // null without timers
     // The list of the window's keys, as the help shows it.
     QString keys_help() const;
     // The window's line of news (a settings file that could not be read, say).
@@ -105,6 +121,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     OnAirPane* on_air_;
     ComingUpPane* coming_;
     QSplitter* panes_;
+    RecordingPane* recording_ = nullptr;
+    TimerPane* timers_ = nullptr;
     QLabel* news_;
     QAction* toggle_;
     QDialog* keys_ = nullptr;
