@@ -183,11 +183,15 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     });
     connect(on_air_, &OnAirPane::filter_edited, &save_soon_, qOverload<>(&QTimer::start));
     connect(hearing_->text_switch(), &QCheckBox::toggled, &save_soon_, qOverload<>(&QTimer::start));
-    if (recording_ != nullptr)
-        connect(recording_, &RecordingPane::choices_changed, this, [this, t = recording.timers] {
-            if (t != nullptr) t->set_output(recording_->folder(), recording_->format());
-            save_soon_.start();
-        });
+    if (recording_ != nullptr) {
+        connect(recording_, &RecordingPane::choices_changed, &save_soon_,
+                qOverload<>(&QTimer::start));
+        // A timer records where the window does; the default folder is made only then.
+        if (timers_ != nullptr)
+            timers_->set_before_start([this, t = recording.timers] {
+                t->set_output(recording_->folder(), recording_->format());
+            });
+    }
 
     save_soon_.setSingleShot(true);
     save_soon_.setInterval(500);

@@ -187,6 +187,12 @@ void TimerPane::load() {
 }
 
 void TimerPane::tick() {
+    const UtcInstant now = clock_.now();
+    const auto starts = [now](const TimerRecording& t) {
+        return t.state == State::waiting && t.start <= now && now < t.end();
+    };
+    if (before_start_ && std::any_of(timers_.list().begin(), timers_.list().end(), starts))
+        before_start_();
     timers_.tick();
     show_list();
 }

@@ -11,6 +11,7 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -52,6 +53,8 @@ class TimerPane final : public QWidget {
     void load();
     // Does what the clock asks for (a start, an end) and shows the list.
     void tick();
+    // Called just before a timer starts, to say where it records.
+    void set_before_start(std::function<void()> f) { before_start_ = std::move(f); }
     // Adds the timer the form describes. False, with the message, when it cannot.
     bool add();
     // Cancels the timer chosen in the list (or stops it when it records).
@@ -78,6 +81,7 @@ class TimerPane final : public QWidget {
     TimerRecordings& timers_;
     const Clock& clock_;
     TimerModel model_;
+    std::function<void()> before_start_;
     QLineEdit* freq_;
     QLineEdit* start_;
     QSpinBox* minutes_;

@@ -342,7 +342,8 @@ TEST(TimerPane, TimersSurviveARestartAndAreCancelledByButtonOrDelete) {
     r.clock.set(at("2026-12-09T07:00:30Z"));
     r.window->tick();
     EXPECT_FALSE(r.recording.status().recording);
-    EXPECT_TRUE(test::names_in(r.music()).empty());
+    // Nothing was recorded, so not even the default folder was made.
+    EXPECT_FALSE(fs::exists(r.music()));
 }
 
 // The switches of the panel's context menu and where and how recordings are written,
@@ -497,6 +498,31 @@ TEST(RecordingPane, SwitchingOffCompletesTheRecording) {
     EXPECT_FALSE(r.recording.status().recording);
     EXPECT_EQ(read_sound(file).frames, 500 * 48);
     EXPECT_EQ(test::names_in(r.music()), std::set<std::string>{file.filename().string()});
+}
+
+// A timer recording when the receiver is switched off: its file is completed, and at
+// the next start, still within its time, it records the rest into a second file.
+TEST(TimerPane, ATimerCutShortBySwitchingOffRecordsTheRestAtTheNextStart) {
+    test::TempFolder folder;
+    Rig r(folder.path());
+    r.retune(4800);
+    ASSERT_EQ(r.timers->add(5000, at("2026-12-09T06:13:00Z"), 2), "");
+    r.run_to("2026-12-09T06:13:30Z");
+    ASSERT_TRUE(r.recording.status().recording);
+    const fs::path first = r.recording.status().file;
+    r.restart();
+    EXPECT_FALSE(r.recording.status().recording);
+    EXPECT_EQ(read_sound(first).frames, 31 * 48000);
+    EXPECT_EQ(r.timer_pane().model().index(0, TimerModel::kState).data().toString(),
+              QStringLiteral("waiting"));
+    r.run_to("2026-12-09T06:13:31Z");
+    ASSERT_TRUE(r.recording.status().recording);
+    const fs::path rest = r.recording.status().file;
+    EXPECT_EQ(rest, r.music() / "Zenka 500.0 kHz 2026-12-09 0613Z (2).wav");
+    r.run_to("2026-12-09T06:15:00Z");
+    EXPECT_FALSE(r.recording.status().recording);
+    EXPECT_EQ(r.timers->list()[0].state, TimerRecording::State::done);
+    EXPECT_EQ(read_sound(rest).frames, 89 * 48000);
 }
 
 // Every control of the recording and the timers is reached by Tab and has a name a
