@@ -29,6 +29,17 @@ QLabel* line(QWidget* parent, const char* name, const char* spoken) {
     return l;
 }
 
+// A figure with what it is, for a screen reader: "Time recorded 0:07".
+void show_figure(QLabel* l, const char* what, const QString& text) {
+    if (l->text() == text && !l->accessibleName().isEmpty()) return;
+    l->setText(text);
+    const QString name = QString::fromLatin1(what);
+    l->setAccessibleName(text.isEmpty() ? name : name + QLatin1Char(' ') + text);
+}
+
+constexpr const char* kElapsed = "Time recorded";
+constexpr const char* kSize = "Size of the recording";
+
 } // namespace
 
 RecordingPane::RecordingPane(Recording& recording, XdgEnvironment env, QWidget* parent)
@@ -44,8 +55,10 @@ RecordingPane::RecordingPane(Recording& recording, XdgEnvironment env, QWidget* 
         QStringLiteral("Records what is heard, across every retune, until pressed again. Ctrl+R."));
     connect(record_, &QPushButton::clicked, this, [this] { toggle(); });
 
-    elapsed_ = line(this, "recording_elapsed", "Time recorded");
-    size_ = line(this, "recording_size", "Size of the recording");
+    elapsed_ = line(this, "recording_elapsed", kElapsed);
+    size_ = line(this, "recording_size", kSize);
+    elapsed_->setMinimumWidth(elapsed_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")));
+    size_->setMinimumWidth(size_->fontMetrics().horizontalAdvance(QStringLiteral("000.0 MB")));
     file_ = line(this, "recording_file", "Recording file");
     file_->setWordWrap(true);
 
@@ -77,16 +90,14 @@ RecordingPane::RecordingPane(Recording& recording, XdgEnvironment env, QWidget* 
     top->addWidget(record_);
     top->addWidget(elapsed_);
     top->addWidget(size_);
-    top->addWidget(file_, 1);
-    auto* where = new QHBoxLayout;
-    where->addWidget(format_);
-    where->addWidget(folder_label);
-    where->addWidget(folder_, 1);
-    where->addWidget(pick);
+    top->addWidget(format_);
+    top->addWidget(folder_label);
+    top->addWidget(folder_, 1);
+    top->addWidget(pick);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(top);
-    column->addLayout(where);
+    column->addWidget(file_);
     column->addWidget(message_);
     show_message({});
     refresh();
@@ -186,13 +197,13 @@ void RecordingPane::refresh() {
     format_->setEnabled(!s.recording);
     folder_->setEnabled(!s.recording);
     if (s.file.empty()) {
-        say(elapsed_, QString());
-        say(size_, QString());
+        show_figure(elapsed_, kElapsed, QString());
+        show_figure(size_, kSize, QString());
         say(file_, QStringLiteral("Not recording"));
         return;
     }
-    say(elapsed_, elapsed_text(s.seconds));
-    say(size_, size_text(s.bytes));
+    show_figure(elapsed_, kElapsed, elapsed_text(s.seconds));
+    show_figure(size_, kSize, size_text(s.bytes));
     const QString name = QString::fromStdString(s.file.filename().string());
     const QString in = path_text(s.file.parent_path());
     say(file_, s.recording ? QStringLiteral("Recording into %1 in %2").arg(name, in)

@@ -107,7 +107,7 @@ TimerPane::TimerPane(TimerRecordings& timers, const Clock& clock, QWidget* paren
     minutes_->setAccessibleName(QStringLiteral("Timer minutes"));
     minutes_->setRange(1, TimerSchedule::kMaxMinutes);
     minutes_->setValue(30);
-    minutes_->setSuffix(QStringLiteral(" minutes"));
+    minutes_->setSuffix(QStringLiteral(" min"));
     add_ = new QPushButton(QStringLiteral("Add"), this);
     add_->setObjectName(QStringLiteral("timer_add"));
     add_->setAccessibleName(QStringLiteral("Add the timer"));

@@ -24,10 +24,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableView>
 #include <QTest>
 #include <QWindow>
@@ -197,6 +199,9 @@ TEST(RecordingPane, RecordsAcrossThreeRetunesAndReadsBackAtTheLengthRecorded) {
             EXPECT_EQ(r.pane().elapsed(), QStringLiteral("0:%1").arg(whole, 2, 10, QChar(u'0')));
             EXPECT_EQ(r.pane().size(),
                       QStringLiteral("%1 kB").arg(std::llround(static_cast<double>(s.bytes) / 1000)));
+            EXPECT_EQ(r.window->findChild<QLabel*>(QStringLiteral("recording_elapsed"))
+                          ->accessibleName(),
+                      QStringLiteral("Time recorded ") + r.pane().elapsed());
         }
         EXPECT_EQ(retunes, 3);
         r.pane().record_button()->click();
@@ -523,6 +528,27 @@ TEST(TimerPane, ATimerCutShortBySwitchingOffRecordsTheRestAtTheNextStart) {
     EXPECT_FALSE(r.recording.status().recording);
     EXPECT_EQ(r.timers->list()[0].state, TimerRecording::State::done);
     EXPECT_EQ(read_sound(rest).frames, 89 * 48000);
+}
+
+// Panes laid out by a window that had no timer pane leave the timer pane in sight.
+TEST(TimerPane, APaneLayoutKeptWithoutItLeavesItInSight) {
+    test::TempFolder folder;
+    {
+        Rig r(folder.path());
+        // The window as it was before it had timers.
+        r.window.reset();
+        BandWindow older(r.rx, r.clock, *r.settings, &r.panel);
+        older.restore();
+        older.panes()->setSizes({300, 300, 300});
+        older.save();
+        ASSERT_EQ(older.panes()->count(), 3);
+    }
+    Rig r(folder.path());
+    QTest::qWait(50);
+    ASSERT_EQ(r.window->panes()->count(), 4);
+    EXPECT_GE(r.window->panes()->sizes()[3], r.window->panes()->widget(3)->minimumSizeHint().height());
+    EXPECT_GT(r.timer_pane().table()->height(), 0);
+    EXPECT_TRUE(r.timer_pane().table()->isVisible());
 }
 
 // Every control of the recording and the timers is reached by Tab and has a name a
