@@ -349,6 +349,11 @@ TEST(TimerPane, TimersSurviveARestartAndAreCancelledByButtonOrDelete) {
     EXPECT_FALSE(r.recording.status().recording);
     // Nothing was recorded, so not even the default folder was made.
     EXPECT_FALSE(fs::exists(r.music()));
+    // Clear finished takes them from the list and from the kept file.
+    t->findChild<QPushButton*>(QStringLiteral("timer_clear"))->click();
+    EXPECT_TRUE(t->model().timers().empty());
+    EXPECT_EQ(test::read_text(timers_file(r.env)),
+              "# Zenka timer recordings: frequency (kHz); start (UTC); minutes; state; note\n");
 }
 
 // The switches of the panel's context menu and where and how recordings are written,
@@ -402,6 +407,32 @@ TEST(KeptChoices, SurviveARestart) {
     EXPECT_EQ(kept.value(QStringLiteral("recording/format")).toString(), QStringLiteral("flac"));
     EXPECT_EQ(kept.value(QStringLiteral("listening/plain_audio")).toString(),
               QStringLiteral("true"));
+}
+
+// A switch set for one run before the choices are kept (--plain-audio) is not kept;
+// the switches changed afterwards are, each by itself.
+TEST(KeptChoices, ASwitchSetBeforeKeepingIsNotKept) {
+    test::TempFolder folder;
+    const QString path = QString::fromStdString((folder / "zenka.conf").string());
+    {
+        Panel panel;
+        SettingsFile settings(path);
+        QObject until;
+        panel.plain_audio_action()->setChecked(true);
+        keep_listening_choices(panel, settings, until);
+        panel.cw_filter_action()->setChecked(true);
+        panel.neighbours_action()->setChecked(true);
+        panel.neighbours_action()->setChecked(false);
+    }
+    QSettings kept(path, QSettings::IniFormat);
+    EXPECT_EQ(kept.childKeys(), QStringList());
+    kept.beginGroup(QStringLiteral("listening"));
+    EXPECT_EQ(kept.childKeys(), (QStringList{QStringLiteral("cw_filter"), QStringLiteral("neighbours")}));
+    EXPECT_EQ(kept.value(QStringLiteral("cw_filter")).toString(), QStringLiteral("true"));
+    EXPECT_EQ(kept.value(QStringLiteral("neighbours")).toString(), QStringLiteral("false"));
+    kept.endGroup();
+    const ListeningChoices back = read_listening(kept);
+    EXPECT_EQ(back, (ListeningChoices{false, true, false, false}));
 }
 
 TEST(KeptChoices, ADamagedValueReadsAsTheDefault) {
