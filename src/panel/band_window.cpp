@@ -112,7 +112,8 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     foot->addWidget(keys);
     auto* column = new QVBoxLayout(this);
     column->addWidget(strip_);
-    if (recording_ != nullptr) column->addWidget(framed(recording_, QStringLiteral("Recording"), this));
+    if (recording_ != nullptr)
+        column->addWidget(framed(recording_, QStringLiteral("Recording"), this));
     column->addWidget(panes_, 1);
     column->addLayout(foot);
 
@@ -168,10 +169,12 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
                 [this, w = k.which] { strip_->switch_button(w)->click(); });
     if (recording_ != nullptr)
         add_key("key_record", QStringLiteral("Record what is heard, or stop the recording"),
-                {QKeySequence(Qt::CTRL | Qt::Key_R)}, [this] { recording_->record_button()->click(); });
+                {QKeySequence(Qt::CTRL | Qt::Key_R)},
+                [this] { recording_->record_button()->click(); });
     if (timers_ != nullptr)
         add_key("key_timers", QStringLiteral("To the timer recordings"),
-                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}, focus(timers_->frequency_field()));
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
+                focus(timers_->frequency_field()));
     add_key("key_help", QStringLiteral("This list of keys"), {QKeySequence(Qt::Key_F1)},
             [this] { show_keys(); });
 

@@ -57,9 +57,8 @@ RecordingChoices read_recording(QSettings& s) {
 void write_recording(QSettings& s, const RecordingChoices& c) {
     s.beginGroup(QStringLiteral("recording"));
     s.setValue(QStringLiteral("folder"), QString::fromStdString(c.folder.string()));
-    s.setValue(QStringLiteral("format"), c.format == RecordingFormat::flac
-                                             ? QStringLiteral("flac")
-                                             : QStringLiteral("wav"));
+    s.setValue(QStringLiteral("format"),
+               c.format == RecordingFormat::flac ? QStringLiteral("flac") : QStringLiteral("wav"));
     s.endGroup();
 }
 

@@ -57,7 +57,8 @@ RecordingPane::RecordingPane(Recording& recording, XdgEnvironment env, QWidget* 
 
     elapsed_ = line(this, "recording_elapsed", kElapsed);
     size_ = line(this, "recording_size", kSize);
-    elapsed_->setMinimumWidth(elapsed_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")));
+    elapsed_->setMinimumWidth(
+        elapsed_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")));
     size_->setMinimumWidth(size_->fontMetrics().horizontalAdvance(QStringLiteral("000.0 MB")));
     file_ = line(this, "recording_file", "Recording file");
     file_->setWordWrap(true);
@@ -241,8 +242,7 @@ QString RecordingPane::elapsed_text(double seconds) {
     const auto s = static_cast<long long>(std::floor(std::max(seconds, 0.0)));
     const long long h = s / 3600, m = s / 60 % 60, sec = s % 60;
     const QChar zero(u'0');
-    if (h > 0)
-        return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, zero).arg(sec, 2, 10, zero);
+    if (h > 0) return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, zero).arg(sec, 2, 10, zero);
     return QStringLiteral("%1:%2").arg(m).arg(sec, 2, 10, zero);
 }
 

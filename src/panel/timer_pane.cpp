@@ -99,8 +99,8 @@ TimerPane::TimerPane(TimerRecordings& timers, const Clock& clock, QWidget* paren
     start_->setAccessibleDescription(
         QStringLiteral("The start as 2026-12-09T06:15:00Z, or with an offset from UTC."));
     start_->setMaxLength(40);
-    start_->setText(time_text(std::chrono::ceil<std::chrono::minutes>(clock_.now()) +
-                              std::chrono::minutes(1)));
+    start_->setText(
+        time_text(std::chrono::ceil<std::chrono::minutes>(clock_.now()) + std::chrono::minutes(1)));
     auto* for_label = new QLabel(QStringLiteral("for"), this);
     minutes_ = new QSpinBox(this);
     minutes_->setObjectName(QStringLiteral("timer_minutes"));
@@ -116,13 +116,14 @@ TimerPane::TimerPane(TimerRecordings& timers, const Clock& clock, QWidget* paren
     for (QLineEdit* field : {freq_, start_})
         connect(field, &QLineEdit::returnPressed, this, [this] { add(); });
 
-    table_ = pane_table(this, &model_, QStringLiteral("timer_table"),
-                        QStringLiteral("Timer recordings"),
-                        QStringLiteral("The timers: frequency, start, minutes, state and the file "
-                                       "recorded. Delete cancels the one chosen."));
+    table_ =
+        pane_table(this, &model_, QStringLiteral("timer_table"), QStringLiteral("Timer recordings"),
+                   QStringLiteral("The timers: frequency, start, minutes, state and the file "
+                                  "recorded. Delete cancels the one chosen."));
     table_->horizontalHeader()->setSectionResizeMode(TimerModel::kNote, QHeaderView::Stretch);
     table_->horizontalHeader()->resizeSection(
-        TimerModel::kStart, table_->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-09 06:13Z")) + 16);
+        TimerModel::kStart,
+        table_->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-09 06:13Z")) + 16);
     auto* del = new QAction(QStringLiteral("Cancel the timer"), table_);
     del->setObjectName(QStringLiteral("timer_delete"));
     del->setShortcut(QKeySequence::Delete);
@@ -246,14 +247,14 @@ void TimerPane::show_list() {
     if (chosen) {
         const auto it = std::find_if(list.begin(), list.end(),
                                      [&](const TimerRecording& t) { return t.id == *chosen; });
-        if (it != list.end())
-            table_->selectRow(static_cast<int>(it - list.begin()));
+        if (it != list.end()) table_->selectRow(static_cast<int>(it - list.begin()));
     }
 
     const TimerRecording* next = nullptr;
     for (const TimerRecording& t : list) {
         if (t.state == State::recording) {
-            say(about_, QStringLiteral("Recording %1 until %2").arg(khz(t.freq), day_and_time(t.end())));
+            say(about_,
+                QStringLiteral("Recording %1 until %2").arg(khz(t.freq), day_and_time(t.end())));
             return;
         }
         if (t.state == State::waiting && (next == nullptr || t.start < next->start)) next = &t;

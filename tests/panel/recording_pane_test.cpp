@@ -95,11 +95,11 @@ struct Rig {
     }
 
     void open_window() {
-        settings = std::make_unique<SettingsFile>(
-            QString::fromStdString(settings_file(env).string()));
+        settings =
+            std::make_unique<SettingsFile>(QString::fromStdString(settings_file(env).string()));
         restore_listening_choices(panel, *settings);
-        timers = std::make_unique<TimerRecordings>(clock, rx, recording, timers_file(env),
-                                                   fs::path());
+        timers =
+            std::make_unique<TimerRecordings>(clock, rx, recording, timers_file(env), fs::path());
         window = std::make_unique<BandWindow>(rx, clock, *settings, &panel,
                                               RecordingServices{&recording, timers.get(), env});
         keep_listening_choices(panel, *settings, *window);
@@ -197,11 +197,11 @@ TEST(RecordingPane, RecordsAcrossThreeRetunesAndReadsBackAtTheLengthRecorded) {
             EXPECT_DOUBLE_EQ(s.seconds, static_cast<double>(samples) / 48000);
             const auto whole = static_cast<int>(samples / 48000);
             EXPECT_EQ(r.pane().elapsed(), QStringLiteral("0:%1").arg(whole, 2, 10, QChar(u'0')));
-            EXPECT_EQ(r.pane().size(),
-                      QStringLiteral("%1 kB").arg(std::llround(static_cast<double>(s.bytes) / 1000)));
-            EXPECT_EQ(r.window->findChild<QLabel*>(QStringLiteral("recording_elapsed"))
-                          ->accessibleName(),
-                      QStringLiteral("Time recorded ") + r.pane().elapsed());
+            EXPECT_EQ(r.pane().size(), QStringLiteral("%1 kB").arg(
+                                           std::llround(static_cast<double>(s.bytes) / 1000)));
+            EXPECT_EQ(
+                r.window->findChild<QLabel*>(QStringLiteral("recording_elapsed"))->accessibleName(),
+                QStringLiteral("Time recorded ") + r.pane().elapsed());
         }
         EXPECT_EQ(retunes, 3);
         r.pane().record_button()->click();
@@ -310,8 +310,9 @@ TEST(TimerPane, TimersSurviveARestartAndAreCancelledByButtonOrDelete) {
     EXPECT_EQ(t->message(), QStringLiteral("'tomorrow' is not a time such as 2026-12-09T06:15:00Z "
                                            "(UTC) or 2026-12-09T07:15:00+01:00"));
     EXPECT_FALSE(add("500", "2026-12-09T07:10:00Z", 5));
-    EXPECT_EQ(t->message(),
-              QStringLiteral("it overlaps the timer at 136.5 kHz from 2026-12-09 07:00Z for 20 min"));
+    EXPECT_EQ(
+        t->message(),
+        QStringLiteral("it overlaps the timer at 136.5 kHz from 2026-12-09 07:00Z for 20 min"));
     EXPECT_EQ(t->model().timers().size(), 2u);
 
     r.restart();
@@ -371,7 +372,8 @@ TEST(KeptChoices, SurviveARestart) {
         r.panel.neighbours_action()->trigger();
         r.rx.toggle_att();
         r.rx.toggle_hist();
-        ASSERT_TRUE(r.pane().choose_folder(QString::fromStdString((folder / "elsewhere").string())));
+        ASSERT_TRUE(
+            r.pane().choose_folder(QString::fromStdString((folder / "elsewhere").string())));
         r.pane().format_box()->setCurrentIndex(1);
     }
     Rig r(folder.path());
@@ -382,8 +384,7 @@ TEST(KeptChoices, SurviveARestart) {
     EXPECT_FALSE(r.rx.neighbours());
     EXPECT_EQ(r.rx.settings.att, 0);
     EXPECT_EQ(r.rx.settings.hist, 1);
-    EXPECT_EQ(r.pane().choices(),
-              (RecordingChoices{folder / "elsewhere", RecordingFormat::flac}));
+    EXPECT_EQ(r.pane().choices(), (RecordingChoices{folder / "elsewhere", RecordingFormat::flac}));
     EXPECT_EQ(r.pane().folder_field()->text(),
               QString::fromStdString((folder / "elsewhere").string()));
     r.retune(5000);
@@ -427,7 +428,8 @@ TEST(KeptChoices, ASwitchSetBeforeKeepingIsNotKept) {
     QSettings kept(path, QSettings::IniFormat);
     EXPECT_EQ(kept.childKeys(), QStringList());
     kept.beginGroup(QStringLiteral("listening"));
-    EXPECT_EQ(kept.childKeys(), (QStringList{QStringLiteral("cw_filter"), QStringLiteral("neighbours")}));
+    EXPECT_EQ(kept.childKeys(),
+              (QStringList{QStringLiteral("cw_filter"), QStringLiteral("neighbours")}));
     EXPECT_EQ(kept.value(QStringLiteral("cw_filter")).toString(), QStringLiteral("true"));
     EXPECT_EQ(kept.value(QStringLiteral("neighbours")).toString(), QStringLiteral("false"));
     kept.endGroup();
@@ -486,10 +488,12 @@ TEST(RecordingPane, AFolderThatCannotTakeRecordingsIsSaidSoAndNothingIsRecorded)
         QStringLiteral("Cannot record into Music/Zenka: a folder is a whole path")));
 
     r.pane().set_choices({bad, RecordingFormat::wav});
-    EXPECT_EQ(r.pane().message(), QStringLiteral("Cannot record into %1: Not a directory").arg(bad_text));
-    r.pane().record_button()->click();
     EXPECT_EQ(r.pane().message(),
-              QStringLiteral("cannot record: cannot make the folder %1: Not a directory").arg(bad_text));
+              QStringLiteral("Cannot record into %1: Not a directory").arg(bad_text));
+    r.pane().record_button()->click();
+    EXPECT_EQ(
+        r.pane().message(),
+        QStringLiteral("cannot record: cannot make the folder %1: Not a directory").arg(bad_text));
     EXPECT_FALSE(r.recording.status().recording);
     EXPECT_FALSE(r.pane().record_button()->isChecked());
     EXPECT_EQ(r.pane().file(), QStringLiteral("Not recording"));
@@ -577,7 +581,8 @@ TEST(TimerPane, APaneLayoutKeptWithoutItLeavesItInSight) {
     Rig r(folder.path());
     QTest::qWait(50);
     ASSERT_EQ(r.window->panes()->count(), 4);
-    EXPECT_GE(r.window->panes()->sizes()[3], r.window->panes()->widget(3)->minimumSizeHint().height());
+    EXPECT_GE(r.window->panes()->sizes()[3],
+              r.window->panes()->widget(3)->minimumSizeHint().height());
     EXPECT_GT(r.timer_pane().table()->height(), 0);
     EXPECT_TRUE(r.timer_pane().table()->isVisible());
 }
@@ -600,9 +605,9 @@ TEST(RecordingPane, EveryControlIsReachedByTabNamedAndItsKeysListed) {
         w = QApplication::focusWidget();
         ASSERT_NE(w, nullptr);
     }
-    for (const char* needed :
-         {"record", "recording_format", "recording_folder", "recording_choose", "timer_frequency",
-          "timer_start", "timer_minutes", "timer_add", "timer_table", "timer_cancel", "timer_clear"})
+    for (const char* needed : {"record", "recording_format", "recording_folder", "recording_choose",
+                               "timer_frequency", "timer_start", "timer_minutes", "timer_add",
+                               "timer_table", "timer_cancel", "timer_clear"})
         EXPECT_TRUE(names.contains(needed)) << needed;
 
     QFile manual(QStringLiteral(ZENKA_MANUAL));
