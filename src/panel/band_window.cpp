@@ -76,6 +76,9 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     resize(kDefaultSize);
 
     strip_ = new ReceiverStrip(rx_, this);
+    // Made in the order they are shown, which is the order Tab takes.
+    if (recording.recording != nullptr)
+        recording_ = new RecordingPane(*recording.recording, recording.env, this);
     hearing_ = new NowHearingPane(this);
     on_air_ = new OnAirPane(this);
     coming_ = new ComingUpPane(this);
@@ -89,8 +92,6 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
     panes_->setSizes({260, 400, 200});
-    if (recording.recording != nullptr)
-        recording_ = new RecordingPane(*recording.recording, recording.env, this);
     if (recording.timers != nullptr) {
         timers_ = new TimerPane(*recording.timers, clock_, this);
         panes_->addWidget(framed(timers_, QStringLiteral("Timer recordings"), panes_));

@@ -39,11 +39,13 @@
 
 #undef slots
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace zenka {
 namespace {
@@ -594,21 +596,33 @@ TEST(RecordingPane, EveryControlIsReachedByTabNamedAndItsKeysListed) {
     Rig r(folder.path());
     r.window->activateWindow();
     QApplication::setActiveWindow(r.window.get());
-    r.pane().record_button()->setFocus();
-    std::set<std::string> names;
+    r.window->strip()->entry()->setFocus();
+    std::vector<std::string> order;
     QWidget* w = QApplication::focusWidget();
     ASSERT_NE(w, nullptr);
-    for (int i = 0; i < 200 && !names.contains(w->objectName().toStdString()); ++i) {
-        names.insert(w->objectName().toStdString());
+    for (int i = 0; i < 200 && std::find(order.begin(), order.end(),
+                                         w->objectName().toStdString()) == order.end();
+         ++i) {
+        order.push_back(w->objectName().toStdString());
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
         QTest::keyClick(w, Qt::Key_Tab);
         w = QApplication::focusWidget();
         ASSERT_NE(w, nullptr);
     }
-    for (const char* needed : {"record", "recording_format", "recording_folder", "recording_choose",
-                               "timer_frequency", "timer_start", "timer_minutes", "timer_add",
-                               "timer_table", "timer_cancel", "timer_clear"})
-        EXPECT_TRUE(names.contains(needed)) << needed;
+    // Tab goes as the eye does: from the strip's last switch to the recording, and from
+    // "Coming up" to the timers.
+    const auto after = [&](const char* name) {
+        const auto it = std::find(order.begin(), order.end(), name);
+        return it == order.end() || it + 1 == order.end() ? std::string() : *(it + 1);
+    };
+    EXPECT_EQ(after("switch_scan"), "record");
+    EXPECT_EQ(after("record"), "recording_format");
+    EXPECT_EQ(after("recording_format"), "recording_folder");
+    EXPECT_EQ(after("recording_folder"), "recording_choose");
+    EXPECT_EQ(after("coming_table"), "timer_frequency");
+    for (const char* name : {"timer_start", "timer_minutes", "timer_add", "timer_table",
+                             "timer_cancel", "timer_clear"})
+        EXPECT_NE(std::find(order.begin(), order.end(), name), order.end()) << name;
 
     QFile manual(QStringLiteral(ZENKA_MANUAL));
     ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
