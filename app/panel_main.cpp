@@ -2,6 +2,7 @@
 
 #include "band/dispatcher.h"
 #include "panel/band_window.h"
+#include "panel/kept_choices.h"
 #include "panel/panel.h"
 #include "panel/settings_file.h"
 #include "platform/clock.h"
@@ -12,6 +13,8 @@
 #include "platform/work_folder.h"
 #include "platform/xdg_folders.h"
 #include "shell/receiver.h"
+#include "shell/recording.h"
+#include "shell/timer_recordings.h"
 #include "user_input.h"
 #include "world_options.h"
 
@@ -176,7 +179,8 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     // The settings file before Qt reads it: moved aside on request, or when it
     // is damaged or hostile.
     const SystemClock wall;
-    const std::filesystem::path settings = settings_file(XdgEnvironment::from_process());
+    const XdgEnvironment xdg = XdgEnvironment::from_process();
+    const std::filesystem::path settings = settings_file(xdg);
     if (options.reset_settings) {
         const SettingsReset reset = reset_settings_file(settings, wall);
         std::fprintf(stderr, "zenka: %s\n", printable(reset.message).c_str());
@@ -213,14 +217,21 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     RandomSource random;
     Playout playout(sdl, *clock, random, work.ok() ? work.path() : fs::path("/dev/null"), &log);
 
+    SettingsFile window_settings(QString::fromStdString(settings.string()));
     Panel panel;
     Receiver rx(*clock, random, playout, panel, [](Air& a) { band(a); });
-    rx.set_plain_audio(options.plain_audio);
     rx.set_neighbours(true);
     panel.attach(rx);
-    SettingsFile window_settings(QString::fromStdString(settings.string()));
+    // The context menu's switches as the listener left them; --plain-audio is for
+    // this run, and kept only once the switch is changed.
+    restore_listening_choices(panel, window_settings);
+    if (options.plain_audio) panel.plain_audio_action()->setChecked(true);
+    // The band window sets where the timers record, as it sets its own recordings.
+    Recording recording(sdl, *clock, rx.settings);
+    TimerRecordings timers(*clock, rx, recording, timers_file(xdg), {});
     BandWindow band_window(rx, *clock, window_settings, &panel,
-                           practice_file(XdgEnvironment::from_process()));
+                           {&recording, &timers, xdg, practice_file(xdg)});
+    keep_listening_choices(panel, window_settings, band_window);
     QObject::connect(&panel, &Panel::switched_off, &band_window, &BandWindow::switch_off);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 

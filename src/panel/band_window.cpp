@@ -5,10 +5,13 @@
 #include "panel/copy_pane.h"
 #include "panel/emission_cells.h"
 #include "panel/frequency_dial.h"
+#include "panel/kept_choices.h"
 #include "panel/now_hearing_pane.h"
 #include "panel/on_air_pane.h"
 #include "panel/receiver_strip.h"
+#include "panel/recording_pane.h"
 #include "panel/settings_file.h"
+#include "panel/timer_pane.h"
 #include "panel/window_place.h"
 #include "shell/dial.h"
 #include "shell/on_air.h"
@@ -66,7 +69,7 @@ QString keys_text(const QList<QKeySequence>& keys) {
 } // namespace
 
 BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel,
-                       const std::filesystem::path& practice_log)
+                       const BandWindowServices& services)
     : rx_(rx), clock_(clock), settings_(settings), panel_(panel), tick_(this), save_soon_(this) {
     setObjectName(QStringLiteral("band_window"));
     setWindowTitle(QString::fromLatin1(kTitle));
@@ -74,10 +77,13 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     resize(kDefaultSize);
 
     strip_ = new ReceiverStrip(rx_, this);
+    // Made in the order they are shown, which is the order Tab takes.
+    if (services.recording != nullptr)
+        recording_ = new RecordingPane(*services.recording, services.env, this);
     hearing_ = new NowHearingPane(this);
     on_air_ = new OnAirPane(this);
     coming_ = new ComingUpPane(this);
-    copy_ = new CopyPane(clock_, practice_log, this);
+    copy_ = new CopyPane(clock_, services.practice_log, this);
     panes_ = new QSplitter(Qt::Vertical, this);
     panes_->setObjectName(QStringLiteral("panes"));
     panes_->setChildrenCollapsible(false);
@@ -90,6 +96,10 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     panes_->setStretchFactor(2, 2);
     panes_->setStretchFactor(3, 3);
     panes_->setSizes({220, 260, 150, 300});
+    if (services.timers != nullptr) {
+        timers_ = new TimerPane(*services.timers, clock_, this);
+        panes_->addWidget(framed(timers_, QStringLiteral("Timer recordings"), panes_));
+    }
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -107,6 +117,8 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     foot->addWidget(keys);
     auto* column = new QVBoxLayout(this);
     column->addWidget(strip_);
+    if (recording_ != nullptr)
+        column->addWidget(framed(recording_, QStringLiteral("Recording"), this));
     column->addWidget(panes_, 1);
     column->addLayout(foot);
 
@@ -166,6 +178,14 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
             {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
             [this] { copy_->score_now(); });
     connect(copy_, &CopyPane::copying_changed, hearing_, &NowHearingPane::hide_text_of);
+    if (recording_ != nullptr)
+        add_key("key_record", QStringLiteral("Record what is heard, or stop the recording"),
+                {QKeySequence(Qt::CTRL | Qt::Key_R)},
+                [this] { recording_->record_button()->click(); });
+    if (timers_ != nullptr)
+        add_key("key_timers", QStringLiteral("To the timer recordings"),
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
+                focus(timers_->frequency_field()));
     add_key("key_help", QStringLiteral("This list of keys"), {QKeySequence(Qt::Key_F1)},
             [this] { show_keys(); });
 
@@ -177,6 +197,15 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     });
     connect(on_air_, &OnAirPane::filter_edited, &save_soon_, qOverload<>(&QTimer::start));
     connect(hearing_->text_switch(), &QCheckBox::toggled, &save_soon_, qOverload<>(&QTimer::start));
+    if (recording_ != nullptr) {
+        connect(recording_, &RecordingPane::choices_changed, &save_soon_,
+                qOverload<>(&QTimer::start));
+        // A timer records where the window does; the default folder is made only then.
+        if (timers_ != nullptr)
+            timers_->set_before_start([this, t = services.timers] {
+                t->set_output(recording_->folder(), recording_->format());
+            });
+    }
 
     save_soon_.setSingleShot(true);
     save_soon_.setInterval(500);
@@ -222,7 +251,8 @@ QString BandWindow::keys_help() const {
           << QStringLiteral("Cursor keys\tOn the read-out: the fine step and 1 kHz")
           << QStringLiteral("Page Up, Page Down\tOn the read-out: 10 kHz")
           << QStringLiteral("Mouse wheel\tOver the read-out: one fine step a notch")
-          << QStringLiteral("Space\tOn a switch: switch it") << QString()
+          << QStringLiteral("Space\tOn a switch: switch it")
+          << QStringLiteral("Delete\tIn the timer list: cancel the timer chosen") << QString()
           << QStringLiteral("On the panel the cursor and page keys tune, and %1 opens and "
                             "closes this window.")
                  .arg(keys_text(toggle_->shortcuts()));
@@ -286,6 +316,7 @@ void BandWindow::apply(const BandWindowState& st) {
 
 void BandWindow::save() {
     write_band_window(settings_.settings(), state());
+    if (recording_ != nullptr) write_recording(settings_.settings(), recording_->choices());
     settings_.sync();
     const QString problem = settings_.problem();
     news_->setText(problem);
@@ -298,6 +329,8 @@ void BandWindow::restore() {
         apply(read_band_window(settings_.settings()));
         toggle_->setChecked(open_);
     }
+    if (recording_ != nullptr) recording_->set_choices(read_recording(settings_.settings()));
+    if (timers_ != nullptr) timers_->load();
     if (!open_) return;
     place();
     // The panel keeps the keyboard: its keys tune from the start.
@@ -346,6 +379,8 @@ void BandWindow::switch_off() {
     off_ = true;
     tick_.stop();
     save_soon_.stop();
+    // A recording running is completed; a timer's is taken up again at the next start.
+    if (recording_ != nullptr) recording_->stop();
     hide();
 }
 
@@ -405,6 +440,8 @@ void BandWindow::tick() {
     if (heard_.keep_minute_of(now)) show_on_air(now);
     coming_->show_now(now);
     copy_->tick();
+    if (timers_ != nullptr) timers_->tick();
+    if (recording_ != nullptr) recording_->refresh();
 }
 
 void BandWindow::show_on_air(UtcInstant now) {

@@ -10,6 +10,7 @@
 #include "panel/band_window_state.h"
 #include "panel/heard_band.h"
 #include "platform/clock.h"
+#include "platform/xdg_folders.h"
 #include "shell/query_worker.h"
 #include "shell/receiver.h"
 #include "shell/receiver_listener.h"
@@ -35,7 +36,21 @@ class CopyPane;
 class NowHearingPane;
 class OnAirPane;
 class ReceiverStrip;
+class Recording;
+class RecordingPane;
 class SettingsFile;
+class TimerPane;
+class TimerRecordings;
+
+// What the window takes beyond the receiver; they must outlive the window. Without a
+// recording there is no recording pane, without timers no timer pane; the copy
+// practice is logged in `practice_log` (nowhere when empty).
+struct BandWindowServices {
+    Recording* recording = nullptr;
+    TimerRecordings* timers = nullptr;
+    XdgEnvironment env; // where the music folder is
+    std::filesystem::path practice_log;
+};
 
 class BandWindow final : public QWidget, public ReceiverListener {
     Q_OBJECT
@@ -47,10 +62,9 @@ class BandWindow final : public QWidget, public ReceiverListener {
     static constexpr QSize kDefaultSize{820, 940};
 
     // `panel` is the window it keeps clear of; its context menu and keys get the
-    // switch that opens and closes this one. The copy practice is logged in
-    // `practice_log` (nowhere when empty).
+    // switch that opens and closes this one.
     BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings, QWidget* panel,
-               const std::filesystem::path& practice_log = {});
+               const BandWindowServices& services = {});
     ~BandWindow() override;
     BandWindow(const BandWindow&) = delete;
     BandWindow& operator=(const BandWindow&) = delete;
@@ -81,6 +95,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     ComingUpPane* coming_up() const { return coming_; }
     CopyPane* copy() const { return copy_; }
     QSplitter* panes() const { return panes_; }
+    RecordingPane* recording() const { return recording_; } // null without a recording
+    TimerPane* timers() const { return timers_; }           // null without timers
     // The list of the window's keys, as the help shows it.
     QString keys_help() const;
     // The window's line of news (a settings file that could not be read, say).
@@ -111,6 +127,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     ComingUpPane* coming_;
     CopyPane* copy_;
     QSplitter* panes_;
+    RecordingPane* recording_ = nullptr;
+    TimerPane* timers_ = nullptr;
     QLabel* news_;
     QAction* toggle_;
     QDialog* keys_ = nullptr;

@@ -1,7 +1,9 @@
 #include "panel/pane_table.h"
 
+#include <QColor>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPalette>
 #include <QTableView>
 
 namespace zenka {
@@ -34,6 +36,23 @@ void say(QLabel* label, const QString& text) {
     if (label->text() == text && label->accessibleName() == text) return;
     label->setText(text);
     label->setAccessibleName(text);
+}
+
+QLabel* warning_line(QWidget* parent, const QString& object_name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(object_name);
+    l->setWordWrap(true);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette warn = l->palette();
+    warn.setColor(QPalette::WindowText, QColor(170, 30, 30));
+    l->setPalette(warn);
+    l->hide();
+    return l;
+}
+
+void tell(QLabel* line, const QString& text) {
+    say(line, text);
+    line->setVisible(!text.isEmpty());
 }
 
 } // namespace zenka

@@ -26,4 +26,9 @@ QVariant heading(const char* const (&heads)[N], int section, Qt::Orientation o, 
 // Shows `text` in a pane's line about itself; a screen reader is told when it changed.
 void say(QLabel* label, const QString& text);
 
+// A pane's line for what went wrong, in the colour of a warning, shown only while it
+// says something (tell()).
+QLabel* warning_line(QWidget* parent, const QString& object_name);
+void tell(QLabel* line, const QString& text);
+
 } // namespace zenka

@@ -23,19 +23,13 @@ std::string Recording::file_name(int freq, UtcInstant start, RecordingFormat for
     return name;
 }
 
-namespace {
-
-// Empty when `folder` is, or can be made, a folder this process can write in;
-// else why not.
-std::string unwritable(const std::filesystem::path& folder) {
+std::string Recording::unwritable(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) return ec.message();
     if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
     return {};
 }
-
-} // namespace
 
 Recording::Place Recording::default_folder(const XdgEnvironment& env) {
     const std::filesystem::path home = env.home;

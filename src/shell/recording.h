@@ -39,6 +39,10 @@ class Recording {
     };
     static Place default_folder(const XdgEnvironment& env);
 
+    // Empty when `folder` is, or can be made, a folder this process can write
+    // in; else why not ("Not a directory").
+    static std::string unwritable(const std::filesystem::path& folder);
+
   private:
     SoundOutput& out_;
     const Clock& clock_;

@@ -15,7 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSettings = "[General]\nplainAudio=true\n";
+// Choices the listener made: plain audio on, recordings in FLAC into a folder of one's own.
+constexpr const char* kSettings =
+    "[listening]\nplain_audio=true\n[recording]\nfolder=/srv/radio\nformat=flac\n";
 
 // Starts the receiver offscreen with its settings under `config`, waits until
 // its log holds `line`, switches it off and gives the log.
@@ -42,9 +44,11 @@ TEST(ResetSettings, MovesTheSettingsAsideAndSaysWhere) {
     test::write_text(file, kSettings);
     const std::string log =
         start_and_stop(runtime, config, {"--reset-settings"}, "zenka: settings reset");
-    // The band window keeps its state in a fresh file; the old settings are not in it.
+    // The band window keeps its state in a fresh file; the old choices are not in it.
     if (fs::exists(file)) {
-        EXPECT_EQ(test::read_text(file).find("plainAudio"), std::string::npos);
+        const std::string fresh = test::read_text(file);
+        for (const char* old : {"plain_audio=true", "/srv/radio", "format=flac"})
+            EXPECT_EQ(fresh.find(old), std::string::npos) << old << " in " << fresh;
     }
     std::string aside;
     for (const std::string& name : test::names_in(config / "zenka"))

@@ -66,7 +66,8 @@ struct CopyRig {
     void open() {
         settings = std::make_unique<SettingsFile>(
             QString::fromStdString((folder.path() / "zenka.conf").string()));
-        window = std::make_unique<BandWindow>(rx, clock, *settings, nullptr, log_file());
+        window = std::make_unique<BandWindow>(rx, clock, *settings, nullptr,
+                                              BandWindowServices{.practice_log = log_file()});
         window->restore();
         window->activateWindow();
     }
