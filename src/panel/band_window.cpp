@@ -1,9 +1,12 @@
 #include "panel/band_window.h"
 
 #include "panel/band_rows.h"
+#include "panel/bookmarks_pane.h"
 #include "panel/coming_up_pane.h"
+#include "panel/directory_pane.h"
 #include "panel/emission_cells.h"
 #include "panel/frequency_dial.h"
+#include "panel/line_bookmarks.h"
 #include "panel/now_hearing_pane.h"
 #include "panel/on_air_pane.h"
 #include "panel/receiver_strip.h"
@@ -27,12 +30,15 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QStringList>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <limits>
 
 namespace zenka {
@@ -75,16 +81,31 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     hearing_ = new NowHearingPane(this);
     on_air_ = new OnAirPane(this);
     coming_ = new ComingUpPane(this);
+    // The bookmarks are kept beside the settings, in the configuration folder.
+    bookmarks_ = new BookmarksPane(
+        std::filesystem::path(settings_.path().toStdString()).parent_path() / "bookmarks.csv",
+        clock_, this);
+    directory_ = new DirectoryPane(*worker_, clock_, [this] { return OnAirQuery{rx_.settings}; },
+                                   this);
+    auto* finds = new QTabWidget(this);
+    finds->setObjectName(QStringLiteral("finds"));
+    finds->addTab(bookmarks_, QStringLiteral("Bookmarks"));
+    finds->addTab(directory_, QStringLiteral("Stations"));
+    finds->setAccessibleName(QStringLiteral("Bookmarks and stations"));
+    finds->tabBar()->setObjectName(QStringLiteral("finds_tabs"));
+    finds->tabBar()->setAccessibleName(QStringLiteral("Bookmarks or stations"));
     panes_ = new QSplitter(Qt::Vertical, this);
     panes_->setObjectName(QStringLiteral("panes"));
     panes_->setChildrenCollapsible(false);
     panes_->addWidget(framed(hearing_, QStringLiteral("Now hearing"), panes_));
     panes_->addWidget(framed(on_air_, QStringLiteral("On the air"), panes_));
     panes_->addWidget(framed(coming_, QStringLiteral("Coming up"), panes_));
+    panes_->addWidget(finds);
     panes_->setStretchFactor(0, 2);
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
-    panes_->setSizes({260, 400, 200});
+    panes_->setStretchFactor(3, 2);
+    panes_->setSizes({220, 330, 170, 220});
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -157,9 +178,33 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
                 [this, w = k.which] { strip_->switch_button(w)->click(); });
     add_key("key_help", QStringLiteral("This list of keys"), {QKeySequence(Qt::Key_F1)},
             [this] { show_keys(); });
+    auto* lines = new LineBookmarks(*bookmarks_, this);
+    lines->offer(on_air_->table(), air_lines(*on_air_));
+    lines->offer(coming_->table(), coming_lines(*coming_));
+    const auto shown = [finds](QWidget* pane, QWidget* w) {
+        return [finds, pane, w] {
+            finds->setCurrentWidget(pane);
+            w->setFocus(Qt::ShortcutFocusReason);
+        };
+    };
+    add_key("key_bookmark", QStringLiteral("Bookmark the tuned frequency"),
+            {QKeySequence(Qt::CTRL | Qt::Key_K)}, [this] { bookmarks_->add_here(); });
+    add_key("key_bookmark_line",
+            QStringLiteral("Bookmark the selected line of On the air or Coming up"),
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, [lines] { lines->bookmark_selected(); });
+    add_key("key_bookmarks", QStringLiteral("Bookmarks"), {QKeySequence(Qt::CTRL | Qt::Key_5)},
+            shown(bookmarks_, bookmarks_->table()));
+    add_key("key_stations", QStringLiteral("Stations: search by call sign, place or service"),
+            {QKeySequence(Qt::CTRL | Qt::Key_6)}, shown(directory_, directory_->search()));
+    bookmarks_->set_here([this] {
+        return here_bookmark(rx_.settings.freq, hearing_->model().rows(),
+                             StationDirectory::of_catalogue());
+    });
 
     connect(on_air_, &OnAirPane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(coming_, &ComingUpPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(bookmarks_, &BookmarksPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(directory_, &DirectoryPane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(coming_, &ComingUpPane::scope_changed, this, [this] {
         show_coming_up(clock_.now());
         save_soon_.start();
@@ -208,6 +253,9 @@ QString BandWindow::keys_help() const {
                          a->property("help").toString();
     lines << QString() << QStringLiteral("Tab, Shift+Tab\tFrom control to control")
           << QStringLiteral("Enter, double click\tIn On the air or Coming up: tune there")
+          << QStringLiteral("Enter, double click\tIn Bookmarks or Stations: tune there")
+          << QStringLiteral("Delete, Ctrl+Z\tIn Bookmarks: remove the bookmark, put it back")
+          << QStringLiteral("Menu key, right click\tIn On the air or Coming up: bookmark the line")
           << QStringLiteral("Cursor keys\tOn the read-out: the fine step and 1 kHz")
           << QStringLiteral("Page Up, Page Down\tOn the read-out: 10 kHz")
           << QStringLiteral("Mouse wheel\tOver the read-out: one fine step a notch")

@@ -29,7 +29,9 @@ class QSplitter;
 
 namespace zenka {
 
+class BookmarksPane;
 class ComingUpPane;
+class DirectoryPane;
 class NowHearingPane;
 class OnAirPane;
 class ReceiverStrip;
@@ -75,6 +77,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     NowHearingPane* hearing() const { return hearing_; }
     OnAirPane* on_air() const { return on_air_; }
     ComingUpPane* coming_up() const { return coming_; }
+    BookmarksPane* bookmarks() const { return bookmarks_; }
+    DirectoryPane* directory() const { return directory_; }
     QSplitter* panes() const { return panes_; }
     // The list of the window's keys, as the help shows it.
     QString keys_help() const;
@@ -104,6 +108,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     NowHearingPane* hearing_;
     OnAirPane* on_air_;
     ComingUpPane* coming_;
+    BookmarksPane* bookmarks_;
+    DirectoryPane* directory_;
     QSplitter* panes_;
     QLabel* news_;
     QAction* toggle_;
