@@ -31,8 +31,17 @@ bool same_minute(UtcInstant a, UtcInstant b) {
 
 } // namespace
 
-DirectoryModel::DirectoryModel(const StationDirectory& directory, QObject* parent)
-    : QAbstractTableModel(parent), directory_(directory) {}
+void DirectoryModel::set_directory(const StationDirectory* directory) {
+    beginResetModel();
+    directory_ = directory;
+    answers_.clear();
+    endResetModel();
+}
+
+const std::vector<DirectoryEntry>& DirectoryModel::entries() const {
+    static const std::vector<DirectoryEntry> none;
+    return directory_ != nullptr ? directory_->entries() : none;
+}
 
 void DirectoryModel::set_answer(std::size_t entry, const Answer& a) {
     answers_[entry] = a;
@@ -51,7 +60,7 @@ void DirectoryModel::set_now(UtcInstant now) {
 }
 
 int DirectoryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(directory_.entries().size());
+    return parent.isValid() ? 0 : static_cast<int>(entries().size());
 }
 
 int DirectoryModel::columnCount(const QModelIndex& parent) const {
@@ -75,7 +84,7 @@ QString next_cell(const NextOnAir& next, UtcInstant now) {
 QVariant DirectoryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const auto entry = static_cast<std::size_t>(index.row());
-    const DirectoryEntry& e = directory_.entries()[entry];
+    const DirectoryEntry& e = entries()[entry];
     const Answer* a = answer(entry);
     if (role == kSortRole) {
         if (index.column() == kFreqs) return e.freqs.empty() ? 0 : e.freqs.front().lo;
@@ -106,19 +115,18 @@ QVariant DirectoryModel::headerData(int section, Qt::Orientation o, int role) co
 }
 
 void DirectoryFilter::set_words(const QString& words) {
-    words_ = words.toStdString();
+    words_ = search_words(words.toStdString());
     invalidateFilter();
 }
 
 bool DirectoryFilter::filterAcceptsRow(int row, const QModelIndex&) const {
     const auto* m = static_cast<const DirectoryModel*>(sourceModel());
-    return matches(m->directory().entries()[static_cast<std::size_t>(row)], words_);
+    return matches(m->entries()[static_cast<std::size_t>(row)], words_);
 }
 
 DirectoryPane::DirectoryPane(QueryWorker& worker, const Clock& clock, Query query,
                              QWidget* parent)
-    : QWidget(parent), worker_(worker), clock_(clock), query_(std::move(query)),
-      model_(StationDirectory::of_catalogue()) {
+    : QWidget(parent), worker_(worker), clock_(clock), query_(std::move(query)) {
     setObjectName(QStringLiteral("directory"));
     proxy_.setSourceModel(&model_);
     proxy_.setSortRole(DirectoryModel::kSortRole);
@@ -132,9 +140,7 @@ DirectoryPane::DirectoryPane(QueryWorker& worker, const Clock& clock, Query quer
     count_->setObjectName(QStringLiteral("directory_count"));
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& words) {
         proxy_.set_words(words);
-        const int all = model_.rowCount(), shown = proxy_.rowCount();
-        say(count_, shown == all ? QStringLiteral("%1 stations").arg(all)
-                                 : QStringLiteral("%1 of %2 stations").arg(shown).arg(all));
+        show_count();
     });
 
     table_ = pane_table(this, &proxy_, QStringLiteral("directory_table"),
@@ -169,8 +175,26 @@ DirectoryPane::DirectoryPane(QueryWorker& worker, const Clock& clock, Query quer
     column->addWidget(table_, 1);
     column->addWidget(next_);
     column->addWidget(notice_);
-    say(count_, QStringLiteral("%1 stations").arg(model_.rowCount()));
+    say(count_, QStringLiteral("Reading the stations\u2026"));
     say(next_, QStringLiteral("Choose a station to learn when it is next on the air."));
+    // Read from the catalogue once, off this thread; the list fills when it comes back.
+    worker_.post(
+        "stations", [](std::stop_token) { return &StationDirectory::of_catalogue(); },
+        [this](const StationDirectory* directory) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, directory] {
+                    model_.set_directory(directory);
+                    show_count();
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void DirectoryPane::show_count() {
+    const int all = model_.rowCount(), shown = proxy_.rowCount();
+    say(count_, shown == all ? QStringLiteral("%1 stations").arg(all)
+                             : QStringLiteral("%1 of %2 stations").arg(shown).arg(all));
 }
 
 std::optional<std::size_t> DirectoryPane::selected() const {
@@ -199,7 +223,7 @@ void DirectoryPane::tune_selected() {
 
 void DirectoryPane::ask(std::size_t entry, bool then_tune) {
     const UtcInstant now = clock_.now();
-    const DirectoryEntry* e = &model_.directory().entries()[entry];
+    const DirectoryEntry* e = &model_.entries()[entry];
     if (const DirectoryModel::Answer* a = model_.answer(entry);
         a != nullptr && same_minute(a->asked, now)) {
         answered(entry, *a, then_tune);
@@ -233,7 +257,7 @@ void DirectoryPane::show_next() {
     if (!entry) return;
     const DirectoryModel::Answer* a = model_.answer(*entry);
     if (a == nullptr) return;
-    const QString name = qstring(model_.directory().entries()[*entry].name());
+    const QString name = qstring(model_.entries()[*entry].name());
     const NextOnAir& n = a->next;
     switch (n.when) {
     case NextOnAir::When::now:
@@ -254,7 +278,7 @@ void DirectoryPane::show_next() {
 }
 
 void DirectoryPane::go(std::size_t entry, const NextOnAir& next) {
-    const DirectoryEntry& e = model_.directory().entries()[entry];
+    const DirectoryEntry& e = model_.entries()[entry];
     const QString name = qstring(e.name());
     const std::vector<int> probes = e.probes();
     const int freq = next.when != NextOnAir::When::not_within ? next.freq

@@ -1,6 +1,6 @@
 #pragma once
-// "Stations": the station directory (shell/station_directory.h), searched by call, place
-// or service. For the selected station, when it is next on the air, worked out on the
+// "Stations": the station directory (shell/station_directory.h), built on the window's
+// query thread as the window opens, searched by call, place or service. For the selected station, when it is next on the air, worked out on the
 // window's query thread. Enter or a double click tunes to it: where it is on the air, or
 // where it comes on next; a station not on now is said to be so, with when it comes on,
 // in a line of its own.
@@ -32,9 +32,11 @@ class DirectoryModel final : public QAbstractTableModel {
     enum Column { kStation, kService, kFreqs, kNext, kColumns };
     static constexpr int kSortRole = Qt::UserRole;
 
-    DirectoryModel(const StationDirectory& directory, QObject* parent = nullptr);
+    using QAbstractTableModel::QAbstractTableModel;
 
-    const StationDirectory& directory() const { return directory_; }
+    // The directory's entries, once it is built (none before).
+    void set_directory(const StationDirectory* directory);
+    const std::vector<DirectoryEntry>& entries() const;
     // What the query found for an entry, asked at `asked`.
     struct Answer {
         UtcInstant asked{};
@@ -51,7 +53,7 @@ class DirectoryModel final : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
 
   private:
-    const StationDirectory& directory_;
+    const StationDirectory* directory_ = nullptr;
     std::map<std::size_t, Answer> answers_;
     UtcInstant now_{};
 };
@@ -67,7 +69,7 @@ class DirectoryFilter final : public QSortFilterProxyModel {
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
 
   private:
-    std::string words_;
+    std::vector<std::string> words_;
 };
 
 // "on the air now", "14:30 UTC, in 5 h 12 min", "not within 24 h"
@@ -105,6 +107,8 @@ class DirectoryPane final : public QWidget {
     void answered(std::size_t entry, const DirectoryModel::Answer& a, bool then_tune);
     void show_next();
     void go(std::size_t entry, const NextOnAir& next);
+
+    void show_count();
 
     QueryWorker& worker_;
     const Clock& clock_;

@@ -83,19 +83,6 @@ std::vector<std::string> label_calls(std::string_view label) {
     return calls;
 }
 
-std::vector<std::string> words_of(std::string_view text) {
-    std::vector<std::string> out;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t start = text.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos) break;
-        const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
-        out.push_back(lower(text.substr(start, end - start)));
-        at = end;
-    }
-    return out;
-}
-
 } // namespace
 
 std::string DirectoryEntry::name() const {
@@ -195,6 +182,18 @@ StationDirectory::StationDirectory(const Catalogue& catalogue) {
     for (auto* group : {&by_call, &by_kind})
         for (auto& [key, e] : *group) {
             join(e.freqs);
+            // A word of a search is found in one of these, never across two.
+            e.searched = lower(e.call);
+            e.searched += '\n';
+            e.searched += e.kind;
+            for (const std::string& p : e.places) {
+                e.searched += '\n';
+                e.searched += lower(p);
+            }
+            for (Service s : e.services) {
+                e.searched += '\n';
+                e.searched += service_name(s);
+            }
             entries_.push_back(std::move(e));
         }
 }
@@ -213,20 +212,27 @@ const DirectoryEntry* StationDirectory::find(std::string_view call) const {
     return it != entries_.end() && it->call == key ? &*it : nullptr;
 }
 
-bool matches(const DirectoryEntry& e, std::string_view words) {
-    std::vector<std::string> texts = {lower(e.call), lower(e.kind)};
-    for (const std::string& p : e.places)
-        texts.push_back(lower(p));
-    for (Service s : e.services)
-        texts.emplace_back(service_name(s));
-    for (const std::string& w : words_of(words))
-        if (std::none_of(texts.begin(), texts.end(),
-                         [&](const std::string& t) { return t.find(w) != std::string::npos; }))
-            return false;
-    return true;
+std::vector<std::string> search_words(std::string_view text) {
+    std::vector<std::string> out;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t start = text.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos) break;
+        const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
+        out.push_back(lower(text.substr(start, end - start)));
+        at = end;
+    }
+    return out;
 }
 
-std::vector<std::size_t> StationDirectory::search(std::string_view words) const {
+bool matches(const DirectoryEntry& e, const std::vector<std::string>& words) {
+    return std::all_of(words.begin(), words.end(), [&](const std::string& w) {
+        return e.searched.find(w) != std::string::npos;
+    });
+}
+
+std::vector<std::size_t> StationDirectory::search(std::string_view text) const {
+    const std::vector<std::string> words = search_words(text);
     std::vector<std::size_t> out;
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (matches(entries_[i], words)) out.push_back(i);

@@ -37,6 +37,7 @@ struct DirectoryEntry {
     std::vector<Service> services;   // in the order first met
     std::vector<FrequencySpan> freqs; // rising, each once, neighbouring ones joined
     std::vector<std::string> labels;  // the labels of the rules that name it
+    std::string searched; // the call, places, services and kind, in lower case, a line each
 
     // "JCS CHIOSHI", or the kind.
     std::string name() const;
@@ -72,8 +73,11 @@ class StationDirectory {
     std::vector<DirectoryEntry> entries_;
 };
 
-// Whether each word of `words` is in one of the entry's texts, any case.
-bool matches(const DirectoryEntry& e, std::string_view words);
+// The words of a search, in lower case.
+std::vector<std::string> search_words(std::string_view text);
+// Whether each word is in one of the entry's texts (the call, a place, a service, the
+// kind), any case.
+bool matches(const DirectoryEntry& e, const std::vector<std::string>& words);
 
 // When a station is next heard.
 struct NextOnAir {

@@ -157,6 +157,19 @@ TEST(Bookmarks, ABookmarkOfTheTunedFrequencySurvivesARestart) {
     EXPECT_EQ(list.model()->index(0, BookmarksModel::kTags).data().toString(),
               QStringLiteral("Coast, Japan"));
     EXPECT_TRUE(l.bookmarks().message().isEmpty());
+
+    // Edit opens the chosen one as it is; what is changed is kept over the next restart.
+    l.bookmarks().table()->setCurrentIndex(list.model()->index(0, 0));
+    l.bookmarks().edit_selected();
+    d = l.bookmarks().dialog();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->bookmark(), made);
+    d->note()->setPlainText(QStringLiteral("Traffic lists at 04 and 16"));
+    d->accept();
+    l.restart();
+    Bookmark changed = made;
+    changed.note = "Traffic lists at 04 and 16";
+    EXPECT_EQ(l.bookmarks().store().list(), std::vector<Bookmark>{changed});
 }
 
 TEST(Bookmarks, ALineOfOnTheAirIsBookmarkedWithItsFrequencyAndStation) {
@@ -345,7 +358,14 @@ TEST(Bookmarks, ADamagedFileIsSaidAndKeptBesideTheFreshOne) {
 TEST(StationDirectoryPane, ASearchedStationNotOnNowIsSaidSoAndTuned) {
     Listener l; // 09:18 UTC: MSF's time signal comes at 09:55
     DirectoryPane& d = l.directory();
+    // Read off the interface thread as the window opens.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.model().rowCount() > 0; }, 20000));
+    EXPECT_EQ(static_cast<std::size_t>(d.model().rowCount()),
+              StationDirectory::of_catalogue().entries().size());
+    EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("directory_count"))->text(),
+              QStringLiteral("%1 stations").arg(d.model().rowCount()));
     l.key("key_stations");
+    EXPECT_TRUE(d.search()->hasFocus() || !l.window->isActiveWindow());
     d.search()->setText(QStringLiteral("msf"));
     QTableView& list = *d.table();
     ASSERT_EQ(list.model()->rowCount(), 1);
