@@ -135,7 +135,8 @@ DirectoryPane::DirectoryPane(QueryWorker& worker, const Clock& clock, Query quer
         this, QStringLiteral("directory_search"), QStringLiteral("Call sign, place or service"),
         QStringLiteral("Search the stations"),
         QStringLiteral(
-            "Shows the stations with every word typed in their call, place or service."));
+            "Shows the stations with every word typed in their call, place or service; Enter "
+            "goes to the first."));
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("directory_count"));
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& words) {
@@ -150,8 +151,19 @@ DirectoryPane::DirectoryPane(QueryWorker& worker, const Clock& clock, Query quer
     table_->setSortingEnabled(true);
     table_->sortByColumn(DirectoryModel::kStation, Qt::AscendingOrder);
     table_->horizontalHeader()->setSectionResizeMode(DirectoryModel::kFreqs, QHeaderView::Stretch);
-    table_->setColumnWidth(DirectoryModel::kStation, table_->fontMetrics().horizontalAdvance(
-                                                         QStringLiteral("coast_station_mf WMH")));
+    const QFontMetrics metrics = table_->fontMetrics();
+    table_->setColumnWidth(DirectoryModel::kStation,
+                           metrics.horizontalAdvance(QStringLiteral("WSL SAYVILLE AMAGANSETT")));
+    table_->setColumnWidth(DirectoryModel::kService,
+                           metrics.horizontalAdvance(QStringLiteral("aeronautical, maritime")));
+    table_->setColumnWidth(DirectoryModel::kNext,
+                           metrics.horizontalAdvance(QStringLiteral("09:55 UTC, in 23 h 59 min")));
+    // Enter in the search goes to the first station found.
+    connect(search_, &QLineEdit::returnPressed, this, [this] {
+        if (proxy_.rowCount() == 0) return;
+        table_->setFocus(Qt::OtherFocusReason);
+        table_->setCurrentIndex(proxy_.index(0, 0));
+    });
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 const QModelIndex source = proxy_.mapToSource(current);
@@ -214,32 +226,31 @@ QString DirectoryPane::notice() const {
 void DirectoryPane::tune_selected() {
     const std::optional<std::size_t> entry = selected();
     if (!entry) return;
-    const DirectoryModel::Answer* a = model_.answer(*entry);
-    if (a != nullptr && same_minute(a->asked, clock_.now()))
-        go(*entry, a->next);
-    else
-        ask(*entry, true);
+    ask(*entry, true);
 }
 
 void DirectoryPane::ask(std::size_t entry, bool then_tune) {
     const UtcInstant now = clock_.now();
     const DirectoryEntry* e = &model_.entries()[entry];
+    OnAirQuery q = query_();
+    q.settings.freq = 0; // the queries tune for themselves
+    // An answer of this minute, with the switches as they are, holds.
     if (const DirectoryModel::Answer* a = model_.answer(entry);
-        a != nullptr && same_minute(a->asked, now)) {
+        a != nullptr && same_minute(a->asked, now) && a->settings == q.settings) {
         answered(entry, *a, then_tune);
         return;
     }
     say(next_, qstring(e->name()) + QStringLiteral(": finding when it is next on the air\u2026"));
     worker_.post(
         "directory",
-        [q = query_(), now, e](std::stop_token stop) {
+        [q, now, e](std::stop_token stop) {
             return next_on_air(q, now, *e, std::chrono::hours(24), stop);
         },
-        [this, entry, now, then_tune](NextOnAir next) {
+        [this, entry, now, settings = q.settings, then_tune](NextOnAir next) {
             QMetaObject::invokeMethod(
                 this,
-                [this, entry, now, then_tune, next] {
-                    answered(entry, {now, next}, then_tune);
+                [this, entry, now, settings, then_tune, next] {
+                    answered(entry, {now, settings, next}, then_tune);
                 },
                 Qt::QueuedConnection);
         });

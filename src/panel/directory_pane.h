@@ -37,9 +37,10 @@ class DirectoryModel final : public QAbstractTableModel {
     // The directory's entries, once it is built (none before).
     void set_directory(const StationDirectory* directory);
     const std::vector<DirectoryEntry>& entries() const;
-    // What the query found for an entry, asked at `asked`.
+    // What the query found for an entry.
     struct Answer {
         UtcInstant asked{};
+        ReceiverSettings settings; // the switches it was worked out with
         NextOnAir next;
     };
     void set_answer(std::size_t entry, const Answer& a);

@@ -16,6 +16,7 @@
 #include "platform/clock.h"
 #include "platform/sound/null_sound.h"
 #include "shell/bookmark_store.h"
+#include "shell/on_air.h"
 #include "shell/receiver.h"
 #include "shell/station_directory.h"
 #include "support/temp_folder.h"
@@ -375,8 +376,9 @@ TEST(StationDirectoryPane, ASearchedStationNotOnNowIsSaidSoAndTuned) {
               QStringLiteral("time signal"));
     EXPECT_TRUE(list.model()->index(0, DirectoryModel::kFreqs).data().toString().contains(
         QStringLiteral("60.0")));
-    list.setFocus();
-    list.setCurrentIndex(list.model()->index(0, 0));
+    // Enter in the search goes to the first station found, and asks when it is on.
+    QTest::keyClick(d.search(), Qt::Key_Return);
+    EXPECT_EQ(list.currentIndex().row(), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return d.next_text().contains(QStringLiteral("UTC")); },
                                 20000))
         << d.next_text().toStdString();
@@ -410,6 +412,42 @@ TEST(StationDirectoryPane, ASearchedStationNotOnNowIsSaidSoAndTuned) {
                                       ? jcs->freqs.front().lo
                                       : a->next.freq);
     EXPECT_EQ(a->next, next_on_air(OnAirQuery{l.rx.settings}, l.clock.now(), *jcs));
+}
+
+TEST(StationDirectoryPane, AStationOnTheAirNowIsTunedWhereItIsHeard) {
+    Listener l;
+    DirectoryPane& d = l.directory();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.model().rowCount() > 0; }, 20000));
+    // A station of one frequency heard at the receiver's minute, as the on-air query finds it.
+    const StationDirectory& all = StationDirectory::of_catalogue();
+    const DirectoryEntry* on = nullptr;
+    int where = 0;
+    for (const OnAir& here : on_air(OnAirQuery{l.rx.settings}, l.clock.now(), 100, 10004)) {
+        for (const Heard& h : here.heard)
+            if (!h.station.calls.empty())
+                if (const DirectoryEntry* e = all.find(h.station.calls.front());
+                    e != nullptr && e->is(h.station) && e->probes() == std::vector<int>{here.freq} &&
+                    all.search(e->call).size() == 1) {
+                    on = e;
+                    where = here.freq;
+                }
+        if (on != nullptr) break;
+    }
+    ASSERT_NE(on, nullptr);
+    d.search()->setText(QString::fromStdString(on->call));
+    QTest::keyClick(d.search(), Qt::Key_Return);
+    QTest::keyClick(d.table(), Qt::Key_Return);
+    const QString name = QString::fromStdString(on->name());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.notice().contains(name); }, 20000));
+    EXPECT_EQ(d.notice(), QStringLiteral("Tuned to %1, on the air now at %2.%3 kHz.")
+                              .arg(name)
+                              .arg(where / 10)
+                              .arg(where % 10));
+    EXPECT_EQ(l.rx.settings.freq, where);
+    EXPECT_EQ(d.next_text(), QStringLiteral("%1: on the air now at %2.%3 kHz.")
+                                 .arg(name)
+                                 .arg(where / 10)
+                                 .arg(where % 10));
 }
 
 } // namespace
