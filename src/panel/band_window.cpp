@@ -196,6 +196,8 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
             shown(bookmarks_, bookmarks_->table()));
     add_key("key_stations", QStringLiteral("Stations: search by call sign, place or service"),
             {QKeySequence(Qt::CTRL | Qt::Key_6)}, shown(directory_, directory_->search()));
+    connect(bookmarks_, &BookmarksPane::dialog_opened, finds,
+            [finds, this] { finds->setCurrentWidget(bookmarks_); });
     bookmarks_->set_here([this] {
         return here_bookmark(rx_.settings.freq, hearing_->model().rows(),
                              StationDirectory::of_catalogue());

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -53,7 +54,8 @@ BookmarkDialog::BookmarkDialog(const QString& title, const Bookmark& b, Keep kee
     note_ = new QPlainTextEdit(this);
     note_->setObjectName(QStringLiteral("bookmark_note"));
     note_->setAccessibleName(QStringLiteral("Note"));
-    note_->setAccessibleDescription(QStringLiteral("A note of your own; it may have several lines."));
+    note_->setAccessibleDescription(
+        QStringLiteral("A note of your own; Enter starts a new line, Ctrl+Enter is OK."));
     note_->setTabChangesFocus(true);
     note_->setPlainText(QString::fromStdString(b.note));
     note_->setFixedHeight(note_->fontMetrics().height() * 4 + 12);
@@ -73,6 +75,12 @@ BookmarkDialog::BookmarkDialog(const QString& title, const Bookmark& b, Keep kee
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &BookmarkDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &BookmarkDialog::reject);
+    // Enter in the note starts a line; Ctrl+Enter is OK from any field.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* ok = new QShortcut(keys, this);
+        connect(ok, &QShortcut::activated, this, &BookmarkDialog::accept);
+    }
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
     column->addWidget(problem_);
@@ -87,7 +95,11 @@ Bookmark BookmarkDialog::bookmark() const {
     b.name = name_->text().trimmed().toStdString();
     const DialReading r = read_khz(freq_->text().trimmed().toStdString());
     b.freq = r.ok() ? r.freq : 0;
-    b.note = note_->toPlainText().toStdString();
+    // A line break typed at the end of the note is no line of it.
+    QString note = note_->toPlainText();
+    while (note.endsWith(QLatin1Char('\n')))
+        note.chop(1);
+    b.note = note.toStdString();
     b.tags = tags_from_text(tags_->text());
     return b;
 }

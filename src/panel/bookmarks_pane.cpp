@@ -204,6 +204,7 @@ void BookmarksPane::open_dialog(const QString& title, const Bookmark& b,
     if (dialog_ != nullptr) dialog_->close();
     dialog_ = new BookmarkDialog(title, b, std::move(keep), this);
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
+    emit dialog_opened();
     dialog_->open();
 }
 

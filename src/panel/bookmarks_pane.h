@@ -80,6 +80,8 @@ class BookmarksPane final : public QWidget {
 
   signals:
     void tune(int freq);
+    // A dialog of the pane opened: the pane is to be shown.
+    void dialog_opened();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -135,7 +135,8 @@ TEST(Bookmarks, ABookmarkOfTheTunedFrequencySurvivesARestart) {
     EXPECT_EQ(d->problem(), QStringLiteral("Type the frequency in kHz, 10.0 - 1000.4."));
     EXPECT_TRUE(l.bookmarks().store().list().empty());
     d->freq()->setText(QStringLiteral("418.5"));
-    fill(*d, QStringLiteral("Choshi; Japan"), QStringLiteral("Calls ships\non the hour"),
+    // The line break typed after the note's last line is no line of it.
+    fill(*d, QStringLiteral("Choshi; Japan"), QStringLiteral("Calls ships\non the hour\n\n"),
          QStringLiteral("Coast, Japan , Coast"));
     EXPECT_FALSE(d->isVisible());
 
@@ -180,6 +181,9 @@ TEST(Bookmarks, ALineOfOnTheAirIsBookmarkedWithItsFrequencyAndStation) {
     l.hear(5000, "coast_station_mf_bug JCG/SHIMONOSEKI", {"JCG"});
     QTableView& air = *l.window->on_air()->table();
     ASSERT_EQ(air.model()->rowCount(), 2);
+    // The bookmarks come to the front for the dialog.
+    auto* finds = l.window->findChild<QTabWidget*>(QStringLiteral("finds"));
+    finds->setCurrentWidget(&l.directory());
     // The line of 420.5 kHz, from its context menu.
     const QRect cell = air.visualRect(air.model()->index(0, OnAirModel::kStation));
     emit air.customContextMenuRequested(cell.center());
@@ -193,6 +197,7 @@ TEST(Bookmarks, ALineOfOnTheAirIsBookmarkedWithItsFrequencyAndStation) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->freq()->text(), QStringLiteral("420.5"));
     EXPECT_EQ(d->name()->text(), QStringLiteral("JCK KOBE"));
+    EXPECT_EQ(finds->currentWidget(), &l.bookmarks());
     EXPECT_TRUE(d->note()->toPlainText().isEmpty());
     d->reject();
 
