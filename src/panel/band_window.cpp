@@ -257,7 +257,7 @@ QString BandWindow::keys_help() const {
           << QStringLiteral("Enter, double click\tIn On the air or Coming up: tune there")
           << QStringLiteral("Enter, double click\tIn Bookmarks or Stations: tune there")
           << QStringLiteral("Delete, Ctrl+Z\tIn Bookmarks: remove the bookmark, put it back")
-          << QStringLiteral("Menu key, right click\tIn On the air or Coming up: bookmark the line")
+          << QStringLiteral("Right click\tIn On the air or Coming up: bookmark the line")
           << QStringLiteral("Cursor keys\tOn the read-out: the fine step and 1 kHz")
           << QStringLiteral("Page Up, Page Down\tOn the read-out: 10 kHz")
           << QStringLiteral("Mouse wheel\tOver the read-out: one fine step a notch")

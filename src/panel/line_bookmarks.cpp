@@ -76,14 +76,15 @@ LineBookmarks::LineBookmarks(BookmarksPane& bookmarks, QObject* parent)
 void LineBookmarks::offer(QTableView* view, LineBookmark line) {
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, [this, view, line](QPoint at) {
-        const QModelIndex index = view->indexAt(at);
-        if (!index.isValid()) return;
+        // Read as the menu opens: the list may be refilled before an item is chosen.
+        const std::optional<Bookmark> b = line(view->indexAt(at));
+        if (!b) return;
         auto* menu = new QMenu(view);
         menu->setObjectName(QStringLiteral("line_menu"));
         menu->setAttribute(Qt::WA_DeleteOnClose);
         QAction* a = menu->addAction(QStringLiteral("&Bookmark this line\u2026"));
         a->setObjectName(QStringLiteral("bookmark_line"));
-        connect(a, &QAction::triggered, this, [this, line, index] { bookmark(line(index)); });
+        connect(a, &QAction::triggered, this, [this, b] { bookmark(b); });
         menu->popup(view->viewport()->mapToGlobal(at));
     });
     lists_.emplace_back(view, std::move(line));
