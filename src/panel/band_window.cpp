@@ -30,9 +30,9 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QStringList>
 #include <QTableView>
 #include <QVBoxLayout>
 
