@@ -22,6 +22,7 @@
 #include "support/temp_folder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -373,8 +374,12 @@ TEST(StationDirectoryPane, ASearchedStationNotOnNowIsSaidSoAndTuned) {
               StationDirectory::of_catalogue().entries().size());
     EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("directory_count"))->text(),
               QStringLiteral("%1 stations").arg(d.model().rowCount()));
+    // Ctrl+6 shows the stations and goes to their search.
+    l.window->activateWindow();
+    QApplication::setActiveWindow(l.window.get());
     l.key("key_stations");
-    EXPECT_TRUE(d.search()->hasFocus() || !l.window->isActiveWindow());
+    EXPECT_EQ(l.window->findChild<QTabWidget*>(QStringLiteral("finds"))->currentWidget(), &d);
+    EXPECT_EQ(QApplication::focusWidget(), d.search());
     d.search()->setText(QStringLiteral("msf"));
     QTableView& list = *d.table();
     ASSERT_EQ(list.model()->rowCount(), 1);
