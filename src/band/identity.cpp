@@ -186,6 +186,14 @@ Service station_service(const RuleIdentity& r, const Emission* e,
     return default_service(freq, text);
 }
 
+// The identity read once for a rule of the catalogue; one from elsewhere is read into
+// `scratch`.
+const RuleIdentity& identity_of(const Rule& rule, RuleIdentity& scratch) {
+    if (const RuleIdentity* known = identities().find(rule)) return *known;
+    scratch = read_rule(rule);
+    return scratch;
+}
+
 bool has_word(std::string_view text, std::string_view word) {
     for (std::size_t at = text.find(word); at != std::string_view::npos;
          at = text.find(word, at + 1)) {
@@ -226,13 +234,25 @@ void mark_on_air(Air& a, int first_slot, std::size_t first_sound, const StationI
     a.mark_sounds(first_sound, station);
 }
 
+std::vector<Service> emission_services(const Rule& rule, int freq) {
+    RuleIdentity scratch;
+    const RuleIdentity& r = identity_of(rule, scratch);
+    std::vector<Service> out;
+    out.reserve(r.emissions.size());
+    for (const Emission& e : r.emissions) {
+        std::vector<std::string> calls;
+        if (!e.call.empty()) calls.push_back(e.call);
+        out.push_back(station_service(r, &e, calls, freq, ""));
+    }
+    return out;
+}
+
 void run_rule(Air& a, const Rule& rule) {
     const int first_slot = a.open_slot;
     const std::size_t first_sound = a.so_far().sounds.size();
     rule.act(a);
-    const RuleIdentity* known = identities().find(rule);
-    const RuleIdentity read = known != nullptr ? RuleIdentity{} : read_rule(rule);
-    const RuleIdentity& r = known != nullptr ? *known : read;
+    RuleIdentity scratch;
+    const RuleIdentity& r = identity_of(rule, scratch);
     for (int k = std::max(first_slot, 0); k < std::min(a.open_slot, Air::kSlots); ++k) {
         const auto i = static_cast<std::size_t>(k);
         const std::string_view text = a.send_buf[i];

@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zenka {
 
@@ -27,6 +28,10 @@ struct Rule;
 // Runs one rule of the catalogue and marks what it closes and asks for as its station's,
 // each slot with where its station stands on the dial.
 void run_rule(Air& a, const Rule& rule);
+
+// The service of each emission of a rule's label, in label order, as a slot of it that
+// names the emission's own call (and no text to tell it by) is given it at `freq`.
+std::vector<Service> emission_services(const Rule& rule, int freq);
 
 // Marks the slots from `first_slot` and the sounds from `first_sound` on as those of
 // `station`: each slot gets the calls its text names, or those of `station.calls` that

@@ -1,11 +1,14 @@
 #include "panel/band_window.h"
 
 #include "panel/band_rows.h"
+#include "panel/bookmarks_pane.h"
 #include "panel/coming_up_pane.h"
 #include "panel/copy_pane.h"
+#include "panel/directory_pane.h"
 #include "panel/emission_cells.h"
 #include "panel/frequency_dial.h"
 #include "panel/kept_choices.h"
+#include "panel/line_bookmarks.h"
 #include "panel/now_hearing_pane.h"
 #include "panel/on_air_pane.h"
 #include "panel/receiver_strip.h"
@@ -32,11 +35,14 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <limits>
 
 namespace zenka {
@@ -83,23 +89,37 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     hearing_ = new NowHearingPane(this);
     on_air_ = new OnAirPane(this);
     coming_ = new ComingUpPane(this);
+    // The tools share one pane, a tab each; the tabs come before them in Tab's order.
+    tools_ = new QTabWidget(this);
+    // The bookmarks are kept beside the settings, in the configuration folder.
+    bookmarks_ = new BookmarksPane(
+        std::filesystem::path(settings_.path().toStdString()).parent_path() / "bookmarks.csv",
+        clock_, this);
+    directory_ = new DirectoryPane(*worker_, clock_, [this] { return OnAirQuery{rx_.settings}; },
+                                   this);
     copy_ = new CopyPane(clock_, services.practice_log, this);
+    if (services.timers != nullptr) timers_ = new TimerPane(*services.timers, clock_, this);
+    tools_->setObjectName(QStringLiteral("tools"));
+    tools_->addTab(bookmarks_, QStringLiteral("Bookmarks"));
+    tools_->addTab(directory_, QStringLiteral("Stations"));
+    tools_->addTab(copy_, QStringLiteral("Copy practice"));
+    if (timers_ != nullptr) tools_->addTab(timers_, QStringLiteral("Timer recordings"));
+    tools_->setAccessibleName(QStringLiteral("Bookmarks, stations, copy practice and timers"));
+    tools_->tabBar()->setObjectName(QStringLiteral("tools_tabs"));
+    tools_->tabBar()->setAccessibleName(QStringLiteral("Tools"));
+    connect(tools_, &QTabWidget::currentChanged, &save_soon_, qOverload<>(&QTimer::start));
     panes_ = new QSplitter(Qt::Vertical, this);
     panes_->setObjectName(QStringLiteral("panes"));
     panes_->setChildrenCollapsible(false);
     panes_->addWidget(framed(hearing_, QStringLiteral("Now hearing"), panes_));
     panes_->addWidget(framed(on_air_, QStringLiteral("On the air"), panes_));
     panes_->addWidget(framed(coming_, QStringLiteral("Coming up"), panes_));
-    panes_->addWidget(framed(copy_, QStringLiteral("Copy practice"), panes_));
+    panes_->addWidget(tools_);
     panes_->setStretchFactor(0, 2);
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
-    panes_->setStretchFactor(3, 3);
-    panes_->setSizes({220, 260, 150, 300});
-    if (services.timers != nullptr) {
-        timers_ = new TimerPane(*services.timers, clock_, this);
-        panes_->addWidget(framed(timers_, QStringLiteral("Timer recordings"), panes_));
-    }
+    panes_->setStretchFactor(3, 2);
+    panes_->setSizes({220, 330, 170, 220});
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -173,7 +193,10 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
         add_key(k.name, QString::fromLatin1(k.what), {QKeySequence(Qt::CTRL | Qt::SHIFT | k.key)},
                 [this, w = k.which] { strip_->switch_button(w)->click(); });
     add_key("key_copy", QStringLiteral("Copy practice: start copying, or back to the copy"),
-            {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { copy_->start(); });
+            {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] {
+                tools_->setCurrentWidget(copy_);
+                copy_->start();
+            });
     add_key("key_copy_score", QStringLiteral("Score the copy now"),
             {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
             [this] { copy_->score_now(); });
@@ -185,12 +208,41 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     if (timers_ != nullptr)
         add_key("key_timers", QStringLiteral("To the timer recordings"),
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
-                focus(timers_->frequency_field()));
+                [this] {
+                    tools_->setCurrentWidget(timers_);
+                    timers_->frequency_field()->setFocus(Qt::ShortcutFocusReason);
+                });
     add_key("key_help", QStringLiteral("This list of keys"), {QKeySequence(Qt::Key_F1)},
             [this] { show_keys(); });
+    auto* lines = new LineBookmarks(*bookmarks_, this);
+    lines->offer(on_air_->table(), air_lines(*on_air_));
+    lines->offer(coming_->table(), coming_lines(*coming_));
+    const auto shown = [this](QWidget* pane, QWidget* w) {
+        return [this, pane, w] {
+            tools_->setCurrentWidget(pane);
+            w->setFocus(Qt::ShortcutFocusReason);
+        };
+    };
+    add_key("key_bookmark", QStringLiteral("Bookmark the tuned frequency"),
+            {QKeySequence(Qt::CTRL | Qt::Key_K)}, [this] { bookmarks_->add_here(); });
+    add_key("key_bookmark_line",
+            QStringLiteral("Bookmark the selected line of On the air or Coming up"),
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, [lines] { lines->bookmark_selected(); });
+    add_key("key_bookmarks", QStringLiteral("Bookmarks"), {QKeySequence(Qt::CTRL | Qt::Key_5)},
+            shown(bookmarks_, bookmarks_->table()));
+    add_key("key_stations", QStringLiteral("Stations: search by call sign, place or service"),
+            {QKeySequence(Qt::CTRL | Qt::Key_6)}, shown(directory_, directory_->search()));
+    connect(bookmarks_, &BookmarksPane::dialog_opened, this,
+            [this] { tools_->setCurrentWidget(bookmarks_); });
+    bookmarks_->set_here([this] {
+        return here_bookmark(rx_.settings.freq, hearing_->model().rows(),
+                             StationDirectory::of_catalogue());
+    });
 
     connect(on_air_, &OnAirPane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(coming_, &ComingUpPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(bookmarks_, &BookmarksPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(directory_, &DirectoryPane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(coming_, &ComingUpPane::scope_changed, this, [this] {
         show_coming_up(clock_.now());
         save_soon_.start();
@@ -248,6 +300,9 @@ QString BandWindow::keys_help() const {
                          a->property("help").toString();
     lines << QString() << QStringLiteral("Tab, Shift+Tab\tFrom control to control")
           << QStringLiteral("Enter, double click\tIn On the air or Coming up: tune there")
+          << QStringLiteral("Enter, double click\tIn Bookmarks or Stations: tune there")
+          << QStringLiteral("Delete, Ctrl+Z\tIn Bookmarks: remove the bookmark, put it back")
+          << QStringLiteral("Right click\tIn On the air or Coming up: bookmark the line")
           << QStringLiteral("Cursor keys\tOn the read-out: the fine step and 1 kHz")
           << QStringLiteral("Page Up, Page Down\tOn the read-out: 10 kHz")
           << QStringLiteral("Mouse wheel\tOver the read-out: one fine step a notch")
@@ -293,6 +348,7 @@ BandWindowState BandWindow::state() const {
     st.on_air_list = on_air_->table()->horizontalHeader()->saveState();
     st.coming_list = coming_->table()->horizontalHeader()->saveState();
     st.text_shown = hearing_->text_shown();
+    if (tools_->currentWidget() != nullptr) st.tool = tools_->currentWidget()->objectName();
     st.filter = on_air_->filter();
     st.scope = coming_->scope();
     return st;
@@ -308,6 +364,8 @@ void BandWindow::apply(const BandWindowState& st) {
     if (!st.coming_list.isEmpty())
         coming_->table()->horizontalHeader()->restoreState(st.coming_list);
     hearing_->set_text_shown(st.text_shown);
+    for (int i = 0; i < tools_->count(); ++i)
+        if (!st.tool.isEmpty() && tools_->widget(i)->objectName() == st.tool) tools_->setCurrentIndex(i);
     on_air_->set_filter(st.filter);
     coming_->set_scope(st.scope);
     place_ = st.place;

@@ -28,11 +28,14 @@ class QDialog;
 class QLabel;
 class QPlainTextEdit;
 class QSplitter;
+class QTabWidget;
 
 namespace zenka {
 
+class BookmarksPane;
 class ComingUpPane;
 class CopyPane;
+class DirectoryPane;
 class NowHearingPane;
 class OnAirPane;
 class ReceiverStrip;
@@ -94,7 +97,11 @@ class BandWindow final : public QWidget, public ReceiverListener {
     OnAirPane* on_air() const { return on_air_; }
     ComingUpPane* coming_up() const { return coming_; }
     CopyPane* copy() const { return copy_; }
+    BookmarksPane* bookmarks() const { return bookmarks_; }
+    DirectoryPane* directory() const { return directory_; }
     QSplitter* panes() const { return panes_; }
+    // Bookmarks, Stations, Copy practice and Timer recordings, a tab each.
+    QTabWidget* tools() const { return tools_; }
     RecordingPane* recording() const { return recording_; } // null without a recording
     TimerPane* timers() const { return timers_; }           // null without timers
     // The list of the window's keys, as the help shows it.
@@ -126,7 +133,10 @@ class BandWindow final : public QWidget, public ReceiverListener {
     OnAirPane* on_air_;
     ComingUpPane* coming_;
     CopyPane* copy_;
+    BookmarksPane* bookmarks_;
+    DirectoryPane* directory_;
     QSplitter* panes_;
+    QTabWidget* tools_;
     RecordingPane* recording_ = nullptr;
     TimerPane* timers_ = nullptr;
     QLabel* news_;

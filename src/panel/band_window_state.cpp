@@ -66,6 +66,7 @@ BandWindowState read_band_window(QSettings& s) {
     st.on_air_list = read_bytes(s, QStringLiteral("on_air_list"));
     st.coming_list = read_bytes(s, QStringLiteral("coming_list"));
     st.text_shown = read_bool(s, QStringLiteral("text_shown"), true);
+    st.tool = s.value(QStringLiteral("tool")).toString().left(64);
     st.filter.service =
         read_name<Service>(s, QStringLiteral("filter/service"), listed_services(), service_name);
     st.filter.keying = read_name<Keying>(s, QStringLiteral("filter/keying"), kKeyings, keying_name);
@@ -94,6 +95,7 @@ void write_band_window(QSettings& s, const BandWindowState& st) {
     s.setValue(QStringLiteral("on_air_list"), st.on_air_list);
     s.setValue(QStringLiteral("coming_list"), st.coming_list);
     s.setValue(QStringLiteral("text_shown"), st.text_shown);
+    s.setValue(QStringLiteral("tool"), st.tool);
     s.setValue(QStringLiteral("filter/service"),
                st.filter.service ? qstring(service_name(*st.filter.service)) : QString());
     s.setValue(QStringLiteral("filter/keying"),

@@ -24,6 +24,7 @@ struct BandWindowState {
     QByteArray on_air_list;
     QByteArray coming_list;
     bool text_shown = true;
+    QString tool; // the tool pane's tab in front, by its object name
     AirFilter filter;
     ComingUpPane::Scope scope = ComingUpPane::Scope::frequency_day;
 };

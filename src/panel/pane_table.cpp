@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QTableView>
 
@@ -30,6 +31,17 @@ QTableView* pane_table(QWidget* parent, QAbstractItemModel* model, const QString
     t->setAccessibleName(name);
     t->setAccessibleDescription(description);
     return t;
+}
+
+QLineEdit* search_field(QWidget* parent, const QString& object_name, const QString& placeholder,
+                        const QString& name, const QString& description) {
+    auto* f = new QLineEdit(parent);
+    f->setObjectName(object_name);
+    f->setPlaceholderText(placeholder);
+    f->setClearButtonEnabled(true);
+    f->setAccessibleName(name);
+    f->setAccessibleDescription(description);
+    return f;
 }
 
 void say(QLabel* label, const QString& text) {

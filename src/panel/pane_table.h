@@ -8,6 +8,7 @@
 
 class QAbstractItemModel;
 class QLabel;
+class QLineEdit;
 class QTableView;
 class QWidget;
 
@@ -15,6 +16,10 @@ namespace zenka {
 
 QTableView* pane_table(QWidget* parent, QAbstractItemModel* model, const QString& object_name,
                        const QString& name, const QString& description);
+
+// A pane's search field: a placeholder saying what it searches, a clear button.
+QLineEdit* search_field(QWidget* parent, const QString& object_name, const QString& placeholder,
+                        const QString& name, const QString& description);
 
 // A list's column heading, from the headings in column order.
 template <int N>

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTest>
 #include <QWindow>
 
@@ -66,8 +67,9 @@ struct CopyRig {
     void open() {
         settings = std::make_unique<SettingsFile>(
             QString::fromStdString((folder.path() / "zenka.conf").string()));
-        window = std::make_unique<BandWindow>(rx, clock, *settings, nullptr,
-                                              BandWindowServices{.practice_log = log_file()});
+        BandWindowServices services;
+        services.practice_log = log_file();
+        window = std::make_unique<BandWindow>(rx, clock, *settings, nullptr, services);
         window->restore();
         window->activateWindow();
     }
@@ -329,6 +331,7 @@ TEST(CopyPane, EveryControlIsReachedByTabAndNamed) {
     CopyRig r;
     r.tune(5120);
     QApplication::setActiveWindow(r.window.get());
+    r.window->tools()->setCurrentWidget(&r.copy());
     const auto reached = [&] {
         std::set<std::string> names;
         r.copy().chooser()->setFocus();

@@ -31,6 +31,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTest>
 #include <QWindow>
 
@@ -331,6 +332,7 @@ TEST(TimerPane, TimersSurviveARestartAndAreCancelledByButtonOrDelete) {
     EXPECT_EQ(t->message(), QStringLiteral("Choose the timer to cancel in the list."));
     r.window->activateWindow();
     QApplication::setActiveWindow(r.window.get());
+    r.window->tools()->setCurrentWidget(t);
     t->table()->setFocus();
     t->table()->selectRow(1);
     QTest::keyClick(r.window->windowHandle(), Qt::Key_Delete);
@@ -567,24 +569,26 @@ TEST(TimerPane, ATimerCutShortBySwitchingOffRecordsTheRestAtTheNextStart) {
     EXPECT_EQ(read_sound(rest).frames, 89 * 48000);
 }
 
-// Panes laid out by a window that had no timer pane leave the timer pane in sight.
+// Panes laid out by a window of three panes, before it had its tools, leave the tools
+// and their timers in sight.
 TEST(TimerPane, APaneLayoutKeptWithoutItLeavesItInSight) {
     test::TempFolder folder;
     {
         Rig r(folder.path());
-        // The window as it was before it had timers.
         r.window.reset();
-        BandWindow older(r.rx, r.clock, *r.settings, &r.panel);
-        older.restore();
-        older.panes()->setSizes({300, 300, 300});
-        older.save();
-        ASSERT_EQ(older.panes()->count(), 3);
+        QSplitter older(Qt::Vertical);
+        for (int i = 0; i < 3; ++i)
+            older.addWidget(new QWidget(&older));
+        older.setSizes({300, 300, 300});
+        r.settings->settings().setValue(QStringLiteral("band_window/panes"), older.saveState());
+        r.settings->sync();
     }
     Rig r(folder.path());
     QTest::qWait(50);
     ASSERT_EQ(r.window->panes()->count(), 4);
     EXPECT_GE(r.window->panes()->sizes()[3],
               r.window->panes()->widget(3)->minimumSizeHint().height());
+    r.window->tools()->setCurrentWidget(&r.timer_pane());
     EXPECT_GT(r.timer_pane().table()->height(), 0);
     EXPECT_TRUE(r.timer_pane().table()->isVisible());
 }
@@ -596,6 +600,7 @@ TEST(RecordingPane, EveryControlIsReachedByTabNamedAndItsKeysListed) {
     Rig r(folder.path());
     r.window->activateWindow();
     QApplication::setActiveWindow(r.window.get());
+    r.window->tools()->setCurrentWidget(&r.timer_pane());
     r.window->strip()->entry()->setFocus();
     std::vector<std::string> order;
     QWidget* w = QApplication::focusWidget();
@@ -610,7 +615,7 @@ TEST(RecordingPane, EveryControlIsReachedByTabNamedAndItsKeysListed) {
         ASSERT_NE(w, nullptr);
     }
     // Tab goes as the eye does: from the strip's last switch to the recording, and from
-    // "Coming up" to the timers.
+    // "Coming up" through the tools' tabs to the timers.
     const auto after = [&](const char* name) {
         const auto it = std::find(order.begin(), order.end(), name);
         return it == order.end() || it + 1 == order.end() ? std::string() : *(it + 1);
@@ -619,7 +624,8 @@ TEST(RecordingPane, EveryControlIsReachedByTabNamedAndItsKeysListed) {
     EXPECT_EQ(after("record"), "recording_format");
     EXPECT_EQ(after("recording_format"), "recording_folder");
     EXPECT_EQ(after("recording_folder"), "recording_choose");
-    EXPECT_EQ(after("coming_table"), "timer_frequency");
+    EXPECT_EQ(after("coming_table"), "tools_tabs");
+    EXPECT_EQ(after("tools_tabs"), "timer_frequency");
     for (const char* name : {"timer_start", "timer_minutes", "timer_add", "timer_table",
                              "timer_cancel", "timer_clear"})
         EXPECT_NE(std::find(order.begin(), order.end(), name), order.end()) << name;
