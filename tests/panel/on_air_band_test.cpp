@@ -19,6 +19,7 @@
 #include "shell/on_air.h"
 #include "shell/panel_view.h"
 #include "shell/receiver.h"
+#include "support/run_command.h"
 #include "support/temp_folder.h"
 
 #include <QComboBox>
@@ -35,6 +36,8 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <tuple>
@@ -119,22 +122,58 @@ TEST(OnAirBand, ListsEveryFrequencyAndStationTheQueryGives) {
     int keyed = 0;
     for (int row = 0; row < m.rowCount(); ++row) {
         const AirRow& r = m.rows()[static_cast<std::size_t>(row)];
-        const auto cell = [&](int column) { return m.index(row, column).data().toString(); };
+        const auto cell = [&](int column) {
+            return m.index(row, column).data().toString().toStdString();
+        };
         if (r.channel < 0) {
-            EXPECT_TRUE(cell(OnAirModel::kSpeed).isEmpty()) << r.freq;
+            EXPECT_EQ(cell(OnAirModel::kSpeed), "") << r.freq;
             continue;
         }
         const Composition c = compose_at(b.query(), now, r.freq, false);
         ASSERT_LT(static_cast<std::size_t>(r.channel), c.slots.size()) << r.freq;
         const Slot& slot = c.slots[static_cast<std::size_t>(r.channel)];
         EXPECT_EQ(r.emission.station, slot.station);
-        EXPECT_EQ(cell(OnAirModel::kSpeed), QStringLiteral("%1 wpm").arg(slot.params.spd));
-        EXPECT_EQ(cell(OnAirModel::kStrength), QString::number(keyed_strength(slot.params.qsa)));
-        EXPECT_EQ(cell(OnAirModel::kKeying), qstring(keying_name(keying_of(slot.params))));
-        EXPECT_EQ(cell(OnAirModel::kChannel), QString::number(r.channel));
+        EXPECT_EQ(cell(OnAirModel::kSpeed), std::to_string(slot.params.spd) + " wpm");
+        EXPECT_EQ(cell(OnAirModel::kStrength), std::to_string(keyed_strength(slot.params.qsa)));
+        EXPECT_EQ(cell(OnAirModel::kKeying), keying_name(keying_of(slot.params)));
+        EXPECT_EQ(cell(OnAirModel::kChannel), std::to_string(r.channel));
         ++keyed;
     }
     EXPECT_GT(keyed, 200);
+}
+
+// The speed and strength of a line are its slot's as `zenka text` prints them for a retune
+// there at the same instant.
+TEST(OnAirBand, SpeedAndStrengthAreTheSlotsAsTheHeadlessRetunePrintsThem) {
+    Band b;
+    ASSERT_TRUE(b.comes_to_show(b.expected()));
+    // A few frequencies of each service on the list, 500 kHz among them.
+    std::map<Service, std::set<int>> picked;
+    for (const AirRow& r : b.listed())
+        if (r.channel >= 0 && picked[r.emission.station.service].size() < 2)
+            picked[r.emission.station.service].insert(r.freq);
+    picked[Service::calling_500].insert(5000);
+    const std::regex slot(R"re(\{"channel": (\d+), "spd": (\d+), "ton": \d+, "qsa": (\d+))re");
+    int compared = 0;
+    for (const auto& [service, freqs] : picked)
+        for (const int freq : freqs) {
+            const test::Ran ran = test::run(test::zenka("text --json --at 2026-12-08T09:18:07Z --freq " +
+                                                        dial_text(freq)),
+                                            false);
+            ASSERT_EQ(ran.status, 0) << ran.out;
+            std::map<int, std::pair<int, int>> printed; // channel: speed, strength
+            for (auto m = std::sregex_iterator(ran.out.begin(), ran.out.end(), slot);
+                 m != std::sregex_iterator(); ++m)
+                printed[std::stoi((*m)[1])] = {std::stoi((*m)[2]), std::stoi((*m)[3])};
+            for (const AirRow& r : b.listed()) {
+                if (r.freq != freq || r.channel < 0) continue;
+                ASSERT_TRUE(printed.contains(r.channel)) << freq << " channel " << r.channel;
+                EXPECT_EQ(r.emission.spd, printed[r.channel].first) << freq;
+                EXPECT_EQ(r.emission.qsa, keyed_strength(printed[r.channel].second)) << freq;
+                ++compared;
+            }
+        }
+    EXPECT_GE(compared, 10);
 }
 
 TEST(OnAirBand, RefreshedAtANewMinuteAndWhenASwitchChangesTheBand) {
@@ -356,13 +395,13 @@ TEST(ComingUpFilter, ShowsExactlyTheBroadcastsOfTheServiceKeyingAndSpeed) {
         for (int i = 0; i < pane.model().rowCount(); ++i) {
             const ComingRow& r = pane.model().rows()[static_cast<std::size_t>(i)];
             const auto cell = [&](int column) {
-                return pane.model().index(i, column).data().toString();
+                return pane.model().index(i, column).data().toString().toStdString();
             };
             const bool keyed = r.emission.kind == Emission::Kind::keyed;
             EXPECT_EQ(cell(ComingUpModel::kSpeed),
-                      keyed ? QStringLiteral("%1 wpm").arg(r.emission.spd) : QString());
+                      keyed ? std::to_string(r.emission.spd) + " wpm" : std::string());
             EXPECT_EQ(cell(ComingUpModel::kKeying),
-                      keyed ? qstring(keying_name(r.emission.keying)) : QString());
+                      keyed ? std::string(keying_name(r.emission.keying)) : std::string());
         }
     }
     EXPECT_GT(shown_15_20, 10);
