@@ -588,7 +588,9 @@ TEST(BandWindow, EveryControlIsReachedByTabAndHasAnAccessibleName) {
         names.insert(x->objectName().toStdString());
     for (const char* needed : {"frequency", "entry", "switch_att", "switch_scan", "hearing_table",
                                "text_switch", "on_air_table", "filter_service", "filter_keying",
-                               "filter_strength", "filter_words", "coming_table"})
+                               "filter_strength", "filter_words", "filter_speed_from",
+                               "filter_speed_to", "coming_service", "coming_keying",
+                               "coming_speed_from", "coming_speed_to", "coming_table"})
         EXPECT_TRUE(names.contains(needed)) << needed;
 
     // The read-out says the frequency as its value.

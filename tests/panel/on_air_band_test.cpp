@@ -89,6 +89,10 @@ struct Band {
 
 TEST(OnAirBand, ListsEveryFrequencyAndStationTheQueryGives) {
     Band b;
+    // Until the first answer comes the pane says it is on its way.
+    EXPECT_EQ(b.window.on_air()->about().toStdString(),
+              "Working out what is on the air over the band at 09:18 UTC...");
+    EXPECT_TRUE(b.listed().empty());
     const UtcInstant now = b.clock.now();
     const std::vector<OnAir> band = on_air(b.query(), now, kDialLowest, kDialHighest);
     ASSERT_TRUE(b.comes_to_show(air_rows(band, now)));
