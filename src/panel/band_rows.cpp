@@ -26,39 +26,39 @@ std::string recording_name(std::string_view path) {
 
 namespace {
 
-Emission keyed(const Slot& s) {
+Emission keyed(StationId station, const EmissionParams& p) {
     Emission e;
-    e.station = s.station;
-    e.spd = s.params.spd;
-    e.qsa = keyed_strength(s.params.qsa);
-    e.keying = keying_of(s.params);
+    e.station = std::move(station);
+    e.spd = p.spd;
+    e.qsa = keyed_strength(p.qsa);
+    e.keying = keying_of(p);
     return e;
 }
 
-Emission sound(const SoundRequest& r) {
+Emission keyed(const Slot& s) {
+    return keyed(s.station, s.params);
+}
+
+// A carrier (its strength step) or a recording (its file's name).
+Emission sound(StationId station, bool carrier, int qsa, std::string_view name) {
     Emission e;
-    e.station = r.station;
-    if (r.kind == SoundRequest::Kind::Carrier) {
+    e.station = std::move(station);
+    if (carrier) {
         e.kind = Emission::Kind::carrier;
         e.what = "carrier";
-        e.qsa = keyed_strength(r.qsa);
+        e.qsa = keyed_strength(qsa);
     } else {
         e.kind = Emission::Kind::recording;
-        e.what = recording_name(r.name);
+        e.what = recording_name(name);
     }
     return e;
 }
 
-} // namespace
-
-std::vector<Emission> emissions(const Composition& c) {
-    std::vector<Emission> out;
-    for (const Slot& s : c.slots)
-        out.push_back(keyed(s));
-    for (const SoundRequest& r : c.sounds)
-        if (r.started) out.push_back(sound(r));
-    return out;
+Emission sound(const SoundRequest& r) {
+    return sound(r.station, r.kind == SoundRequest::Kind::Carrier, r.qsa, r.name);
 }
+
+} // namespace
 
 std::string heard_text(std::string_view composed) {
     std::string out;
@@ -129,11 +129,23 @@ std::size_t keyed_by(const HearingRow& row, std::uint32_t elapsed_ms) {
     return std::min(static_cast<std::size_t>(begun - row.keyed_ms.begin()), row.text.size());
 }
 
-std::vector<AirRow> air_rows(const Composition& c, UtcInstant at) {
+std::vector<AirRow> air_rows(const std::vector<OnAir>& band, UtcInstant at) {
     std::vector<AirRow> rows;
-    for (Emission& e : emissions(c))
-        rows.push_back({c.settings.freq, std::move(e), at});
+    for (const OnAir& o : band)
+        for (const Heard& h : o.heard) {
+            if (!h.started) continue;
+            rows.push_back({o.freq,
+                            h.channel >= 0 ? keyed(h.station, h.params)
+                                           : sound(h.station, h.carrier, h.params.qsa, h.text),
+                            at, h.channel});
+        }
     return rows;
+}
+
+ComingRow coming_row(Coming c) {
+    return {c.at, c.freq,
+            c.channel >= 0 ? keyed(std::move(c.station), c.params)
+                           : sound(std::move(c.station), c.carrier, c.params.qsa, c.recording)};
 }
 
 } // namespace zenka

@@ -7,6 +7,7 @@
 #include "compose/composition.h"
 #include "platform/clock.h"
 #include "playout/playout.h"
+#include "shell/on_air.h"
 #include "synth/emission.h"
 
 #include <cstddef>
@@ -38,10 +39,6 @@ struct Emission {
 // What a recording of the "fone" folder is, from its name: "teleprinter, 50 baud,
 // 170 Hz shift" for "fone/rtt-001.wav"; the file's own name for one not known.
 std::string recording_name(std::string_view path);
-
-// What a pass puts on the air: its slots in channel order, then the carriers and
-// recordings that started.
-std::vector<Emission> emissions(const Composition& c);
 
 // A line of "Now hearing": one playing channel, carrier or recording.
 struct HearingRow {
@@ -75,12 +72,15 @@ std::vector<std::uint32_t> heard_times(std::string_view composed,
 struct AirRow {
     int freq = 0; // 100 Hz units
     Emission emission;
-    UtcInstant at{}; // the moment it was found on the air
+    UtcInstant at{};  // the moment it was found on the air
+    int channel = -1; // the slot's channel, -1 for a carrier or recording
 
     friend bool operator==(const AirRow&, const AirRow&) = default;
 };
 
-std::vector<AirRow> air_rows(const Composition& c, UtcInstant at);
+// The lines of the band's answer at `at`: each frequency's slots in channel order, then its
+// carriers and recordings that sound.
+std::vector<AirRow> air_rows(const std::vector<OnAir>& band, UtcInstant at);
 
 // A line of "Coming up": a frequency going on the air at a moment, with what.
 struct ComingRow {
@@ -90,5 +90,9 @@ struct ComingRow {
 
     friend bool operator==(const ComingRow&, const ComingRow&) = default;
 };
+
+// The line of a station coming on: keyed as its first slot is keyed, or its carrier or
+// recording.
+ComingRow coming_row(Coming c);
 
 } // namespace zenka

@@ -44,6 +44,10 @@
 #include <chrono>
 #include <filesystem>
 #include <limits>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace zenka {
 namespace {
@@ -248,6 +252,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
         save_soon_.start();
     });
     connect(on_air_, &OnAirPane::filter_edited, &save_soon_, qOverload<>(&QTimer::start));
+    connect(coming_, &ComingUpPane::filter_edited, &save_soon_, qOverload<>(&QTimer::start));
     connect(hearing_->text_switch(), &QCheckBox::toggled, &save_soon_, qOverload<>(&QTimer::start));
     if (recording_ != nullptr) {
         connect(recording_, &RecordingPane::choices_changed, &save_soon_,
@@ -268,7 +273,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
 
     strip_->show_receiver(0);
     retuned_at_ = clock_.now();
-    show_on_air(retuned_at_);
+    refresh_on_air(retuned_at_);
     show_coming_up(retuned_at_);
     news_->setText(settings_.problem());
     news_->setVisible(!settings_.problem().isEmpty());
@@ -351,6 +356,7 @@ BandWindowState BandWindow::state() const {
     if (tools_->currentWidget() != nullptr) st.tool = tools_->currentWidget()->objectName();
     st.filter = on_air_->filter();
     st.scope = coming_->scope();
+    st.coming_filter = coming_->filter();
     return st;
 }
 
@@ -368,6 +374,7 @@ void BandWindow::apply(const BandWindowState& st) {
         if (!st.tool.isEmpty() && tools_->widget(i)->objectName() == st.tool) tools_->setCurrentIndex(i);
     on_air_->set_filter(st.filter);
     coming_->set_scope(st.scope);
+    coming_->set_filter(st.coming_filter);
     place_ = st.place;
     open_ = st.open;
 }
@@ -479,13 +486,13 @@ void BandWindow::retuned(const Composition& composed, const PlayReport& played) 
     strip_->show_receiver(meter_);
     copy_->retuned(composed, played);
     hearing_->show_rows(hearing_rows(composed, played));
-    heard_.heard(composed.settings.freq, air_rows(composed, now), now);
-    show_on_air(now);
+    refresh_on_air(now);
     show_coming_up(now);
 }
 
 void BandWindow::switches_changed() {
     strip_->show_receiver(meter_);
+    refresh_on_air(clock_.now());
     // The frequency changed without a retune (the receiver's start): what comes up there.
     if (rx_.settings.freq != coming_freq_) show_coming_up(clock_.now());
 }
@@ -495,25 +502,64 @@ void BandWindow::tick() {
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - retuned_at_);
     hearing_->show_elapsed(static_cast<std::uint32_t>(
         std::clamp<std::int64_t>(elapsed.count(), 0, std::numeric_limits<std::uint32_t>::max())));
-    if (heard_.keep_minute_of(now)) show_on_air(now);
+    refresh_on_air(now);
     coming_->show_now(now);
     copy_->tick();
     if (timers_ != nullptr) timers_->tick();
     if (recording_ != nullptr) recording_->refresh();
 }
 
-void BandWindow::show_on_air(UtcInstant now) {
-    const QString minute = utc_cell(now);
-    const int n = heard_.frequencies();
-    const QString about =
-        n == 0 ? QStringLiteral("Nothing heard yet in the minute %1 UTC: what tuning and the "
-                                "scan find this minute is listed here.")
-                     .arg(minute)
-               : QStringLiteral("Heard in the minute %1 UTC, at %2 frequenc%3 tuned so far.")
-                     .arg(minute)
-                     .arg(n)
-                     .arg(n == 1 ? QStringLiteral("y") : QStringLiteral("ies"));
-    on_air_->show_rows(heard_.rows(), about);
+namespace {
+
+QString counted(std::size_t n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? one : many);
+}
+
+// "The band at 09:18 UTC: 412 frequencies on the air, with 598 stations."
+QString band_about(UtcInstant at, const std::vector<OnAir>& band,
+                   const std::vector<AirRow>& rows) {
+    const QString head = QStringLiteral("The band at ") + utc_cell(at) + QStringLiteral(" UTC: ");
+    if (band.empty()) return head + QStringLiteral("nothing on the air.");
+    std::set<std::tuple<int, std::string, std::vector<std::string>>> stations;
+    for (const AirRow& r : rows)
+        stations.emplace(r.freq, r.emission.station.label, r.emission.station.calls);
+    return head + counted(band.size(), "frequency", "frequencies") +
+           QStringLiteral(" on the air, with ") + counted(stations.size(), "station", "stations") +
+           QLatin1Char('.');
+}
+
+} // namespace
+
+void BandWindow::refresh_on_air(UtcInstant now) {
+    OnAirQuery q;
+    q.settings = rx_.settings;
+    // Neither the tuned frequency nor the scan changes what is on the air elsewhere.
+    q.settings.freq = 0;
+    q.settings.scan = 0;
+    const BandAsked asked{std::chrono::floor<std::chrono::minutes>(now), q.settings};
+    if (band_asked_ == asked) return;
+    band_asked_ = asked;
+    const std::uint64_t ask = ++band_asks_;
+    if (on_air_->model().rows().empty())
+        on_air_->show_rows({}, QStringLiteral("Working out what is on the air over the band at ") +
+                                   utc_cell(now) + QStringLiteral(" UTC..."));
+    // Worked out on the query thread, lines and all; an answer that comes back after a newer
+    // question was asked (the next minute, a switch changed) is not shown.
+    worker_->post(
+        "on air",
+        [q, now](std::stop_token stop) {
+            return zenka::on_air(q, now, kDialLowest, kDialHighest, stop);
+        },
+        [this, now, ask](std::vector<OnAir> band) {
+            std::vector<AirRow> rows = air_rows(band, now);
+            QString about = band_about(now, band, rows);
+            QMetaObject::invokeMethod(
+                this,
+                [this, ask, rows = std::move(rows), about = std::move(about)]() mutable {
+                    if (ask == band_asks_) on_air_->show_rows(std::move(rows), about);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void BandWindow::show_coming_up(UtcInstant now) {
@@ -539,11 +585,8 @@ void BandWindow::show_coming_up(UtcInstant now) {
         [this, now, band, freq, about](std::vector<Coming> found) {
             std::vector<ComingRow> rows;
             rows.reserve(found.size());
-            for (Coming& c : found) {
-                ComingRow row{c.at, c.freq, {}};
-                row.emission.station = std::move(c.station);
-                rows.push_back(std::move(row));
-            }
+            for (Coming& c : found)
+                rows.push_back(coming_row(std::move(c)));
             QMetaObject::invokeMethod(
                 this,
                 [this, rows = std::move(rows), now, band, freq, about]() mutable {

@@ -8,7 +8,6 @@
 // and how its panes were laid out; it never covers the panel.
 
 #include "panel/band_window_state.h"
-#include "panel/heard_band.h"
 #include "platform/clock.h"
 #include "platform/xdg_folders.h"
 #include "shell/query_worker.h"
@@ -18,6 +17,8 @@
 #include <QTimer>
 
 #include <QWidget>
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -104,6 +105,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     QTabWidget* tools() const { return tools_; }
     RecordingPane* recording() const { return recording_; } // null without a recording
     TimerPane* timers() const { return timers_; }           // null without timers
+    // The thread the lists are worked out on.
+    QueryWorker& queries() const { return *worker_; }
     // The list of the window's keys, as the help shows it.
     QString keys_help() const;
     // The window's line of news (a settings file that could not be read, say).
@@ -119,7 +122,9 @@ class BandWindow final : public QWidget, public ReceiverListener {
     void add_key(const char* name, const QString& what, const QList<QKeySequence>& keys,
                  const std::function<void()>& act);
     void show_keys();
-    void show_on_air(UtcInstant now);
+    // Asks for the band at `now` when the minute or the switches have changed since the
+    // band "On the air" shows (or is being worked out) was asked for.
+    void refresh_on_air(UtcInstant now);
     void show_coming_up(UtcInstant now);
     void apply(const BandWindowState& st);
     void place();
@@ -144,14 +149,22 @@ class BandWindow final : public QWidget, public ReceiverListener {
     QDialog* keys_ = nullptr;
     QTimer tick_;
     QTimer save_soon_; // a move or resize is stored once it has settled
-    HeardBand heard_;
     UtcInstant retuned_at_{};
+    // What the band of "On the air" was last asked for: a minute and the switches it is
+    // composed with. An answer is shown only if it is for the last question asked.
+    struct BandAsked {
+        std::chrono::sys_time<std::chrono::minutes> minute;
+        ReceiverSettings switches;
+        friend bool operator==(const BandAsked&, const BandAsked&) = default;
+    };
+    std::optional<BandAsked> band_asked_;
+    std::uint64_t band_asks_ = 0;
     std::optional<QRect> place_; // the frame it was last seen at
     int meter_ = 0;              // the S-meter as the last retune left it
     int coming_freq_ = -1;       // the frequency "Coming up" was last asked for
     bool open_ = true;
     bool off_ = false;
-    // The queries of "Coming up", off this thread; last, so that it stops and joins before
+    // The queries of "On the air" and "Coming up", off this thread; last, so that it stops and joins before
     // anything its answers reach goes.
     std::unique_ptr<QueryWorker> worker_ = std::make_unique<QueryWorker>();
 };

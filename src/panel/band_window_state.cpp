@@ -54,6 +54,26 @@ std::optional<E> read_name(const QSettings& s, const QString& key, const Names& 
     return std::nullopt;
 }
 
+// A service, keying and speeds under `group` ("filter/service", "filter/speed_from" ...).
+EmissionFilter read_kind(const QSettings& s, const QString& group) {
+    EmissionFilter f;
+    f.service = read_name<Service>(s, group + QStringLiteral("/service"), listed_services(),
+                                   service_name);
+    f.keying = read_name<Keying>(s, group + QStringLiteral("/keying"), kKeyings, keying_name);
+    f.spd_from = read_int(s, group + QStringLiteral("/speed_from"), 0, EmissionFilter::kTopSpeed, 0);
+    f.spd_to = read_int(s, group + QStringLiteral("/speed_to"), 0, EmissionFilter::kTopSpeed, 0);
+    return f;
+}
+
+void write_kind(QSettings& s, const QString& group, const EmissionFilter& f) {
+    s.setValue(group + QStringLiteral("/service"),
+               f.service ? qstring(service_name(*f.service)) : QString());
+    s.setValue(group + QStringLiteral("/keying"),
+               f.keying ? qstring(keying_name(*f.keying)) : QString());
+    s.setValue(group + QStringLiteral("/speed_from"), f.spd_from);
+    s.setValue(group + QStringLiteral("/speed_to"), f.spd_to);
+}
+
 } // namespace
 
 BandWindowState read_band_window(QSettings& s) {
@@ -67,9 +87,7 @@ BandWindowState read_band_window(QSettings& s) {
     st.coming_list = read_bytes(s, QStringLiteral("coming_list"));
     st.text_shown = read_bool(s, QStringLiteral("text_shown"), true);
     st.tool = s.value(QStringLiteral("tool")).toString().left(64);
-    st.filter.service =
-        read_name<Service>(s, QStringLiteral("filter/service"), listed_services(), service_name);
-    st.filter.keying = read_name<Keying>(s, QStringLiteral("filter/keying"), kKeyings, keying_name);
+    static_cast<EmissionFilter&>(st.filter) = read_kind(s, QStringLiteral("filter"));
     st.filter.min_qsa = read_int(s, QStringLiteral("filter/strength"), 0, 5, 0);
     st.filter.from =
         read_int(s, QStringLiteral("filter/from"), kDialLowest, kDialHighest, kDialLowest);
@@ -79,6 +97,7 @@ BandWindowState read_band_window(QSettings& s) {
     st.scope = s.value(QStringLiteral("coming_up")).toString() == QLatin1String("band")
                    ? ComingUpPane::Scope::band_hour
                    : ComingUpPane::Scope::frequency_day;
+    st.coming_filter = read_kind(s, QStringLiteral("coming_filter"));
     s.endGroup();
     return st;
 }
@@ -96,10 +115,7 @@ void write_band_window(QSettings& s, const BandWindowState& st) {
     s.setValue(QStringLiteral("coming_list"), st.coming_list);
     s.setValue(QStringLiteral("text_shown"), st.text_shown);
     s.setValue(QStringLiteral("tool"), st.tool);
-    s.setValue(QStringLiteral("filter/service"),
-               st.filter.service ? qstring(service_name(*st.filter.service)) : QString());
-    s.setValue(QStringLiteral("filter/keying"),
-               st.filter.keying ? qstring(keying_name(*st.filter.keying)) : QString());
+    write_kind(s, QStringLiteral("filter"), st.filter);
     s.setValue(QStringLiteral("filter/strength"), st.filter.min_qsa);
     s.setValue(QStringLiteral("filter/from"), st.filter.from);
     s.setValue(QStringLiteral("filter/to"), st.filter.to);
@@ -107,6 +123,7 @@ void write_band_window(QSettings& s, const BandWindowState& st) {
     s.setValue(QStringLiteral("coming_up"), st.scope == ComingUpPane::Scope::band_hour
                                                 ? QStringLiteral("band")
                                                 : QStringLiteral("frequency"));
+    write_kind(s, QStringLiteral("coming_filter"), st.coming_filter);
     s.endGroup();
 }
 

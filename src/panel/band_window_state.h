@@ -1,7 +1,7 @@
 #pragma once
 // The band window as the user left it: open or closed, its place and size, the
-// panes' sizes and columns, the text switch, the on-air filter and what "Coming up"
-// covers. Kept in the group "band_window" of the settings file; a value that is
+// panes' sizes and columns, the text switch, the on-air filter, what "Coming up"
+// covers and its filter. Kept in the group "band_window" of the settings file; a value that is
 // missing or makes no sense reads as its default.
 
 #include "panel/coming_up_pane.h"
@@ -27,6 +27,7 @@ struct BandWindowState {
     QString tool; // the tool pane's tab in front, by its object name
     AirFilter filter;
     ComingUpPane::Scope scope = ComingUpPane::Scope::frequency_day;
+    EmissionFilter coming_filter;
 };
 
 BandWindowState read_band_window(QSettings& s);

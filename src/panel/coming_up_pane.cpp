@@ -62,13 +62,20 @@ QVariant ComingUpModel::data(const QModelIndex& index, int role) const {
         return calls_cell(row.emission);
     case kService:
         return service_cell(row.emission);
+    case kKeying:
+        return keying_cell(row.emission);
+    case kSpeed:
+        return speed_cell(row.emission);
+    case kStrength:
+        return strength_cell(row.emission);
     default:
         return {};
     }
 }
 
 QVariant ComingUpModel::headerData(int section, Qt::Orientation o, int role) const {
-    static const char* const kHeads[kColumns] = {"UTC", "In", "kHz", "Station", "Calls", "Service"};
+    static const char* const kHeads[kColumns] = {"UTC",     "In",    "kHz",   "Station", "Calls",
+                                                 "Service", "Keying", "Speed", "Strength"};
     return heading(kHeads, section, o, role);
 }
 
@@ -96,19 +103,28 @@ ComingUpPane::ComingUpPane(QWidget* parent) : QWidget(parent) {
         if (on) emit scope_changed(scope());
     });
 
-    table_ = pane_table(this, &model_, QStringLiteral("coming_table"), QStringLiteral("Coming up"),
+    kind_ = new EmissionFilterBar(QStringLiteral("coming"), this);
+    connect(kind_, &EmissionFilterBar::changed, this, [this] {
+        const EmissionFilter f = kind_->filter();
+        if (f == proxy_.filter()) return;
+        proxy_.set_filter(f);
+        emit filter_edited();
+    });
+
+    table_ = pane_table(this, &proxy_, QStringLiteral("coming_table"), QStringLiteral("Coming up"),
                         QStringLiteral("The next broadcasts: when, at which frequency, who. Enter "
                                        "or a double click tunes there."));
     table_->horizontalHeader()->setSectionResizeMode(ComingUpModel::kStation, QHeaderView::Stretch);
     connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
-        if (index.isValid() && index.row() < model_.rowCount())
-            emit tune(model_.rows()[static_cast<std::size_t>(index.row())].freq);
+        const QModelIndex source = proxy_.mapToSource(index);
+        if (source.isValid()) emit tune(model_.rows()[static_cast<std::size_t>(source.row())].freq);
     });
 
     auto* scopes = new QHBoxLayout;
     scopes->addWidget(frequency_);
     scopes->addWidget(band_);
     scopes->addStretch(1);
+    scopes->addWidget(kind_);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(about_);
@@ -127,6 +143,11 @@ ComingUpPane::Scope ComingUpPane::scope() const {
 
 void ComingUpPane::set_scope(Scope s) {
     (s == Scope::band_hour ? band_ : frequency_)->setChecked(true);
+}
+
+void ComingUpPane::set_filter(const EmissionFilter& f) {
+    kind_->set_filter(f);
+    proxy_.set_filter(f);
 }
 
 QString ComingUpPane::about() const {

@@ -1,9 +1,12 @@
 #pragma once
 // "Coming up": when the next broadcasts go on the air, with what: for the tuned
-// frequency over the day, or for the whole band over the next hour. Enter or a double
-// click tunes to the line's frequency.
+// frequency over the day, or for the whole band over the next hour; filtered by
+// service, kind of keying and speed. Enter or a double click tunes to the line's
+// frequency.
 
 #include "panel/band_rows.h"
+#include "panel/emission_filter.h"
+#include "panel/row_filter_model.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>
@@ -20,7 +23,8 @@ class ComingUpModel final : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { kWhen, kIn, kFreq, kStation, kCalls, kService, kColumns };
+    enum Column { kWhen, kIn, kFreq, kStation, kCalls, kService, kKeying, kSpeed, kStrength,
+                  kColumns };
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -43,6 +47,13 @@ class ComingUpModel final : public QAbstractTableModel {
     UtcInstant now_{};
 };
 
+inline bool passes(const EmissionFilter& f, const ComingRow& row) {
+    return f.accepts(row.emission);
+}
+
+// The lines the filter lets through, in time order still.
+using ComingFilterModel = RowFilterModel<ComingUpModel, EmissionFilter>;
+
 class ComingUpPane final : public QWidget {
     Q_OBJECT
 
@@ -57,17 +68,26 @@ class ComingUpPane final : public QWidget {
     Scope scope() const;
     void set_scope(Scope s);
 
+    void set_filter(const EmissionFilter& f);
+    EmissionFilter filter() const { return proxy_.filter(); }
+
     QTableView* table() const { return table_; }
     const ComingUpModel& model() const { return model_; }
+    const ComingFilterModel& shown() const { return proxy_; }
+    EmissionFilterBar* kind() const { return kind_; }
     QString about() const;
 
   signals:
     void tune(int freq);
     void scope_changed(Scope s);
+    // The listener changed the filter.
+    void filter_edited();
 
   private:
     ComingUpModel model_;
+    ComingFilterModel proxy_{model_};
     QLabel* about_;
+    EmissionFilterBar* kind_;
     QRadioButton* frequency_;
     QRadioButton* band_;
     QTableView* table_;

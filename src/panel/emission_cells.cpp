@@ -43,6 +43,18 @@ QString strength_cell(const Emission& e) {
     return e.kind == Emission::Kind::recording ? QString() : QString::number(e.qsa);
 }
 
+QString channel_cell(int channel, const Emission& e) {
+    switch (e.kind) {
+    case Emission::Kind::carrier:
+        return QStringLiteral("carrier");
+    case Emission::Kind::recording:
+        return QStringLiteral("recording");
+    case Emission::Kind::keyed:
+        break;
+    }
+    return QString::number(channel);
+}
+
 QString khz_cell(int freq) {
     return QString::fromStdString(dial_text(freq));
 }

@@ -23,6 +23,8 @@ QString service_cell(const Emission& e);
 QString keying_cell(const Emission& e);
 QString speed_cell(const Emission& e);
 QString strength_cell(const Emission& e);
+// The channel a slot plays on; "carrier" or "recording" for those.
+QString channel_cell(int channel, const Emission& e);
 // "500.0"
 QString khz_cell(int freq);
 // "09:18" (UTC)

@@ -61,22 +61,6 @@ QString NowHearingModel::time_left(const HearingRow& row, std::uint32_t elapsed_
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
-namespace {
-
-QString channel_cell(const HearingRow& row) {
-    switch (row.emission.kind) {
-    case Emission::Kind::carrier:
-        return QStringLiteral("carrier");
-    case Emission::Kind::recording:
-        return QStringLiteral("recording");
-    case Emission::Kind::keyed:
-        break;
-    }
-    return QString::number(row.channel);
-}
-
-} // namespace
-
 QString NowHearingModel::line(const HearingRow& row, std::uint32_t elapsed_ms) {
     const Emission& e = row.emission;
     QStringList parts;
@@ -100,7 +84,7 @@ QVariant NowHearingModel::data(const QModelIndex& index, int role) const {
     const Emission& e = row.emission;
     switch (index.column()) {
     case kChannel:
-        return channel_cell(row);
+        return channel_cell(row.channel, row.emission);
     case kStation:
         return station_cell(e, false);
     case kCalls:

@@ -8,6 +8,7 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -19,14 +20,6 @@
 #include <utility>
 
 namespace zenka {
-
-std::vector<Service> listed_services() {
-    std::vector<Service> out;
-    for (int s = static_cast<int>(Service::maritime); s <= static_cast<int>(Service::background);
-         ++s)
-        out.push_back(static_cast<Service>(s));
-    return out;
-}
 
 void OnAirModel::set_rows(std::vector<AirRow> rows) {
     beginResetModel();
@@ -54,8 +47,8 @@ QVariant OnAirModel::data(const QModelIndex& index, int role) const {
             return e.spd;
         case kStrength:
             return e.qsa;
-        case kSince:
-            return static_cast<qlonglong>(row.at.time_since_epoch().count());
+        case kChannel:
+            return row.channel;
         default:
             return data(index, Qt::DisplayRole).toString().toLower();
         }
@@ -78,8 +71,8 @@ QVariant OnAirModel::data(const QModelIndex& index, int role) const {
         return speed_cell(e);
     case kStrength:
         return strength_cell(e);
-    case kSince:
-        return utc_cell(row.at);
+    case kChannel:
+        return channel_cell(row.channel, e);
     default:
         return {};
     }
@@ -87,15 +80,14 @@ QVariant OnAirModel::data(const QModelIndex& index, int role) const {
 
 QVariant OnAirModel::headerData(int section, Qt::Orientation o, int role) const {
     static const char* const kHeads[kColumns] = {"kHz",    "Station", "Calls",    "Service",
-                                                 "Keying", "Speed",   "Strength", "Heard"};
+                                                 "Keying", "Speed",   "Strength", "Channel"};
     return heading(kHeads, section, o, role);
 }
 
 bool AirFilter::accepts(const AirRow& row) const {
     const Emission& e = row.emission;
     if (row.freq < from || row.freq > to) return false;
-    if (service && e.station.service != *service) return false;
-    if (keying && (e.kind != Emission::Kind::keyed || e.keying != *keying)) return false;
+    if (!EmissionFilter::accepts(e)) return false;
     if (min_qsa > 0 && (e.kind == Emission::Kind::recording || e.qsa < min_qsa)) return false;
     if (!words.trimmed().isEmpty()) {
         const QString hay = station_cell(e, false) + QLatin1Char(' ') + calls_cell(e);
@@ -103,23 +95,6 @@ bool AirFilter::accepts(const AirRow& row) const {
             if (!hay.contains(w, Qt::CaseInsensitive)) return false;
     }
     return true;
-}
-
-OnAirFilterModel::OnAirFilterModel(OnAirModel& source, QObject* parent)
-    : QSortFilterProxyModel(parent), source_(source) {
-    setSourceModel(&source);
-    setSortRole(OnAirModel::kSortRole);
-}
-
-void OnAirFilterModel::set_filter(const AirFilter& f) {
-    if (f == filter_) return;
-    filter_ = f;
-    invalidateFilter();
-}
-
-bool OnAirFilterModel::filterAcceptsRow(int row, const QModelIndex& parent) const {
-    if (parent.isValid() || row < 0 || row >= source_.rowCount()) return false;
-    return filter_.accepts(source_.rows()[static_cast<std::size_t>(row)]);
 }
 
 namespace {
@@ -143,29 +118,13 @@ int tenths(double khz) {
 } // namespace
 
 OnAirPane::OnAirPane(QWidget* parent) : QWidget(parent) {
+    proxy_.setSortRole(OnAirModel::kSortRole);
     setObjectName(QStringLiteral("on_air"));
     about_ = new QLabel(this);
     about_->setObjectName(QStringLiteral("on_air_about"));
     about_->setWordWrap(true);
 
-    service_ = new QComboBox(this);
-    service_->setObjectName(QStringLiteral("filter_service"));
-    service_->addItem(QStringLiteral("Any service"), -1);
-    for (const Service s : listed_services()) {
-        service_->addItem(qstring(service_name(s)), static_cast<int>(s));
-    }
-    service_->setAccessibleName(QStringLiteral("Service"));
-    service_->setAccessibleDescription(QStringLiteral("Shows only the stations of one service."));
-
-    keying_ = new QComboBox(this);
-    keying_->setObjectName(QStringLiteral("filter_keying"));
-    keying_->addItem(QStringLiteral("Any keying"), -1);
-    for (const Keying k : kKeyings) {
-        keying_->addItem(qstring(keying_name(k)), static_cast<int>(k));
-    }
-    keying_->setAccessibleName(QStringLiteral("Keying"));
-    keying_->setAccessibleDescription(
-        QStringLiteral("Shows only the stations keyed so: machine, hand, bug, spark or F1."));
+    kind_ = new EmissionFilterBar(QStringLiteral("filter"), this);
 
     strength_ = new QComboBox(this);
     strength_->setObjectName(QStringLiteral("filter_strength"));
@@ -201,20 +160,19 @@ OnAirPane::OnAirPane(QWidget* parent) : QWidget(parent) {
         if (source.isValid()) emit tune(model_.rows()[static_cast<std::size_t>(source.row())].freq);
     });
 
-    for (QComboBox* box : {service_, keying_, strength_})
-        connect(box, &QComboBox::currentIndexChanged, this, &OnAirPane::filter_changed);
+    connect(kind_, &EmissionFilterBar::changed, this, &OnAirPane::filter_changed);
+    connect(strength_, &QComboBox::currentIndexChanged, this, &OnAirPane::filter_changed);
     for (QDoubleSpinBox* box : {from_, to_})
         connect(box, &QDoubleSpinBox::valueChanged, this, &OnAirPane::filter_changed);
     connect(words_, &QLineEdit::textChanged, this, &OnAirPane::filter_changed);
 
     auto* filters = new QGridLayout;
-    filters->addWidget(service_, 0, 0);
-    filters->addWidget(keying_, 0, 1);
-    filters->addWidget(strength_, 0, 2);
-    filters->addWidget(from_, 0, 3);
-    filters->addWidget(to_, 0, 4);
-    filters->addWidget(words_, 0, 5);
-    filters->setColumnStretch(5, 1);
+    filters->addWidget(kind_, 0, 0, 1, 3);
+    filters->addWidget(words_, 0, 3);
+    filters->addWidget(strength_, 1, 0);
+    filters->addWidget(from_, 1, 1);
+    filters->addWidget(to_, 1, 2);
+    filters->setColumnStretch(3, 1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(about_);
@@ -222,19 +180,53 @@ OnAirPane::OnAirPane(QWidget* parent) : QWidget(parent) {
     column->addWidget(table_, 1);
 }
 
-void OnAirPane::show_rows(std::vector<AirRow> rows, const QString& about) {
-    // The line chosen stays chosen when the list is refreshed, if it is still there.
-    const QModelIndex current = proxy_.mapToSource(table_->currentIndex());
-    std::optional<int> chosen;
-    if (current.isValid()) chosen = model_.rows()[static_cast<std::size_t>(current.row())].freq;
-    model_.set_rows(std::move(rows));
-    if (chosen) {
-        for (int r = 0; r < model_.rowCount(); ++r)
-            if (model_.rows()[static_cast<std::size_t>(r)].freq == *chosen) {
-                table_->setCurrentIndex(proxy_.mapFromSource(model_.index(r, 0)));
-                break;
-            }
+namespace {
+
+// After a refresh a line is the same line when it is the same station on the same channel
+// of the same frequency.
+bool same_line(const AirRow& a, const AirRow& b) {
+    return a.freq == b.freq && a.channel == b.channel &&
+           a.emission.station.label == b.emission.station.label &&
+           a.emission.station.calls == b.emission.station.calls;
+}
+
+} // namespace
+
+std::optional<AirRow> OnAirPane::line_at(const QModelIndex& shown) const {
+    const QModelIndex source = proxy_.mapToSource(shown);
+    if (!source.isValid()) return std::nullopt;
+    return model_.rows()[static_cast<std::size_t>(source.row())];
+}
+
+QModelIndex OnAirPane::shown_line(const AirRow& line, bool or_its_frequency) const {
+    std::optional<int> same_freq;
+    for (int r = 0; r < model_.rowCount(); ++r) {
+        const AirRow& row = model_.rows()[static_cast<std::size_t>(r)];
+        if (same_line(row, line)) {
+            const QModelIndex shown = proxy_.mapFromSource(model_.index(r, 0));
+            if (shown.isValid()) return shown;
+        }
+        if (!same_freq && row.freq == line.freq) same_freq = r;
     }
+    if (or_its_frequency && same_freq) return proxy_.mapFromSource(model_.index(*same_freq, 0));
+    return {};
+}
+
+void OnAirPane::show_rows(std::vector<AirRow> rows, const QString& about) {
+    // The line chosen stays chosen, and the line at the top stays there, when the list is
+    // refreshed and they are still in it; a line gone leaves the choice at its frequency.
+    const std::optional<AirRow> chosen = line_at(table_->currentIndex());
+    const int column = std::max(0, table_->currentIndex().column());
+    const std::optional<AirRow> top = line_at(table_->indexAt(QPoint(0, 0)));
+    model_.set_rows(std::move(rows));
+    if (chosen)
+        if (const QModelIndex line = shown_line(*chosen, true); line.isValid())
+            table_->selectionModel()->setCurrentIndex(line.siblingAtColumn(column),
+                                                      QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+    if (top)
+        if (const QModelIndex line = shown_line(*top, false); line.isValid())
+            table_->scrollTo(line, QAbstractItemView::PositionAtTop);
     say(about_, about);
 }
 
@@ -244,10 +236,7 @@ QString OnAirPane::about() const {
 
 void OnAirPane::set_filter(const AirFilter& f) {
     setting_ = true;
-    service_->setCurrentIndex(
-        std::max(0, service_->findData(f.service ? static_cast<int>(*f.service) : -1)));
-    keying_->setCurrentIndex(
-        std::max(0, keying_->findData(f.keying ? static_cast<int>(*f.keying) : -1)));
+    kind_->set_filter(f);
     strength_->setCurrentIndex(std::max(0, strength_->findData(f.min_qsa)));
     from_->setValue(f.from / 10.0);
     to_->setValue(f.to / 10.0);
@@ -259,8 +248,7 @@ void OnAirPane::set_filter(const AirFilter& f) {
 void OnAirPane::filter_changed() {
     if (setting_) return;
     AirFilter f;
-    if (const int s = service_->currentData().toInt(); s >= 0) f.service = static_cast<Service>(s);
-    if (const int k = keying_->currentData().toInt(); k >= 0) f.keying = static_cast<Keying>(k);
+    static_cast<EmissionFilter&>(f) = kind_->filter();
     f.min_qsa = strength_->currentData().toInt();
     f.from = tenths(from_->value());
     f.to = tenths(to_->value());

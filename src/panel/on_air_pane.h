@@ -1,12 +1,13 @@
 #pragma once
 // "On the air": what is on the air over the band (or a range of it), a list sorted by
-// any column and filtered by service, kind of keying, strength, a range and a word of
-// the station or its calls. Enter or a double click tunes to the line's frequency.
+// any column and filtered by service, kind of keying, speed, strength, a range and a word
+// of the station or its calls. Enter or a double click tunes to the line's frequency.
 
 #include "panel/band_rows.h"
+#include "panel/emission_filter.h"
+#include "panel/row_filter_model.h"
 
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 #include <QWidget>
 
 #include <optional>
@@ -24,8 +25,9 @@ class OnAirModel final : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { kFreq, kStation, kCalls, kService, kKeying, kSpeed, kStrength, kSince, kColumns };
-    // The role that sorts: numbers for the frequency, speed, strength and time.
+    enum Column { kFreq, kStation, kCalls, kService, kKeying, kSpeed, kStrength, kChannel,
+                  kColumns };
+    // The role that sorts: numbers for the frequency, speed, strength and channel.
     static constexpr int kSortRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;
@@ -42,10 +44,9 @@ class OnAirModel final : public QAbstractTableModel {
     std::vector<AirRow> rows_;
 };
 
-// Which lines the list shows.
-struct AirFilter {
-    std::optional<Service> service;
-    std::optional<Keying> keying;
+// Which lines the list shows: of a service, keying and speed, and of a strength, a range
+// of the dial and words of the station.
+struct AirFilter : EmissionFilter {
     int min_qsa = 0;
     int from = 100, to = 10004; // 100 Hz units, both included
     QString words;              // in the station's label or calls, any case
@@ -54,21 +55,11 @@ struct AirFilter {
     friend bool operator==(const AirFilter&, const AirFilter&) = default;
 };
 
-class OnAirFilterModel final : public QSortFilterProxyModel {
-    Q_OBJECT
+inline bool passes(const AirFilter& f, const AirRow& row) {
+    return f.accepts(row);
+}
 
-  public:
-    explicit OnAirFilterModel(OnAirModel& source, QObject* parent = nullptr);
-    void set_filter(const AirFilter& f);
-    const AirFilter& filter() const { return filter_; }
-
-  protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
-
-  private:
-    OnAirModel& source_;
-    AirFilter filter_;
-};
+using OnAirFilterModel = RowFilterModel<OnAirModel, AirFilter>;
 
 class OnAirPane final : public QWidget {
     Q_OBJECT
@@ -84,6 +75,7 @@ class OnAirPane final : public QWidget {
 
     QTableView* table() const { return table_; }
     QLineEdit* search() const { return words_; }
+    EmissionFilterBar* kind() const { return kind_; }
     const OnAirModel& model() const { return model_; }
     const OnAirFilterModel& shown() const { return proxy_; }
     QString about() const;
@@ -96,12 +88,15 @@ class OnAirPane final : public QWidget {
 
   private:
     void filter_changed();
+    // The line shown at `shown`, if any.
+    std::optional<AirRow> line_at(const QModelIndex& shown) const;
+    // Where `line` is shown now (or, failing it, the first line of its frequency).
+    QModelIndex shown_line(const AirRow& line, bool or_its_frequency) const;
 
     OnAirModel model_;
     OnAirFilterModel proxy_{model_};
     QLabel* about_;
-    QComboBox* service_;
-    QComboBox* keying_;
+    EmissionFilterBar* kind_;
     QComboBox* strength_;
     QDoubleSpinBox* from_;
     QDoubleSpinBox* to_;
@@ -109,8 +104,5 @@ class OnAirPane final : public QWidget {
     QTableView* table_;
     bool setting_ = false; // the filter widgets are being set, not edited
 };
-
-// The services a listener can choose from, in the order offered.
-std::vector<Service> listed_services();
 
 } // namespace zenka

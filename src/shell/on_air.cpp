@@ -17,21 +17,36 @@ std::vector<Heard> heard_in(const Composition& c) {
             {c.slots[k].station, static_cast<int>(k), c.slots[k].params, c.slots[k].text, false});
     for (const SoundRequest& s : c.sounds) {
         const bool carrier = s.kind == SoundRequest::Kind::Carrier;
-        out.push_back({s.station, -1, {}, carrier ? std::string() : s.name, carrier});
+        EmissionParams p;
+        p.qsa = s.qsa;
+        out.push_back({s.station, -1, p, carrier ? std::string() : s.name, carrier, s.started});
     }
     return out;
 }
 
-// The stations of one retune, each once: a station is its label and calls.
+// The stations of one retune, each once: a station is its label and calls. Each with how it
+// is first on the air: its first slot, or else its first carrier or recording.
 using Key = std::pair<std::string, std::vector<std::string>>;
 
-std::map<Key, StationId> stations_of(const Composition& c) {
-    std::map<Key, StationId> out;
-    const auto add = [&](const StationId& s) { out.emplace(Key{s.label, s.calls}, s); };
-    for (const Slot& s : c.slots)
-        add(s.station);
+std::map<Key, Coming> stations_of(const Composition& c) {
+    std::map<Key, Coming> out;
+    const auto add = [&](const StationId& s) -> Coming* {
+        auto [where, added] = out.try_emplace(Key{s.label, s.calls});
+        if (!added) return nullptr;
+        where->second.station = s;
+        return &where->second;
+    };
+    for (std::size_t k = 0; k < c.slots.size(); ++k)
+        if (Coming* first = add(c.slots[k].station)) {
+            first->channel = static_cast<int>(k);
+            first->params = c.slots[k].params;
+        }
     for (const SoundRequest& s : c.sounds)
-        add(s.station);
+        if (Coming* first = add(s.station)) {
+            first->carrier = s.kind == SoundRequest::Kind::Carrier;
+            first->params.qsa = s.qsa;
+            if (!first->carrier) first->recording = s.name;
+        }
     return out;
 }
 
@@ -67,11 +82,15 @@ std::vector<Coming> coming_up(const OnAirQuery& q, UtcInstant at, int from, int 
     const UtcInstant end = at + horizon;
     std::vector<Coming> out;
     for (int freq = from; freq <= to && !stop.stop_requested(); ++freq) {
-        std::map<Key, StationId> before = stations_of(compose_at(q, at, freq, true));
+        std::map<Key, Coming> before = stations_of(compose_at(q, at, freq, true));
         for (UtcInstant t = first; t <= end; t += minutes(1)) {
-            std::map<Key, StationId> now = stations_of(compose_at(q, t, freq, true));
-            for (const auto& [key, station] : now)
-                if (!before.contains(key)) out.push_back({t, freq, station});
+            std::map<Key, Coming> now = stations_of(compose_at(q, t, freq, true));
+            for (const auto& [key, coming] : now)
+                if (!before.contains(key)) {
+                    out.push_back(coming);
+                    out.back().at = t;
+                    out.back().freq = freq;
+                }
             before = std::move(now);
         }
     }

@@ -39,9 +39,12 @@ struct OnAirQuery {
 struct Heard {
     StationId station;
     int channel = -1;      // the slot's channel, -1 for a carrier or recording
-    EmissionParams params; // a slot's emission parameters
+    EmissionParams params; // a slot's emission parameters; a carrier's strength step in qsa
     std::string text;      // a slot's text as keyed (switches included); a recording's name
     bool carrier = false;  // a carrier (channel -1 and not a recording)
+    // A slot always sounds; a carrier only when it is the retune's first (a later one finds
+    // it sounding), a recording always.
+    bool started = true;
 };
 
 // A frequency with something on the air.
@@ -61,6 +64,12 @@ struct Coming {
     UtcInstant at; // the first minute of the horizon at which a retune hears it
     int freq = 0;  // 100 Hz
     StationId station;
+    // How that retune first puts it on the air: on a slot (channel >= 0) keyed with the
+    // slot's emission parameters, or else as the carrier or recording it asks for.
+    int channel = -1;
+    EmissionParams params;   // a slot's; a carrier's strength step in qsa
+    bool carrier = false;    // channel -1: a carrier, or else a recording
+    std::string recording;   // a recording's name ("fone/...")
 
     friend bool operator==(const Coming&, const Coming&) = default;
 };

@@ -2,7 +2,8 @@
 // real band with the band window open: every stretch between the event loop waking
 // and going back to wait is timed, and the longest is the figure reported. The scan
 // steps come from a timer as the panel's do, the clock runs a second a step so that
-// the lists are refreshed at each new minute, and the window's own tick runs too.
+// the lists are refreshed at each new minute (the whole band of "On the air" each
+// time, worked out off this thread), and the window's own tick runs too.
 
 #include "band/dispatcher.h"
 #include "panel/band_window.h"
@@ -33,6 +34,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <set>
 #include <vector>
 
 namespace zenka {
@@ -97,6 +99,7 @@ TEST(BandWindowStall, TheLongestStallDuringAScanWithTheWindowOpen) {
 
     constexpr int kSteps = 900; // 900 steps of 0.5 kHz: 400.0 up to 850.0 kHz
     int steps = 0, heard = 0, listed = 0, minutes_seen = 0;
+    std::set<QString> bands_shown; // the minutes "On the air" showed the band at
     QEventLoop loop;
     QTimer scan;
     scan.setInterval(1); // the panel steps every 200 ms; here as fast as the loop allows
@@ -105,6 +108,8 @@ TEST(BandWindowStall, TheLongestStallDuringAScanWithTheWindowOpen) {
         panel.scan_tick();
         if (!rx.last().slots.empty()) ++heard;
         listed = std::max(listed, window.on_air()->model().rowCount());
+        if (const QString about = window.on_air()->about(); about.startsWith(QStringLiteral("The band at ")))
+            bands_shown.insert(about.section(QLatin1Char(':'), 0, 1));
         if (++steps == kSteps) loop.quit();
     });
     auto* dispatcher = QAbstractEventDispatcher::instance();
@@ -123,9 +128,9 @@ TEST(BandWindowStall, TheLongestStallDuringAScanWithTheWindowOpen) {
     std::sort(spans.begin(), spans.end());
     const double longest = spans.back();
     const double p99 = spans[spans.size() * 99 / 100];
-    std::printf("scan of %d steps (%d with a station, %d simulated minutes): %zu busy stretches, "
-                "p99 %.2f ms, longest %.2f ms (goal under 16 ms)\n",
-                steps, heard, minutes_seen, spans.size(), p99, longest);
+    std::printf("scan of %d steps (%d with a station, %d simulated minutes, the band shown at %zu "
+                "of them): %zu busy stretches, p99 %.2f ms, longest %.2f ms (goal under 16 ms)\n",
+                steps, heard, minutes_seen, bands_shown.size(), spans.size(), p99, longest);
     RecordProperty("longest_stall_ms", std::to_string(longest));
     RecordProperty("p99_stall_ms", std::to_string(p99));
 
@@ -134,7 +139,8 @@ TEST(BandWindowStall, TheLongestStallDuringAScanWithTheWindowOpen) {
     EXPECT_GE(rx.settings.freq, 4000 + 5 * kSteps);
     EXPECT_EQ(window.strip()->dial()->freq(), rx.settings.freq);
     EXPECT_GT(heard, 20);
-    EXPECT_GT(listed, 1);
+    EXPECT_GT(listed, 200);
+    EXPECT_GE(bands_shown.size(), 3u);
 }
 
 } // namespace

@@ -102,6 +102,12 @@ struct Rig {
     }
 
     ReceiverStrip& strip() const { return *window->strip(); }
+    // Waits until "On the air" has the band's first answer.
+    bool wait_for_band() const {
+        return QTest::qWaitFor(
+            [&] { return window->on_air()->about().startsWith(QStringLiteral("The band at ")); },
+            30000);
+    }
     QTableView& on_air() const { return *window->on_air()->table(); }
 
     std::unique_ptr<test::TempFolder> folder;
@@ -262,27 +268,37 @@ TEST(BandWindow, TheWheelOverTheReadoutTunesOneFineStepANotch) {
 
 TEST(BandWindow, ADoubleClickOrEnterInTheOnAirListTunesThere) {
     Rig r;
-    for (const int f : {5000, 4255, 1365})
-        r.retune(f);
     QTableView& list = r.on_air();
-    ASSERT_EQ(list.model()->rowCount(), 3);
+    ASSERT_TRUE(r.wait_for_band());
+    ASSERT_GT(list.model()->rowCount(), 3);
+    const auto freq_of = [&](int row) {
+        return *dial_units(list.model()->index(row, OnAirModel::kFreq).data().toString().toStdString());
+    };
     // Sorted by frequency as it opens.
-    EXPECT_EQ(list.model()->index(0, OnAirModel::kFreq).data().toString(), QStringLiteral("136.5"));
-    EXPECT_EQ(list.model()->index(2, OnAirModel::kFreq).data().toString(), QStringLiteral("500.0"));
+    for (int row = 1; row < list.model()->rowCount(); ++row)
+        ASSERT_LE(freq_of(row - 1), freq_of(row));
+    const int first = freq_of(0), last = freq_of(list.model()->rowCount() - 1);
+    ASSERT_LT(first, last);
+    r.retune(first);
+    // The line to tune to: one of another frequency than the first line's.
+    int other = 1;
+    while (freq_of(other) == first)
+        ++other;
 
     r.window->activateWindow();
-    const QRect cell = list.visualRect(list.model()->index(1, OnAirModel::kStation));
+    const QRect cell = list.visualRect(list.model()->index(other, OnAirModel::kStation));
     // As a mouse sends it: a click, then the second press as a double click.
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    EXPECT_EQ(r.rx.settings.freq, 1365); // one click only chooses the line
+    EXPECT_EQ(r.rx.settings.freq, first); // one click only chooses the line
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    EXPECT_EQ(r.rx.settings.freq, 4255);
-    EXPECT_EQ(r.strip().dial()->text(), QStringLiteral("425.5 kHz"));
+    EXPECT_EQ(r.rx.settings.freq, freq_of(other));
+    EXPECT_EQ(r.strip().dial()->text(),
+              QString::fromStdString(dial_text(freq_of(other))) + QStringLiteral(" kHz"));
 
     list.setFocus();
-    list.setCurrentIndex(list.model()->index(2, 0));
+    list.setCurrentIndex(list.model()->index(list.model()->rowCount() - 1, 0));
     QTest::keyClick(&list, Qt::Key_Return);
-    EXPECT_EQ(r.rx.settings.freq, 5000);
+    EXPECT_EQ(r.rx.settings.freq, last);
 
     // Sorted the other way by a click on the header, the same line still tunes its own
     // frequency.
@@ -290,10 +306,10 @@ TEST(BandWindow, ADoubleClickOrEnterInTheOnAirListTunesThere) {
     QTest::mouseClick(
         head->viewport(), Qt::LeftButton, Qt::NoModifier,
         QPoint(head->sectionViewportPosition(OnAirModel::kFreq) + 5, head->height() / 2));
-    EXPECT_EQ(list.model()->index(0, OnAirModel::kFreq).data().toString(), QStringLiteral("500.0"));
-    list.setCurrentIndex(list.model()->index(2, 0));
+    EXPECT_EQ(freq_of(0), last);
+    list.setCurrentIndex(list.model()->index(list.model()->rowCount() - 1, 0));
     QTest::keyClick(&list, Qt::Key_Enter);
-    EXPECT_EQ(r.rx.settings.freq, 1365);
+    EXPECT_EQ(r.rx.settings.freq, first);
 }
 
 TEST(BandWindow, TheOnAirListFiltersByServiceKeyingStrengthRangeAndWords) {
@@ -308,6 +324,7 @@ TEST(BandWindow, TheOnAirListFiltersByServiceKeyingStrengthRangeAndWords) {
         return a;
     };
     OnAirPane& pane = *r.window->on_air();
+    ASSERT_TRUE(r.wait_for_band()); // the band's own answer is in, and nothing comes after
     pane.show_rows({row(1000, Service::beacon, Keying::machine, 2),
                     row(4255, Service::maritime, Keying::hand, 4),
                     row(5000, Service::calling_500, Keying::spark, 5),
@@ -345,10 +362,22 @@ TEST(BandWindow, TheOnAirListFiltersByServiceKeyingStrengthRangeAndWords) {
     pane.set_filter(range);
     EXPECT_EQ(shown(), (std::set<int>{4255, 5000}));
 
-    // The filter is there again the next time the window opens.
+    // The filters, this one's and that of "Coming up", are there again the next time the
+    // window opens.
+    range.spd_from = 15;
+    range.spd_to = 20;
+    range.keying = Keying::machine;
+    pane.set_filter(range);
+    EmissionFilter coming;
+    coming.service = Service::weather;
+    coming.spd_from = 12;
+    coming.spd_to = 25;
+    r.window->coming_up()->set_filter(coming);
     r.window->save();
     r.reopen();
     EXPECT_EQ(r.window->on_air()->filter(), range);
+    EXPECT_EQ(r.window->coming_up()->filter(), coming);
+    EXPECT_EQ(r.window->coming_up()->kind()->filter(), coming);
 }
 
 TEST(BandWindow, NowHearingNamesTheStationAndShowsTheTextAsKeyed) {
@@ -559,7 +588,9 @@ TEST(BandWindow, EveryControlIsReachedByTabAndHasAnAccessibleName) {
         names.insert(x->objectName().toStdString());
     for (const char* needed : {"frequency", "entry", "switch_att", "switch_scan", "hearing_table",
                                "text_switch", "on_air_table", "filter_service", "filter_keying",
-                               "filter_strength", "filter_words", "coming_table"})
+                               "filter_strength", "filter_words", "filter_speed_from",
+                               "filter_speed_to", "coming_service", "coming_keying",
+                               "coming_speed_from", "coming_speed_to", "coming_table"})
         EXPECT_TRUE(names.contains(needed)) << needed;
 
     // The read-out says the frequency as its value.
@@ -682,7 +713,12 @@ TEST(BandWindow, TheSettingsFileReadsNonsenseAsTheDefaults) {
         s.setValue(QStringLiteral("filter/strength"), 9);
         s.setValue(QStringLiteral("filter/from"), 50);
         s.setValue(QStringLiteral("filter/to"), 4000);
+        s.setValue(QStringLiteral("filter/speed_from"), QStringLiteral("fast"));
+        s.setValue(QStringLiteral("filter/speed_to"), 30);
         s.setValue(QStringLiteral("coming_up"), QStringLiteral("band"));
+        s.setValue(QStringLiteral("coming_filter/keying"), QStringLiteral("spark"));
+        s.setValue(QStringLiteral("coming_filter/speed_from"), -4);
+        s.setValue(QStringLiteral("coming_filter/speed_to"), 100000);
         s.endGroup();
     }
     SettingsFile file(path);
@@ -696,7 +732,13 @@ TEST(BandWindow, TheSettingsFileReadsNonsenseAsTheDefaults) {
     EXPECT_EQ(st.filter.min_qsa, 0);
     EXPECT_EQ(st.filter.from, 100);
     EXPECT_EQ(st.filter.to, 4000);
+    EXPECT_EQ(st.filter.spd_from, 0);
+    EXPECT_EQ(st.filter.spd_to, 30);
     EXPECT_EQ(st.scope, ComingUpPane::Scope::band_hour);
+    EXPECT_EQ(st.coming_filter.keying, Keying::spark);
+    EXPECT_FALSE(st.coming_filter.service.has_value());
+    EXPECT_EQ(st.coming_filter.spd_from, 0);
+    EXPECT_EQ(st.coming_filter.spd_to, 0);
 }
 
 } // namespace

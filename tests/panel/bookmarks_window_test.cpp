@@ -81,7 +81,8 @@ struct Listener {
         ASSERT_NE(a, nullptr) << name;
         a->trigger();
     }
-    // What a retune at `freq` hears: a station the catalogue names.
+    // What a retune at `freq` hears: a station the catalogue names. On the air lists it
+    // too, beside what it listed before, once the band's own answer is in.
     void hear(int freq, const char* label, std::vector<std::string> calls) {
         rx.settings.freq = freq;
         Composition c;
@@ -97,8 +98,18 @@ struct Listener {
         played.duration_ms = {4000};
         played.meter = {4};
         window->retuned(c, played);
+        window->queries().drain();
+        QCoreApplication::processEvents();
+        AirRow line;
+        line.freq = freq;
+        line.channel = 0;
+        line.emission.station = s.station;
+        line.emission.qsa = 4;
+        heard.push_back(line);
+        window->on_air()->show_rows(heard, QString());
     }
 
+    std::vector<AirRow> heard;
     test::TempFolder folder;
     FixedClock clock;
     sound::NullSound out;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -41,8 +42,18 @@ TEST(OnAir, EveryFrequencyAsARetuneComposesIt) {
             EXPECT_EQ(o.heard[k].text, c.slots[k].text);
             EXPECT_EQ(o.heard[k].station, c.slots[k].station);
         }
-        for (std::size_t k = 0; k < c.sounds.size(); ++k)
-            EXPECT_EQ(o.heard[c.slots.size() + k].station, c.sounds[k].station);
+        for (std::size_t k = 0; k < c.sounds.size(); ++k) {
+            const Heard& h = o.heard[c.slots.size() + k];
+            const SoundRequest& s = c.sounds[k];
+            EXPECT_EQ(h.station, s.station);
+            EXPECT_EQ(h.channel, -1);
+            EXPECT_EQ(h.started, s.started);
+            EXPECT_EQ(h.carrier, s.kind == SoundRequest::Kind::Carrier);
+            if (h.carrier)
+                EXPECT_EQ(h.params.qsa, s.qsa) << freq;
+            else
+                EXPECT_EQ(h.text, s.name) << freq;
+        }
     }
     EXPECT_EQ(next, list.size());
     EXPECT_GT(list.size(), 200u); // hundreds of positions carry something at any minute
@@ -101,6 +112,42 @@ TEST(ComingUp, TheBandInTimeOrderAndChanceDrawnStationsMayCall) {
     for (const Coming& c : hour)
         if (c.freq == 600) at_msf.push_back(c);
     EXPECT_EQ(at_msf, coming_up(q, t, 600, 600, minutes(60)));
+}
+
+// Each station coming on comes keyed as the retune at that minute keys its first slot, or
+// else with the carrier or recording it asks for.
+TEST(ComingUp, EachComesAsItsFirstSlotOrItsSound) {
+    const OnAirQuery q;
+    const UtcInstant t = at("2026-12-08T10:20:30Z");
+    int keyed = 0, sounds = 0;
+    for (const Coming& c : coming_up(q, t, 100, 10004, minutes(20))) {
+        const Composition comp = compose_at(q, c.at, c.freq, true);
+        const auto same = [&](const StationId& s) {
+            return s.label == c.station.label && s.calls == c.station.calls;
+        };
+        const auto slot = std::find_if(comp.slots.begin(), comp.slots.end(),
+                                       [&](const Slot& s) { return same(s.station); });
+        if (slot != comp.slots.end()) {
+            EXPECT_EQ(c.channel, slot - comp.slots.begin()) << c.freq;
+            EXPECT_EQ(c.params, slot->params) << c.freq;
+            EXPECT_FALSE(c.carrier);
+            EXPECT_TRUE(c.recording.empty());
+            ++keyed;
+            continue;
+        }
+        EXPECT_EQ(c.channel, -1) << c.freq;
+        const auto sound = std::find_if(comp.sounds.begin(), comp.sounds.end(),
+                                        [&](const SoundRequest& s) { return same(s.station); });
+        ASSERT_NE(sound, comp.sounds.end()) << c.freq << " " << c.station.label;
+        EXPECT_EQ(c.carrier, sound->kind == SoundRequest::Kind::Carrier) << c.freq;
+        if (c.carrier)
+            EXPECT_EQ(c.params.qsa, sound->qsa) << c.freq;
+        else
+            EXPECT_EQ(c.recording, sound->name) << c.freq;
+        ++sounds;
+    }
+    EXPECT_GT(keyed, 100);
+    EXPECT_GT(sounds, 0);
 }
 
 TEST(QueryWorker, RunsOffTheCallersThreadAndKeepsTheNewestOfAKey) {
