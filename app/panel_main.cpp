@@ -220,6 +220,7 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     panel.attach(rx);
     SettingsFile window_settings(QString::fromStdString(settings.string()));
     BandWindow band_window(rx, *clock, window_settings, &panel);
+    band_window.listen(&sdl.output_tap());
     QObject::connect(&panel, &Panel::switched_off, &band_window, &BandWindow::switch_off);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 

@@ -1,12 +1,14 @@
 #include "panel/band_window.h"
 
 #include "panel/band_rows.h"
+#include "panel/band_scope.h"
 #include "panel/coming_up_pane.h"
 #include "panel/emission_cells.h"
 #include "panel/frequency_dial.h"
 #include "panel/now_hearing_pane.h"
 #include "panel/on_air_pane.h"
 #include "panel/receiver_strip.h"
+#include "panel/scope_pane.h"
 #include "panel/settings_file.h"
 #include "panel/window_place.h"
 #include "shell/dial.h"
@@ -81,10 +83,15 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     panes_->addWidget(framed(hearing_, QStringLiteral("Now hearing"), panes_));
     panes_->addWidget(framed(on_air_, QStringLiteral("On the air"), panes_));
     panes_->addWidget(framed(coming_, QStringLiteral("Coming up"), panes_));
+    scope_ = new ScopePane(*worker_, clock_, this);
+    scope_box_ = framed(scope_, QStringLiteral("Band scope"), panes_);
+    scope_box_->setObjectName(QStringLiteral("band_scope_box"));
+    panes_->addWidget(scope_box_);
     panes_->setStretchFactor(0, 2);
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
-    panes_->setSizes({260, 400, 200});
+    panes_->setStretchFactor(3, 3);
+    panes_->setSizes({220, 320, 160, 240});
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -131,6 +138,14 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
             focus(on_air_->table()));
     add_key("key_coming", QStringLiteral("Coming up"), {QKeySequence(Qt::CTRL | Qt::Key_3)},
             focus(coming_->table()));
+    add_key("key_band_scope", QStringLiteral("Band scope: cursor keys move along the band, Enter tunes"),
+            {QKeySequence(Qt::CTRL | Qt::Key_4)}, [this] {
+                set_band_scope_shown(true);
+                scope_->scope()->setFocus(Qt::ShortcutFocusReason);
+            });
+    add_key("key_band_scope_shown", QStringLiteral("Show or hide the band scope"),
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+            [this] { set_band_scope_shown(scope_box_->isHidden()); });
     add_key("key_search", QStringLiteral("Search the on-air list by station or call"),
             {QKeySequence(Qt::CTRL | Qt::Key_F)}, focus(on_air_->search()));
     add_key("key_text", QStringLiteral("Show or hide the text as keyed"),
@@ -160,6 +175,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
 
     connect(on_air_, &OnAirPane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(coming_, &ComingUpPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(scope_, &ScopePane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(coming_, &ComingUpPane::scope_changed, this, [this] {
         show_coming_up(clock_.now());
         save_soon_.start();
@@ -254,6 +270,7 @@ BandWindowState BandWindow::state() const {
     st.text_shown = hearing_->text_shown();
     st.filter = on_air_->filter();
     st.scope = coming_->scope();
+    st.band_scope_shown = !scope_box_->isHidden();
     return st;
 }
 
@@ -269,6 +286,7 @@ void BandWindow::apply(const BandWindowState& st) {
     hearing_->set_text_shown(st.text_shown);
     on_air_->set_filter(st.filter);
     coming_->set_scope(st.scope);
+    scope_box_->setHidden(!st.band_scope_shown);
     place_ = st.place;
     open_ = st.open;
 }
@@ -377,10 +395,22 @@ void BandWindow::retuned(const Composition& composed, const PlayReport& played) 
     heard_.heard(composed.settings.freq, air_rows(composed, now), now);
     show_on_air(now);
     show_coming_up(now);
+    scope_->set_filter(composed.settings.filter, rx_.cw_filter());
+    scope_->retuned(composed, played);
+}
+
+void BandWindow::set_band_scope_shown(bool shown) {
+    scope_box_->setHidden(!shown);
+    save_soon_.start();
+}
+
+void BandWindow::listen(sound::OutputTap* tap) {
+    scope_->listen(tap);
 }
 
 void BandWindow::switches_changed() {
     strip_->show_receiver(meter_);
+    scope_->set_filter(rx_.settings.filter, rx_.cw_filter());
     // The frequency changed without a retune (the receiver's start): what comes up there.
     if (rx_.settings.freq != coming_freq_) show_coming_up(clock_.now());
 }
@@ -392,6 +422,7 @@ void BandWindow::tick() {
         std::clamp<std::int64_t>(elapsed.count(), 0, std::numeric_limits<std::uint32_t>::max())));
     if (heard_.keep_minute_of(now)) show_on_air(now);
     coming_->show_now(now);
+    scope_->tick();
 }
 
 void BandWindow::show_on_air(UtcInstant now) {

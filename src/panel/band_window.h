@@ -23,6 +23,7 @@
 
 class QAction;
 class QDialog;
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QSplitter;
@@ -33,7 +34,12 @@ class ComingUpPane;
 class NowHearingPane;
 class OnAirPane;
 class ReceiverStrip;
+class ScopePane;
 class SettingsFile;
+
+namespace sound {
+class OutputTap;
+}
 
 class BandWindow final : public QWidget, public ReceiverListener {
     Q_OBJECT
@@ -76,6 +82,11 @@ class BandWindow final : public QWidget, public ReceiverListener {
     OnAirPane* on_air() const { return on_air_; }
     ComingUpPane* coming_up() const { return coming_; }
     QSplitter* panes() const { return panes_; }
+    ScopePane* band_scope() const { return scope_; }
+    // The pane "Band scope" shown or hidden (Ctrl+Shift+P), and remembered.
+    void set_band_scope_shown(bool shown);
+    // The sound output's tap, for the audio waterfall.
+    void listen(sound::OutputTap* tap);
     // The list of the window's keys, as the help shows it.
     QString keys_help() const;
     // The window's line of news (a settings file that could not be read, say).
@@ -104,6 +115,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     NowHearingPane* hearing_;
     OnAirPane* on_air_;
     ComingUpPane* coming_;
+    ScopePane* scope_;
+    QGroupBox* scope_box_;
     QSplitter* panes_;
     QLabel* news_;
     QAction* toggle_;

@@ -78,6 +78,7 @@ BandWindowState read_band_window(QSettings& s) {
     st.scope = s.value(QStringLiteral("coming_up")).toString() == QLatin1String("band")
                    ? ComingUpPane::Scope::band_hour
                    : ComingUpPane::Scope::frequency_day;
+    st.band_scope_shown = read_bool(s, QStringLiteral("band_scope"), true);
     s.endGroup();
     return st;
 }
@@ -105,6 +106,7 @@ void write_band_window(QSettings& s, const BandWindowState& st) {
     s.setValue(QStringLiteral("coming_up"), st.scope == ComingUpPane::Scope::band_hour
                                                 ? QStringLiteral("band")
                                                 : QStringLiteral("frequency"));
+    s.setValue(QStringLiteral("band_scope"), st.band_scope_shown);
     s.endGroup();
 }
 

@@ -26,6 +26,7 @@ struct BandWindowState {
     bool text_shown = true;
     AirFilter filter;
     ComingUpPane::Scope scope = ComingUpPane::Scope::frequency_day;
+    bool band_scope_shown = true; // the pane "Band scope"
 };
 
 BandWindowState read_band_window(QSettings& s);
