@@ -1,5 +1,6 @@
 #include "panel/audio_waterfall.h"
 
+#include "panel/scale_label.h"
 #include "platform/sound/output_tap.h"
 
 #include <QPainter>
@@ -118,7 +119,7 @@ void AudioWaterfall::paintEvent(QPaintEvent*) {
         const int x = area.left() + static_cast<int>(hz * per_hz);
         p.drawLine(x, kScaleHeight - 4, x, kScaleHeight - 1);
         if (hz % 1000 == 0)
-            p.drawText(QRect(x - 30, 0, 60, kScaleHeight - 4), Qt::AlignCenter,
+            p.drawText(label_box(x, width(), kScaleHeight - 4), Qt::AlignCenter,
                        QStringLiteral("%1 kHz").arg(hz / 1000));
     }
     if (hasFocus()) {

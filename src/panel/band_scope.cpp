@@ -1,5 +1,6 @@
 #include "panel/band_scope.h"
 
+#include "panel/scale_label.h"
 #include "shell/dial.h"
 
 #include <QKeyEvent>
@@ -204,7 +205,7 @@ void BandScope::paintEvent(QPaintEvent*) {
         const int x = x_of(f);
         p.drawLine(x, kScaleHeight - 4, x, kScaleHeight - 1);
         if (f % 50 == 0)
-            p.drawText(QRect(x - 30, 0, 60, kScaleHeight - 4), Qt::AlignCenter,
+            p.drawText(label_box(x, width(), kScaleHeight - 4), Qt::AlignCenter,
                        QString::number(f / 10));
     }
 

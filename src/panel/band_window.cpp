@@ -91,7 +91,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
     panes_->setStretchFactor(3, 3);
-    panes_->setSizes({220, 320, 160, 240});
+    panes_->setSizes({200, 290, 150, 280});
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
