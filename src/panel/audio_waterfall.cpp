@@ -8,25 +8,37 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
 
 namespace zenka {
 namespace {
 
-// Dark blue through green and yellow to white.
+// Dark blue through green and yellow to white, from kDarkDb up to full scale.
 QRgb colour_of(float db) {
+    struct Stop {
+        double at;
+        int r, g, b;
+    };
+    static constexpr Stop kStops[] = {{0.0, 0, 0, 40},      {0.35, 0, 60, 170},
+                                      {0.6, 40, 200, 120},  {0.8, 250, 230, 60},
+                                      {1.0, 255, 255, 255}};
     static const std::array<QRgb, 256> palette = [] {
         std::array<QRgb, 256> c{};
-        for (int i = 0; i < 256; ++i) {
-            const double v = i / 255.0;
-            const double r = std::clamp(3.0 * v - 1.2, 0.0, 1.0);
-            const double g = std::clamp(2.2 * v - 0.4, 0.0, 1.0);
-            const double b = std::clamp(0.25 + 1.5 * v - 2.0 * std::max(0.0, v - 0.5) + std::max(0.0, 4.0 * v - 3.0), 0.0, 1.0);
-            c[static_cast<std::size_t>(i)] = qRgb(static_cast<int>(255 * r), static_cast<int>(255 * g),
-                                                 static_cast<int>(255 * b));
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            const double v = static_cast<double>(i) / 255.0;
+            std::size_t k = 1;
+            while (k + 1 < std::size(kStops) && kStops[k].at < v)
+                ++k;
+            const Stop& a = kStops[k - 1];
+            const Stop& b = kStops[k];
+            const double f = (v - a.at) / (b.at - a.at);
+            const auto mix = [f](int x, int y) { return static_cast<int>(x + f * (y - x)); };
+            c[i] = qRgb(mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b));
         }
         return c;
     }();
-    const float v = std::clamp((db - AudioWaterfall::kDarkDb) / -AudioWaterfall::kDarkDb, 0.0f, 1.0f);
+    const float v =
+        std::clamp((db - AudioWaterfall::kDarkDb) / -AudioWaterfall::kDarkDb, 0.0f, 1.0f);
     return palette[static_cast<std::size_t>(v * 255.0f)];
 }
 
