@@ -19,8 +19,10 @@ QRgb colour_of(float db) {
         double at;
         int r, g, b;
     };
-    static constexpr Stop kStops[] = {{0.0, 0, 0, 40},      {0.35, 0, 60, 170},
-                                      {0.6, 40, 200, 120},  {0.8, 250, 230, 60},
+    static constexpr Stop kStops[] = {{0.0, 0, 0, 40},
+                                      {0.35, 0, 60, 170},
+                                      {0.6, 40, 200, 120},
+                                      {0.8, 250, 230, 60},
                                       {1.0, 255, 255, 255}};
     static const std::array<QRgb, 256> palette = [] {
         std::array<QRgb, 256> c{};
@@ -108,12 +110,12 @@ void AudioWaterfall::describe() {
     const QString about =
         tap_ == nullptr
             ? QStringLiteral("What is heard, 0 to 3 kHz: there is no sound output to show.")
-            : loudest_db_ <= AudioSpectrum::kFloorDb
-                  ? QStringLiteral("What is heard, 0 to 3 kHz, the newest at the top: silence.")
-                  : QStringLiteral("What is heard, 0 to 3 kHz, the newest at the top. Loudest "
-                                   "now: %1 Hz at %2 dB.")
-                        .arg(static_cast<int>(loudest_hz_))
-                        .arg(static_cast<int>(loudest_db_));
+        : loudest_db_ <= AudioSpectrum::kFloorDb
+            ? QStringLiteral("What is heard, 0 to 3 kHz, the newest at the top: silence.")
+            : QStringLiteral("What is heard, 0 to 3 kHz, the newest at the top. Loudest "
+                             "now: %1 Hz at %2 dB.")
+                  .arg(static_cast<int>(loudest_hz_))
+                  .arg(static_cast<int>(loudest_db_));
     setAccessibleDescription(about);
 }
 
@@ -126,7 +128,8 @@ void AudioWaterfall::paintEvent(QPaintEvent*) {
     QFont small = font();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.8));
     p.setFont(small);
-    const double per_hz = area.width() / (static_cast<double>(spectrum_.bins()) * spectrum_.bin_hz());
+    const double per_hz =
+        area.width() / (static_cast<double>(spectrum_.bins()) * spectrum_.bin_hz());
     for (int hz = 0; hz <= 3000; hz += 500) {
         const int x = area.left() + static_cast<int>(hz * per_hz);
         p.drawLine(x, kScaleHeight - 4, x, kScaleHeight - 1);

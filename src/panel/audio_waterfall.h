@@ -20,8 +20,8 @@ namespace zenka {
 
 class AudioWaterfall final : public QWidget {
   public:
-    static constexpr int kRows = 240;      // rows of the picture: about 10 s
-    static constexpr int kPullMs = 50;     // the tap is read this often
+    static constexpr int kRows = 240;       // rows of the picture: about 10 s
+    static constexpr int kPullMs = 50;      // the tap is read this often
     static constexpr int kScaleHeight = 16; // the kHz scale at the top
     // The colours run from this level (dark) to full scale (white), in dB.
     static constexpr float kDarkDb = -100.0f;

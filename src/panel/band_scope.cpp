@@ -105,14 +105,13 @@ int BandScope::x_of(int freq) const {
 QString BandScope::summary() const {
     const int stations = static_cast<int>(scope_.traces.size());
     const int places = scope_.positions();
-    QString in_view =
-        stations == 0
-            ? QStringLiteral("no station in view")
-            : QStringLiteral("%1 station%2 in view at %3 frequenc%4")
-                  .arg(stations)
-                  .arg(stations == 1 ? QString() : QStringLiteral("s"))
-                  .arg(places)
-                  .arg(places == 1 ? QStringLiteral("y") : QStringLiteral("ies"));
+    QString in_view = stations == 0
+                          ? QStringLiteral("no station in view")
+                          : QStringLiteral("%1 station%2 in view at %3 frequenc%4")
+                                .arg(stations)
+                                .arg(stations == 1 ? QString() : QStringLiteral("s"))
+                                .arg(places)
+                                .arg(places == 1 ? QStringLiteral("y") : QStringLiteral("ies"));
     return QStringLiteral("Dial %1 kHz, %2 to %3 kHz across. Passband of %4: %5 to %6 kHz. %7. "
                           "Cursor at %8 kHz: Enter or a click tunes there.")
         .arg(khz(dial_), khz(lowest()), khz(highest()), filter_name(filter_, cw_))
@@ -220,7 +219,8 @@ void BandScope::paintEvent(QPaintEvent*) {
             t.key_downs.begin(), t.key_downs.end(), oldest,
             [](const KeyDown& k, std::int64_t ms) { return std::int64_t{k.to_ms} < ms; });
         for (auto k = first; k != t.key_downs.end() && std::int64_t{k->from_ms} <= now; ++k) {
-            const auto top = static_cast<int>((now - std::min<std::int64_t>(k->to_ms, now)) / kMsPerRow);
+            const auto top =
+                static_cast<int>((now - std::min<std::int64_t>(k->to_ms, now)) / kMsPerRow);
             const auto bottom = static_cast<int>((now - k->from_ms) / kMsPerRow);
             p.fillRect(x, area.top() + top, trace_width, std::max(1, bottom - top + 1),
                        trace_colour(t, k->level));

@@ -138,7 +138,8 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
             focus(on_air_->table()));
     add_key("key_coming", QStringLiteral("Coming up"), {QKeySequence(Qt::CTRL | Qt::Key_3)},
             focus(coming_->table()));
-    add_key("key_band_scope", QStringLiteral("Band scope: cursor keys move along the band, Enter tunes"),
+    add_key("key_band_scope",
+            QStringLiteral("Band scope: cursor keys move along the band, Enter tunes"),
             {QKeySequence(Qt::CTRL | Qt::Key_4)}, [this] {
                 set_band_scope_shown(true);
                 scope_->scope()->setFocus(Qt::ShortcutFocusReason);

@@ -61,10 +61,10 @@ void ScopePane::listen(sound::OutputTap* tap) {
 }
 
 void ScopePane::tick() {
-    const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(
-        clock_.now() - scope_->scope().at);
-    scope_->set_elapsed(static_cast<std::uint32_t>(std::clamp<std::int64_t>(
-        since.count(), 0, std::numeric_limits<std::uint32_t>::max())));
+    const auto since =
+        std::chrono::duration_cast<std::chrono::milliseconds>(clock_.now() - scope_->scope().at);
+    scope_->set_elapsed(static_cast<std::uint32_t>(
+        std::clamp<std::int64_t>(since.count(), 0, std::numeric_limits<std::uint32_t>::max())));
 }
 
 } // namespace zenka

@@ -55,7 +55,7 @@ class ScopePane final : public QWidget {
     BandScope* scope_;
     AudioWaterfall* waterfall_;
     std::optional<ScopeQuery> query_; // the last retune's, until it is asked
-    int asked_ = 0, answered_ = 0; // the scopes asked for and the last one shown
+    int asked_ = 0, answered_ = 0;    // the scopes asked for and the last one shown
 };
 
 } // namespace zenka

@@ -41,10 +41,9 @@ struct AudioSpectrum::Fft {
 
 AudioSpectrum::AudioSpectrum(std::size_t size, std::size_t hop, double top_hz)
     : size_(std::max<std::size_t>(size, 16)), hop_(std::clamp<std::size_t>(hop, 1, size_)),
-      bins_(std::min(size_ / 2 + 1,
-                     static_cast<std::size_t>(std::max(0.0, top_hz) * static_cast<double>(size_) /
-                                              kRate) +
-                         1)),
+      bins_(std::min(size_ / 2 + 1, static_cast<std::size_t>(std::max(0.0, top_hz) *
+                                                             static_cast<double>(size_) / kRate) +
+                                        1)),
       fft_(std::make_unique<Fft>(size_)), window_(size_), history_(size_, 0.0f),
       rows_(kRowsKept * bins_, kFloorDb) {
     for (std::size_t i = 0; i < size_; ++i)

@@ -22,8 +22,8 @@ void add_trace(std::vector<ScopeTrace>& out, Keyer& keyer, const Slot& slot, int
     t.station = slot.station;
     t.params = slot.params;
     t.tuned = tuned;
-    t.level = mark_amplitude(keyed_strength(slot.params.qsa)) /
-              static_cast<double>(mark_amplitude(5));
+    t.level =
+        mark_amplitude(keyed_strength(slot.params.qsa)) / static_cast<double>(mark_amplitude(5));
     ReceiverSettings there = q.settings;
     if (!tuned) there.freq = freq;
     const RenderResult r =

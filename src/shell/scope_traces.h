@@ -28,11 +28,11 @@ inline constexpr std::uint32_t kScopeHorizonMs = 20 * 60 * 1000;
 
 // One station in the scope.
 struct ScopeTrace {
-    int freq = 0;         // where it stands on the dial (100 Hz)
-    StationId station;    // who sends
-    EmissionParams params; // its emission parameters
-    bool tuned = false;   // one of the tuned frequency's channels
-    double level = 0;     // its mark, 1: a mark at full strength
+    int freq = 0;                   // where it stands on the dial (100 Hz)
+    StationId station;              // who sends
+    EmissionParams params;          // its emission parameters
+    bool tuned = false;             // one of the tuned frequency's channels
+    double level = 0;               // its mark, 1: a mark at full strength
     std::uint32_t duration_ms = 0;  // how long it keys in all
     std::vector<KeyDown> key_downs; // from the retune on, up to the horizon
 

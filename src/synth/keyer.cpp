@@ -151,8 +151,8 @@ RenderResult Keyer::measure_keying(std::string_view text, const EmissionParams& 
                     trail = period - 1 - i;
                 }
             }
-            loudness = std::min(1.0f, static_cast<float>(peak) /
-                                          static_cast<float>(mark_amplitude(5)));
+            loudness =
+                std::min(1.0f, static_cast<float>(peak) / static_cast<float>(mark_amplitude(5)));
         }
         if (run.to - run.from <= lead + trail) continue; // nothing sounds in it
         const std::uint64_t from = run.from + lead;

@@ -127,10 +127,10 @@ TEST(BandScopePane, AClickOrTheCursorAndEnterTuneWhereTheyPoint) {
     };
     const int per_column_x = scope.x_of(4401) - scope.x_of(4400);
     ASSERT_GT(per_column_x, 1);
-    for (const Click c : {Click{plot.left(), 4300}, Click{plot.right(), 4500},
-                          Click{scope.x_of(4400), 4400}, Click{scope.x_of(4337), 4337},
-                          Click{scope.x_of(4452) + per_column_x / 2 - 1, 4452},
-                          Click{scope.x_of(4452) - per_column_x / 2, 4452}}) {
+    for (const Click c :
+         {Click{plot.left(), 4300}, Click{plot.right(), 4500}, Click{scope.x_of(4400), 4400},
+          Click{scope.x_of(4337), 4337}, Click{scope.x_of(4452) + per_column_x / 2 - 1, 4452},
+          Click{scope.x_of(4452) - per_column_x / 2, 4452}}) {
         // Each click from a dial of 440.0 kHz, so that every x maps as above.
         if (r.rx.settings.freq != 4400) r.retune_and_wait(4400);
         EXPECT_EQ(r.scope().freq_at(c.x), c.freq) << c.x;

@@ -55,70 +55,72 @@ const Moment kMoments[] = {
 
 TEST(ScopeStations, AreWhatComposingEachPositionGives) {
     int traces = 0, far_out = 0;
-    for (const Moment& m : kMoments) {
-        FixedClock clock(*parse_utc(m.utc));
-        ReceiverSettings s;
-        s.freq = m.freq;
-        RandomSource random = session(11111);
-        const Composition c = compose_retune(clock, random, s, kBand);
-        const Scope scope = compose_scope(scope_query(c, all_played(c)));
-        const std::string where = std::string(m.utc) + " dial " + std::to_string(m.freq);
-        EXPECT_EQ(scope.dial, m.freq);
-        EXPECT_EQ(scope.at, clock.now());
+    for (const std::uint32_t seed : {11111u, 7u, 4000000000u})
+        for (const Moment& m : kMoments) {
+            FixedClock clock(*parse_utc(m.utc));
+            ReceiverSettings s;
+            s.freq = m.freq;
+            RandomSource random = session(seed);
+            const Composition c = compose_retune(clock, random, s, kBand);
+            const Scope scope = compose_scope(scope_query(c, all_played(c)));
+            const std::string where = std::string(m.utc) + " dial " + std::to_string(m.freq) +
+                                      " seed " + std::to_string(seed);
+            EXPECT_EQ(scope.dial, m.freq);
+            EXPECT_EQ(scope.at, clock.now());
 
-        // By position, what the scope shows.
-        std::map<int, std::vector<const ScopeTrace*>> shown;
-        for (const ScopeTrace& t : scope.traces) {
-            EXPECT_GE(t.freq, std::max(kDialLowest, m.freq - kScopeReach)) << where;
-            EXPECT_LE(t.freq, std::min(kDialHighest, m.freq + kScopeReach)) << where;
-            shown[t.freq].push_back(&t);
-        }
-        for (std::size_t i = 1; i < scope.traces.size(); ++i)
-            EXPECT_LE(scope.traces[i - 1].freq, scope.traces[i].freq) << where;
+            // By position, what the scope shows.
+            std::map<int, std::vector<const ScopeTrace*>> shown;
+            for (const ScopeTrace& t : scope.traces) {
+                EXPECT_GE(t.freq, std::max(kDialLowest, m.freq - kScopeReach)) << where;
+                EXPECT_LE(t.freq, std::min(kDialHighest, m.freq + kScopeReach)) << where;
+                shown[t.freq].push_back(&t);
+            }
+            for (std::size_t i = 1; i < scope.traces.size(); ++i)
+                EXPECT_LE(scope.traces[i - 1].freq, scope.traces[i].freq) << where;
 
-        // The tuned channels, in channel order, where they stand.
-        std::size_t tuned = 0;
-        for (const ScopeTrace& t : scope.traces) {
-            if (!t.tuned) continue;
-            ASSERT_LT(tuned, c.slots.size()) << where;
-            EXPECT_EQ(t.station, c.slots[tuned].station) << where;
-            EXPECT_EQ(t.params, c.slots[tuned].params) << where;
-            EXPECT_EQ(t.freq, standing(c.slots[tuned].station, m.freq)) << where;
-            ++tuned;
-        }
-        EXPECT_EQ(tuned, c.slots.size()) << where;
+            // The tuned channels, in channel order, where they stand.
+            std::size_t tuned = 0;
+            for (const ScopeTrace& t : scope.traces) {
+                if (!t.tuned) continue;
+                ASSERT_LT(tuned, c.slots.size()) << where;
+                EXPECT_EQ(t.station, c.slots[tuned].station) << where;
+                EXPECT_EQ(t.params, c.slots[tuned].params) << where;
+                EXPECT_EQ(t.freq, standing(c.slots[tuned].station, m.freq)) << where;
+                ++tuned;
+            }
+            EXPECT_EQ(tuned, c.slots.size()) << where;
 
-        // Every other position: the stations that stand there when it is composed, and
-        // none of a rule whose reach takes in the dial.
-        FixedClock there_clock(clock.now());
-        for (int d = -kScopeReach; d <= kScopeReach; ++d) {
-            const int freq = m.freq + d;
-            if (d == 0 || freq < kDialLowest || freq > kDialHighest) continue;
-            ReceiverSettings there = s;
-            there.freq = freq;
-            RandomSource own = neighbour_source(c.around.source, freq);
-            const Composition at = compose(there_clock, own, there, kBand);
-            std::vector<StationId> expected;
-            for (const Slot& slot : at.slots)
-                if (standing(slot.station, freq) == freq &&
-                    std::abs(m.freq - freq) > slot.station.reach)
-                    expected.push_back(slot.station);
-            std::vector<StationId> got;
-            for (const ScopeTrace* t : shown[freq])
-                if (!t->tuned) got.push_back(t->station);
-            EXPECT_EQ(got, expected) << where << " at " << freq;
-            traces += static_cast<int>(got.size());
-            if (std::abs(d) > kNeighbourReach) far_out += static_cast<int>(got.size());
-        }
+            // Every other position: the stations that stand there when it is composed, and
+            // none of a rule whose reach takes in the dial.
+            FixedClock there_clock(clock.now());
+            for (int d = -kScopeReach; d <= kScopeReach; ++d) {
+                const int freq = m.freq + d;
+                if (d == 0 || freq < kDialLowest || freq > kDialHighest) continue;
+                ReceiverSettings there = s;
+                there.freq = freq;
+                RandomSource own = neighbour_source(c.around.source, freq);
+                const Composition at = compose(there_clock, own, there, kBand);
+                std::vector<StationId> expected;
+                for (const Slot& slot : at.slots)
+                    if (standing(slot.station, freq) == freq &&
+                        std::abs(m.freq - freq) > slot.station.reach)
+                        expected.push_back(slot.station);
+                std::vector<StationId> got;
+                for (const ScopeTrace* t : shown[freq])
+                    if (!t->tuned) got.push_back(t->station);
+                EXPECT_EQ(got, expected) << where << " at " << freq;
+                traces += static_cast<int>(got.size());
+                if (std::abs(d) > kNeighbourReach) far_out += static_cast<int>(got.size());
+            }
 
-        // The stations heard beside the dial are among them, at their places.
-        for (const Neighbour& n : c.neighbours) {
-            bool found = false;
-            for (const ScopeTrace* t : shown[n.freq])
-                found = found || (t->station == n.slot.station && t->params == n.slot.params);
-            EXPECT_TRUE(found) << where << " neighbour at " << n.freq;
+            // The stations heard beside the dial are among them, at their places.
+            for (const Neighbour& n : c.neighbours) {
+                bool found = false;
+                for (const ScopeTrace* t : shown[n.freq])
+                    found = found || (t->station == n.slot.station && t->params == n.slot.params);
+                EXPECT_TRUE(found) << where << " neighbour at " << n.freq;
+            }
         }
-    }
     EXPECT_GT(traces, 30);
     EXPECT_GT(far_out, 10); // beyond the neighbours' 3 kHz
 }
@@ -144,7 +146,8 @@ TEST(ScopeStations, TheScheduledOnesAreThoseOnTheAir) {
                 std::abs(s.freq - freq) > slot.station.reach)
                 listed.push_back(slot.station.label);
         for (const ScopeTrace& t : scope.traces)
-            if (t.freq == freq && !t.tuned && !t.station.by_chance) shown.push_back(t.station.label);
+            if (t.freq == freq && !t.tuned && !t.station.by_chance)
+                shown.push_back(t.station.label);
         EXPECT_EQ(shown, listed) << freq;
         compared += static_cast<int>(listed.size());
     }
@@ -275,8 +278,8 @@ TEST(ScopeKeying, KeyDownsFollowTheCharactersAndTheStrength) {
     setup.freq = 4000;
     std::vector<KeyDown> downs;
     // "E" is one dot, "T" one dash: a dot and a dash, the dash three times as long.
-    const RenderResult r = keyer.measure_keying(std::string("ET\x03\x02") + "E", p, setup,
-                                                kScopeHorizonMs, downs);
+    const RenderResult r =
+        keyer.measure_keying(std::string("ET\x03\x02") + "E", p, setup, kScopeHorizonMs, downs);
     ASSERT_EQ(downs.size(), 3u);
     const auto& chars = keyer.chars();
     ASSERT_EQ(chars.size(), 3u); // a switch is no character
