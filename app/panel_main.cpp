@@ -232,6 +232,7 @@ int run_receiver(const char* argv0, const PanelOptions& options,
     BandWindow band_window(rx, *clock, window_settings, &panel,
                            {&recording, &timers, xdg, practice_file(xdg)});
     keep_listening_choices(panel, window_settings, band_window);
+    band_window.listen(&sdl.output_tap());
     QObject::connect(&panel, &Panel::switched_off, &band_window, &BandWindow::switch_off);
     QObject::connect(&panel, &Panel::switched_off, &qt, &QCoreApplication::quit);
 

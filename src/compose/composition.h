@@ -7,6 +7,7 @@
 #include "compose/settings.h"
 #include "compose/station_id.h"
 #include "platform/clock.h"
+#include "platform/random_source.h"
 #include "synth/emission.h"
 
 #include <cstdint>
@@ -51,6 +52,14 @@ struct Neighbour {
     friend bool operator==(const Neighbour&, const Neighbour&) = default;
 };
 
+// What the dial positions around the tuned one are composed from at a retune: its
+// instant, and the session's random source as the tuned frequency's pass left it (each
+// position draws from a source derived from it, never from it).
+struct NearDial {
+    UtcInstant at{};
+    RandomSource source;
+};
+
 // A diagnostic record with the values it was made with.
 struct LogRecord {
     std::string function;
@@ -84,6 +93,8 @@ struct Composition {
     // Stations near the dial that the receiver hears beside the channels, strongest
     // first; the pass leaves it empty and the receiver adds them.
     std::vector<Neighbour> neighbours;
+    // What the stations near the dial were composed from, or would have been.
+    NearDial around;
 
     bool empty() const { return slots.empty() && sounds.empty(); }
 };

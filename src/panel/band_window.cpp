@@ -2,6 +2,7 @@
 
 #include "panel/band_rows.h"
 #include "panel/bookmarks_pane.h"
+#include "panel/band_scope.h"
 #include "panel/coming_up_pane.h"
 #include "panel/copy_pane.h"
 #include "panel/directory_pane.h"
@@ -13,6 +14,7 @@
 #include "panel/on_air_pane.h"
 #include "panel/receiver_strip.h"
 #include "panel/recording_pane.h"
+#include "panel/scope_pane.h"
 #include "panel/settings_file.h"
 #include "panel/timer_pane.h"
 #include "panel/window_place.h"
@@ -93,6 +95,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     hearing_ = new NowHearingPane(this);
     on_air_ = new OnAirPane(this);
     coming_ = new ComingUpPane(this);
+    scope_ = new ScopePane(*worker_, clock_, this);
     // The tools share one pane, a tab each; the tabs come before them in Tab's order.
     tools_ = new QTabWidget(this);
     // The bookmarks are kept beside the settings, in the configuration folder.
@@ -118,12 +121,20 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     panes_->addWidget(framed(hearing_, QStringLiteral("Now hearing"), panes_));
     panes_->addWidget(framed(on_air_, QStringLiteral("On the air"), panes_));
     panes_->addWidget(framed(coming_, QStringLiteral("Coming up"), panes_));
+    scope_box_ = framed(scope_, QStringLiteral("Band scope"), panes_);
+    scope_box_->setObjectName(QStringLiteral("band_scope_box"));
+    panes_->addWidget(scope_box_);
     panes_->addWidget(tools_);
     panes_->setStretchFactor(0, 2);
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
-    panes_->setStretchFactor(3, 2);
-    panes_->setSizes({220, 330, 170, 220});
+    panes_->setStretchFactor(3, 3);
+    panes_->setStretchFactor(4, 2);
+    panes_->setSizes({180, 260, 130, 230, 200});
+    // Each pane may be made smaller than its contents would like, so that the window fits
+    // a small screen; it is laid out at its full size as long as there is room.
+    for (int i = 0; i < panes_->count(); ++i)
+        panes_->widget(i)->setMinimumHeight(kPaneMinimum);
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -172,6 +183,15 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
             focus(on_air_->table()));
     add_key("key_coming", QStringLiteral("Coming up"), {QKeySequence(Qt::CTRL | Qt::Key_3)},
             focus(coming_->table()));
+    add_key("key_band_scope",
+            QStringLiteral("Band scope: cursor keys move along the band, Enter tunes"),
+            {QKeySequence(Qt::CTRL | Qt::Key_4)}, [this] {
+                set_band_scope_shown(true);
+                scope_->scope()->setFocus(Qt::ShortcutFocusReason);
+            });
+    add_key("key_band_scope_shown", QStringLiteral("Show or hide the band scope"),
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+            [this] { set_band_scope_shown(scope_box_->isHidden()); });
     add_key("key_search", QStringLiteral("Search the on-air list by station or call"),
             {QKeySequence(Qt::CTRL | Qt::Key_F)}, focus(on_air_->search()));
     add_key("key_text", QStringLiteral("Show or hide the text as keyed"),
@@ -247,6 +267,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     connect(coming_, &ComingUpPane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(bookmarks_, &BookmarksPane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(directory_, &DirectoryPane::tune, this, [this](int freq) { rx_.tune(freq); });
+    connect(scope_, &ScopePane::tune, this, [this](int freq) { rx_.tune(freq); });
     connect(coming_, &ComingUpPane::scope_changed, this, [this] {
         show_coming_up(clock_.now());
         save_soon_.start();
@@ -357,6 +378,7 @@ BandWindowState BandWindow::state() const {
     st.filter = on_air_->filter();
     st.scope = coming_->scope();
     st.coming_filter = coming_->filter();
+    st.band_scope_shown = !scope_box_->isHidden();
     return st;
 }
 
@@ -375,6 +397,7 @@ void BandWindow::apply(const BandWindowState& st) {
     on_air_->set_filter(st.filter);
     coming_->set_scope(st.scope);
     coming_->set_filter(st.coming_filter);
+    scope_box_->setHidden(!st.band_scope_shown);
     place_ = st.place;
     open_ = st.open;
 }
@@ -488,11 +511,23 @@ void BandWindow::retuned(const Composition& composed, const PlayReport& played) 
     hearing_->show_rows(hearing_rows(composed, played));
     refresh_on_air(now);
     show_coming_up(now);
+    scope_->set_filter(composed.settings.filter, rx_.cw_filter());
+    scope_->retuned(composed, played);
+}
+
+void BandWindow::set_band_scope_shown(bool shown) {
+    scope_box_->setHidden(!shown);
+    save_soon_.start();
+}
+
+void BandWindow::listen(sound::OutputTap* tap) {
+    scope_->listen(tap);
 }
 
 void BandWindow::switches_changed() {
     strip_->show_receiver(meter_);
     refresh_on_air(clock_.now());
+    scope_->set_filter(rx_.settings.filter, rx_.cw_filter());
     // The frequency changed without a retune (the receiver's start): what comes up there.
     if (rx_.settings.freq != coming_freq_) show_coming_up(clock_.now());
 }
@@ -507,6 +542,7 @@ void BandWindow::tick() {
     copy_->tick();
     if (timers_ != nullptr) timers_->tick();
     if (recording_ != nullptr) recording_->refresh();
+    scope_->tick();
 }
 
 namespace {

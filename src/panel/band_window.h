@@ -26,6 +26,7 @@
 
 class QAction;
 class QDialog;
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QSplitter;
@@ -42,6 +43,7 @@ class OnAirPane;
 class ReceiverStrip;
 class Recording;
 class RecordingPane;
+class ScopePane;
 class SettingsFile;
 class TimerPane;
 class TimerRecordings;
@@ -56,6 +58,10 @@ struct BandWindowServices {
     std::filesystem::path practice_log;
 };
 
+namespace sound {
+class OutputTap;
+}
+
 class BandWindow final : public QWidget, public ReceiverListener {
     Q_OBJECT
 
@@ -64,6 +70,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     // Time left and the text as keyed move on this often.
     static constexpr int kTickMs = 100;
     static constexpr QSize kDefaultSize{820, 940};
+    // The least height a pane is made: the window fits a screen of 768 lines.
+    static constexpr int kPaneMinimum = 96;
 
     // `panel` is the window it keeps clear of; its context menu and keys get the
     // switch that opens and closes this one.
@@ -107,6 +115,11 @@ class BandWindow final : public QWidget, public ReceiverListener {
     TimerPane* timers() const { return timers_; }           // null without timers
     // The thread the lists are worked out on.
     QueryWorker& queries() const { return *worker_; }
+    ScopePane* band_scope() const { return scope_; }
+    // The pane "Band scope" shown or hidden (Ctrl+Shift+P), and remembered.
+    void set_band_scope_shown(bool shown);
+    // The sound output's tap, for the audio waterfall.
+    void listen(sound::OutputTap* tap);
     // The list of the window's keys, as the help shows it.
     QString keys_help() const;
     // The window's line of news (a settings file that could not be read, say).
@@ -140,6 +153,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     CopyPane* copy_;
     BookmarksPane* bookmarks_;
     DirectoryPane* directory_;
+    ScopePane* scope_;
+    QGroupBox* scope_box_;
     QSplitter* panes_;
     QTabWidget* tools_;
     RecordingPane* recording_ = nullptr;

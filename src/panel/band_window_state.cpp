@@ -98,6 +98,7 @@ BandWindowState read_band_window(QSettings& s) {
                    ? ComingUpPane::Scope::band_hour
                    : ComingUpPane::Scope::frequency_day;
     st.coming_filter = read_kind(s, QStringLiteral("coming_filter"));
+    st.band_scope_shown = read_bool(s, QStringLiteral("band_scope"), true);
     s.endGroup();
     return st;
 }
@@ -124,6 +125,7 @@ void write_band_window(QSettings& s, const BandWindowState& st) {
                                                 ? QStringLiteral("band")
                                                 : QStringLiteral("frequency"));
     write_kind(s, QStringLiteral("coming_filter"), st.coming_filter);
+    s.setValue(QStringLiteral("band_scope"), st.band_scope_shown);
     s.endGroup();
 }
 

@@ -28,6 +28,7 @@ struct BandWindowState {
     AirFilter filter;
     ComingUpPane::Scope scope = ComingUpPane::Scope::frequency_day;
     EmissionFilter coming_filter;
+    bool band_scope_shown = true; // the pane "Band scope"
 };
 
 BandWindowState read_band_window(QSettings& s);

@@ -7,6 +7,7 @@ Composition compose_retune(const Clock& clock, RandomSource& random,
                            const Contact500& carried, RetunePass how) {
     const UtcInstant at = clock.now();
     Composition c = compose(clock, random, settings, band, carried);
+    c.around = {at, random};
     if (how.neighbours) c.neighbours = compose_neighbours(at, random, settings, band, how.cw_filter);
     return c;
 }

@@ -4,6 +4,7 @@
 #include "synth/morse_table.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace zenka {
 namespace {
@@ -95,16 +96,78 @@ RenderResult Keyer::render_open(std::string_view text) {
 
 RenderResult Keyer::measure(std::string_view text, const EmissionParams& params,
                             const KeyerSetup& setup) {
+    return measured(text, params, setup, nullptr, 0);
+}
+
+RenderResult Keyer::measured(std::string_view text, const EmissionParams& params,
+                             const KeyerSetup& setup, std::vector<SoundRun>* runs,
+                             std::uint64_t until) {
     start(params, setup);
     if (rx.att) {
         if (p.qsa == 0) return {RenderResult::Outcome::Suppressed, 0, {}, 0};
         --p.qsa;
     }
     out_.begin(nullptr, WaveHeader::kSize, kMaxSamples);
+    out_.track(runs, until);
     key(text);
     out_.end();
+    out_.track(nullptr, 0);
     wavehdr.set_samples(out_.written());
     return keyed_result();
+}
+
+RenderResult Keyer::measure_keying(std::string_view text, const EmissionParams& params,
+                                   const KeyerSetup& setup, std::uint32_t horizon_ms,
+                                   std::vector<KeyDown>& key_downs) {
+    key_downs.clear();
+    runs_.clear();
+    // The rate is known once the slot's parameters are in: start() sets it.
+    start(params, setup);
+    const std::uint64_t rate = std::max(wavehdr.byte_rate, 1u);
+    const std::uint64_t until = (std::uint64_t{horizon_ms} * rate + 999) / 1000;
+    const RenderResult r = measured(text, params, setup, &runs_, until);
+    // A pattern's cycles may begin and end on silent samples: the stretch runs from its
+    // first sounding sample to its last.
+    const Pattern* last = nullptr;
+    float loudness = 0;
+    std::uint64_t lead = 0, trail = 0;
+    std::uint64_t end = 0; // the last stretch's end, in bytes
+    const auto ms = [rate](std::uint64_t byte) {
+        return static_cast<std::uint32_t>(byte * 1000 / rate);
+    };
+    for (const SoundRun& run : runs_) {
+        if (run.pattern != last) {
+            last = run.pattern;
+            const std::uint8_t* cycle = run.pattern->bank;
+            const std::size_t period = run.pattern->period;
+            int peak = 0;
+            lead = period;
+            trail = period;
+            for (std::size_t i = 0; i < period; ++i) {
+                const int size = std::abs(int{cycle[i]} - int{kSilence});
+                peak = std::max(peak, size);
+                if (size != 0) {
+                    lead = std::min<std::uint64_t>(lead, i);
+                    trail = period - 1 - i;
+                }
+            }
+            loudness =
+                std::min(1.0f, static_cast<float>(peak) / static_cast<float>(mark_amplitude(5)));
+        }
+        if (run.to - run.from <= lead + trail) continue; // nothing sounds in it
+        const std::uint64_t from = run.from + lead;
+        const std::uint64_t to = std::min(run.to - trail, until);
+        if (from >= until) break;
+        // Runs closer together than a mark's few cycles are one stretch on the air.
+        if (!key_downs.empty() && from <= end + KeyDown::kBridge) {
+            key_downs.back().to_ms = std::max(key_downs.back().to_ms, ms(to));
+            key_downs.back().level = std::max(key_downs.back().level, loudness);
+        } else {
+            key_downs.push_back({ms(from), ms(to), loudness});
+        }
+        end = std::max(end, to);
+    }
+    return r;
 }
 
 double keyed_pitch_hz(int ton, int sampling, Filter filter) {

@@ -42,6 +42,20 @@ struct CharStart {
     friend bool operator==(const CharStart&, const CharStart&) = default;
 };
 
+// A stretch in which the station's transmitter sounds (a mark, a spark, the lower tone of
+// frequency-shift keying): from and to in milliseconds from the start of the file, and
+// how loud at its loudest, 1 being a mark at full strength.
+struct KeyDown {
+    // Sound closer than this to the last stretch (samples) goes on with it.
+    static constexpr std::uint64_t kBridge = 24;
+
+    std::uint32_t from_ms = 0;
+    std::uint32_t to_ms = 0;
+    float level = 0;
+
+    friend bool operator==(const KeyDown&, const KeyDown&) = default;
+};
+
 struct RenderResult {
     enum class Outcome { Written, Suppressed, FileError };
     Outcome outcome = Outcome::Written;
@@ -76,6 +90,13 @@ class Keyer {
     // It draws from the random source as the render does.
     RenderResult measure(std::string_view text, const EmissionParams& params,
                          const KeyerSetup& setup);
+
+    // A measure that also gives the stretches keyed down in the first `horizon_ms` of the
+    // file, in order, into `key_downs`. The whole text is walked, so that it draws from the
+    // random source exactly as the render would.
+    RenderResult measure_keying(std::string_view text, const EmissionParams& params,
+                                const KeyerSetup& setup, std::uint32_t horizon_ms,
+                                std::vector<KeyDown>& key_downs);
 
     // When each character of the last render or measure starts, in the order keyed, with the
     // speed and tone the in-band switches set and hand keying as drawn; the characters cut off
@@ -114,6 +135,10 @@ class Keyer {
     RenderResult keyed_result();
     void prop();
     void walk(std::string_view text);
+    // The measure, noting the runs of sound before byte `until` when `runs` is given.
+    RenderResult measured(std::string_view text, const EmissionParams& params,
+                          const KeyerSetup& setup, std::vector<SoundRun>* runs,
+                          std::uint64_t until);
 
     void letter(unsigned char ch, std::uint32_t n);
     void dot(std::uint32_t n);
@@ -143,6 +168,7 @@ class Keyer {
     };
     std::vector<ByteStart> chars_;    // where each character keyed starts
     std::vector<CharStart> timeline_; // the same in milliseconds, of what was kept
+    std::vector<SoundRun> runs_;      // the runs of sound of the last measure_keying
 };
 
 } // namespace zenka

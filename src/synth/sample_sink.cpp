@@ -19,6 +19,8 @@ void SampleSink::repeat(const Pattern* pattern, std::uint64_t cycles) {
     const std::uint64_t wanted = cycles * pattern->period;
     std::uint64_t bytes = std::min(wanted, limit_ - written_);
     if (bytes < wanted) dropped_ = true;
+    if (runs_seen_ != nullptr && bytes > 0 && written_ < until_ && pattern != &silence_pattern())
+        note(pattern, written_, written_ + bytes);
     written_ += bytes;
     // A run right after one of the same pattern grows it while the bank has room
     // (every run is a whole number of periods, so the phase carries on).
@@ -36,6 +38,14 @@ void SampleSink::repeat(const Pattern* pattern, std::uint64_t cycles) {
         bytes -= chunk;
         if (pending_ == kRuns) flush();
     }
+}
+
+void SampleSink::note(const Pattern* pattern, std::uint64_t from, std::uint64_t to) {
+    std::vector<SoundRun>& runs = *runs_seen_;
+    if (!runs.empty() && runs.back().to == from && runs.back().pattern == pattern)
+        runs.back().to = to;
+    else
+        runs.push_back({from, to, pattern});
 }
 
 void SampleSink::flush() {

@@ -8,8 +8,16 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zenka {
+
+// A stretch of sound in the output: bytes [from, to) of one pattern.
+struct SoundRun {
+    std::uint64_t from = 0;
+    std::uint64_t to = 0;
+    const Pattern* pattern = nullptr;
+};
 
 class SampleSink {
   public:
@@ -19,6 +27,13 @@ class SampleSink {
     // `cycles` whole periods of `pattern`; a null pattern writes nothing.
     void repeat(const Pattern* pattern, std::uint64_t cycles);
     void silence(std::uint64_t samples) { repeat(&silence_pattern(), samples); }
+    // From now on notes into `runs` every run of sound (any pattern but silence) that
+    // starts before byte `until`, a run of the same pattern that goes on from the last
+    // one growing it; null stops noting.
+    void track(std::vector<SoundRun>* runs, std::uint64_t until) {
+        runs_seen_ = runs;
+        until_ = until;
+    }
     // Writes what is pending; false if any write failed.
     bool end();
 
@@ -31,6 +46,7 @@ class SampleSink {
 
   private:
     void flush();
+    void note(const Pattern* pattern, std::uint64_t from, std::uint64_t to);
 
     static constexpr std::size_t kRuns = 1024;
     std::array<ByteRun, kRuns> runs_{};
@@ -41,6 +57,8 @@ class SampleSink {
     std::uint64_t limit_ = 0;
     bool failed_ = false;
     bool dropped_ = false;
+    std::vector<SoundRun>* runs_seen_ = nullptr;
+    std::uint64_t until_ = 0;
 };
 
 } // namespace zenka

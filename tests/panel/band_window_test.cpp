@@ -33,6 +33,8 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>

@@ -10,6 +10,7 @@
 // neighbour_sound(i), receiver(), plain()). Safe to call from several threads
 // at once.
 
+#include "platform/sound/output_tap.h"
 #include "platform/sound_output.h"
 
 #include <array>
@@ -56,6 +57,10 @@ class NullSound final : public SoundOutput {
     ReceiverSound receiver() const;
     bool plain() const;
 
+    // What is heard: a block played as a device would play it goes to the tap.
+    OutputTap& output_tap() { return tap_; }
+    void play_block(std::span<const float> block) noexcept { tap_.feed(block); }
+
     // The calls so far, oldest first.
     std::vector<std::string> calls() const;
     void clear();
@@ -71,6 +76,7 @@ class NullSound final : public SoundOutput {
     ReceiverSound receiver_{};
     bool plain_ = false;
     RecordingStatus recording_;
+    OutputTap tap_;
 };
 
 } // namespace zenka::sound

@@ -102,6 +102,7 @@ void SdlSound::callback(void* self, std::uint8_t* stream, int bytes) {
     auto* sound = static_cast<SdlSound*>(self);
     sound->mixer_->mix(out);
     sound->recorder_.tap(out);
+    sound->tap_.feed(out);
 }
 
 std::string SdlSound::start_recording(const std::filesystem::path& file, RecordingFormat format) {

@@ -4,11 +4,12 @@
 // feeder thread tops up the channel streams every 5 ms (and at once after an
 // open) and a loader thread decodes recordings, carrier and noise on request.
 // A recording taps the mix in the callback; its writer has a thread of its own
-// while it runs.
+// while it runs. The output tap gets every block as well.
 // Without an audio device, device_count() is 0 and every call is accepted and
 // does nothing.
 
 #include "platform/sound/mixer.h"
+#include "platform/sound/output_tap.h"
 #include "platform/sound/recorder.h"
 #include "platform/sound/worker.h"
 #include "platform/sound_output.h"
@@ -54,6 +55,9 @@ class SdlSound final : public SoundOutput {
     RecordingStatus stop_recording() override { return recorder_.stop(); }
     RecordingStatus recording() const override { return recorder_.status(); }
 
+    // Every block the device plays, for a view of what is heard.
+    OutputTap& output_tap() { return tap_; }
+
     // The mixer behind the device, for measurements; null without a device.
     const Mixer* mixer() const { return mixer_.get(); }
 
@@ -65,6 +69,7 @@ class SdlSound final : public SoundOutput {
     std::uint32_t device_ = 0;
     int devices_ = 0;
     Recorder recorder_{Recorder::Writer::own_thread};
+    OutputTap tap_;
     std::unique_ptr<Mixer> mixer_;
     std::unique_ptr<Worker> feeder_;
     std::unique_ptr<Worker> loader_;
