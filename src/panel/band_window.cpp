@@ -95,7 +95,6 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     hearing_ = new NowHearingPane(this);
     on_air_ = new OnAirPane(this);
     coming_ = new ComingUpPane(this);
-    scope_ = new ScopePane(*worker_, clock_, this);
     // The tools share one pane, a tab each; the tabs come before them in Tab's order.
     tools_ = new QTabWidget(this);
     // The bookmarks are kept beside the settings, in the configuration folder.
@@ -106,6 +105,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
                                    this);
     copy_ = new CopyPane(clock_, services.practice_log, this);
     if (services.timers != nullptr) timers_ = new TimerPane(*services.timers, clock_, this);
+    scope_ = new ScopePane(*worker_, clock_, this);
     tools_->setObjectName(QStringLiteral("tools"));
     tools_->addTab(bookmarks_, QStringLiteral("Bookmarks"));
     tools_->addTab(directory_, QStringLiteral("Stations"));
@@ -121,20 +121,37 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     panes_->addWidget(framed(hearing_, QStringLiteral("Now hearing"), panes_));
     panes_->addWidget(framed(on_air_, QStringLiteral("On the air"), panes_));
     panes_->addWidget(framed(coming_, QStringLiteral("Coming up"), panes_));
-    scope_box_ = framed(scope_, QStringLiteral("Band scope"), panes_);
-    scope_box_->setObjectName(QStringLiteral("band_scope_box"));
-    panes_->addWidget(scope_box_);
-    panes_->addWidget(tools_);
     panes_->setStretchFactor(0, 2);
     panes_->setStretchFactor(1, 4);
     panes_->setStretchFactor(2, 2);
-    panes_->setStretchFactor(3, 3);
-    panes_->setStretchFactor(4, 2);
-    panes_->setSizes({180, 260, 130, 230, 200});
+    panes_->setSizes({260, 300, 160});
+    // Beside the lists the tools, and under both the band scope, across the window.
+    columns_ = new QSplitter(Qt::Horizontal, this);
+    columns_->setObjectName(QStringLiteral("columns"));
+    columns_->setChildrenCollapsible(false);
+    columns_->addWidget(panes_);
+    columns_->addWidget(tools_);
+    columns_->setStretchFactor(0, 3);
+    columns_->setStretchFactor(1, 2);
+    columns_->setSizes({660, 400});
+    side_ = new QSplitter(Qt::Vertical, this);
+    side_->setObjectName(QStringLiteral("scope_panes"));
+    side_->setChildrenCollapsible(false);
+    scope_box_ = framed(scope_, QStringLiteral("Band scope"), side_);
+    scope_box_->setObjectName(QStringLiteral("band_scope_box"));
+    side_->addWidget(columns_);
+    side_->addWidget(scope_box_);
+    side_->setStretchFactor(0, 4);
+    side_->setStretchFactor(1, 1);
+    side_->setSizes({720, 170});
     // Each pane may be made smaller than its contents would like, so that the window fits
     // a small screen; it is laid out at its full size as long as there is room.
     for (int i = 0; i < panes_->count(); ++i)
         panes_->widget(i)->setMinimumHeight(kPaneMinimum);
+    scope_box_->setMinimumHeight(kPaneMinimum);
+    tools_->setMinimumHeight(kPaneMinimum);
+    panes_->setMinimumWidth(kColumnMinimum);
+    tools_->setMinimumWidth(kColumnMinimum);
 
     news_ = new QLabel(this);
     news_->setObjectName(QStringLiteral("news"));
@@ -154,7 +171,7 @@ BandWindow::BandWindow(Receiver& rx, const Clock& clock, SettingsFile& settings,
     column->addWidget(strip_);
     if (recording_ != nullptr)
         column->addWidget(framed(recording_, QStringLiteral("Recording"), this));
-    column->addWidget(panes_, 1);
+    column->addWidget(side_, 1);
     column->addLayout(foot);
 
     toggle_ = new QAction(QStringLiteral("Band window"), this);
@@ -370,6 +387,8 @@ BandWindowState BandWindow::state() const {
     st.open = open_;
     st.place = place_;
     st.panes = panes_->saveState();
+    st.side = side_->saveState();
+    st.columns = columns_->saveState();
     st.hearing_list = hearing_->table()->horizontalHeader()->saveState();
     st.on_air_list = on_air_->table()->horizontalHeader()->saveState();
     st.coming_list = coming_->table()->horizontalHeader()->saveState();
@@ -385,6 +404,8 @@ BandWindowState BandWindow::state() const {
 void BandWindow::apply(const BandWindowState& st) {
     // What does not read back (a damaged value) leaves the default as it is.
     if (!st.panes.isEmpty()) panes_->restoreState(st.panes);
+    if (!st.side.isEmpty()) side_->restoreState(st.side);
+    if (!st.columns.isEmpty()) columns_->restoreState(st.columns);
     if (!st.hearing_list.isEmpty())
         hearing_->table()->horizontalHeader()->restoreState(st.hearing_list);
     if (!st.on_air_list.isEmpty())

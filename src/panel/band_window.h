@@ -69,9 +69,11 @@ class BandWindow final : public QWidget, public ReceiverListener {
     static constexpr const char* kTitle = "Zenka band window";
     // Time left and the text as keyed move on this often.
     static constexpr int kTickMs = 100;
-    static constexpr QSize kDefaultSize{820, 940};
+    static constexpr QSize kDefaultSize{1060, 940};
     // The least height a pane is made: the window fits a screen of 768 lines.
     static constexpr int kPaneMinimum = 96;
+    // And the least width of each of its two columns.
+    static constexpr int kColumnMinimum = 340;
 
     // `panel` is the window it keeps clear of; its context menu and keys get the
     // switch that opens and closes this one.
@@ -108,7 +110,11 @@ class BandWindow final : public QWidget, public ReceiverListener {
     CopyPane* copy() const { return copy_; }
     BookmarksPane* bookmarks() const { return bookmarks_; }
     DirectoryPane* directory() const { return directory_; }
+    // Now hearing, On the air and Coming up, one over the other.
     QSplitter* panes() const { return panes_; }
+    // Beside them the tools; under both the band scope.
+    QSplitter* columns() const { return columns_; }
+    QSplitter* side() const { return side_; }
     // Bookmarks, Stations, Copy practice and Timer recordings, a tab each.
     QTabWidget* tools() const { return tools_; }
     RecordingPane* recording() const { return recording_; } // null without a recording
@@ -156,6 +162,8 @@ class BandWindow final : public QWidget, public ReceiverListener {
     ScopePane* scope_;
     QGroupBox* scope_box_;
     QSplitter* panes_;
+    QSplitter* columns_; // the lists and the tools
+    QSplitter* side_;    // those over the band scope
     QTabWidget* tools_;
     RecordingPane* recording_ = nullptr;
     TimerPane* timers_ = nullptr;

@@ -82,6 +82,8 @@ BandWindowState read_band_window(QSettings& s) {
     st.open = read_bool(s, QStringLiteral("open"), true);
     st.place = read_place(s, QStringLiteral("place"));
     st.panes = read_bytes(s, QStringLiteral("panes"));
+    st.side = read_bytes(s, QStringLiteral("scope_panes"));
+    st.columns = read_bytes(s, QStringLiteral("columns"));
     st.hearing_list = read_bytes(s, QStringLiteral("hearing_list"));
     st.on_air_list = read_bytes(s, QStringLiteral("on_air_list"));
     st.coming_list = read_bytes(s, QStringLiteral("coming_list"));
@@ -111,6 +113,8 @@ void write_band_window(QSettings& s, const BandWindowState& st) {
     else
         s.remove(QStringLiteral("place"));
     s.setValue(QStringLiteral("panes"), st.panes);
+    s.setValue(QStringLiteral("scope_panes"), st.side);
+    s.setValue(QStringLiteral("columns"), st.columns);
     s.setValue(QStringLiteral("hearing_list"), st.hearing_list);
     s.setValue(QStringLiteral("on_air_list"), st.on_air_list);
     s.setValue(QStringLiteral("coming_list"), st.coming_list);

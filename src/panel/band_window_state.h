@@ -19,7 +19,9 @@ namespace zenka {
 struct BandWindowState {
     bool open = true;           // the first start opens it
     std::optional<QRect> place; // its frame on the screen
-    QByteArray panes;           // the splitter
+    QByteArray panes;           // the splitters: the lists; they and the tools; those and
+    QByteArray columns;         // the band scope
+    QByteArray side;
     QByteArray hearing_list;    // the columns of each list
     QByteArray on_air_list;
     QByteArray coming_list;

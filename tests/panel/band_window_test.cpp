@@ -637,6 +637,8 @@ TEST(BandWindow, IsFoundAgainAsTheUserLeftIt) {
     ASSERT_TRUE(r.window->isVisible());
     r.window->hearing()->set_text_shown(false);
     r.window->coming_up()->set_scope(ComingUpPane::Scope::band_hour);
+    r.window->tools()->setCurrentIndex(2);
+    const QString tool = r.window->tools()->currentWidget()->objectName();
     const QRect moved(r.panel.frameGeometry().topRight() + QPoint(30, 10),
                       r.window->minimumSizeHint() + QSize(40, 20));
     r.window->setGeometry(moved);
@@ -647,6 +649,8 @@ TEST(BandWindow, IsFoundAgainAsTheUserLeftIt) {
     EXPECT_EQ(r.window->frameGeometry(), left);
     EXPECT_FALSE(r.window->hearing()->text_shown());
     EXPECT_EQ(r.window->coming_up()->scope(), ComingUpPane::Scope::band_hour);
+    EXPECT_EQ(r.window->tools()->currentWidget()->objectName(), tool);
+    EXPECT_EQ(tool, QStringLiteral("copy_practice"));
 
     // Closed by its close box, it stays closed at the next start.
     r.window->close();

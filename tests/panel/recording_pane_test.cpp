@@ -569,8 +569,8 @@ TEST(TimerPane, ATimerCutShortBySwitchingOffRecordsTheRestAtTheNextStart) {
     EXPECT_EQ(read_sound(rest).frames, 89 * 48000);
 }
 
-// Panes laid out by a window of three panes, before it had its tools, leave the tools
-// and their timers in sight.
+// Panes laid out by a window of three panes and no side, before it had its tools, leave
+// the tools and their timers in sight.
 TEST(TimerPane, APaneLayoutKeptWithoutItLeavesItInSight) {
     test::TempFolder folder;
     {
@@ -585,9 +585,10 @@ TEST(TimerPane, APaneLayoutKeptWithoutItLeavesItInSight) {
     }
     Rig r(folder.path());
     QTest::qWait(50);
-    const int tools = r.window->panes()->indexOf(r.window->tools());
-    ASSERT_EQ(tools, r.window->panes()->count() - 1);
-    EXPECT_GE(r.window->panes()->sizes()[tools], BandWindow::kPaneMinimum);
+    ASSERT_EQ(r.window->panes()->count(), 3);
+    const int tools = r.window->columns()->indexOf(r.window->tools());
+    ASSERT_EQ(tools, 1);
+    EXPECT_GE(r.window->columns()->sizes()[tools], BandWindow::kColumnMinimum);
     r.window->tools()->setCurrentWidget(&r.timer_pane());
     EXPECT_GT(r.timer_pane().table()->height(), 0);
     EXPECT_TRUE(r.timer_pane().table()->isVisible());
@@ -614,8 +615,8 @@ TEST(RecordingPane, EveryControlIsReachedByTabNamedAndItsKeysListed) {
         w = QApplication::focusWidget();
         ASSERT_NE(w, nullptr);
     }
-    // Tab goes as the eye does: from the strip's last switch to the recording, and from
-    // "Coming up" through the tools' tabs to the timers.
+    // Tab goes as the eye does: from the strip's last switch to the recording, from
+    // "Coming up" through the tools' tabs to the timers, and on to the band scope.
     const auto after = [&](const char* name) {
         const auto it = std::find(order.begin(), order.end(), name);
         return it == order.end() || it + 1 == order.end() ? std::string() : *(it + 1);
@@ -624,10 +625,10 @@ TEST(RecordingPane, EveryControlIsReachedByTabNamedAndItsKeysListed) {
     EXPECT_EQ(after("record"), "recording_format");
     EXPECT_EQ(after("recording_format"), "recording_folder");
     EXPECT_EQ(after("recording_folder"), "recording_choose");
-    EXPECT_EQ(after("coming_table"), "band_scope");
+    EXPECT_EQ(after("coming_table"), "tools_tabs");
     EXPECT_EQ(after("band_scope"), "audio_waterfall");
-    EXPECT_EQ(after("audio_waterfall"), "tools_tabs");
     EXPECT_EQ(after("tools_tabs"), "timer_frequency");
+    EXPECT_EQ(after("timer_clear"), "band_scope");
     for (const char* name : {"timer_start", "timer_minutes", "timer_add", "timer_table",
                              "timer_cancel", "timer_clear"})
         EXPECT_NE(std::find(order.begin(), order.end(), name), order.end()) << name;
