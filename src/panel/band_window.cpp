@@ -625,10 +625,16 @@ void BandWindow::show_coming_up(UtcInstant now) {
     coming_freq_ = freq;
     OnAirQuery q;
     q.settings = rx_.settings;
+    const QString khz = QString::fromStdString(dial_text(freq));
     const QString about =
         band ? QStringLiteral("What comes on the air over the band in the next hour.")
-             : QStringLiteral("What comes on the air at %1 kHz in the next 24 hours.")
-                   .arg(QString::fromStdString(dial_text(freq)));
+             : QStringLiteral("What comes on the air at %1 kHz in the next 24 hours.").arg(khz);
+    // An answer with nothing in it says so, rather than leave an empty list unexplained.
+    const QString none =
+        band ? QStringLiteral("Nothing new comes on the air over the band in the next hour.")
+             : QStringLiteral("Nothing new comes on the air at %1 kHz in the next 24 hours: what "
+                              "is heard there now is all there is.")
+                   .arg(khz);
     if (coming_->model().rows().empty())
         coming_->show_rows({}, now, QStringLiteral("Working out what comes next..."));
     // Worked out on the query thread; the answer comes back to this one, and an answer
@@ -639,18 +645,19 @@ void BandWindow::show_coming_up(UtcInstant now) {
             return band ? zenka::coming_up(q, now, kDialLowest, kDialHighest, std::chrono::hours(1), stop)
                         : zenka::coming_up(q, now, freq, freq, std::chrono::hours(24), stop);
         },
-        [this, now, band, freq, about](std::vector<Coming> found) {
+        [this, now, band, freq, about, none](std::vector<Coming> found) {
             std::vector<ComingRow> rows;
             rows.reserve(found.size());
             for (Coming& c : found)
                 rows.push_back(coming_row(std::move(c)));
             QMetaObject::invokeMethod(
                 this,
-                [this, rows = std::move(rows), now, band, freq, about]() mutable {
+                [this, rows = std::move(rows), now, band, freq, about, none]() mutable {
                     const bool current = coming_->scope() == (band ? ComingUpPane::Scope::band_hour
                                                                    : ComingUpPane::Scope::frequency_day);
                     if (!current || (!band && freq != rx_.settings.freq)) return;
-                    coming_->show_rows(std::move(rows), now, about);
+                    const QString& said = rows.empty() ? none : about;
+                    coming_->show_rows(std::move(rows), now, said);
                 },
                 Qt::QueuedConnection);
         });

@@ -162,27 +162,32 @@ CopyPane::CopyPane(const Clock& clock, const std::filesystem::path& log_file, QW
     summary_ = line("practice_summary", this);
     news_ = line("practice_news", this);
 
+    // The copy over its result, and under them the practice so far: the chart beside its
+    // figures, so that the pane fits a narrow column.
     auto* top = new QHBoxLayout;
     top->addWidget(chooser_label);
     top->addWidget(chooser_, 1);
-    top->addWidget(start_);
-    top->addWidget(score_);
-    auto* left = new QVBoxLayout;
-    left->addLayout(top);
-    left->addWidget(status_);
-    left->addWidget(field_, 1);
-    left->addWidget(figures_);
-    left->addWidget(station_);
-    left->addWidget(result_, 3);
-    auto* right = new QVBoxLayout;
-    right->addWidget(chart_, 2);
-    right->addWidget(summary_);
-    right->addWidget(news_);
-    right->addStretch(1);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addLayout(left, 3);
-    row->addLayout(right, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(start_);
+    buttons->addWidget(score_);
+    buttons->addStretch(1);
+    auto* practice = new QHBoxLayout;
+    practice->addWidget(chart_, 1);
+    auto* figures = new QVBoxLayout;
+    figures->addWidget(summary_);
+    figures->addWidget(news_);
+    figures->addStretch(1);
+    practice->addLayout(figures, 1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(top);
+    column->addLayout(buttons);
+    column->addWidget(status_);
+    column->addWidget(field_, 1);
+    column->addWidget(figures_);
+    column->addWidget(station_);
+    column->addWidget(result_, 2);
+    column->addLayout(practice, 2);
 
     if (!log_file.empty()) {
         log_ = std::make_unique<PracticeLog>(log_file, clock_);

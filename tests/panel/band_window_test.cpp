@@ -187,6 +187,22 @@ TEST(BandWindow, ComingUpListsTheTunedFrequencysNextDay) {
     }
 }
 
+// A frequency where nothing comes on in the next day says so, and the list is empty; the
+// frequency after it lists its broadcasts again.
+TEST(BandWindow, ComingUpSaysSoWhenNothingComesOn) {
+    Rig r;
+    r.retune(6503); // 650.3 kHz: nothing all day
+    const ComingUpPane& pane = *r.window->coming_up();
+    const QString none = QStringLiteral("Nothing new comes on the air at 650.3 kHz in the next "
+                                        "24 hours: what is heard there now is all there is.");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane.about() == none; }, 10000))
+        << pane.about().toStdString();
+    EXPECT_TRUE(pane.model().rows().empty());
+    r.retune(600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !pane.model().rows().empty(); }, 10000));
+    EXPECT_EQ(pane.about(), QStringLiteral("What comes on the air at 60.0 kHz in the next 24 hours."));
+}
+
 TEST(BandWindow, TypedFrequencyTunesAndABadOneSaysWhyWithoutRetuning) {
     Rig r;
     QLineEdit* entry = r.strip().entry();
