@@ -92,7 +92,8 @@ TimerPane::TimerPane(TimerRecordings& timers, const Clock& clock, QWidget* paren
     freq_->setAccessibleName(QStringLiteral("Timer frequency in kHz"));
     freq_->setPlaceholderText(QStringLiteral("500.0"));
     freq_->setMaxLength(40);
-    auto* from_label = new QLabel(QStringLiteral("kHz from UTC"), this);
+    auto* khz_label = new QLabel(QStringLiteral("kHz"), this);
+    auto* from_label = new QLabel(QStringLiteral("from UTC"), this);
     start_ = new QLineEdit(this);
     start_->setObjectName(QStringLiteral("timer_start"));
     start_->setAccessibleName(QStringLiteral("Timer start, UTC"));
@@ -150,14 +151,20 @@ TimerPane::TimerPane(TimerRecordings& timers, const Clock& clock, QWidget* paren
     about_->setWordWrap(true);
     message_ = warning_line(this, QStringLiteral("timer_message"));
 
-    auto* form = new QHBoxLayout;
-    form->addWidget(record_label);
-    form->addWidget(freq_, 1);
-    form->addWidget(from_label);
-    form->addWidget(start_, 3);
-    form->addWidget(for_label);
-    form->addWidget(minutes_);
-    form->addWidget(add_);
+    // "Record F kHz / from UTC T for N min  Add", in two lines to fit a narrow pane.
+    auto* what = new QHBoxLayout;
+    what->addWidget(record_label);
+    what->addWidget(freq_, 1);
+    what->addWidget(khz_label);
+    auto* when = new QHBoxLayout;
+    when->addWidget(from_label);
+    when->addWidget(start_, 3);
+    when->addWidget(for_label);
+    when->addWidget(minutes_);
+    when->addWidget(add_);
+    auto* form = new QVBoxLayout;
+    form->addLayout(what);
+    form->addLayout(when);
     auto* foot = new QHBoxLayout;
     foot->addWidget(about_, 1);
     foot->addWidget(cancel_);
