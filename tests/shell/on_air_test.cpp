@@ -93,8 +93,9 @@ TEST(ComingUp, TheMinutesAFrequencyGoesOnTheAir) {
 
 TEST(ComingUp, TheBandInTimeOrderAndChanceDrawnStationsMayCall) {
     const OnAirQuery q;
-    const UtcInstant t = at("2026-12-08T10:20:30Z");
-    const std::vector<Coming> hour = coming_up(q, t, 100, 10004, minutes(60));
+    // Twenty minutes of the band, minute 55's time signals among them.
+    const UtcInstant t = at("2026-12-08T10:40:30Z");
+    const std::vector<Coming> hour = coming_up(q, t, 100, 10004, minutes(20));
     ASSERT_FALSE(hour.empty());
     EXPECT_TRUE(std::is_sorted(hour.begin(), hour.end(),
                                [](const Coming& x, const Coming& y) { return x.at < y.at; }));
@@ -111,7 +112,8 @@ TEST(ComingUp, TheBandInTimeOrderAndChanceDrawnStationsMayCall) {
     std::vector<Coming> at_msf;
     for (const Coming& c : hour)
         if (c.freq == 600) at_msf.push_back(c);
-    EXPECT_EQ(at_msf, coming_up(q, t, 600, 600, minutes(60)));
+    ASSERT_FALSE(at_msf.empty());
+    EXPECT_EQ(at_msf, coming_up(q, t, 600, 600, minutes(20)));
 }
 
 // Each station coming on comes keyed as the retune at that minute keys its first slot, or
@@ -120,7 +122,7 @@ TEST(ComingUp, EachComesAsItsFirstSlotOrItsSound) {
     const OnAirQuery q;
     const UtcInstant t = at("2026-12-08T10:20:30Z");
     int keyed = 0, sounds = 0;
-    for (const Coming& c : coming_up(q, t, 100, 10004, minutes(20))) {
+    for (const Coming& c : coming_up(q, t, 100, 10004, minutes(10))) {
         const Composition comp = compose_at(q, c.at, c.freq, true);
         const auto same = [&](const StationId& s) {
             return s.label == c.station.label && s.calls == c.station.calls;

@@ -163,7 +163,7 @@ TEST(StationDirectory, NextOnTheAirIsComingUpsFirstAnswerForItsFrequencies) {
     const StationDirectory& d = StationDirectory::of_catalogue();
     const OnAirQuery q;
     // The stations alone in every rule that names them, so that a rule's answer is the
-    // station's; a dozen of them spread over the directory.
+    // station's; six of them spread over the directory.
     std::vector<const DirectoryEntry*> alone;
     for (const DirectoryEntry& e : d.entries()) {
         if (e.call.empty() || e.probes().size() > 3) continue;
@@ -177,7 +177,7 @@ TEST(StationDirectory, NextOnTheAirIsComingUpsFirstAnswerForItsFrequencies) {
     }
     ASSERT_GT(alone.size(), 100u);
     std::size_t checked = 0;
-    for (std::size_t i = 0; i < alone.size(); i += alone.size() / 12) {
+    for (std::size_t i = 0; i < alone.size(); i += alone.size() / 6) {
         const DirectoryEntry* e = alone[i];
         const std::string call = e->call;
         for (const char* when : {"2026-12-08T10:20:30Z", "2026-07-01T23:59:10Z"}) {
