@@ -2,6 +2,7 @@
 // over the read-out, a line of the on-air list double-clicked, the switches pressed,
 // the window opened and closed from the panel, and left to be found again as it was.
 
+#include "support/utc_at.h"
 #include "band/dispatcher.h"
 #include "compose/air.h"
 #include "compose/pass.h"
@@ -54,9 +55,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-UtcInstant at(const char* text) {
-    return parse_utc(text).value();
-}
+using test::at;
 
 // A station the band puts on the air at every frequency it is asked about.
 StationId station_at(int freq) {

@@ -1,6 +1,7 @@
 // The front panel worked as a user works it: buttons clicked, keys sent to the
 // window, boxes answered; and the built zenka started as a user starts it.
 
+#include "support/utc_at.h"
 #include "compose/air.h"
 #include "panel/panel.h"
 #include "platform/clock.h"
@@ -46,9 +47,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-UtcInstant at(const char* text) {
-    return parse_utc(text).value();
-}
+using test::at;
 
 // Everything the panel works on, with a silent sound output and a band that puts
 // one short emission on the air at every retune, so that retunes leave channel files.

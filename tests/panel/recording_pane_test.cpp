@@ -4,6 +4,7 @@
 // context menu and of the recording kept between runs; folders that cannot take a
 // recording, and a full disk.
 
+#include "support/utc_at.h"
 #include "panel/band_window.h"
 #include "panel/frequency_dial.h"
 #include "panel/kept_choices.h"
@@ -54,9 +55,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-UtcInstant at(const char* text) {
-    return parse_utc(text).value();
-}
+using test::at;
 
 struct Sound {
     int format = 0;

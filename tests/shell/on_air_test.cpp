@@ -2,6 +2,7 @@
 // coming-up list names the minutes a frequency goes on the air, and a station drawn by
 // chance as one that may call.
 
+#include "support/utc_at.h"
 #include "shell/on_air.h"
 #include "shell/query_worker.h"
 
@@ -18,9 +19,7 @@ namespace {
 
 using namespace std::chrono;
 
-UtcInstant at(const char* text) {
-    return *parse_utc(text);
-}
+using test::at;
 
 TEST(OnAir, EveryFrequencyAsARetuneComposesIt) {
     const OnAirQuery q;

@@ -2,6 +2,7 @@
 // its call, place or service and listing the rules' frequencies; when it is next on the
 // air is what the now-and-next queries find for it.
 
+#include "support/utc_at.h"
 #include "band/catalogue.h"
 #include "band/label.h"
 #include "shell/dial.h"
@@ -23,9 +24,7 @@ namespace {
 
 using namespace std::chrono;
 
-UtcInstant at(const char* text) {
-    return *parse_utc(text);
-}
+using test::at;
 
 bool covers(const DirectoryEntry& e, int freq) {
     return std::any_of(e.freqs.begin(), e.freqs.end(),

@@ -1,6 +1,7 @@
 // Timer recordings: the schedule's rules, what the clock asks for at every
 // instant, the kept file, and the receiver tuned and recording at the times.
 
+#include "support/utc_at.h"
 #include "platform/sound/null_sound.h"
 #include "shell/timer_recordings.h"
 #include "support/hostile_files.h"
@@ -18,9 +19,7 @@ using namespace std::chrono_literals;
 using State = TimerRecording::State;
 using Kind = TimerSchedule::Due::Kind;
 
-UtcInstant at(const char* text) {
-    return *parse_utc(text);
-}
+using test::at;
 
 TEST(TimerSchedule, RefusesWhatCannotBeRecordedInOneLine) {
     TimerSchedule s;
